@@ -6,7 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 polvane_install_missing
 build="$POLVANE_ROOT/build/sanitize"
-polvane_build "$build" -DCMAKE_BUILD_TYPE=Debug -DPOLVANE_SANITIZE=ON -DPOLVANE_BUILD_BENCH=OFF
+polvane_build "$build" -DCMAKE_BUILD_TYPE=Debug -DPOLVANE_SANITIZE=ON
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:strict_string_checks=1"
