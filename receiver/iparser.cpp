@@ -1,0 +1,8 @@
+#include "iparser.h"
+
+iParser::iParser(QObject *parent)
+    : QObject(parent)
+{
+}
+
+iParser::~iParser() = default;
