@@ -1,0 +1,8 @@
+#include "ireader.h"
+
+iReader::iReader(QObject *parent)
+    : QObject(parent)
+{
+}
+
+iReader::~iReader() = default;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+
+// The kind of link a reader talks over.
+enum class ConnectionMode : quint8 {
+    NoLink = 0,
+    SerialPort = 1,
+    TcpSocket = 2
+};
+
+// A byte source: opens and closes the link to the receiver, delivers every chunk it
+// reads as dataRead and writes bytes to it. Each read loop ends with one empty
+// dataRead, so listeners must accept empty chunks.
+class iReader : public QObject
+{
+    Q_OBJECT
+public:
+    explicit iReader(QObject *parent);
+    ~iReader() override;
+
+    virtual bool isOpen() const = 0;
+    // Discards what waits in the link's buffers.
+    virtual void clear() = 0;
+
+public slots:
+    virtual void start() = 0;
+    virtual void stop() = 0;
+    virtual void sendData(const QByteArray &data) = 0;
+
+signals:
+    void dataRead(QByteArray data);
+    void connected();
+    void error();
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ireader.h"
+
+#include <QString>
+
+class QTcpSocket;
+
+// Reads the receiver, or a replay of it, over a TCP connection.
+class SocketReader : public iReader
+{
+    Q_OBJECT
+public:
+    explicit SocketReader(QObject *parent);
+    ~SocketReader() override;
+
+    QString host() const;
+    int port() const;
+    // Changing a setting on an open socket reconnects at once.
+    void setHost(const QString &host);
+    void setPort(int port);
+
+    // True from the connection request on, also while the connection is being made.
+    bool isOpen() const override;
+    // A socket has nothing worth discarding: does nothing.
+    void clear() override;
+
+public slots:
+    void start() override;
+    void stop() override;
+    void sendData(const QByteArray &data) override;
+
+protected slots:
+    void read();
+
+private:
+    QString m_host;
+    int m_port = 0;
+    QTcpSocket *m_socket;
+};
