@@ -4,13 +4,9 @@
 #include <QMetaType>
 #include <QObject>
 
-// The receiver's output protocol. It travels on the wire as one byte (the
-// interface-mode reply and request), so any received value is kept as it came.
-enum class InterfaceMode : quint8 {
-    ZRB_Binary = 1, // the receiver's own binary frames
-    NMEA = 2,       // NMEA 0183 text
-    Unknown = 3     // not known yet: no parser is selected
-};
+#include "interfacemode.h"
+
+// Lets tests record the mode with QSignalSpy; the program itself connects directly.
 Q_DECLARE_METATYPE(InterfaceMode)
 
 // A parser takes the received byte stream in chunks of any size and reports every
