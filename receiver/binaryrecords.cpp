@@ -1,0 +1,481 @@
+#include "binaryrecords.h"
+
+#include <QDataStream>
+
+#include <cmath>
+
+#include "checkedconvert.h"
+
+namespace {
+
+// One field of a payload: its value, and whether all of its bytes were there.
+// A missing field reads as zero and must never become a valid value.
+template <typename T>
+struct Field
+{
+    T value = 0;
+    bool present = false;
+};
+
+// Reads a payload field after field, little-endian. QDataStream picks the width of
+// a floating field by its precision setting, not by the variable's type, so the
+// precision is set before every floating field. Once a field runs past the end the
+// stream stays there: that field and every later one are absent.
+class PayloadReader
+{
+public:
+    explicit PayloadReader(const QByteArray &payload)
+        : m_stream(payload)
+    {
+        m_stream.setByteOrder(QDataStream::LittleEndian);
+    }
+
+    Field<quint8> u8() { return read<quint8>(); }
+    Field<quint16> u16() { return read<quint16>(); }
+    Field<quint32> u32() { return read<quint32>(); }
+    Field<quint64> u64() { return read<quint64>(); }
+    Field<qint32> i32() { return read<qint32>(); }
+
+    Field<float> single()
+    {
+        m_stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        return read<float>();
+    }
+
+    Field<double> dbl()
+    {
+        m_stream.setFloatingPointPrecision(QDataStream::DoublePrecision);
+        return read<double>();
+    }
+
+private:
+    template <typename T>
+    Field<T> read()
+    {
+        Field<T> field;
+        m_stream >> field.value;
+        field.present = m_stream.status() == QDataStream::Ok;
+        if (!field.present)
+            field.value = 0;
+        return field;
+    }
+
+    QDataStream m_stream;
+};
+
+// Status bytes are stored with their value and always valid, unless the byte
+// itself was cut off.
+NavDataValue<int> statusValue(const Field<quint8> &status)
+{
+    return status.present ? NavDataValue<int>(status.value) : NavDataValue<int>();
+}
+
+template <typename T>
+NavDataValue<double> doubleIf(bool condition, const Field<T> &field)
+{
+    return condition && field.present ? NavDataValue<double>(double(field.value))
+                                      : NavDataValue<double>();
+}
+
+Coordinates coordinatesIf(bool condition, const Field<double> &x, const Field<double> &y,
+                          const Field<double> &z)
+{
+    return condition && x.present && y.present && z.present
+               ? Coordinates(x.value, y.value, z.value)
+               : Coordinates();
+}
+
+Date dateIf(bool condition, const Field<quint16> &year, const Field<quint8> &month,
+            const Field<quint8> &day)
+{
+    return condition && year.present && month.present && day.present
+               ? Date(day.value, month.value, year.value)
+               : Date();
+}
+
+// A time of day in seconds, as sent. Time itself refuses a value no receiver can
+// have meant (not finite, or hours beyond an int).
+Time secondsOfDayIf(bool condition, const Field<double> &seconds)
+{
+    return condition && seconds.present ? Time(seconds.value, SecondsOfDay) : Time();
+}
+
+// Seconds of day as one hhmmss number (123456 for 12:34:56), rounded to the
+// nearest second; no wrap at midnight, so 86399.6 s reads 240000.
+NavDataValue<double> hhmmssIf(bool condition, const Field<double> &seconds)
+{
+    if (!condition || !seconds.present)
+        return NavDataValue<double>();
+    int whole = 0;
+    if (!checkedToInteger(std::floor(seconds.value + 0.5), whole))
+        return NavDataValue<double>();
+    const qint64 s = whole;
+    const qint64 h = s / 3600;
+    const qint64 m = (s - 3600 * h) / 60;
+    const qint64 sec = s - 3600 * h - 60 * m;
+    return NavDataValue<double>(double(10000 * h + 100 * m + sec));
+}
+
+// The receiver sends signed degrees; the record keeps the magnitude and a letter.
+// Zero counts as the negative side ('S', 'W'). 0.0 - value rather than -value keeps
+// a zero from turning into -0, which would print with a minus sign.
+void splitHemisphere(bool condition, const Field<double> &degrees, char positive,
+                     char negative, NavDataValue<double> &magnitude,
+                     NavDataValue<signed char> &letter)
+{
+    if (!condition || !degrees.present)
+        return;
+    if (degrees.value > 0) {
+        magnitude = NavDataValue<double>(degrees.value);
+        letter = NavDataValue<signed char>(static_cast<signed char>(positive));
+    } else {
+        magnitude = NavDataValue<double>(0.0 - degrees.value);
+        letter = NavDataValue<signed char>(static_cast<signed char>(negative));
+    }
+}
+
+bool isNoneOf(int status, int a, int b) { return status != a && status != b; }
+bool isNoneOf(int status, int a, int b, int c) { return status != a && status != b && status != c; }
+
+// RPOS_ECEF, RVEL_ECEF and BPOS_ECEF share one layout.
+struct EcefPayload
+{
+    explicit EcefPayload(const QByteArray &payload)
+    {
+        PayloadReader in(payload);
+        tag = in.u32();
+        x = in.dbl();
+        y = in.dbl();
+        z = in.dbl();
+        status = in.u8();
+    }
+
+    Field<quint32> tag;
+    Field<double> x, y, z;
+    Field<quint8> status;
+};
+
+} // namespace
+
+RTIME_RDATE::RTIME_RDATE(const QByteArray &payload)
+{
+    PayloadReader in(payload);
+    const auto tagField = in.u32();
+    const auto year = in.u16();
+    const auto month = in.u8();
+    const auto day = in.u8();
+    const auto seconds = in.dbl();
+    const auto statusField = in.u8();
+
+    tag = tagField.value;
+    status = statusValue(statusField);
+    // Status 1 carries the time only, 2 the date only, any other non-zero both.
+    date = dateIf(isNoneOf(status.value, 0, 1), year, month, day);
+    time = secondsOfDayIf(isNoneOf(status.value, 0, 2), seconds);
+}
+
+RPOS_ECEF::RPOS_ECEF(const QByteArray &payload)
+{
+    const EcefPayload in(payload);
+    tag = in.tag.value;
+    status = statusValue(in.status);
+    position = coordinatesIf(status.value != 0, in.x, in.y, in.z);
+}
+
+RVEL_ECEF::RVEL_ECEF(const QByteArray &payload)
+{
+    const EcefPayload in(payload);
+    tag = in.tag.value;
+    status = statusValue(in.status);
+    velocity = coordinatesIf(status.value != 0, in.x, in.y, in.z);
+}
+
+BPOS_ECEF::BPOS_ECEF(const QByteArray &payload)
+{
+    const EcefPayload in(payload);
+    tag = in.tag.value;
+    status = statusValue(in.status);
+    // A single-point or external base position is no base position to measure from.
+    position = coordinatesIf(isNoneOf(status.value, 0, 1, 6), in.x, in.y, in.z);
+}
+
+RPOS_LLA::RPOS_LLA(const QByteArray &payload)
+{
+    PayloadReader in(payload);
+    const auto tagField = in.u32();
+    const auto lat = in.dbl();
+    const auto lon = in.dbl();
+    const auto h = in.dbl();
+    const auto statusField = in.u8();
+
+    tag = tagField.value;
+    status = statusValue(statusField);
+    const bool valid = status.value != 0;
+    splitHemisphere(valid, lat, 'N', 'S', latitude, latHemisphere);
+    splitHemisphere(valid, lon, 'E', 'W', longitude, lonHemisphere);
+    height = doubleIf(valid, h);
+}
+
+RVEL_ENU::RVEL_ENU(const QByteArray &payload)
+{
+    PayloadReader in(payload);
+    const auto tagField = in.u32();
+    const auto east = in.dbl();
+    const auto north = in.dbl();
+    const auto up = in.dbl();
+    const auto speed = in.dbl();
+    const auto cog = in.dbl();
+    const auto statusField = in.u8();
+
+    tag = tagField.value;
+    status = statusValue(statusField);
+    const bool valid = status.value != 0;
+    velocity = coordinatesIf(valid, east, north, up);
+    horizontalSpeed = doubleIf(valid, speed);
+    course = doubleIf(valid, cog);
+}
+
+RSOL_ATR::RSOL_ATR(const QByteArray &payload)
+{
+    PayloadReader in(payload);
+    const auto tagField = in.u32();
+    const auto v = in.single();
+    const auto h = in.single();
+    const auto p = in.single();
+    const auto gp = in.u64();
+    const auto gl = in.u64();
+    const auto gb = in.u64();
+    const auto ga = in.u64();
+    const auto gi = in.u64();
+    const auto total = in.u32();
+    const auto arfField = in.single();
+    const auto ageField = in.u32();
+    const auto auxField = in.u8();
+    const auto posField = in.u8();
+    const auto velField = in.u8();
+
+    tag = tagField.value;
+    posStatus = statusValue(posField);
+    velStatus = statusValue(velField);
+    aux = statusValue(auxField);
+    if (total.present)
+        totalSA = NavDataValue<int>(int(total.value));
+
+    const bool dopsValid = isNoneOf(posStatus.value, 0, 6);
+    vdop = doubleIf(dopsValid, v);
+    hdop = doubleIf(dopsValid, h);
+    pdop = doubleIf(dopsValid, p);
+    const auto mask = [dopsValid](const Field<quint64> &field) {
+        return dopsValid && field.present ? NavDataValue<quint64>(field.value)
+                                          : NavDataValue<quint64>();
+    };
+    usedGP = mask(gp);
+    usedGL = mask(gl);
+    usedGB = mask(gb);
+    usedGA = mask(ga);
+    usedGI = mask(gi);
+
+    // ARF and the base data age only mean something for a differential solution.
+    const bool differential = isNoneOf(posStatus.value, 0, 1, 6);
+    if (differential && arfField.present)
+        arf = NavDataValue<float>(arfField.value);
+    if (differential && ageField.present)
+        age = NavDataValue<int>(int(ageField.value));
+}
+
+RSOL_FULL::RSOL_FULL(const QByteArray &payload)
+{
+    PayloadReader in(payload);
+    const auto tagField = in.u32();
+    const auto posField = in.u8();
+    const auto velField = in.u8();
+    const auto timeField = in.u8();
+    const auto auxField = in.u8();
+    const auto lat = in.dbl();
+    const auto lon = in.dbl();
+    const auto h = in.dbl();
+    const auto sog = in.dbl();
+    const auto cog = in.dbl();
+    const auto climbRate = in.dbl();
+    const auto seconds = in.dbl();
+    const auto hdopField = in.single();
+    const auto year = in.u16();
+    const auto month = in.u8();
+    const auto day = in.u8();
+
+    tag = tagField.value;
+    posStatus = statusValue(posField);
+    velStatus = statusValue(velField);
+    timeStatus = statusValue(timeField);
+    aux = auxField.value;
+
+    const bool positionValid = posStatus.value != 0;
+    splitHemisphere(positionValid, lat, 'N', 'S', latitude, latHemisphere);
+    splitHemisphere(positionValid, lon, 'E', 'W', longitude, lonHemisphere);
+    height = doubleIf(positionValid, h);
+
+    const bool velocityValid = velStatus.value != 0;
+    // Sent in m/s, shown in km/h.
+    if (velocityValid && sog.present)
+        speed = NavDataValue<double>(sog.value / 1000 * 3600);
+    course = doubleIf(velocityValid, cog);
+    climb = doubleIf(velocityValid, climbRate);
+
+    time = secondsOfDayIf(isNoneOf(timeStatus.value, 0, 2), seconds);
+    hdop = doubleIf(isNoneOf(posStatus.value, 0, 6), hdopField);
+    date = dateIf(isNoneOf(timeStatus.value, 0, 1), year, month, day);
+}
+
+RSOL_iFULL::RSOL_iFULL(const QByteArray &payload)
+{
+    PayloadReader in(payload);
+    const auto tagField = in.u32();
+    const auto posField = in.u8();
+    const auto velField = in.u8();
+    const auto timeField = in.u8();
+    const auto auxField = in.u8();
+    const auto x = in.i32();
+    const auto y = in.i32();
+    const auto z = in.i32();
+    const auto vx = in.i32();
+    const auto vy = in.i32();
+    const auto vz = in.i32();
+    const auto ms = in.i32();
+    const auto hdopTenths = in.u16();
+    const auto year = in.u16();
+    const auto month = in.u8();
+    const auto day = in.u8();
+
+    tag = tagField.value;
+    posStatus = statusValue(posField);
+    velStatus = statusValue(velField);
+    timeStatus = statusValue(timeField);
+    aux = auxField.value;
+
+    // Centimetres and cm/s on the wire.
+    const auto metres = [](const Field<qint32> &cm) {
+        return Field<double>{cm.value / 100.0, cm.present};
+    };
+    position = coordinatesIf(posStatus.value != 0, metres(x), metres(y), metres(z));
+    velocity = coordinatesIf(velStatus.value != 0, metres(vx), metres(vy), metres(vz));
+
+    // Milliseconds of day, shown as whole seconds rounded up.
+    if (isNoneOf(timeStatus.value, 0, 2) && ms.present)
+        time = Time(std::ceil(ms.value / 1000.0), SecondsOfDay);
+    if (isNoneOf(posStatus.value, 0, 6) && hdopTenths.present)
+        hdop = NavDataValue<double>(hdopTenths.value / 10.0);
+    date = dateIf(isNoneOf(timeStatus.value, 0, 1), year, month, day);
+}
+
+YPR_DEG::YPR_DEG(const QByteArray &payload)
+{
+    PayloadReader in(payload);
+    const auto tagField = in.u32();
+    const auto posField = in.u8();
+    const auto timeField = in.u8();
+    const auto aux1Field = in.u8();
+    const auto aux2Field = in.u8();
+    const auto a1 = in.dbl();
+    const auto a2 = in.dbl();
+    const auto a3 = in.dbl();
+    const auto seconds = in.dbl();
+
+    tag = tagField.value;
+    posStatus = statusValue(posField);
+    timeStatus = statusValue(timeField);
+    aux1 = aux1Field.value;
+    aux2 = aux2Field.value;
+
+    // Attitude needs a carrier-phase solution: not from a single-point or external one.
+    const bool anglesValid = isNoneOf(posStatus.value, 0, 1, 6);
+    angle1 = doubleIf(anglesValid, a1);
+    angle2 = doubleIf(anglesValid, a2);
+    angle3 = doubleIf(anglesValid, a3);
+    time = hhmmssIf(isNoneOf(timeStatus.value, 0, 2), seconds);
+}
+
+HVECT::HVECT(const QByteArray &payload)
+{
+    PayloadReader in(payload);
+    const auto tagField = in.u32();
+    const auto posField = in.u8();
+    const auto timeField = in.u8();
+    const auto auxField = in.u8();
+    const auto tenthsField = in.u8();
+    const auto sx = in.dbl();
+    const auto sy = in.dbl();
+    const auto sz = in.dbl();
+    const auto mx = in.dbl();
+    const auto my = in.dbl();
+    const auto mz = in.dbl();
+    const auto seconds = in.dbl();
+
+    tag = tagField.value;
+    posStatus = statusValue(posField);
+    timeStatus = statusValue(timeField);
+    aux = auxField.value;
+
+    const bool vectorValid = isNoneOf(posStatus.value, 0, 1, 6);
+    // Whole tenths only: 25 reads 2.
+    if (vectorValid && tenthsField.present)
+        auxTenths = NavDataValue<double>(double(tenthsField.value / 10));
+    slaveAntenna = coordinatesIf(vectorValid, sx, sy, sz);
+    masterAntenna = coordinatesIf(vectorValid, mx, my, mz);
+    time = hhmmssIf(isNoneOf(timeStatus.value, 0, 2), seconds);
+}
+
+GsvFullMessage::GsvFullMessage(const QByteArray &payload)
+{
+    // A headerless run of 8-byte entries; 1 to 7 trailing bytes are no entry.
+    constexpr int entrySize = 8;
+    const int entryCount = payload.size() / entrySize;
+    PayloadReader in(payload);
+    for (int i = 0; i < entryCount; ++i) {
+        GsvFullEntry entry;
+        entry.system = in.u8().value;
+        entry.number = in.u8().value;
+        entry.azimuth = in.u16().value;
+        entry.elevation = in.u8().value;
+        entry.snr1 = in.u8().value;
+        entry.snr2 = in.u8().value;
+        entry.used = in.u8().value;
+        if (entry.system < systemCount)
+            m_entries[entry.system].append(entry);
+    }
+
+    static const char *const talkers[systemCount] = {"GP", "GL", "GB", "GA", "GI", "GS"};
+    for (int sys = 0; sys < systemCount; ++sys) {
+        const QVector<GsvFullEntry> &list = m_entries[sys];
+        if (list.isEmpty())
+            continue;
+        const int n = list.size();
+        const int k = (n + GSV_FULL::slotCount - 1) / GSV_FULL::slotCount;
+        const QString talker = QString::fromLatin1(talkers[sys]);
+        for (int i = 1; i <= k; ++i) {
+            GSV_FULL record;
+            record.talker = talker;
+            record.totalMessages = quint16(k);
+            record.messageNumber = quint16(i);
+            record.satellitesInView = quint16(n);
+            for (int j = 0; j < GSV_FULL::slotCount; ++j) {
+                const int index = GSV_FULL::slotCount * (i - 1) + j;
+                if (index >= n)
+                    break;
+                const GsvFullEntry &entry = list.at(index);
+                record.system[j] = entry.system;
+                record.number[j] = entry.number;
+                record.elevation[j] = entry.elevation;
+                record.azimuth[j] = entry.azimuth;
+                record.snr1[j] = entry.snr1;
+                record.snr2[j] = entry.snr2;
+                record.used[j] = entry.used;
+            }
+            m_records.append(record);
+        }
+    }
+}
+
+QVector<GSV_FULL> GsvFullMessage::records() const
+{
+    return m_records;
+}
