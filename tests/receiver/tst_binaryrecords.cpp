@@ -741,7 +741,7 @@ void tst_BinaryRecords::textLines_data()
         << "$RPOS_ECEF,7,,,,0\r\n";
     QTest::newRow("RVEL_ECEF")
         << RVEL_ECEF(ecefPayload(4294967295u, -0.126, 0.004, -0.006, 1)).toString()
-        << "$RVEL_ECEF,4294967295,-0.12,0.00,-0.01,1\r\n";
+        << "$RVEL_ECEF,4294967295,-0.13,0.00,-0.01,1\r\n";
     QTest::newRow("BPOS_ECEF status 6")
         << BPOS_ECEF(ecefPayload(1, 1, 2, 3, 6)).toString() << "$BPOS_ECEF,1,,,,6\r\n";
     QTest::newRow("BPOS_ECEF status 4")
