@@ -1,0 +1,370 @@
+#include <QtTest>
+
+#include <cmath>
+
+#include "connectguard.h"
+#include "eventdispatcher.h"
+#include "icontroller.h"
+#include "imodel.h"
+#include "model.h"
+
+// Records the Model's signals through text-connected slots, as the windows connect.
+class ModelRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ModelRecorder(Model *model)
+    {
+        QVERIFY(connect(model, SIGNAL(interfaceModeChanged(InterfaceMode)),
+                        this, SLOT(onInterfaceMode(InterfaceMode))));
+        QVERIFY(connect(model, SIGNAL(receiverRefCoordinatesModeChanged(ReceiverRefCoordinatesMode)),
+                        this, SLOT(onRefMode(ReceiverRefCoordinatesMode))));
+        QVERIFY(connect(model, SIGNAL(receiverRefCoordinatesChanged(GeoCoordinate)),
+                        this, SLOT(onRef(GeoCoordinate))));
+        QVERIFY(connect(model, SIGNAL(receiverCoordinatesChanged(GeoCoordinate)),
+                        this, SLOT(onReceiver(GeoCoordinate))));
+        QVERIFY(connect(model, SIGNAL(receiverRefCoordForTrackChanged(GeoCoordinate)),
+                        this, SLOT(onRefForTrack(GeoCoordinate))));
+    }
+
+    QList<int> interfaceModes;
+    QList<int> refModes;
+    QList<GeoCoordinate> refs;
+    QList<GeoCoordinate> receivers;
+    QList<GeoCoordinate> refsForTrack;
+    QStringList order;
+
+    int total() const { return order.size(); }
+
+private slots:
+    void onInterfaceMode(InterfaceMode mode) { interfaceModes << int(mode); order << "mode"; }
+    void onRefMode(ReceiverRefCoordinatesMode mode) { refModes << mode; order << "refMode"; }
+    void onRef(GeoCoordinate c) { refs << c; order << "ref"; }
+    void onReceiver(GeoCoordinate c) { receivers << c; order << "receiver"; }
+    void onRefForTrack(GeoCoordinate c) { refsForTrack << c; order << "refForTrack"; }
+};
+
+class TagRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QStringList tags;
+
+public slots:
+    void onTag(QString tag) { tags << tag; }
+};
+
+// A window that takes the shared objects through both interfaces.
+class SharedObjectsTaker : public QObject, public IModel, public IController
+{
+    Q_OBJECT
+
+public:
+    void setModel(Model *model) override { m_model = model; }
+    void setController(Controller *controller) override { m_controller = controller; }
+
+    Model *m_model = nullptr;
+    Controller *m_controller = nullptr;
+};
+
+namespace {
+
+// One component value v in every component, so a mean is easy to read.
+GeoCoordinate point(double v)
+{
+    return GeoCoordinate(v, v, v);
+}
+
+bool sameComponents(const GeoCoordinate &c, double v)
+{
+    return std::fabs(c.latitude() - v) < 1e-12 && std::fabs(c.longitude() - v) < 1e-12
+        && std::fabs(c.height() - v) < 1e-12;
+}
+
+QString describe(const GeoCoordinate &c)
+{
+    return QString("(%1, %2, %3, %4)").arg(c.latitude()).arg(c.longitude()).arg(c.height())
+        .arg(c.isValid());
+}
+
+} // namespace
+
+class TestModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installConnectGuard(); }
+
+    void initialState();
+    void runningMean_data();
+    void runningMean();
+    void invalidPositionIgnored();
+    void meanFollowsReferenceMode_data();
+    void meanFollowsReferenceMode();
+    void typedReferenceIsOnlyRelayed();
+    void resetRestartsTheMean();
+    void shrinkWindow();
+    void shrinkToZeroKeepsOnePosition();
+    void modesEmitEvenWhenUnchanged();
+    void dispatcherRelaysTag();
+    void interfacesFoundByCast();
+};
+
+void TestModel::initialState()
+{
+    Model model;
+    QCOMPARE(int(model.interfaceMode()), 2);
+    QCOMPARE(int(model.receiverRefCoordinatesMode()), 1);
+    QCOMPARE(model.receiverRefCoordinates(), GeoCoordinate(true));
+    QCOMPARE(model.receiverCoordinates(), GeoCoordinate(true));
+    QCOMPARE(model.receiverRefCoordForTrack(), GeoCoordinate(true));
+    QCOMPARE(model.maxNumberPoints(), 3600);
+    QCOMPARE(model.pointCount(), 0);
+}
+
+void TestModel::runningMean_data()
+{
+    QTest::addColumn<int>("windowSize");
+    QTest::addColumn<QList<double>>("positions");
+    QTest::addColumn<QList<double>>("means");
+    QTest::addColumn<int>("pointCount");
+
+    QTest::newRow("window 3") << 3 << QList<double>{1, 2, 3, 4}
+                              << QList<double>{1, 1.5, 2, 3} << 3;
+    QTest::newRow("window 3, long run") << 3 << QList<double>{1, 2, 3, 4, 5, 6, 7}
+                                        << QList<double>{1, 1.5, 2, 3, 4, 5, 6} << 3;
+    QTest::newRow("default window") << 3600 << QList<double>{2, 4, 6}
+                                    << QList<double>{2, 3, 4} << 3;
+    QTest::newRow("window 1") << 1 << QList<double>{5, 7, -3}
+                              << QList<double>{5, 7, -3} << 1;
+    // A window of 0 is allowed by the settings dialog: the mean is then taken over the
+    // latest position, never divided by zero.
+    QTest::newRow("window 0") << 0 << QList<double>{5, 7, -3}
+                              << QList<double>{5, 7, -3} << 1;
+}
+
+void TestModel::runningMean()
+{
+    QFETCH(int, windowSize);
+    QFETCH(QList<double>, positions);
+    QFETCH(QList<double>, means);
+    QFETCH(int, pointCount);
+
+    Model model;
+    model.setMaxNumberPoints(windowSize);
+    ModelRecorder recorder(&model);
+    for (int i = 0; i < positions.size(); ++i) {
+        model.setReceiverCoordinates(point(positions[i]));
+        QVERIFY2(sameComponents(model.receiverRefCoordinates(), means[i]),
+                 qPrintable(describe(model.receiverRefCoordinates())));
+        QVERIFY(model.receiverRefCoordinates().isValid());
+        QCOMPARE(model.receiverCoordinates(), point(positions[i]));
+    }
+    QCOMPARE(model.pointCount(), pointCount);
+    QCOMPARE(model.maxNumberPoints(), windowSize);
+
+    // Each position: the position itself, then the mean (reference mode 1).
+    QCOMPARE(recorder.receivers.size(), positions.size());
+    QCOMPARE(recorder.refs.size(), positions.size());
+    QVERIFY(recorder.refsForTrack.isEmpty());
+    for (int i = 0; i < positions.size(); ++i) {
+        QCOMPARE(recorder.order.at(2 * i), QString("receiver"));
+        QCOMPARE(recorder.order.at(2 * i + 1), QString("ref"));
+        QCOMPARE(recorder.receivers.at(i), point(positions[i]));
+        QVERIFY(sameComponents(recorder.refs.at(i), means[i]));
+    }
+}
+
+void TestModel::invalidPositionIgnored()
+{
+    Model model;
+    model.setReceiverCoordinates(point(10));
+    model.setReceiverCoordinates(point(20));
+    ModelRecorder recorder(&model);
+    const GeoCoordinate meanBefore = model.receiverRefCoordinates();
+
+    model.setReceiverCoordinates(GeoCoordinate(false));
+    model.setReceiverCoordinates(GeoCoordinate());
+
+    QCOMPARE(recorder.total(), 0);
+    QCOMPARE(model.receiverRefCoordinates(), meanBefore);
+    QCOMPARE(model.receiverCoordinates(), point(20));
+    QCOMPARE(model.pointCount(), 2);
+}
+
+void TestModel::meanFollowsReferenceMode_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("signalsSeen");
+
+    QTest::newRow("fixed") << 0 << QStringList{"receiver", "refForTrack"};
+    QTest::newRow("average") << 1 << QStringList{"receiver", "ref"};
+    QTest::newRow("unknown mode") << 7 << QStringList{"receiver"};
+}
+
+void TestModel::meanFollowsReferenceMode()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, signalsSeen);
+
+    Model model;
+    model.setReceiverRefCoordinatesMode(static_cast<ReceiverRefCoordinatesMode>(mode));
+    QCOMPARE(int(model.receiverRefCoordinatesMode()), mode);
+    ModelRecorder recorder(&model);
+    model.setReceiverCoordinates(point(3));
+    QCOMPARE(recorder.order, signalsSeen);
+    // The mean is kept up to date whatever the mode.
+    QVERIFY(sameComponents(model.receiverRefCoordinates(), 3));
+    if (mode == 0)
+        QVERIFY(sameComponents(recorder.refsForTrack.first(), 3));
+}
+
+void TestModel::typedReferenceIsOnlyRelayed()
+{
+    Model model;
+    model.setReceiverCoordinates(point(2));
+    ModelRecorder recorder(&model);
+    const GeoCoordinate typed(48.1, 0, 11.5, 3, 500.0);
+    model.setReceiverRefCoordinates(typed);
+    QCOMPARE(recorder.order, QStringList{"ref"});
+    QCOMPARE(recorder.refs.first(), typed);
+    QVERIFY(sameComponents(model.receiverRefCoordinates(), 2));
+
+    model.setReceiverRefCoordForTrack(typed);
+    QCOMPARE(recorder.total(), 1);
+    QCOMPARE(model.receiverRefCoordForTrack(), typed);
+}
+
+void TestModel::resetRestartsTheMean()
+{
+    Model model;
+    model.setReceiverCoordinates(point(4));
+    model.setReceiverCoordinates(point(8));
+    ModelRecorder recorder(&model);
+
+    model.resetReceiverRefCoordinates();
+    QCOMPARE(model.pointCount(), 0);
+    QCOMPARE(model.receiverRefCoordinates(), GeoCoordinate(true));
+    QCOMPARE(recorder.order, QStringList{"ref"});
+    QCOMPARE(recorder.refs.first(), GeoCoordinate(true));
+    QCOMPARE(model.receiverCoordinates(), point(8)); // left as it was
+
+    model.setReceiverCoordinates(point(5));
+    QCOMPARE(model.receiverRefCoordinates(), point(5)); // exactly the first position
+
+    model.setReceiverRefCoordinatesMode(RefCoordinatesFixed);
+    recorder.order.clear();
+    model.resetReceiverRefCoordinates();
+    QCOMPARE(recorder.order, QStringList{"refForTrack"});
+}
+
+void TestModel::shrinkWindow()
+{
+    Model model;
+    const QList<double> a{1, 2, 4, 8};
+    for (double v : a)
+        model.setReceiverCoordinates(point(v));
+    QVERIFY(sameComponents(model.receiverRefCoordinates(), 15.0 / 4));
+    ModelRecorder recorder(&model);
+
+    model.setMaxNumberPoints(10); // larger than the content: only the size changes
+    QCOMPARE(model.pointCount(), 4);
+    QCOMPARE(model.maxNumberPoints(), 10);
+    QVERIFY(sameComponents(model.receiverRefCoordinates(), 15.0 / 4));
+
+    model.setMaxNumberPoints(2); // drops 1 and 2
+    QCOMPARE(model.pointCount(), 2);
+    QCOMPARE(model.maxNumberPoints(), 2);
+    QVERIFY(sameComponents(model.receiverRefCoordinates(), 6));
+    QCOMPARE(recorder.total(), 0); // nothing emitted until the next position
+
+    model.setReceiverCoordinates(point(10)); // window full: 8 and 10
+    QVERIFY(sameComponents(model.receiverRefCoordinates(), 9));
+    QCOMPARE(model.pointCount(), 2);
+}
+
+void TestModel::shrinkToZeroKeepsOnePosition()
+{
+    Model model;
+    for (double v : {3.0, 6.0, 9.0})
+        model.setReceiverCoordinates(point(v));
+
+    model.setMaxNumberPoints(0);
+    QCOMPARE(model.maxNumberPoints(), 0);
+    QCOMPARE(model.pointCount(), 1);
+    const GeoCoordinate mean = model.receiverRefCoordinates();
+    QVERIFY(std::isfinite(mean.latitude()) && std::isfinite(mean.height()));
+    QVERIFY(sameComponents(mean, 9));
+
+    model.setReceiverCoordinates(point(1));
+    QVERIFY(sameComponents(model.receiverRefCoordinates(), 1));
+    QCOMPARE(model.pointCount(), 1);
+
+    // Growing the window again averages from there on.
+    model.setMaxNumberPoints(3);
+    model.setReceiverCoordinates(point(3));
+    QVERIFY(sameComponents(model.receiverRefCoordinates(), 2));
+
+    // Reset with a size of 0: the first position is the mean, then the latest one.
+    model.setMaxNumberPoints(0);
+    model.resetReceiverRefCoordinates();
+    model.setReceiverCoordinates(point(7));
+    QVERIFY(sameComponents(model.receiverRefCoordinates(), 7));
+    model.setReceiverCoordinates(point(-2));
+    QVERIFY(sameComponents(model.receiverRefCoordinates(), -2));
+    QCOMPARE(model.maxNumberPoints(), 0);
+}
+
+void TestModel::modesEmitEvenWhenUnchanged()
+{
+    Model model;
+    ModelRecorder recorder(&model);
+    model.setInterfaceMode(InterfaceNmea);
+    model.setInterfaceMode(InterfaceNmea);
+    model.setInterfaceMode(InterfaceBinary);
+    QCOMPARE(recorder.interfaceModes, (QList<int>{2, 2, 1}));
+    QCOMPARE(int(model.interfaceMode()), 1);
+
+    model.setReceiverRefCoordinatesMode(RefCoordinatesAverage);
+    model.setReceiverRefCoordinatesMode(RefCoordinatesAverage);
+    QCOMPARE(recorder.refModes, (QList<int>{1, 1}));
+
+    // Driven by text connection, as the main window wires it to the parser proxy.
+    Model other;
+    QVERIFY(connect(&model, SIGNAL(interfaceModeChanged(InterfaceMode)),
+                    &other, SLOT(setInterfaceMode(InterfaceMode))));
+    model.setInterfaceMode(InterfaceUnknown);
+    QCOMPARE(int(other.interfaceMode()), 3);
+}
+
+void TestModel::dispatcherRelaysTag()
+{
+    EventDispatcher dispatcher;
+    TagRecorder recorder;
+    QVERIFY(connect(&dispatcher, SIGNAL(settingTagChanged(QString)),
+                    &recorder, SLOT(onTag(QString))));
+    dispatcher.setSettingTag("bench 7");
+    dispatcher.setSettingTag(QString());
+    QCOMPARE(recorder.tags, (QStringList{"bench 7", QString()}));
+}
+
+void TestModel::interfacesFoundByCast()
+{
+    SharedObjectsTaker taker;
+    QObject *asObject = &taker;
+    Model model;
+    IModel *im = dynamic_cast<IModel *>(asObject);
+    IController *ic = dynamic_cast<IController *>(asObject);
+    QVERIFY(im);
+    QVERIFY(ic);
+    im->setModel(&model);
+    ic->setController(nullptr);
+    QCOMPARE(taker.m_model, &model);
+    QVERIFY(!taker.m_controller);
+}
+
+QTEST_GUILESS_MAIN(TestModel)
+#include "tst_model.moc"
