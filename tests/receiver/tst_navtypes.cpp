@@ -93,6 +93,10 @@ void TestNavTypes::timeFromValue_data()
     QTest::newRow("hhmmss.ss, zero is valid") << 0.0 << 1 << true << 0 << 0 << 0.0;
     QTest::newRow("hhmmss.ss, no range check") << 996199.5 << 1 << true << 99 << 61 << 99.5;
 
+    QTest::newRow("seconds of day, int min") << -2147483648.0 << 0 << true << -596523 << -14 << -8.0;
+    QTest::newRow("seconds of day, int max") << 2147483647.0 << 0 << true << 596523 << 14 << 7.0;
+    QTest::newRow("hhmmss.ss, largest hour") << 21474836470000.0 << 1 << true << 2147483647 << 0 << 0.0;
+
     // Received doubles that no int can hold: an invalid time, not undefined behaviour.
     QTest::newRow("seconds of day, NaN") << nan << 0 << false << 0 << 0 << 0.0;
     QTest::newRow("seconds of day, +inf") << inf << 0 << false << 0 << 0 << 0.0;
