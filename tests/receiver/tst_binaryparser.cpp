@@ -1,0 +1,167 @@
+#include <QtTest>
+
+#include "connectguard.h"
+#include "tst_binaryparser_events.h"
+#include "zrbbinaryparser.h"
+
+// The binary frame reader: finding, checking and routing the receiver's frames.
+class TestBinaryParser : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QStringList feed(const QList<QByteArray> &chunks)
+    {
+        ZRBBinaryParser parser(nullptr);
+        QStringList events;
+        recordParserEvents(&parser, &events);
+        for (const QByteArray &chunk : chunks)
+            parser.parse(chunk);
+        return events;
+    }
+
+    static QList<QByteArray> bytewise(const QByteArray &data)
+    {
+        QList<QByteArray> chunks;
+        for (char c : data)
+            chunks << QByteArray(1, c);
+        return chunks;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        installConnectGuard();
+    }
+
+    void frames_data()
+    {
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<QStringList>("expected");
+
+        const QByteArray done = QByteArray::fromHex("214e000100000103");
+        const QByteArray refused = QByteArray::fromHex("214e00000000ffff");
+        const QByteArray data4 = makeFrame(0, 2, QByteArray::fromHex("01020304"));
+
+        QTest::newRow("status done") << done << QStringList{"status 1 "};
+        QTest::newRow("status refused") << refused << QStringList{"status 0 "};
+        QTest::newRow("refused with zero checksum dropped")
+            << QByteArray::fromHex("214e000000000000") << QStringList{};
+        QTest::newRow("status done, last byte changed")
+            << QByteArray::fromHex("214e000100000104") << QStringList{};
+        QTest::newRow("data reply carries its payload") << data4 << QStringList{"status 2 01020304"};
+        QTest::newRow("status values beyond data pass unchanged")
+            << makeFrame(0, 0xC8, QByteArray()) << QStringList{"status 200 "};
+        QTest::newRow("noise around frames")
+            << QByteArray("garbage!x") + done + QByteArray("\x21\x21", 2) + data4 + QByteArray("N!")
+            << QStringList{"status 1 ", "status 2 01020304"};
+        QTest::newRow("!!N starts no frame")
+            << QByteArray::fromHex("21214e000100000103") << QStringList{};
+        QTest::newRow("!N after !!N does")
+            << QByteArray::fromHex("21214e000100000103") + done << QStringList{"status 1 "};
+        // The byte that breaks a sync pair is not tried again as a first sync byte, so
+        // an odd run of '!' right before a frame hides that frame's own '!'.
+        QTest::newRow("odd run of ! before a frame")
+            << QByteArray("\x21\x21\x21", 3) + done << QStringList{};
+        QTest::newRow("bad checksum dropped, next frame handled")
+            << QByteArray::fromHex("214e000100000102") + done << QStringList{"status 1 "};
+        QTest::newRow("kind 2 ignored")
+            << makeFrame(2, 0, QByteArray("abc")) + done << QStringList{"status 1 "};
+        QTest::newRow("kind 255 ignored") << makeFrame(255, 1, QByteArray()) << QStringList{};
+        QTest::newRow("message number without a message ignored")
+            << makeFrame(1, 26, QByteArray("xx")) + makeFrame(1, 0, QByteArray()) + makeFrame(1, 200, QByteArray())
+            << QStringList{};
+
+        // A length of 1025 is abandoned at the length field; the frame hidden in its
+        // "payload" is found.
+        QByteArray abandoned = QByteArray::fromHex("214e00020104");
+        abandoned += data4;
+        abandoned += QByteArray(1025 - data4.size(), 'z');
+        QTest::newRow("length 1025 abandoned, inner frame found")
+            << abandoned << QStringList{"status 2 01020304"};
+
+        const QByteArray full(1024, '\x5a');
+        QTest::newRow("length 1024 accepted")
+            << makeFrame(0, 2, full)
+            << QStringList{QStringLiteral("status 2 ") + QString::fromLatin1(full.toHex())};
+        QTest::newRow("length 0xFFFF abandoned")
+            << QByteArray::fromHex("214e0002ffff") + done << QStringList{"status 1 "};
+    }
+
+    void frames()
+    {
+        QFETCH(QByteArray, stream);
+        QFETCH(QStringList, expected);
+        QCOMPARE(feed({stream}), expected);
+        // One byte per call gives exactly the same.
+        QCOMPARE(feed(bytewise(stream)), expected);
+        // So does any split in two.
+        for (int cut = 1; cut < stream.size(); cut += qMax(1, stream.size() / 17))
+            QCOMPARE(feed({stream.left(cut), stream.mid(cut)}), expected);
+    }
+
+    void emptyChunksAreHarmless()
+    {
+        const QByteArray done = QByteArray::fromHex("214e000100000103");
+        QCOMPARE(feed({QByteArray(), done.left(3), QByteArray(), done.mid(3), QByteArray()}),
+                 QStringList{"status 1 "});
+    }
+
+    void resetDropsAHalfFrame()
+    {
+        const QByteArray frame = makeFrame(0, 2, QByteArray::fromHex("aabb"));
+        ZRBBinaryParser parser(nullptr);
+        QStringList events;
+        recordParserEvents(&parser, &events);
+        parser.parse(frame.left(5));
+        parser.reset();
+        parser.parse(frame.mid(5));
+        QCOMPARE(events, QStringList{});
+        parser.parse(frame);
+        QCOMPARE(events, QStringList{"status 2 aabb"});
+    }
+
+    void slotResettingDuringParseCannotCorrupt()
+    {
+        // A listener that resets the parser from inside a signal (as a protocol
+        // switch does) must not disturb the frame being handled; the rest of the
+        // chunk is scanned from a fresh hunt.
+        const QByteArray first = makeFrame(0, 2, QByteArray::fromHex("0102"));
+        const QByteArray second = makeFrame(0, 1, QByteArray());
+        ZRBBinaryParser parser(nullptr);
+        QStringList events;
+        recordParserEvents(&parser, &events);
+        connect(&parser, &ZRBBinaryParser::bmtStatusReceived, &parser,
+                [&parser](BmtStatus, const QByteArray &) { parser.reset(); });
+        parser.parse(first + second.left(4));
+        parser.parse(second.mid(4));
+        QCOMPARE(events, (QStringList{"status 2 0102", "status 1 "}));
+    }
+
+    void randomBytesNeverCrash()
+    {
+        ZRBBinaryParser parser(nullptr);
+        QStringList events;
+        recordParserEvents(&parser, &events);
+        QRandomGenerator random(12345);
+        QByteArray noise(1 << 20, '\0');
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = char(random.bounded(256));
+        // Many sync pairs, so lengths and checksums are really tried.
+        for (int i = 0; i + 1 < noise.size(); i += 97) {
+            noise[i] = '\x21';
+            noise[i + 1] = '\x4E';
+        }
+        for (int at = 0; at < noise.size(); at += 4093)
+            parser.parse(noise.mid(at, 4093));
+        events.clear();
+        // A valid frame after the noise is found again (after at most one abandoned frame
+        // swallowing it, which a second copy then survives).
+        const QByteArray done = QByteArray::fromHex("214e000100000103");
+        parser.parse(QByteArray(1100, '\0') + done);
+        QCOMPARE(events, QStringList{"status 1 "});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBinaryParser)
+#include "tst_binaryparser.moc"
