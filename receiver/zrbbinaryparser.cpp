@@ -138,8 +138,69 @@ void ZRBBinaryParser::handleFrame(const QByteArray &frame)
         dispatch(id, payload);
 }
 
+template <typename Record>
+void ZRBBinaryParser::emitRecord(const QByteArray &payload)
+{
+    const Record record(payload);
+    emit dataParsed(record.toString().toUtf8(), InterfaceBinary);
+    emit sentenceIsReceived(record);
+}
+
 void ZRBBinaryParser::dispatch(int number, const QByteArray &payload)
 {
-    Q_UNUSED(number);
-    Q_UNUSED(payload);
+    switch (number) {
+    case NavMsg_RTIME_RDATE:
+        emitRecord<RTIME_RDATE>(payload);
+        break;
+    case NavMsg_RPOS_ECEF:
+        emitRecord<RPOS_ECEF>(payload);
+        break;
+    case NavMsg_RVEL_ECEF:
+        emitRecord<RVEL_ECEF>(payload);
+        break;
+    case NavMsg_RPOS_LLA:
+        emitRecord<RPOS_LLA>(payload);
+        break;
+    case NavMsg_RVEL_ENU:
+        emitRecord<RVEL_ENU>(payload);
+        break;
+    case NavMsg_RSOL_ATR:
+        emitRecord<RSOL_ATR>(payload);
+        break;
+    case NavMsg_BPOS_ECEF:
+        emitRecord<BPOS_ECEF>(payload);
+        break;
+    case NavMsg_GSV_FULL:
+        dispatchGsvFull(payload);
+        break;
+    case NavMsg_RSOL_FULL:
+        emitRecord<RSOL_FULL>(payload);
+        break;
+    case NavMsg_RSOL_iFULL:
+        emitRecord<RSOL_iFULL>(payload);
+        break;
+    case NavMsg_YPR_DEG:
+        emitRecord<YPR_DEG>(payload);
+        break;
+    case NavMsg_HVECT:
+        emitRecord<HVECT>(payload);
+        break;
+    default:
+        // 0, 10 to 15, 26, 27 and 30 and above name no message.
+        break;
+    }
+}
+
+void ZRBBinaryParser::dispatchGsvFull(const QByteArray &payload)
+{
+    const GsvFullMessage message(payload);
+    const QVector<GSV_FULL> records = message.records();
+    if (records.isEmpty())
+        return;
+    // All of the message's log lines go out before its first record.
+    const QStringList lines = message.toStringList();
+    for (const QString &line : lines)
+        emit dataParsed(line.toUtf8(), InterfaceBinary);
+    for (const GSV_FULL &record : records)
+        emit sentenceIsReceived(record);
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "binaryframe.h"
+#include "binaryrecords.h"
 
 // Cuts the receiver's binary frames out of the byte stream, checks them and routes
 // them: status frames to the command engine, message frames to their decoders.
@@ -21,6 +22,18 @@ public:
 
 signals:
     void bmtStatusReceived(BmtStatus status, QByteArray data);
+    void sentenceIsReceived(const RTIME_RDATE &sentence);
+    void sentenceIsReceived(const RPOS_ECEF &sentence);
+    void sentenceIsReceived(const RVEL_ECEF &sentence);
+    void sentenceIsReceived(const RPOS_LLA &sentence);
+    void sentenceIsReceived(const RVEL_ENU &sentence);
+    void sentenceIsReceived(const RSOL_ATR &sentence);
+    void sentenceIsReceived(const BPOS_ECEF &sentence);
+    void sentenceIsReceived(const GSV_FULL &sentence);
+    void sentenceIsReceived(const RSOL_FULL &sentence);
+    void sentenceIsReceived(const RSOL_iFULL &sentence);
+    void sentenceIsReceived(const YPR_DEG &sentence);
+    void sentenceIsReceived(const HVECT &sentence);
 
 public slots:
     void parse(const QByteArray &data) override;
@@ -29,6 +42,10 @@ private:
     void handleFrame(const QByteArray &frame);
     bool checkFrame(const QByteArray &frame) const;
     void dispatch(int number, const QByteArray &payload);
+    void dispatchGsvFull(const QByteArray &payload);
+    // Decodes one binary record, logs its line, then hands the record on.
+    template <typename Record>
+    void emitRecord(const QByteArray &payload);
 
     int m_state = 0;
     QByteArray m_frame; // kind, id, length and payload of the frame being received

@@ -100,6 +100,87 @@ private slots:
             QCOMPARE(feed({stream.left(cut), stream.mid(cut)}), expected);
     }
 
+    void binaryRecords_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QStringList>("expected");
+
+        QByteArray ecef(29, '\0');
+        ecef[0] = '\x07';
+        ecef[28] = '\x01';
+        const QByteArray zeros(80, '\0');
+        QTest::newRow("16 RTIME_RDATE") << 16 << zeros.left(17)
+                                        << QStringList{logOf<RTIME_RDATE>(zeros.left(17)), "RTIME_RDATE"};
+        QTest::newRow("17 RPOS_ECEF") << 17 << ecef << QStringList{logOf<RPOS_ECEF>(ecef), "RPOS_ECEF"};
+        QTest::newRow("18 RVEL_ECEF") << 18 << ecef << QStringList{logOf<RVEL_ECEF>(ecef), "RVEL_ECEF"};
+        QTest::newRow("19 RPOS_LLA") << 19 << zeros << QStringList{logOf<RPOS_LLA>(zeros), "RPOS_LLA"};
+        QTest::newRow("20 RVEL_ENU") << 20 << zeros << QStringList{logOf<RVEL_ENU>(zeros), "RVEL_ENU"};
+        QTest::newRow("21 RSOL_ATR") << 21 << zeros << QStringList{logOf<RSOL_ATR>(zeros), "RSOL_ATR"};
+        QTest::newRow("22 BPOS_ECEF") << 22 << ecef << QStringList{logOf<BPOS_ECEF>(ecef), "BPOS_ECEF"};
+        QTest::newRow("24 RSOL_FULL") << 24 << zeros << QStringList{logOf<RSOL_FULL>(zeros), "RSOL_FULL"};
+        QTest::newRow("25 RSOL_iFULL") << 25 << zeros << QStringList{logOf<RSOL_iFULL>(zeros), "RSOL_iFULL"};
+        QTest::newRow("28 YPR_DEG") << 28 << zeros << QStringList{logOf<YPR_DEG>(zeros), "YPR_DEG"};
+        QTest::newRow("29 HVECT") << 29 << zeros << QStringList{logOf<HVECT>(zeros), "HVECT"};
+        // A short payload still gives a record (its missing fields read as zero).
+        QTest::newRow("short RPOS_ECEF") << 17 << QByteArray("\x01", 1)
+                                         << QStringList{logOf<RPOS_ECEF>(QByteArray("\x01", 1)), "RPOS_ECEF"};
+        QTest::newRow("empty HVECT") << 29 << QByteArray()
+                                     << QStringList{logOf<HVECT>(QByteArray()), "HVECT"};
+        QTest::newRow("26 nothing") << 26 << zeros << QStringList{};
+        QTest::newRow("27 nothing") << 27 << zeros << QStringList{};
+        QTest::newRow("15 nothing") << 15 << zeros << QStringList{};
+        QTest::newRow("30 nothing") << 30 << zeros << QStringList{};
+    }
+
+    void binaryRecords()
+    {
+        QFETCH(int, number);
+        QFETCH(QByteArray, payload);
+        QFETCH(QStringList, expected);
+        const QByteArray frame = makeFrame(1, quint8(number), payload);
+        QCOMPARE(feed({frame}), expected);
+        QCOMPARE(feed(bytewise(frame)), expected);
+    }
+
+    void gsvFullLinesComeBeforeItsRecords()
+    {
+        QByteArray payload;
+        for (quint8 n = 1; n <= 9; ++n)
+            payload += gsvFullEntry(0, n, 100 + n, 30, 40, 35, n % 2);
+        payload += gsvFullEntry(1, 70, 10, 20, 30, 0, 1);
+        payload += gsvFullEntry(1, 71, 11, 21, 31, 0, 0);
+        payload += "xyz"; // trailing bytes short of an entry are ignored
+
+        const GsvFullMessage message(payload);
+        QStringList expected;
+        for (const QString &line : message.toStringList())
+            expected << QStringLiteral("log1 ") + line.trimmed();
+        QCOMPARE(expected.size(), 4);
+        expected << "GSV_FULL GP 1/3" << "GSV_FULL GP 2/3" << "GSV_FULL GP 3/3" << "GSV_FULL GL 1/1";
+
+        const QByteArray frame = makeFrame(1, 23, payload);
+        QCOMPARE(feed({frame}), expected);
+        QCOMPARE(feed(bytewise(frame)), expected);
+    }
+
+    void gsvFullWithoutSatellitesGivesNothing()
+    {
+        QCOMPARE(feed({makeFrame(1, 23, QByteArray())}), QStringList{});
+        QCOMPARE(feed({makeFrame(1, 23, QByteArray("1234567"))}), QStringList{});
+    }
+
+    void framesKeepStreamOrder()
+    {
+        const QByteArray zeros(29, '\0');
+        const QByteArray stream = makeFrame(1, 17, zeros) + QByteArray::fromHex("214e000100000103")
+            + makeFrame(1, 22, zeros);
+        const QStringList expected{logOf<RPOS_ECEF>(zeros), "RPOS_ECEF", "status 1 ",
+                                   logOf<BPOS_ECEF>(zeros), "BPOS_ECEF"};
+        QCOMPARE(feed({stream}), expected);
+        QCOMPARE(feed(bytewise(stream)), expected);
+    }
+
     void emptyChunksAreHarmless()
     {
         const QByteArray done = QByteArray::fromHex("214e000100000103");

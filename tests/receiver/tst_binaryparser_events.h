@@ -5,14 +5,47 @@
 #include <QStringList>
 
 #include "binaryframe.h"
+#include "binaryrecords.h"
 #include "interfacemode.h"
 
 // Writes what a parser emits into one ordered list of short texts, so a test can
 // compare the whole sequence at once:
-//   "status <n> <payload hex>", "log<mode> <text>"
+//   "status <n> <payload hex>", "log<mode> <text>", "<record name>",
+//   "GSV_FULL <talker> <number>/<total>"
+template <typename Parser, typename Record>
+void recordSentence(Parser *parser, QStringList *events, const QString &name)
+{
+    QObject::connect(parser, qOverload<const Record &>(&Parser::sentenceIsReceived), parser,
+                     [events, name](const Record &) { *events << name; });
+}
+
+template <typename Parser>
+void recordBinaryRecords(Parser *parser, QStringList *events)
+{
+    recordSentence<Parser, RTIME_RDATE>(parser, events, QStringLiteral("RTIME_RDATE"));
+    recordSentence<Parser, RPOS_ECEF>(parser, events, QStringLiteral("RPOS_ECEF"));
+    recordSentence<Parser, RVEL_ECEF>(parser, events, QStringLiteral("RVEL_ECEF"));
+    recordSentence<Parser, RPOS_LLA>(parser, events, QStringLiteral("RPOS_LLA"));
+    recordSentence<Parser, RVEL_ENU>(parser, events, QStringLiteral("RVEL_ENU"));
+    recordSentence<Parser, RSOL_ATR>(parser, events, QStringLiteral("RSOL_ATR"));
+    recordSentence<Parser, BPOS_ECEF>(parser, events, QStringLiteral("BPOS_ECEF"));
+    recordSentence<Parser, RSOL_FULL>(parser, events, QStringLiteral("RSOL_FULL"));
+    recordSentence<Parser, RSOL_iFULL>(parser, events, QStringLiteral("RSOL_iFULL"));
+    recordSentence<Parser, YPR_DEG>(parser, events, QStringLiteral("YPR_DEG"));
+    recordSentence<Parser, HVECT>(parser, events, QStringLiteral("HVECT"));
+    QObject::connect(parser, qOverload<const GSV_FULL &>(&Parser::sentenceIsReceived), parser,
+                     [events](const GSV_FULL &record) {
+                         *events << QStringLiteral("GSV_FULL %1 %2/%3")
+                                        .arg(record.talker)
+                                        .arg(record.messageNumber)
+                                        .arg(record.totalMessages);
+                     });
+}
+
 template <typename Parser>
 void recordParserEvents(Parser *parser, QStringList *events)
 {
+    recordBinaryRecords(parser, events);
     QObject::connect(parser, &Parser::bmtStatusReceived, parser,
                      [events](BmtStatus status, const QByteArray &data) {
                          *events << QStringLiteral("status %1 %2")
@@ -42,4 +75,27 @@ inline QByteArray makeFrame(quint8 kind, quint8 id, const QByteArray &payload)
     frame.append(char(sum & 0xFF));
     frame.append(char(sum >> 8));
     return frame;
+}
+
+// The log event a binary record gives.
+template <typename Record>
+QString logOf(const QByteArray &payload)
+{
+    return QStringLiteral("log1 ") + Record(payload).toString().trimmed();
+}
+
+// One 8-byte satellite entry of the all-systems satellite message.
+inline QByteArray gsvFullEntry(quint8 system, quint8 number, quint16 azimuth, quint8 elevation,
+                               quint8 snr1, quint8 snr2, quint8 used)
+{
+    QByteArray entry;
+    entry.append(char(system));
+    entry.append(char(number));
+    entry.append(char(azimuth & 0xFF));
+    entry.append(char(azimuth >> 8));
+    entry.append(char(elevation));
+    entry.append(char(snr1));
+    entry.append(char(snr2));
+    entry.append(char(used));
+    return entry;
 }
