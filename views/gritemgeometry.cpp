@@ -1,0 +1,34 @@
+#include "gritemgeometry.h"
+
+#include <QLineF>
+
+#include <cmath>
+
+QRectF drawDialBackground(QPainter *painter, double s, double fontHeight)
+{
+    const double tick = s / 12;
+    painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    const QRectF r = QRectF(-s / 2, -s / 2, s, s).translated(0, int(-fontHeight / 2));
+
+    painter->setPen(QPen(QColor(Qt::gray), 2));
+    painter->drawEllipse(r);
+
+    const double cx = r.center().x();
+    const double cy = r.center().y();
+    auto line = [painter](double x1, double y1, double x2, double y2) {
+        painter->drawLine(int(x1), int(y1), int(x2), int(y2));
+    };
+    line(r.left(), cy, r.left() + tick, cy);
+    line(cx, r.top(), cx, r.top() + tick);
+    line(r.right(), cy, r.right() - tick, cy);
+    line(cx, r.bottom(), cx, r.bottom() - tick);
+
+    // The 45-degree points of the circle lie k in from each corner of its square.
+    const int k = int(s * (2 - std::sqrt(2.0)) / 4);
+    const int m = int(k + tick / std::sqrt(2.0));
+    line(r.left() + k, r.top() + k, r.left() + m, r.top() + m);
+    line(r.right() - k, r.top() + k, r.right() - m, r.top() + m);
+    line(r.right() - k, r.bottom() - k, r.right() - m, r.bottom() - m);
+    line(r.left() + k, r.bottom() - k, r.left() + m, r.bottom() - m);
+    return r;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "coordinategridview.h"
+
+#include <QList>
+#include <QPair>
+#include <QPointF>
+
+// One value plotted against the time of day as a row of dots coloured by the
+// solution quality. The time window follows the newest sample and wraps at
+// midnight.
+class PlotView : public CoordinateGridView
+{
+    Q_OBJECT
+
+public:
+    explicit PlotView(QWidget *parent = nullptr);
+
+    void addValue(double time, double value, qint16 quality);
+    void shiftValues(double delta);
+    void clear();
+
+    void setHScale(double in_hScale) override;
+    void zoom(double factor) override;
+    double niceStepX(double value) override;
+    double mapX(QPainter *p, double x) override;
+    double gridStepX(QPainter *p) override;
+    QPointF topLeft() override;
+    QPointF bottomRight() override;
+
+    // Seconds that the lead of a few dot widths stands for at the current width
+    // and scale; the newest sample sits that far left of the right edge.
+    double leadMargin();
+    static double timeOfDay(double value);
+    double timeToX(double time);
+
+    int pointCount() const { return points.size(); }
+
+protected:
+    void drawVerticalGrid(QPainter *p) override;
+    void drawAxisX(QPainter *p) override;
+    void drawYLabel(QPainter *p, double value, double screenY) override;
+    void drawBackground(QPainter *p) override;
+    void drawData(QPainter *p) override;
+
+    void drawTimeLabel(QPainter *p, double time, double screenX);
+
+    int maxPoints;
+    double pointRadius;
+    QList<QPair<QPointF, qint16>> points;
+};
