@@ -173,14 +173,19 @@ void PlotView::drawVerticalGrid(QPainter *p)
     }
 }
 
-void PlotView::drawTimeLabel(QPainter *p, double time, double screenX)
+QString PlotView::timeLabelText(double time)
 {
     // Minutes and seconds only: the window is never wider than an hour's labels
     // can tell apart.
     const long long seconds = static_cast<long long>(time);
-    const QString label = QStringLiteral("%1:%2")
-                              .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))
-                              .arg(static_cast<int>(std::fmod(time, 60)), 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))
+        .arg(static_cast<int>(std::fmod(time, 60)), 2, 10, QLatin1Char('0'));
+}
+
+void PlotView::drawTimeLabel(QPainter *p, double time, double screenX)
+{
+    const QString label = timeLabelText(time);
     QRect r = p->fontMetrics().boundingRect(label);
     r.setWidth(r.width() + 3);
     r.translate(int(screenX - r.width() / 2.0), rect().bottom() - r.height());

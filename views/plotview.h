@@ -33,6 +33,8 @@ public:
     double leadMargin();
     static double timeOfDay(double value);
     double timeToX(double time);
+    // Minutes and seconds of a time of day, as on the time axis.
+    static QString timeLabelText(double time);
 
     int pointCount() const { return points.size(); }
 

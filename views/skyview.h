@@ -1,0 +1,64 @@
+#pragma once
+
+#include "coordinategridview.h"
+
+#include <QColor>
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <QVector>
+
+#include "satellitetypes.h"
+
+// Polar sky chart: azimuth clockwise from north at the top, elevation from the
+// horizon at the rim to the zenith at the centre, one colour per satellite system.
+class SkyView : public CoordinateGridView
+{
+    Q_OBJECT
+
+public:
+    explicit SkyView(QWidget *parent = nullptr);
+
+    void clear();
+
+    // Radius r and angle a in degrees (clockwise from north) to world x and y;
+    // either output may be left out.
+    static void polarToXY(double r, double a, double *x, double *y);
+
+    bool isFresh(SatNavSysEnum navSys) const { return dataFresh.value(navSys, false); }
+    QColor systemColor(SatNavSysEnum navSys) const { return systemColors.value(navSys); }
+
+    double leftMargin(QPainter *p) override;
+    double rightMargin(QPainter *p) override;
+    double bottomMargin(QPainter *p) override;
+    double topMargin(QPainter *p) override;
+    double scaleY(QPainter *p) override;
+    double scaleX(QPainter *p) override;
+
+public slots:
+    void setSatellites(SatNavSysEnum in_navSys, const QVector<SatelliteInfo> &in_satellites);
+    void setUsedSatellites(SatNavSysEnum in_navSys, const QSet<int> &in_usedSatelliteIds);
+
+protected:
+    void drawHorizontalGrid(QPainter *p) override;
+    void drawVerticalGrid(QPainter *p) override;
+    void drawAxes(QPainter *p) override;
+    void drawYLabel(QPainter *p, double value, double screenY) override;
+    void drawBackground(QPainter *p) override;
+    void drawOverlay(QPainter *p) override;
+
+    void drawSatelliteCircle(QPainter *p, const QPointF &position, const QColor &rim, const QColor &fill);
+    void drawSatelliteText(QPainter *p, const QPointF &position, int number, const QColor &color);
+
+    QMap<SatNavSysEnum, QVector<SatelliteInfo>> satellites;
+    QMap<SatNavSysEnum, QSet<int>> usedSatelliteIds;
+    QMap<SatNavSysEnum, QString> systemNames;
+    QMap<SatNavSysEnum, QColor> systemColors;
+    QMap<SatNavSysEnum, bool> dataFresh;
+    QColor gpsColor;
+    QColor glonassColor;
+    QColor beidouColor;
+    QColor galileoColor;
+    QColor navicColor;
+    QColor sbasColor;
+};

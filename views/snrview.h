@@ -1,0 +1,55 @@
+#pragma once
+
+#include "coordinategridview.h"
+
+#include <QColor>
+#include <QString>
+#include <QVector>
+
+#include "satellitetypes.h"
+
+// Carrier-to-noise bars of one satellite system: one grey cell per satellite with
+// a bar for the first band on its left half and one for the second band on its
+// right half.
+class SnrView : public CoordinateGridView
+{
+    Q_OBJECT
+
+public:
+    explicit SnrView(QWidget *parent = nullptr);
+
+    void clear();
+
+    // The fewest slots the chart is divided into once data have arrived.
+    static constexpr int minimumSlots = 8;
+
+    int slotCount() const { return int(fixedBottomRight.x()); }
+    bool isFresh() const { return dataFresh; }
+    QVector<QString> legendNames() const { return namesLegend; }
+
+    QPointF plotCenter(QPainter *p) override;
+    double leftMargin(QPainter *p) override;
+    double rightMargin(QPainter *p) override;
+    double bottomMargin(QPainter *p) override;
+    double topMargin(QPainter *p) override;
+
+public slots:
+    void setData(const QVector<SatelliteInfo> &in_satelliteInfo);
+    void setNamesLegend(const QVector<QString> &in_namesLegend);
+
+protected:
+    void drawVerticalGrid(QPainter *p) override;
+    void drawAxisX(QPainter *p) override;
+    void drawAxisY(QPainter *p) override;
+    void drawYLabel(QPainter *p, double value, double screenY) override;
+    void drawXLabel(QPainter *p, double value, double slot) override;
+    void drawBackground(QPainter *p) override;
+    void drawData(QPainter *p) override;
+    void drawOverlay(QPainter *p) override;
+
+    QVector<SatelliteInfo> satelliteInfo;
+    QColor firstBandColor;
+    QColor secondBandColor;
+    QVector<QString> namesLegend;
+    bool dataFresh;
+};
