@@ -1,6 +1,8 @@
 #include "binaryrecords.h"
 
+#include <QBuffer>
 #include <QDataStream>
+#include <QtEndian>
 
 #include <cmath>
 
@@ -17,6 +19,24 @@ struct Field
     bool present = false;
 };
 
+// The stream and its buffer device are made once per thread and pointed at each new
+// payload: building a QBuffer (a QObject) for every message cost more than decoding it,
+// and the receiver sends a dozen of them per epoch. Decoding never nests, so one pair
+// per thread is enough.
+struct ReusableStream
+{
+    ReusableStream()
+    {
+        device.open(QIODevice::ReadOnly);
+        stream.setDevice(&device);
+        stream.setByteOrder(QDataStream::LittleEndian);
+    }
+
+    QBuffer device;
+    QDataStream stream;
+    bool inUse = false;
+};
+
 // Reads a payload field after field, little-endian. QDataStream picks the width of
 // a floating field by its precision setting, not by the variable's type, so the
 // precision is set before every floating field. Once a field runs past the end the
@@ -25,10 +45,26 @@ class PayloadReader
 {
 public:
     explicit PayloadReader(const QByteArray &payload)
-        : m_stream(payload)
+        : m_reusable(reusable())
+        , m_stream(m_reusable.stream)
     {
-        m_stream.setByteOrder(QDataStream::LittleEndian);
+        Q_ASSERT(!m_reusable.inUse);
+        m_reusable.inUse = true;
+        m_reusable.device.buffer() = payload; // shared, not copied
+        m_reusable.device.seek(0);
+        m_stream.resetStatus();
     }
+
+    ~PayloadReader()
+    {
+        // Drop the reference: the payload may be raw data that dies with the frame.
+        m_reusable.device.buffer() = QByteArray();
+        m_reusable.device.seek(0);
+        m_reusable.inUse = false;
+    }
+
+    PayloadReader(const PayloadReader &) = delete;
+    PayloadReader &operator=(const PayloadReader &) = delete;
 
     Field<quint8> u8() { return read<quint8>(); }
     Field<quint16> u16() { return read<quint16>(); }
@@ -60,7 +96,14 @@ private:
         return field;
     }
 
-    QDataStream m_stream;
+    static ReusableStream &reusable()
+    {
+        thread_local ReusableStream instance;
+        return instance;
+    }
+
+    ReusableStream &m_reusable;
+    QDataStream &m_stream;
 };
 
 // Status bytes are stored with their value and always valid, unless the byte
@@ -426,51 +469,68 @@ HVECT::HVECT(const QByteArray &payload)
 
 GsvFullMessage::GsvFullMessage(const QByteArray &payload)
 {
-    // A headerless run of 8-byte entries; 1 to 7 trailing bytes are no entry.
+    // A headerless run of 8-byte entries; 1 to 7 trailing bytes are no entry. Entries
+    // hold bytes and one 16-bit word, no floating field, so they are taken straight
+    // from the bytes: a large sky is forty entries and this is the biggest message.
     constexpr int entrySize = 8;
     const int entryCount = payload.size() / entrySize;
-    PayloadReader in(payload);
+    const auto *bytes = reinterpret_cast<const uchar *>(payload.constData());
+
+    // Count first, so every list is allocated once.
+    int counts[systemCount] = {};
     for (int i = 0; i < entryCount; ++i) {
+        const uchar system = bytes[i * entrySize];
+        if (system < systemCount)
+            ++counts[system];
+    }
+    int recordCount = 0;
+    for (int sys = 0; sys < systemCount; ++sys) {
+        m_entries[sys].reserve(counts[sys]);
+        recordCount += (counts[sys] + GSV_FULL::slotCount - 1) / GSV_FULL::slotCount;
+    }
+
+    for (int i = 0; i < entryCount; ++i) {
+        const uchar *raw = bytes + i * entrySize;
         GsvFullEntry entry;
-        entry.system = in.u8().value;
-        entry.number = in.u8().value;
-        entry.azimuth = in.u16().value;
-        entry.elevation = in.u8().value;
-        entry.snr1 = in.u8().value;
-        entry.snr2 = in.u8().value;
-        entry.used = in.u8().value;
+        entry.system = raw[0];
+        entry.number = raw[1];
+        entry.azimuth = qFromLittleEndian<quint16>(raw + 2);
+        entry.elevation = raw[4];
+        entry.snr1 = raw[5];
+        entry.snr2 = raw[6];
+        entry.used = raw[7];
         if (entry.system < systemCount)
             m_entries[entry.system].append(entry);
     }
 
-    static const char *const talkers[systemCount] = {"GP", "GL", "GB", "GA", "GI", "GS"};
+    // Records go system by system in this order, whatever order the entries came in.
+    static const QString talkers[systemCount] = {
+        QStringLiteral("GP"), QStringLiteral("GL"), QStringLiteral("GB"),
+        QStringLiteral("GA"), QStringLiteral("GI"), QStringLiteral("GS")};
+    m_records.resize(recordCount);
+    GSV_FULL *record = m_records.data();
     for (int sys = 0; sys < systemCount; ++sys) {
         const QVector<GsvFullEntry> &list = m_entries[sys];
-        if (list.isEmpty())
-            continue;
         const int n = list.size();
         const int k = (n + GSV_FULL::slotCount - 1) / GSV_FULL::slotCount;
-        const QString talker = QString::fromLatin1(talkers[sys]);
-        for (int i = 1; i <= k; ++i) {
-            GSV_FULL record;
-            record.talker = talker;
-            record.totalMessages = quint16(k);
-            record.messageNumber = quint16(i);
-            record.satellitesInView = quint16(n);
+        for (int i = 1; i <= k; ++i, ++record) {
+            record->talker = talkers[sys];
+            record->totalMessages = quint16(k);
+            record->messageNumber = quint16(i);
+            record->satellitesInView = quint16(n);
             for (int j = 0; j < GSV_FULL::slotCount; ++j) {
                 const int index = GSV_FULL::slotCount * (i - 1) + j;
                 if (index >= n)
-                    break;
+                    break; // the slot keeps its empty-slot markers
                 const GsvFullEntry &entry = list.at(index);
-                record.system[j] = entry.system;
-                record.number[j] = entry.number;
-                record.elevation[j] = entry.elevation;
-                record.azimuth[j] = entry.azimuth;
-                record.snr1[j] = entry.snr1;
-                record.snr2[j] = entry.snr2;
-                record.used[j] = entry.used;
+                record->system[j] = entry.system;
+                record->number[j] = entry.number;
+                record->elevation[j] = entry.elevation;
+                record->azimuth[j] = entry.azimuth;
+                record->snr1[j] = entry.snr1;
+                record->snr2[j] = entry.snr2;
+                record->used[j] = entry.used;
             }
-            m_records.append(record);
         }
     }
 }

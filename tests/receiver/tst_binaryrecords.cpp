@@ -765,7 +765,8 @@ void tst_BinaryRecords::textLines_data()
         << RPOS_LLA(ecefPayload(2, 33.5, -151.2, 0, 1)).toString()
         << "$RPOS_LLA,2,33.5000,151.2000,0.00,1\r\n";
     QTest::newRow("RPOS_LLA zero")
-        << RPOS_LLA(ecefPayload(2, 0, 0, 0, 1)).toString() << "$RPOS_LLA,2,0.0000,0.0000,0.00,1\r\n";
+        << RPOS_LLA(ecefPayload(2, 0, 0, 0, 1)).toString()
+        << "$RPOS_LLA,2,0.0000,0.0000,0.00,1\r\n";
     QTest::newRow("RPOS_LLA status 0")
         << RPOS_LLA(ecefPayload(2, 1, 1, 1, 0)).toString() << "$RPOS_LLA,2,,,,0\r\n";
 
