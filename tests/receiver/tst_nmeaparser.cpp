@@ -1,0 +1,503 @@
+#include <QtTest>
+
+#include <QRandomGenerator>
+
+#include <cmath>
+#include <cstring>
+
+#include "connectguard.h"
+#include "nmeaparser.h"
+
+namespace {
+
+QByteArray sentence(const QByteArray &body, bool lowerCase = false)
+{
+    quint8 sum = 0;
+    for (const char c : body)
+        sum ^= quint8(c);
+    QByteArray digits = QByteArray::number(sum, 16).rightJustified(2, '0');
+    digits = lowerCase ? digits.toLower() : digits.toUpper();
+    return '$' + body + '*' + digits + "\r\n";
+}
+
+const QByteArray kGga = sentence("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+const QByteArray kGnGga = sentence("GNGGA,123520,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+const QByteArray kRmc = sentence("GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A");
+
+} // namespace
+
+// Records what the parser emits, in order, through text-signature connections as
+// the program's own listeners make them.
+class Recorder : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Recorder(NMEAParser *parser)
+    {
+        connect(parser, SIGNAL(dataParsed(QByteArray, InterfaceMode)), this, SLOT(parsed(QByteArray, InterfaceMode)));
+        connect(parser, SIGNAL(sentenceIsReceived(GGA)), this, SLOT(onGGA(GGA)));
+        connect(parser, SIGNAL(sentenceIsReceived(GSA)), this, SLOT(onGSA(GSA)));
+        connect(parser, SIGNAL(sentenceIsReceived(GST)), this, SLOT(onGST(GST)));
+        connect(parser, SIGNAL(sentenceIsReceived(GSV)), this, SLOT(onGSV(GSV)));
+        connect(parser, SIGNAL(sentenceIsReceived(RMC)), this, SLOT(onRMC(RMC)));
+        connect(parser, SIGNAL(sentenceIsReceived(VTG)), this, SLOT(onVTG(VTG)));
+        connect(parser, SIGNAL(sentenceIsReceived(ZDA)), this, SLOT(onZDA(ZDA)));
+        connect(parser, SIGNAL(sentenceIsReceived(HDG)), this, SLOT(onHDG(HDG)));
+    }
+
+    QStringList events;
+    QList<QByteArray> lines;
+    QList<GGA> ggas;
+    QList<GSA> gsas;
+    QList<RMC> rmcs;
+    QList<HDG> hdgs;
+    std::function<void()> onFirstLine;
+
+public slots:
+    void parsed(QByteArray line, InterfaceMode mode)
+    {
+        QVERIFY(mode == InterfaceMode::NMEA);
+        QVERIFY(line.size() <= 10000);
+        lines << line;
+        events << QStringLiteral("line:") + QString::fromLatin1(line.toPercentEncoding("$,*.", "\r\n"));
+        if (onFirstLine) {
+            auto f = onFirstLine;
+            onFirstLine = nullptr;
+            f();
+        }
+    }
+    void onGGA(GGA r) { record("GGA", r.talker); ggas << r; }
+    void onGSA(GSA r) { record("GSA", r.talker); gsas << r; }
+    void onGST(GST r) { record("GST", r.talker); }
+    void onGSV(GSV r) { record("GSV", r.talker); }
+    void onRMC(RMC r) { record("RMC", r.talker); rmcs << r; }
+    void onVTG(VTG r) { record("VTG", r.talker); }
+    void onZDA(ZDA r) { record("ZDA", r.talker); }
+    void onHDG(HDG r) { record("HDG", r.talker); hdgs << r; }
+
+private:
+    void record(const char *type, const char (&talker)[3])
+    {
+        QVERIFY2(talker[2] == '\0', "talker not terminated");
+        events << QStringLiteral("%1:%2").arg(QLatin1String(type), QString::fromLatin1(talker));
+    }
+};
+
+class TestNmeaParser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installConnectGuard(); }
+
+    void lineCutting_data();
+    void lineCutting();
+
+    void bufferKeepsLastBytesOfLongChunk();
+    void bufferDropsOldestBytesFirst();
+    void bufferBoundedWithoutLineEnds();
+    void clearForgetsPartialLine();
+    void clearFromSlotDuringParse();
+
+    void checkSum_data();
+    void checkSum();
+    void markEmptyFields_data();
+    void markEmptyFields();
+    void isValidField();
+
+    void recordsMatchTheHandlers();
+    void textBeyondAscii();
+
+    void conversionsAgreeWithQt();
+    void randomBytes();
+    void mutatedSentences();
+};
+
+void TestNmeaParser::lineCutting_data()
+{
+    QTest::addColumn<QList<QByteArray>>("chunks");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString ggaLine = QStringLiteral("line:") + QString::fromLatin1(kGga.toPercentEncoding("$,*.", "\r\n"));
+    auto lineOf = [](const QByteArray &l) {
+        return QStringLiteral("line:") + QString::fromLatin1(l.toPercentEncoding("$,*.", "\r\n"));
+    };
+
+    QTest::newRow("one gga, the next waits") << QList<QByteArray>{kGga + "$GPR"} << QStringList{ggaLine, "GGA:GP"};
+    QTest::newRow("line joined across two calls")
+        << QList<QByteArray>{kGga + "$GPR", kRmc.mid(4)} << QStringList{ggaLine, "GGA:GP", lineOf(kRmc), "RMC:GP"};
+    QTest::newRow("split in the checksum")
+        << QList<QByteArray>{kGga.left(kGga.size() - 3), kGga.right(3)} << QStringList{ggaLine, "GGA:GP"};
+    QTest::newRow("byte by byte") << [] {
+        QList<QByteArray> bytes;
+        for (const char c : kRmc)
+            bytes << QByteArray(1, c);
+        return bytes;
+    }() << QStringList{lineOf(kRmc), "RMC:GP"};
+    QTest::newRow("two talkers") << QList<QByteArray>{kGga + kGnGga}
+                                 << QStringList{ggaLine, "GGA:GP", lineOf(kGnGga), "GGA:GN"};
+    const QByteArray lower = sentence("GPGGA,1,1,N,1,E,1,1,1,1,M,1,M,,", true);
+    QTest::newRow("lower-case checksum") << QList<QByteArray>{lower} << QStringList{lineOf(lower), "GGA:GP"};
+    QByteArray bad = kGga;
+    bad[bad.size() - 3] = bad[bad.size() - 3] == '0' ? '1' : '0';
+    QTest::newRow("bad checksum still logged") << QList<QByteArray>{bad} << QStringList{lineOf(bad)};
+    const QByteArray txt = sentence("GPTXT,01,01,02,ANTENNA OK");
+    QTest::newRow("unknown type only logged") << QList<QByteArray>{txt} << QStringList{lineOf(txt)};
+    const QByteArray noDollar = kGga.mid(1);
+    QTest::newRow("no dollar") << QList<QByteArray>{noDollar} << QStringList{lineOf(noDollar)};
+    const QByteArray noStar = "$GPGGA,1,1,N,1,E,1,1,1,1,M,1,M,,\r\n";
+    QTest::newRow("no star") << QList<QByteArray>{noStar} << QStringList{lineOf(noStar)};
+    QTest::newRow("lone carriage return does not cut")
+        << QList<QByteArray>{"$GPTXT*00\r", "\r\n"} << QStringList{lineOf("$GPTXT*00\r\r\n")};
+    QTest::newRow("empty lines") << QList<QByteArray>{"\r\n\n"} << QStringList{lineOf("\r\n"), lineOf("\n")};
+    QTest::newRow("line feed alone ends a line")
+        << QList<QByteArray>{kGga.left(kGga.size() - 2) + "\n"} << QStringList{lineOf(kGga.left(kGga.size() - 2) + "\n"), "GGA:GP"};
+    QTest::newRow("empty chunks") << QList<QByteArray>{QByteArray(), kGga, QByteArray()} << QStringList{ggaLine, "GGA:GP"};
+    const QByteArray gsa = sentence("GNGSA,A,3,,,,,,,,,,,,,0.0,0.0,0.0");
+    const QByteArray hdg = sentence("GPHDG,1,2,3,4,5,6,4");
+    const QByteArray gsv = sentence("GLGSV,1,1,01,70,31,080,45");
+    const QByteArray gst = sentence("GPGST,1,1,1,1,1,1,1,1");
+    const QByteArray vtg = sentence("GAVTG,1,T,2,M,3,N,4,K,A");
+    const QByteArray zda = sentence("GBZDA,201530.00,04,07,2002,00,00");
+    QTest::newRow("all eight types") << QList<QByteArray>{gsa + hdg + gsv + gst + vtg + zda}
+                                     << QStringList{lineOf(gsa), "GSA:GN", lineOf(hdg), "HDG:GP", lineOf(gsv), "GSV:GL",
+                                                    lineOf(gst), "GST:GP", lineOf(vtg), "VTG:GA", lineOf(zda), "ZDA:GB"};
+}
+
+void TestNmeaParser::lineCutting()
+{
+    QFETCH(QList<QByteArray>, chunks);
+    QFETCH(QStringList, expected);
+    NMEAParser parser(nullptr);
+    Recorder recorder(&parser);
+    for (const QByteArray &chunk : chunks)
+        parser.parse(chunk);
+    QCOMPARE(recorder.events, expected);
+}
+
+void TestNmeaParser::bufferKeepsLastBytesOfLongChunk()
+{
+    // 12000 bytes in one chunk: the first 2000 are lost, so the line that straddles
+    // the cut arrives without its beginning and fails its checksum.
+    NMEAParser parser(nullptr);
+    Recorder recorder(&parser);
+    parser.parse("$GPTXT,stale partial line"); // discarded: the new chunk fills the buffer
+    QByteArray chunk;
+    while (chunk.size() < 12000)
+        chunk += kGga;
+    chunk.truncate(12000);
+    parser.parse(chunk);
+    QVERIFY(!recorder.lines.isEmpty());
+    const QByteArray kept = chunk.right(10000);
+    QCOMPARE(recorder.lines.first(), kept.left(kept.indexOf('\n') + 1));
+    QVERIFY(!recorder.lines.first().startsWith("$GPTXT"));
+    QByteArray joined;
+    for (const QByteArray &l : recorder.lines)
+        joined += l;
+    QCOMPARE(joined, kept.left(kept.lastIndexOf('\n') + 1));
+    QCOMPARE(recorder.ggas.size(), recorder.lines.size() - 1);
+}
+
+void TestNmeaParser::bufferDropsOldestBytesFirst()
+{
+    // 9000 bytes of unfinished line, then 2000 more ending in a line feed: the
+    // line holds the last 8000 of the first 9000 followed by all 2000.
+    NMEAParser parser(nullptr);
+    Recorder recorder(&parser);
+    QByteArray first(9000, 'a');
+    for (int i = 0; i < first.size(); ++i)
+        first[i] = char('a' + (i / 1000));
+    QByteArray second(1999, 'z');
+    second += '\n';
+    parser.parse(first);
+    QVERIFY(recorder.lines.isEmpty());
+    parser.parse(second);
+    QCOMPARE(recorder.lines.size(), 1);
+    QCOMPARE(recorder.lines.first(), first.right(8000) + second);
+}
+
+void TestNmeaParser::bufferBoundedWithoutLineEnds()
+{
+    // A port that never sends a line feed cannot make the buffer grow: the line that
+    // finally ends holds at most the last 10000 bytes.
+    NMEAParser parser(nullptr);
+    Recorder recorder(&parser);
+    QByteArray chunk(4096, 'x');
+    for (int i = 0; i < 50; ++i) {
+        chunk[0] = char('A' + i % 26);
+        parser.parse(chunk);
+    }
+    parser.parse("\n");
+    QCOMPARE(recorder.lines.size(), 1);
+    QCOMPARE(recorder.lines.first().size(), 10000);
+    QVERIFY(recorder.lines.first().endsWith("x\n"));
+}
+
+void TestNmeaParser::clearForgetsPartialLine()
+{
+    NMEAParser parser(nullptr);
+    Recorder recorder(&parser);
+    parser.parse(kGga.left(20));
+    parser.clear();
+    parser.parse(kGga.mid(20));
+    QCOMPARE(recorder.lines, QList<QByteArray>{kGga.mid(20)});
+    QVERIFY(recorder.ggas.isEmpty());
+    parser.parse(kGga);
+    QCOMPARE(recorder.ggas.size(), 1);
+}
+
+void TestNmeaParser::clearFromSlotDuringParse()
+{
+    // A listener that switches the protocol clears the parser from inside parse().
+    // The lines already in hand are still handled from the parser's own copy, and
+    // the partial line is forgotten, as clear() promises.
+    NMEAParser parser(nullptr);
+    Recorder recorder(&parser);
+    recorder.onFirstLine = [&parser] {
+        parser.clear();
+        parser.clear();
+    };
+    parser.parse(kGga + kRmc + kGnGga.left(30));
+    QCOMPARE(recorder.lines, (QList<QByteArray>{kGga, kRmc}));
+    QCOMPARE(recorder.ggas.size(), 1);
+    QCOMPARE(recorder.rmcs.size(), 1);
+    parser.parse(kGnGga.mid(30) + kGga);
+    QCOMPARE(recorder.lines.size(), 4);
+    QCOMPARE(recorder.lines.at(2), kGnGga.mid(30));
+    QCOMPARE(recorder.ggas.size(), 2);
+}
+
+void TestNmeaParser::checkSum_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("upper case") << QString::fromLatin1(kGga) << true;
+    QTest::newRow("lower case") << QString::fromLatin1(sentence("GPRMC,1,A", true)) << true;
+    QTest::newRow("no line end") << QString::fromLatin1(kGga).trimmed() << true;
+    QTest::newRow("wrong digits") << QStringLiteral("$GPTXT*00\r\n") << false;
+    QTest::newRow("not hex") << QStringLiteral("$GPTXT*ZZ\r\n") << false;
+    QTest::newRow("no star") << QStringLiteral("$GPTXT,1\r\n") << false;
+    QTest::newRow("no dollar") << QStringLiteral("GPTXT*00\r\n") << false;
+    QTest::newRow("empty") << QString() << false;
+    QTest::newRow("star at end") << QStringLiteral("$*") << false;
+    QTest::newRow("empty body") << QStringLiteral("$*00") << true;
+    QTest::newRow("only the first star counts") << QStringLiteral("$A*41*00") << true;
+}
+
+void TestNmeaParser::checkSum()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, ok);
+    NMEAParser parser(nullptr);
+    QCOMPARE(parser.checkSum(line), ok);
+}
+
+void TestNmeaParser::markEmptyFields_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("gga") << QStringLiteral("$GPGGA,123519,4807.038,N,,E*47\r\n")
+                         << QStringList{"GP", "123519", "4807.038", "N", "notValid", "E"};
+    QTest::newRow("empty last field") << QStringLiteral("$GNGSA,A,1,,*00\r\n")
+                                      << QStringList{"GN", "A", "1", "notValid", "notValid"};
+    QTest::newRow("all gsa satellites empty") << QStringLiteral("$GPGSA,A,3,,,,,,,,,,,,,1.0,1.0,1.0*00")
+                                              << (QStringList{"GP", "A", "3"} << QVector<QString>(12, "notValid").toList()
+                                                                             << QStringList{"1.0", "1.0", "1.0"});
+    QTest::newRow("no talker") << QStringLiteral("$GGA,1*00") << QStringList{"", "1"};
+    QTest::newRow("long talker kept whole") << QStringLiteral("$ABCDGGA,1*00") << QStringList{"ABCD", "1"};
+    QTest::newRow("address only") << QStringLiteral("$GPGGA*00") << QStringList{"GPGGA"};
+    QTest::newRow("empty line") << QString() << QStringList{""};
+}
+
+void TestNmeaParser::markEmptyFields()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, fields);
+    NMEAParser parser(nullptr);
+    QCOMPARE(parser.markEmptyFields(line), fields);
+}
+
+void TestNmeaParser::isValidField()
+{
+    NMEAParser parser(nullptr);
+    QVERIFY(!parser.isValidField(notValid));
+    QVERIFY(!parser.isValidField(QStringLiteral("notValid")));
+    QVERIFY(parser.isValidField(QStringLiteral("0")));
+    QCOMPARE(notValid, QStringLiteral("notValid"));
+}
+
+void TestNmeaParser::recordsMatchTheHandlers()
+{
+    NMEAParser parser(nullptr);
+    Recorder recorder(&parser);
+    const QByteArray gsa = sentence("GNGSA,A,3,04,,09,,,,,,,,,,2.5,0.0,");
+    const QByteArray hdg = sentence("GPHDG,1,123.5,-2.5,7.25,3,0.75,4");
+    parser.parse(kGga + gsa + hdg + kRmc);
+    QCOMPARE(recorder.ggas.size(), 1);
+    QCOMPARE(recorder.gsas.size(), 1);
+    QCOMPARE(recorder.hdgs.size(), 1);
+    QCOMPARE(recorder.rmcs.size(), 1);
+
+    const GGA direct = parser.parseGGA(QString::fromLatin1(kGga));
+    QCOMPARE(recorder.ggas.first().latitude.valid, direct.latitude.valid);
+    QCOMPARE(recorder.ggas.first().latitude.value, direct.latitude.value);
+    QCOMPARE(recorder.ggas.first().latitude.value, 4807.038);
+    QCOMPARE(recorder.ggas.first().satellites.value, short(8));
+    QCOMPARE(QByteArray(recorder.ggas.first().talker), QByteArray("GP"));
+
+    const GSA &g = recorder.gsas.first();
+    QCOMPARE(g.prn[0].value, short(4));
+    QVERIFY(!g.prn[1].isValid());
+    QCOMPARE(g.pdop.value, 2.5);
+    QVERIFY(!g.hdop.isValid());
+    QVERIFY(!g.vdop.isValid());
+
+    const HDG &h = recorder.hdgs.first();
+    QCOMPARE(h.yaw.value, 123.5);
+    QCOMPARE(h.pitch.value, -2.5);
+    QCOMPARE(h.roll.value, 7.25);
+    QCOMPARE(int(h.positionStatus.value), 4);
+
+    const RMC &r = recorder.rmcs.first();
+    QCOMPARE(r.time.hours, 12);
+    QCOMPARE(r.speedKmh.value, 22.4 * 1.852);
+    QCOMPARE(r.date.value, 230394);
+}
+
+void TestNmeaParser::textBeyondAscii()
+{
+    NMEAParser parser(nullptr);
+    Recorder recorder(&parser);
+
+    // A NUL ends the line as text; what follows it is gone from the log too.
+    parser.parse(QByteArray("$GPTXT,01*00", 12) + QByteArray(1, '\0') + "junk\r\n");
+    QCOMPARE(recorder.lines.last(), QByteArray("$GPTXT,01*00"));
+
+    // Broken UTF-8 reaches the log as replacement characters.
+    parser.parse("$GPTXT,\xff*00\r\n");
+    QCOMPARE(recorder.lines.last(), QByteArray("$GPTXT,\xef\xbf\xbd*00\r\n"));
+
+    // A character beyond Latin-1 adds nothing to the checksum; the number after
+    // the blank still converts.
+    const QByteArray body = "GPGGA,123519,4807.038,N,01131.000,E,1,08,\xe2\x80\x83" "0.9,545.4,M,46.9,M,,";
+    QByteArray narrow = body;
+    narrow.replace("\xe2\x80\x83", "");
+    quint8 sum = 0;
+    for (const char c : narrow)
+        sum ^= quint8(c);
+    parser.parse('$' + body + '*' + QByteArray::number(sum, 16).rightJustified(2, '0') + "\r\n");
+    QCOMPARE(recorder.ggas.size(), 1);
+    QCOMPARE(recorder.ggas.first().hdop.value, 0.9);
+    QCOMPARE(recorder.ggas.first().altitude.value, 545.4);
+    QCOMPARE(QByteArray(recorder.ggas.first().talker), QByteArray("GP"));
+
+    // Latin-1 text handed straight to a handler.
+    const GGA latin = parser.parseGGA(QStringLiteral("$\u00e9\u00e8GGA,1,2,N,3,E,1,4,\u00a00.5,6,M,7,M,,*00"));
+    QCOMPARE(latin.talker[0], char(0xe9));
+    QCOMPARE(latin.hdop.value, 0.5);
+    // And text beyond it: the talker's characters become NUL, never more.
+    const GGA wide = parser.parseGGA(QStringLiteral("$\u20acXYZGGA,1,2,N,3,E,1,4,0.5,6,M,7,M,,*00"));
+    QCOMPARE(wide.talker[1], 'X');
+    QCOMPARE(wide.talker[2], '\0');
+    QCOMPARE(wide.altitude.value, 6.0);
+}
+
+void TestNmeaParser::conversionsAgreeWithQt()
+{
+    // The byte conversions must give what QString's C-locale conversions give, for
+    // plain numbers and for every odd spelling a noisy line can hold.
+    const char alphabet[] = "0123456789.+-eEinfaxX \r\t,";
+    QRandomGenerator rng(12345);
+    const QList<QByteArray> fixed{"1.5", "-0", "-.5", "5.", ".", "+", "-", "", "00012.50", "1e5", "nan", "inf",
+                                  "-inf", "1e999", "+-1", "0x1F", "1F", " 7", "7\r", "99999999999", "-32768",
+                                  "32768", "2147483647", "2147483648", "123456789", "1234567890"};
+    QList<QByteArray> samples = fixed;
+    for (int i = 0; i < 20000; ++i) {
+        QByteArray s;
+        const int len = int(rng.bounded(12));
+        for (int j = 0; j < len; ++j)
+            s += alphabet[rng.bounded(int(sizeof alphabet - 1))];
+        samples << s;
+    }
+    for (const QByteArray &s : samples) {
+        const QString text = QString::fromLatin1(s);
+        bool qtOk = false;
+        bool ours = false;
+        const double qtValue = text.toDouble(&qtOk);
+        const double value = NMEAFields::toNumber(s.constData(), s.size(), &ours);
+        QVERIFY2(qtOk == ours, s.constData());
+        QVERIFY2((std::isnan(qtValue) && std::isnan(value)) || std::memcmp(&qtValue, &value, sizeof value) == 0,
+                 s.constData());
+        for (const int base : {10, 16}) {
+            const int qtInt = text.toInt(&qtOk, base);
+            const int ourInt = NMEAFields::toInteger(s.constData(), s.size(), base, &ours);
+            QVERIFY2(qtOk == ours && qtInt == ourInt, s.constData());
+        }
+    }
+}
+
+void TestNmeaParser::randomBytes()
+{
+    // Random bytes, in random chunk sizes, with the odd '$', ',', '*' and line feed
+    // mixed in: nothing may crash, read outside the data or grow without bound.
+    NMEAParser parser(nullptr);
+    Recorder recorder(&parser);
+    QRandomGenerator rng(2026);
+    const char specials[] = "$,*\n\r0123456789ABCDEFGPGGARMCGSVHDG";
+    for (int round = 0; round < 300; ++round) {
+        QByteArray chunk(int(rng.bounded(3000)), '\0');
+        for (char &c : chunk)
+            c = rng.bounded(4) == 0 ? specials[rng.bounded(int(sizeof specials - 1))] : char(rng.bounded(256));
+        parser.parse(chunk);
+        if (round % 50 == 0)
+            parser.parse(QByteArray(12000, 'q'));
+        if (recorder.lines.size() > 2000)
+            recorder.lines.clear(), recorder.events.clear();
+    }
+}
+
+void TestNmeaParser::mutatedSentences()
+{
+    // Valid sentences of every type, mutated and then given a correct checksum again,
+    // so that the field maps see short, long and garbled field lists.
+    NMEAParser parser(nullptr);
+    Recorder recorder(&parser);
+    QRandomGenerator rng(77);
+    const QList<QByteArray> bodies{
+        "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,",
+        "GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1",
+        "GPGST,172814.0,0.006,0.023,0.020,273.6,0.023,0.020,0.031",
+        "GLGSV,3,1,11,03,03,111,00,04,15,270,00,06,01,010,00,13,06,292,00",
+        "GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A",
+        "GAVTG,054.7,T,034.4,M,005.5,N,010.2,K,A",
+        "GBZDA,201530.00,04,07,2002,00,00",
+        "GPHDG,1,2,3,4,5,6,4",
+    };
+    const char pieces[] = ",,,,*$.-+e9nN0";
+    int records = 0;
+    for (int round = 0; round < 5000; ++round) {
+        QByteArray body = bodies.at(int(rng.bounded(bodies.size())));
+        const int edits = 1 + int(rng.bounded(4));
+        for (int e = 0; e < edits; ++e) {
+            const int at = int(rng.bounded(body.size() + 1));
+            switch (rng.bounded(4)) {
+            case 0: body.truncate(at); break;
+            case 1: body.insert(at, pieces[rng.bounded(int(sizeof pieces - 1))]); break;
+            case 2: if (at < body.size()) body.remove(at, 1); break;
+            default: body.insert(at, QByteArray(int(rng.bounded(40)), ',')); break;
+            }
+        }
+        const int before = recorder.ggas.size() + recorder.gsas.size() + recorder.rmcs.size() + recorder.hdgs.size();
+        parser.parse(sentence(body));
+        records += recorder.ggas.size() + recorder.gsas.size() + recorder.rmcs.size() + recorder.hdgs.size() - before;
+        if (recorder.events.size() > 1000) {
+            recorder.events.clear();
+            recorder.lines.clear();
+        }
+    }
+    QVERIFY(records > 100); // the field maps really ran
+}
+
+QTEST_GUILESS_MAIN(TestNmeaParser)
+
+#include "tst_nmeaparser.moc"

@@ -1,0 +1,400 @@
+#include <QtTest>
+
+#include "connectguard.h"
+#include "nmeaparser.h"
+
+// Each row gives a sentence body (between '$' and '*'; the checksum is added here)
+// and the members it must produce, as "name=value" words. An invalid member reads
+// "-". Only the members a row names are checked.
+
+namespace {
+
+QString line(const QString &body)
+{
+    quint8 sum = 0;
+    for (const QChar c : body)
+        sum ^= quint8(c.toLatin1());
+    const QString digits = QStringLiteral("%1").arg(sum, 2, 16, QLatin1Char('0')).toUpper();
+    return QLatin1Char('$') + body + QLatin1Char('*') + digits + QStringLiteral("\r\n");
+}
+
+QString num(double v)
+{
+    return QString::number(v, 'g', 12);
+}
+
+template <typename T>
+QString val(const NavDataValue<T> &v)
+{
+    return v.isValid() ? num(double(v.value)) : QStringLiteral("-");
+}
+
+QString letterVal(const NavDataValue<signed char> &v)
+{
+    return v.isValid() ? QString(QLatin1Char(char(v.value))) : QStringLiteral("-");
+}
+
+QString letter(char c)
+{
+    return c ? QString(QLatin1Char(c)) : QStringLiteral("NUL");
+}
+
+QString timeVal(const Time &t)
+{
+    if (!t.isValid())
+        return QStringLiteral("-");
+    return QStringLiteral("%1:%2:%3").arg(t.hours).arg(t.minutes).arg(num(t.seconds));
+}
+
+QString talker(const char (&t)[3])
+{
+    // The third byte is always the terminator.
+    if (t[2] != '\0')
+        return QStringLiteral("UNTERMINATED");
+    return QString::fromLatin1(t);
+}
+
+using Members = QMap<QString, QString>;
+
+Members describe(const GGA &r)
+{
+    return {{"talker", talker(r.talker)}, {"time", val(r.time)}, {"lat", val(r.latitude)},
+            {"latH", letter(r.latHemisphere)}, {"lon", val(r.longitude)}, {"lonH", letter(r.lonHemisphere)},
+            {"quality", val(r.quality)}, {"sats", val(r.satellites)}, {"hdop", val(r.hdop)},
+            {"alt", val(r.altitude)}, {"geoid", val(r.geoidSeparation)}, {"age", val(r.dgpsAge)},
+            {"station", val(r.dgpsStationId)}};
+}
+
+Members describe(const GSA &r)
+{
+    Members m{{"talker", talker(r.talker)}, {"mode", letter(r.mode)}, {"fix", QString::number(r.fixType)},
+              {"pdop", val(r.pdop)}, {"hdop", val(r.hdop)}, {"vdop", val(r.vdop)}};
+    QStringList prns;
+    for (const auto &p : r.prn)
+        prns << val(p);
+    m["prn"] = prns.join(QLatin1Char('/'));
+    return m;
+}
+
+Members describe(const GST &r)
+{
+    return {{"talker", talker(r.talker)}, {"time", val(r.time)}, {"rms", val(r.rmsDeviation)},
+            {"major", val(r.semiMajorError)}, {"minor", val(r.semiMinorError)},
+            {"orient", val(r.orientation)}, {"latErr", val(r.latitudeError)},
+            {"lonErr", val(r.longitudeError)}, {"altErr", val(r.altitudeError)}};
+}
+
+Members describe(const GSV &r)
+{
+    Members m{{"talker", talker(r.talker)}, {"total", QString::number(r.totalMessages)},
+              {"number", QString::number(r.messageNumber)}, {"inView", QString::number(r.satellitesInView)}};
+    for (int i = 0; i < 4; ++i) {
+        m[QStringLiteral("slot%1").arg(i)] = QStringLiteral("%1/%2/%3/%4")
+                                                 .arg(val(r.prn[i]), val(r.elevation[i]), val(r.azimuth[i]), val(r.snr[i]));
+    }
+    return m;
+}
+
+Members describe(const RMC &r)
+{
+    return {{"talker", talker(r.talker)}, {"time", timeVal(r.time)}, {"status", letter(r.status)},
+            {"lat", val(r.latitude)}, {"latH", letterVal(r.latHemisphere)}, {"lon", val(r.longitude)},
+            {"lonH", letterVal(r.lonHemisphere)}, {"kmh", val(r.speedKmh)}, {"course", val(r.course)},
+            {"date", val(r.date)}, {"magVar", val(r.magneticVariation)},
+            {"varDir", letterVal(r.variationDirection)}, {"mode", letterVal(r.mode)}};
+}
+
+Members describe(const VTG &r)
+{
+    return {{"talker", talker(r.talker)}, {"true", val(r.courseTrue)}, {"magnetic", val(r.courseMagnetic)},
+            {"knots", val(r.speedKnots)}, {"kmh", val(r.speedKmh)}, {"mode", letterVal(r.mode)}};
+}
+
+Members describe(const ZDA &r)
+{
+    const QString date = r.date.isValid()
+        ? QStringLiteral("%1.%2.%3").arg(r.date.day).arg(r.date.month).arg(r.date.year)
+        : QStringLiteral("-");
+    return {{"talker", talker(r.talker)}, {"time", timeVal(r.time)}, {"date", date},
+            {"zoneH", val(r.zoneHours)}, {"zoneM", val(r.zoneMinutes)}};
+}
+
+Members describe(const HDG &r)
+{
+    return {{"talker", talker(r.talker)}, {"field1", val(r.field1)}, {"yaw", val(r.yaw)},
+            {"roll", val(r.roll)}, {"pitch", val(r.pitch)}, {"field5", QString::number(r.field5)},
+            {"field6", val(r.field6)}, {"status", val(r.positionStatus)}};
+}
+
+void compareMembers(const Members &actual, const QString &expected)
+{
+    const QStringList words = expected.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &word : words) {
+        const int eq = word.indexOf(QLatin1Char('='));
+        QVERIFY2(eq > 0, qPrintable(word));
+        const QString name = word.left(eq);
+        QVERIFY2(actual.contains(name), qPrintable(QStringLiteral("no member ") + name));
+        const QString got = QStringLiteral("%1=%2").arg(name, actual.value(name));
+        QCOMPARE(got, word);
+    }
+}
+
+} // namespace
+
+class TestNmeaSentences : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installConnectGuard(); }
+
+    void gga_data();
+    void gga();
+    void gsa_data();
+    void gsa();
+    void gst_data();
+    void gst();
+    void gsv_data();
+    void gsv();
+    void rmc_data();
+    void rmc();
+    void vtg_data();
+    void vtg();
+    void zda_data();
+    void zda();
+    void hdg_data();
+    void hdg();
+
+    void defaultRecords();
+
+private:
+    NMEAParser parser{nullptr};
+};
+
+static void addColumns()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("expected");
+}
+
+void TestNmeaSentences::gga_data()
+{
+    addColumns();
+    QTest::newRow("full fix") << "GPGGA,123519.25,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"
+                              << "talker=GP time=123519.25 lat=4807.038 latH=N lon=1131 lonH=E quality=1 sats=8 "
+                                 "hdop=0.9 alt=545.4 geoid=46.9 age=0 station=0";
+    QTest::newRow("dgps age and station") << "GNGGA,000001,0000.000,S,00000.000,W,2,12,1.0,-12.5,M,-3.0,M,2.5,0042"
+                                          << "talker=GN time=1 latH=S lonH=W quality=2 alt=-12.5 geoid=-3 age=0 station=42";
+    QTest::newRow("quality 0 blanks the fix") << "GPGGA,123519,4807.038,N,01131.000,E,0,08,0.9,545.4,M,46.9,M,,"
+                                              << "time=- lat=- latH=N lon=- lonH=E quality=0 sats=- hdop=- alt=- "
+                                                 "geoid=46.9 age=- station=-";
+    QTest::newRow("empty quality is quality 0") << "GPGGA,123519,4807.038,N,01131.000,E,,08,0.9,545.4,M,,M,,"
+                                                << "time=- lat=- quality=0 sats=- geoid=-";
+    QTest::newRow("empty altitude is a valid 0") << "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,,M,46.9,M,,"
+                                                 << "alt=0 quality=1 geoid=46.9";
+    QTest::newRow("empty hemispheres read n") << "GPGGA,123519,4807.038,,01131.000,,1,08,0.9,1,M,,M,,"
+                                              << "latH=n lonH=n geoid=-";
+    QTest::newRow("other talkers") << "GLGGA,1,1,N,1,E,1,1,1,1,M,1,M,," << "talker=GL";
+    QTest::newRow("no talker") << "GGA,1,1,N,1,E,1,1,1,1,M,1,M,," << "talker= quality=1";
+    QTest::newRow("long talker cut to two") << "GPXYZGGA,1,1,N,1,E,1,1,1,1,M,1,M,," << "talker=GP quality=1";
+    QTest::newRow("truncated before quality") << "GPGGA,123519,4807.038,N"
+                                              << "talker=GP time=- lat=- latH=N lonH=n quality=0 geoid=- age=- station=-";
+    QTest::newRow("truncated after quality") << "GPGGA,123519,4807.038,N,01131.000,E,1"
+                                             << "time=123519 quality=1 sats=0 hdop=0 alt=0 geoid=- age=0 station=0";
+    QTest::newRow("junk numbers read 0") << "GPGGA,12x,abc,N,1e2,E,1,z8,0.9,545.4,M,46.9,M,,"
+                                         << "time=0 lat=0 lon=100 sats=0";
+}
+
+void TestNmeaSentences::gga()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, expected);
+    compareMembers(describe(parser.parseGGA(line(body))), expected);
+}
+
+void TestNmeaSentences::gsa_data()
+{
+    addColumns();
+    QTest::newRow("full") << "GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1"
+                          << "talker=GP mode=A fix=3 prn=4/5/-/9/12/-/-/24/-/-/-/- pdop=2.5 hdop=1.3 vdop=2.1";
+    QTest::newRow("empty prns and dop 0.0") << "GNGSA,A,1,,,,,,,,,,,,,0.0,0.0,0.0"
+                                            << "mode=A fix=1 prn=-/-/-/-/-/-/-/-/-/-/-/- pdop=- hdop=- vdop=-";
+    QTest::newRow("empty last field") << "GPGSA,M,2,01,02,03,04,05,06,07,08,09,10,11,12,1.5,1.0,"
+                                      << "mode=M prn=1/2/3/4/5/6/7/8/9/10/11/12 pdop=1.5 hdop=1 vdop=-";
+    QTest::newRow("negative zero dop") << "GPGSA,A,3,,,,,,,,,,,,,-0.0,1,1" << "pdop=- hdop=1";
+    QTest::newRow("empty mode reads n") << "GPGSA,,,,,,,,,,,,,,,1,1,1" << "mode=n fix=0";
+    QTest::newRow("truncated") << "GPGSA,A,3,04"
+                               << "mode=A fix=3 prn=4/-/-/-/-/-/-/-/-/-/-/- pdop=- hdop=- vdop=-";
+    QTest::newRow("address only") << "GPGSA" << "talker=GP mode=n fix=0 pdop=-";
+}
+
+void TestNmeaSentences::gsa()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, expected);
+    compareMembers(describe(parser.parseGSA(line(body))), expected);
+}
+
+void TestNmeaSentences::gst_data()
+{
+    addColumns();
+    QTest::newRow("full") << "GPGST,172814.0,0.006,0.023,0.020,273.6,0.023,0.020,0.031"
+                          << "talker=GP time=172814 rms=0.006 major=0.023 minor=0.02 orient=273.6 latErr=0.023 "
+                             "lonErr=0.02 altErr=0.031";
+    QTest::newRow("empty fields") << "GNGST,172814.0,,0.023,,273.6,,,"
+                                  << "time=172814 rms=- major=0.023 minor=- orient=273.6 latErr=- lonErr=- altErr=-";
+    QTest::newRow("truncated") << "GPGST,172814.0,0.006" << "time=172814 rms=0.006 major=- altErr=-";
+}
+
+void TestNmeaSentences::gst()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, expected);
+    compareMembers(describe(parser.parseGST(line(body))), expected);
+}
+
+void TestNmeaSentences::gsv_data()
+{
+    addColumns();
+    QTest::newRow("four satellites")
+        << "GPGSV,3,1,11,03,03,111,00,04,15,270,00,06,01,010,00,13,06,292,00"
+        << "talker=GP total=3 number=1 inView=11 slot0=3/3/111/0 slot1=4/15/270/0 slot2=6/1/10/0 slot3=13/6/292/0";
+    QTest::newRow("two groups")
+        << "GLGSV,3,3,10,70,31,080,45,71,12,300,40"
+        << "talker=GL slot0=70/31/80/45 slot1=71/12/300/40 slot2=-/-/-/- slot3=-/-/-/-";
+    QTest::newRow("empty snr")
+        << "GPGSV,1,1,02,10,45,100,,12,30,200,38"
+        << "slot0=10/45/100/- slot1=12/30/200/38 slot2=-/-/-/-";
+    QTest::newRow("trailing signal id changes nothing")
+        << "GAGSV,1,1,02,10,45,100,33,12,30,200,38,7"
+        << "talker=GA slot0=10/45/100/33 slot1=12/30/200/38 slot2=-/-/-/-";
+    QTest::newRow("incomplete group is not a slot")
+        << "GBGSV,1,1,02,10,45,100,33,12,30"
+        << "talker=GB slot0=10/45/100/33 slot1=-/-/-/-";
+    QTest::newRow("no satellites") << "GPGSV,1,1,00" << "inView=0 slot0=-/-/-/-";
+    QTest::newRow("truncated header") << "GPGSV,3" << "total=3 number=0 inView=0 slot0=-/-/-/-";
+    QTest::newRow("five groups fill four slots")
+        << "GPGSV,1,1,05,01,01,001,01,02,02,002,02,03,03,003,03,04,04,004,04,05,05,005,05"
+        << "slot0=1/1/1/1 slot3=4/4/4/4";
+}
+
+void TestNmeaSentences::gsv()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, expected);
+    compareMembers(describe(parser.parseGSV(line(body))), expected);
+}
+
+void TestNmeaSentences::rmc_data()
+{
+    addColumns();
+    QTest::newRow("full")
+        << "GPRMC,123519.25,A,4807.038,N,01131.000,E,022.4,084.4,311225,003.1,W,A"
+        << "talker=GP time=12:35:19.25 status=A lat=4807.038 latH=N lon=1131 lonH=E kmh=41.4848 course=84.4 "
+           "date=311225 magVar=3.1 varDir=W mode=A";
+    QTest::newRow("mode N blanks time and date")
+        << "GNRMC,123519,V,4807.038,N,01131.000,E,0.0,,311225,,,N"
+        << "time=- date=- status=V lat=4807.038 latH=N kmh=0 course=- magVar=- varDir=- mode=N";
+    QTest::newRow("empty mode reads n")
+        << "GPRMC,123519,A,4807.038,N,01131.000,E,1.0,10.0,010126,,,"
+        << "mode=n time=12:35:19 date=10126";
+    QTest::newRow("without mode field")
+        << "GPRMC,123519,A,4807.038,N,01131.000,E,1.0,10.0,010126,,"
+        << "mode=n time=12:35:19 date=10126 magVar=- varDir=-";
+    QTest::newRow("empty time is midnight")
+        << "GPRMC,,A,,,,,,,,,,A" << "time=0:0:0 date=0 lat=- latH=- lon=- lonH=- kmh=- course=-";
+    QTest::newRow("truncated") << "GPRMC,123519" << "time=12:35:19 status=n lat=- mode=n date=0";
+    QTest::newRow("infinite time is invalid") << "GPRMC,inf,A,,,,,,,311225,,,A" << "time=- date=311225";
+    QTest::newRow("huge time is invalid") << "GPRMC,1e300,A,,,,,,,311225,,,A" << "time=-";
+    QTest::newRow("nan time is invalid") << "GPRMC,nan,A,,,,,,,311225,,,A" << "time=-";
+}
+
+void TestNmeaSentences::rmc()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, expected);
+    compareMembers(describe(parser.parseRMC(line(body))), expected);
+}
+
+void TestNmeaSentences::vtg_data()
+{
+    addColumns();
+    QTest::newRow("full") << "GPVTG,054.7,T,034.4,M,005.5,N,010.2,K,A"
+                          << "talker=GP true=54.7 magnetic=34.4 knots=5.5 kmh=10.2 mode=A";
+    QTest::newRow("mode N") << "GNVTG,054.7,T,034.4,M,005.5,N,010.2,K,N"
+                            << "true=- magnetic=34.4 knots=- kmh=- mode=N";
+    QTest::newRow("empty fields") << "GPVTG,,T,,M,,N,,K,D" << "true=0 magnetic=- knots=0 kmh=0 mode=D";
+    QTest::newRow("without mode field") << "GPVTG,054.7,T,,M,005.5,N,010.2,K"
+                                        << "true=54.7 magnetic=- kmh=10.2 mode=n";
+    QTest::newRow("truncated") << "GPVTG,054.7" << "true=54.7 knots=0 kmh=0 mode=n";
+}
+
+void TestNmeaSentences::vtg()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, expected);
+    compareMembers(describe(parser.parseVTG(line(body))), expected);
+}
+
+void TestNmeaSentences::zda_data()
+{
+    addColumns();
+    QTest::newRow("full") << "GPZDA,201530.00,04,07,2002,-05,30"
+                          << "talker=GP time=20:15:30 date=4.7.2002 zoneH=-5 zoneM=30";
+    QTest::newRow("empty month") << "GPZDA,201530.00,04,,2002,00,00" << "time=20:15:30 date=- zoneH=0";
+    QTest::newRow("empty time") << "GNZDA,,04,07,2002,," << "time=- date=4.7.2002 zoneH=- zoneM=-";
+    QTest::newRow("truncated") << "GPZDA,201530.00,04" << "time=20:15:30 date=- zoneH=- zoneM=-";
+    QTest::newRow("huge time is invalid") << "GPZDA,1e20,04,07,2002,," << "time=- date=4.7.2002";
+    QTest::newRow("negative huge time is invalid") << "GPZDA,-1e300,04,07,2002,," << "time=-";
+}
+
+void TestNmeaSentences::zda()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, expected);
+    compareMembers(describe(parser.parseZDA(line(body))), expected);
+}
+
+void TestNmeaSentences::hdg_data()
+{
+    addColumns();
+    QTest::newRow("status 4: yaw, pitch, roll in that field order")
+        << "GPHDG,1.5,123.4,-2.5,7.25,3,0.75,4"
+        << "talker=GP field1=1.5 yaw=123.4 pitch=-2.5 roll=7.25 field5=3 field6=0.75 status=4";
+    QTest::newRow("status 0 blanks everything")
+        << "GPHDG,1.5,123.4,-2.5,7.25,3,0.75,0"
+        << "field1=- yaw=- pitch=- roll=- field5=0 field6=- status=0";
+    QTest::newRow("empty status is 0") << "GPHDG,1.5,123.4,-2.5,7.25,3,0.75," << "yaw=- status=0";
+    QTest::newRow("status 260 keeps its low byte") << "GNHDG,1,2,3,4,5,6,260" << "status=4 yaw=2 pitch=3 roll=4";
+    QTest::newRow("status 256 is 0") << "GNHDG,1,2,3,4,5,6,256" << "status=0 yaw=-";
+    QTest::newRow("fractional status truncates") << "GPHDG,1,2,3,4,5,6,5.9" << "status=5 yaw=2";
+    QTest::newRow("empty attitude fields are valid 0") << "GPHDG,,,,,,,1"
+                                                       << "field1=0 yaw=0 pitch=0 roll=0 field5=0 field6=0 status=1";
+    QTest::newRow("nan status is invalid") << "GPHDG,1,2,3,4,5,6,nan" << "status=- yaw=- roll=-";
+    QTest::newRow("infinite status is invalid") << "GPHDG,1,2,3,4,5,6,-inf" << "status=- yaw=-";
+    QTest::newRow("status beyond 16 bits is invalid") << "GPHDG,1,2,3,4,5,6,1e9" << "status=- yaw=-";
+    QTest::newRow("truncated without status") << "GPHDG,1,2,3,4,5" << "status=0 yaw=- field5=0";
+}
+
+void TestNmeaSentences::hdg()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, expected);
+    compareMembers(describe(parser.parseHDG(line(body))), expected);
+}
+
+void TestNmeaSentences::defaultRecords()
+{
+    compareMembers(describe(GGA()), "talker= time=- lat=- quality=- geoid=- station=-");
+    compareMembers(describe(GSA()), "mode=NUL fix=0 prn=-/-/-/-/-/-/-/-/-/-/-/- pdop=-");
+    compareMembers(describe(GSV()), "total=0 slot0=-/-/-/- slot3=-/-/-/-");
+    compareMembers(describe(RMC()), "time=- date=- mode=- status=NUL");
+    compareMembers(describe(VTG()), "true=- mode=-");
+    compareMembers(describe(ZDA()), "time=- date=- zoneH=-");
+    compareMembers(describe(HDG()), "yaw=- status=- field5=0");
+    compareMembers(describe(GST()), "time=- altErr=-");
+}
+
+QTEST_GUILESS_MAIN(TestNmeaSentences)
+
+#include "tst_nmeasentences.moc"
