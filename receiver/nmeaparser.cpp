@@ -78,7 +78,7 @@ void NMEAParser::parseLine(const char *line, int size)
         }
     }
 
-    emit dataParsed(QByteArray(line, size), InterfaceMode::NMEA);
+    emit dataParsed(QByteArray(line, size), InterfaceNmea);
     if (!checkSumLatin1(line, size))
         return;
     const SentenceType type = sentenceType(line, size);
@@ -90,7 +90,7 @@ void NMEAParser::parseLine(const char *line, int size)
 
 void NMEAParser::parseSentence(const QString &line)
 {
-    emit dataParsed(line.toUtf8(), InterfaceMode::NMEA);
+    emit dataParsed(line.toUtf8(), InterfaceNmea);
     if (!checkSum(line))
         return;
     const int comma = line.indexOf(QLatin1Char(','));

@@ -56,7 +56,7 @@ public:
 public slots:
     void parsed(QByteArray line, InterfaceMode mode)
     {
-        QVERIFY(mode == InterfaceMode::NMEA);
+        QVERIFY(mode == InterfaceNmea);
         QVERIFY(line.size() <= 10000);
         lines << line;
         events << QStringLiteral("line:") + QString::fromLatin1(line.toPercentEncoding("$,*.", "\r\n"));
