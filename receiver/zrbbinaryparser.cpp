@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "nmeaparser.h"
+
 namespace {
 
 // The frame machine's states.
@@ -24,16 +26,22 @@ constexpr int FrameBodyOffset = 4;
 
 ZRBBinaryParser::ZRBBinaryParser(QObject *parent)
     : iParser(parent)
+    , m_sentenceParser(new NMEAParser(nullptr))
 {
     m_frame.reserve(FrameBodyOffset + BinaryFrame::MaxReceivedPayload);
 }
 
-ZRBBinaryParser::~ZRBBinaryParser() = default;
+ZRBBinaryParser::~ZRBBinaryParser()
+{
+    delete m_sentenceParser;
+}
 
 void ZRBBinaryParser::reset()
 {
     m_state = HuntSync1;
     m_frame.clear();
+    m_textBuffer.clear();
+    ++m_resetCount;
 }
 
 void ZRBBinaryParser::parse(const QByteArray &data)
@@ -148,6 +156,11 @@ void ZRBBinaryParser::emitRecord(const QByteArray &payload)
 
 void ZRBBinaryParser::dispatch(int number, const QByteArray &payload)
 {
+    if (isTextNavMessage(number)) {
+        // The text's own sentence name decides the record, not the message number.
+        parseText(payload);
+        return;
+    }
     switch (number) {
     case NavMsg_RTIME_RDATE:
         emitRecord<RTIME_RDATE>(payload);
@@ -203,4 +216,71 @@ void ZRBBinaryParser::dispatchGsvFull(const QByteArray &payload)
         emit dataParsed(line.toUtf8(), InterfaceBinary);
     for (const GSV_FULL &record : records)
         emit sentenceIsReceived(record);
+}
+
+void ZRBBinaryParser::parseText(const QByteArray &text)
+{
+    // Newest bytes win: the kept text never exceeds the limit, whatever arrives.
+    QByteArray buffer = m_textBuffer;
+    const int room = m_textLimit - text.size();
+    if (room <= 0)
+        buffer.clear();
+    else if (buffer.size() > room)
+        buffer = buffer.right(room);
+    buffer += text.right(m_textLimit);
+
+    // Lines are cut from this local copy: a slot reached from parseSentence may reset
+    // this parser (a protocol switch), which must not pull the text out from under us.
+    m_textBuffer.clear();
+    const quint32 resetsBefore = m_resetCount;
+    int start = 0;
+    for (;;) {
+        const int end = buffer.indexOf('\n', start);
+        if (end < 0)
+            break;
+        const char *line = buffer.constData() + start;
+        int length = end + 1 - start;
+        // A NUL ends the text as the receiver's C strings do.
+        const void *nul = std::memchr(line, '\0', size_t(length));
+        if (nul)
+            length = int(static_cast<const char *>(nul) - line);
+        start = end + 1;
+        parseSentence(QString::fromUtf8(line, length));
+    }
+
+    // A reset meanwhile discarded the unfinished line. Text added by a nested call
+    // came after ours.
+    if (m_resetCount == resetsBefore) {
+        m_textBuffer = buffer.mid(start) + m_textBuffer;
+        if (m_textBuffer.size() > m_textLimit)
+            m_textBuffer = m_textBuffer.right(m_textLimit);
+    }
+}
+
+void ZRBBinaryParser::parseSentence(const QString &line)
+{
+    // Every line reaches the log, also one that fails its checksum.
+    emit dataParsed(line.toUtf8(), InterfaceBinary);
+    if (!m_sentenceParser->checkSum(line))
+        return;
+    const int comma = line.indexOf(QLatin1Char(','));
+    if (comma < 3)
+        return;
+    const QStringRef type = line.midRef(comma - 3, 3);
+    if (type == QLatin1String("GGA"))
+        emit sentenceIsReceived(m_sentenceParser->parseGGA(line));
+    else if (type == QLatin1String("GSA"))
+        emit sentenceIsReceived(m_sentenceParser->parseGSA(line));
+    else if (type == QLatin1String("GST"))
+        emit sentenceIsReceived(m_sentenceParser->parseGST(line));
+    else if (type == QLatin1String("GSV"))
+        emit sentenceIsReceived(m_sentenceParser->parseGSV(line));
+    else if (type == QLatin1String("RMC"))
+        emit sentenceIsReceived(m_sentenceParser->parseRMC(line));
+    else if (type == QLatin1String("VTG"))
+        emit sentenceIsReceived(m_sentenceParser->parseVTG(line));
+    else if (type == QLatin1String("ZDA"))
+        emit sentenceIsReceived(m_sentenceParser->parseZDA(line));
+    else if (type == QLatin1String("HDG"))
+        emit sentenceIsReceived(m_sentenceParser->parseHDG(line));
 }

@@ -7,6 +7,9 @@
 
 #include "binaryframe.h"
 #include "binaryrecords.h"
+#include "nmeasentences.h"
+
+class NMEAParser;
 
 // Cuts the receiver's binary frames out of the byte stream, checks them and routes
 // them: status frames to the command engine, message frames to their decoders.
@@ -22,6 +25,14 @@ public:
 
 signals:
     void bmtStatusReceived(BmtStatus status, QByteArray data);
+    void sentenceIsReceived(const GGA &sentence);
+    void sentenceIsReceived(const GSA &sentence);
+    void sentenceIsReceived(const GST &sentence);
+    void sentenceIsReceived(const GSV &sentence);
+    void sentenceIsReceived(const RMC &sentence);
+    void sentenceIsReceived(const VTG &sentence);
+    void sentenceIsReceived(const ZDA &sentence);
+    void sentenceIsReceived(const HDG &sentence);
     void sentenceIsReceived(const RTIME_RDATE &sentence);
     void sentenceIsReceived(const RPOS_ECEF &sentence);
     void sentenceIsReceived(const RVEL_ECEF &sentence);
@@ -43,6 +54,8 @@ private:
     bool checkFrame(const QByteArray &frame) const;
     void dispatch(int number, const QByteArray &payload);
     void dispatchGsvFull(const QByteArray &payload);
+    void parseText(const QByteArray &text);
+    void parseSentence(const QString &line);
     // Decodes one binary record, logs its line, then hands the record on.
     template <typename Record>
     void emitRecord(const QByteArray &payload);
@@ -54,4 +67,11 @@ private:
     quint16 m_length = 0;
     quint16 m_count = 0;
     quint16 m_receivedChecksum = 0;
+    const int m_textLimit = 10000;
+    QByteArray m_textBuffer; // NMEA text of message frames not yet cut into lines
+    // Its checksum test and sentence decoders serve the NMEA text inside frames; its
+    // own buffer and signals are not used.
+    NMEAParser *m_sentenceParser;
+    // Counts resets, so text cutting can tell that a slot reset us meanwhile.
+    quint32 m_resetCount = 0;
 };

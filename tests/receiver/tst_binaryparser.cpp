@@ -181,6 +181,105 @@ private slots:
         QCOMPARE(feed(bytewise(stream)), expected);
     }
 
+    void textMessages_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("frames");
+        QTest::addColumn<QStringList>("expected");
+
+        const QByteArray gga = nmeaLine("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+        const QByteArray gsa = nmeaLine("GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1");
+        const QByteArray txt = nmeaLine("GPTXT,01,01,02,ANTENNA OK");
+        QByteArray badGga = gga;
+        badGga[badGga.size() - 3] = badGga.at(badGga.size() - 3) == '0' ? '1' : '0';
+        const QString ggaLog = QStringLiteral("log1 ") + QString::fromLatin1(gga).trimmed();
+
+        QTest::newRow("GGA in frame 2") << QList<QByteArray>{makeFrame(1, 2, gga)}
+                                        << QStringList{ggaLog, "GGA GP"};
+        QTest::newRow("GSA in frame 2 is a GSA")
+            << QList<QByteArray>{makeFrame(1, 2, gsa)}
+            << QStringList{"log1 " + QString::fromLatin1(gsa).trimmed(), "GSA GN"};
+        QTest::newRow("bad NMEA checksum: log only")
+            << QList<QByteArray>{makeFrame(1, 2, badGga)}
+            << QStringList{"log1 " + QString::fromLatin1(badGga).trimmed()};
+        QTest::newRow("text message: log only")
+            << QList<QByteArray>{makeFrame(1, 1, txt)}
+            << QStringList{"log1 " + QString::fromLatin1(txt).trimmed()};
+        QTest::newRow("GGA split over frames 2 and 7")
+            << QList<QByteArray>{makeFrame(1, 2, gga.left(20)), makeFrame(1, 7, gga.mid(20))}
+            << QStringList{ggaLog, "GGA GP"};
+        QTest::newRow("split line across a status frame")
+            << QList<QByteArray>{makeFrame(1, 3, gga.left(30)), QByteArray::fromHex("214e000100000103"),
+                                 makeFrame(1, 9, gga.mid(30))}
+            << QStringList{"status 1 ", ggaLog, "GGA GP"};
+        QTest::newRow("two lines in one frame")
+            << QList<QByteArray>{makeFrame(1, 4, gsa + gga)}
+            << QStringList{"log1 " + QString::fromLatin1(gsa).trimmed(), "GSA GN", ggaLog, "GGA GP"};
+        QTest::newRow("unfinished line waits")
+            << QList<QByteArray>{makeFrame(1, 2, gga.left(gga.size() - 1))} << QStringList{};
+        QTest::newRow("text in a binary record number is not text")
+            << QList<QByteArray>{makeFrame(1, 26, gga)} << QStringList{};
+    }
+
+    void textMessages()
+    {
+        QFETCH(QList<QByteArray>, frames);
+        QFETCH(QStringList, expected);
+        QCOMPARE(feed(frames), expected);
+        QByteArray stream;
+        for (const QByteArray &frame : frames)
+            stream += frame;
+        QCOMPARE(feed(bytewise(stream)), expected);
+    }
+
+    void textBufferStaysBounded()
+    {
+        // Text that never ends a line is capped, and a sentence after it still decodes.
+        ZRBBinaryParser parser(nullptr);
+        QStringList events;
+        recordParserEvents(&parser, &events);
+        const QByteArray junk(1000, 'x');
+        for (int i = 0; i < 200; ++i)
+            parser.parse(makeFrame(1, 1, junk));
+        QCOMPARE(events, QStringList{});
+        const QByteArray gga = nmeaLine("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+        parser.parse(makeFrame(1, 2, "\n" + gga));
+        QCOMPARE(events.size(), 3);
+        QVERIFY(events.at(0).size() <= 10000 + 5);
+        QCOMPARE(events.at(2), QStringLiteral("GGA GP"));
+    }
+
+    void resetDropsAnUnfinishedLine()
+    {
+        const QByteArray gga = nmeaLine("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+        ZRBBinaryParser parser(nullptr);
+        QStringList events;
+        recordParserEvents(&parser, &events);
+        parser.parse(makeFrame(1, 2, gga.left(25)));
+        parser.reset();
+        parser.parse(makeFrame(1, 2, gga.mid(25)));
+        QCOMPARE(events.size(), 1); // the tail alone, logged and failing its checksum
+        QVERIFY(events.at(0).startsWith(QLatin1String("log1 ")));
+    }
+
+    void slotResettingDuringTextCannotCorrupt()
+    {
+        // A listener resetting the parser on a record (a protocol switch) while the
+        // frame's text is being cut: the frame's remaining lines are still handled,
+        // the unfinished tail is dropped with the reset, nothing is mangled.
+        const QByteArray gga = nmeaLine("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+        const QByteArray gsa = nmeaLine("GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1");
+        ZRBBinaryParser parser(nullptr);
+        QStringList events;
+        recordParserEvents(&parser, &events);
+        connect(&parser, qOverload<const GGA &>(&ZRBBinaryParser::sentenceIsReceived), &parser,
+                [&parser](const GGA &) { parser.reset(); });
+        parser.parse(makeFrame(1, 2, gga + gsa + gga.left(10)));
+        parser.parse(makeFrame(1, 2, gsa));
+        QCOMPARE(events, (QStringList{"log1 " + QString::fromLatin1(gga).trimmed(), "GGA GP",
+                                      "log1 " + QString::fromLatin1(gsa).trimmed(), "GSA GN",
+                                      "log1 " + QString::fromLatin1(gsa).trimmed(), "GSA GN"}));
+    }
+
     void emptyChunksAreHarmless()
     {
         const QByteArray done = QByteArray::fromHex("214e000100000103");

@@ -6,17 +6,40 @@
 
 #include "binaryframe.h"
 #include "binaryrecords.h"
+#include "nmeasentences.h"
 #include "interfacemode.h"
 
 // Writes what a parser emits into one ordered list of short texts, so a test can
 // compare the whole sequence at once:
 //   "status <n> <payload hex>", "log<mode> <text>", "<record name>",
-//   "GSV_FULL <talker> <number>/<total>"
+//   "<NMEA record name> <talker>", "GSV_FULL <talker> <number>/<total>"
 template <typename Parser, typename Record>
 void recordSentence(Parser *parser, QStringList *events, const QString &name)
 {
     QObject::connect(parser, qOverload<const Record &>(&Parser::sentenceIsReceived), parser,
                      [events, name](const Record &) { *events << name; });
+}
+
+template <typename Parser, typename Record>
+void recordNmeaSentence(Parser *parser, QStringList *events, const QString &name)
+{
+    QObject::connect(parser, qOverload<const Record &>(&Parser::sentenceIsReceived), parser,
+                     [events, name](const Record &record) {
+                         *events << name + QLatin1Char(' ') + QString::fromLatin1(record.talker);
+                     });
+}
+
+template <typename Parser>
+void recordNmeaRecords(Parser *parser, QStringList *events)
+{
+    recordNmeaSentence<Parser, GGA>(parser, events, QStringLiteral("GGA"));
+    recordNmeaSentence<Parser, GSA>(parser, events, QStringLiteral("GSA"));
+    recordNmeaSentence<Parser, GST>(parser, events, QStringLiteral("GST"));
+    recordNmeaSentence<Parser, GSV>(parser, events, QStringLiteral("GSV"));
+    recordNmeaSentence<Parser, RMC>(parser, events, QStringLiteral("RMC"));
+    recordNmeaSentence<Parser, VTG>(parser, events, QStringLiteral("VTG"));
+    recordNmeaSentence<Parser, ZDA>(parser, events, QStringLiteral("ZDA"));
+    recordNmeaSentence<Parser, HDG>(parser, events, QStringLiteral("HDG"));
 }
 
 template <typename Parser>
@@ -45,6 +68,7 @@ void recordBinaryRecords(Parser *parser, QStringList *events)
 template <typename Parser>
 void recordParserEvents(Parser *parser, QStringList *events)
 {
+    recordNmeaRecords(parser, events);
     recordBinaryRecords(parser, events);
     QObject::connect(parser, &Parser::bmtStatusReceived, parser,
                      [events](BmtStatus status, const QByteArray &data) {
@@ -98,4 +122,13 @@ inline QByteArray gsvFullEntry(quint8 system, quint8 number, quint16 azimuth, qu
     entry.append(char(snr2));
     entry.append(char(used));
     return entry;
+}
+
+// An NMEA sentence with its checksum and line end, from the text between '$' and '*'.
+inline QByteArray nmeaLine(const QByteArray &body)
+{
+    quint8 sum = 0;
+    for (char c : body)
+        sum ^= quint8(c);
+    return "$" + body + "*" + QByteArray::number(sum, 16).rightJustified(2, '0').toUpper() + "\r\n";
 }

@@ -1,0 +1,370 @@
+#include <QtTest>
+
+#include "connectguard.h"
+#include "parserproxy.h"
+#include "tst_binaryparser_events.h"
+
+// Listens to a parser proxy the way the program's listeners do, by text signature,
+// and writes every signal into one ordered list.
+class ProxyListener : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ProxyListener(ParserProxy *proxy)
+    {
+        connect(proxy, SIGNAL(bmtStatusReceived(BmtStatus, QByteArray)),
+                this, SLOT(status(BmtStatus, QByteArray)));
+        connect(proxy, SIGNAL(dataParsed(QByteArray, InterfaceMode)),
+                this, SLOT(parsed(QByteArray, InterfaceMode)));
+        connect(proxy, SIGNAL(displayData(QByteArray)), this, SLOT(display(QByteArray)));
+        connect(proxy, SIGNAL(protocolDefined(InterfaceMode)), this, SLOT(protocol(InterfaceMode)));
+        connect(proxy, SIGNAL(sentenceIsReceived(GGA)), this, SLOT(sentence(GGA)));
+        connect(proxy, SIGNAL(sentenceIsReceived(GSA)), this, SLOT(sentence(GSA)));
+        connect(proxy, SIGNAL(sentenceIsReceived(GST)), this, SLOT(sentence(GST)));
+        connect(proxy, SIGNAL(sentenceIsReceived(GSV)), this, SLOT(sentence(GSV)));
+        connect(proxy, SIGNAL(sentenceIsReceived(RMC)), this, SLOT(sentence(RMC)));
+        connect(proxy, SIGNAL(sentenceIsReceived(VTG)), this, SLOT(sentence(VTG)));
+        connect(proxy, SIGNAL(sentenceIsReceived(ZDA)), this, SLOT(sentence(ZDA)));
+        connect(proxy, SIGNAL(sentenceIsReceived(HDG)), this, SLOT(sentence(HDG)));
+        connect(proxy, SIGNAL(sentenceIsReceived(RTIME_RDATE)), this, SLOT(sentence(RTIME_RDATE)));
+        connect(proxy, SIGNAL(sentenceIsReceived(RPOS_ECEF)), this, SLOT(sentence(RPOS_ECEF)));
+        connect(proxy, SIGNAL(sentenceIsReceived(RVEL_ECEF)), this, SLOT(sentence(RVEL_ECEF)));
+        connect(proxy, SIGNAL(sentenceIsReceived(RPOS_LLA)), this, SLOT(sentence(RPOS_LLA)));
+        connect(proxy, SIGNAL(sentenceIsReceived(RVEL_ENU)), this, SLOT(sentence(RVEL_ENU)));
+        connect(proxy, SIGNAL(sentenceIsReceived(RSOL_ATR)), this, SLOT(sentence(RSOL_ATR)));
+        connect(proxy, SIGNAL(sentenceIsReceived(BPOS_ECEF)), this, SLOT(sentence(BPOS_ECEF)));
+        connect(proxy, SIGNAL(sentenceIsReceived(GSV_FULL)), this, SLOT(sentence(GSV_FULL)));
+        connect(proxy, SIGNAL(sentenceIsReceived(RSOL_FULL)), this, SLOT(sentence(RSOL_FULL)));
+        connect(proxy, SIGNAL(sentenceIsReceived(RSOL_iFULL)), this, SLOT(sentence(RSOL_iFULL)));
+        connect(proxy, SIGNAL(sentenceIsReceived(YPR_DEG)), this, SLOT(sentence(YPR_DEG)));
+        connect(proxy, SIGNAL(sentenceIsReceived(HVECT)), this, SLOT(sentence(HVECT)));
+        const char *const blanks[] = {
+            SIGNAL(showLastDataGGA()), SIGNAL(showLastDataGSA()), SIGNAL(showLastDataGSV()),
+            SIGNAL(showLastDataZDA()), SIGNAL(showLastDataVTG()), SIGNAL(showLastDataRMC()),
+            SIGNAL(showLastDataGST()), SIGNAL(showLastDataHDG()),
+            SIGNAL(showLastDataRTIME_RDATE()), SIGNAL(showLastDataRPOS_ECEF()),
+            SIGNAL(showLastDataRVEL_ECEF()), SIGNAL(showLastDataRPOS_LLA()),
+            SIGNAL(showLastDataRVEL_ENU()), SIGNAL(showLastDataRSOL_ATR()),
+            SIGNAL(showLastDataBPOS_ECEF()), SIGNAL(showLastDataGSV_FULL()),
+            SIGNAL(showLastDataRSOL_FULL()), SIGNAL(showLastDataRSOL_iFULL()),
+            SIGNAL(showLastDataYPR_DEG()), SIGNAL(showLastDataHVECT())};
+        for (const char *signal : blanks)
+            connect(proxy, signal, this, SLOT(blank()));
+    }
+
+    QStringList events;
+
+public slots:
+    void status(BmtStatus status, const QByteArray &data)
+    {
+        events << QStringLiteral("status %1 %2").arg(int(status)).arg(QString::fromLatin1(data.toHex()));
+    }
+    void parsed(const QByteArray &text, InterfaceMode mode)
+    {
+        events << QStringLiteral("log%1 %2").arg(int(mode)).arg(QString::fromUtf8(text).trimmed());
+    }
+    void display(const QByteArray &chunk)
+    {
+        events << QStringLiteral("display %1").arg(chunk.size());
+    }
+    void protocol(InterfaceMode mode) { events << QStringLiteral("protocol %1").arg(int(mode)); }
+    void sentence(const GGA &r) { events << QStringLiteral("GGA ") + QString::fromLatin1(r.talker); }
+    void sentence(const GSA &r) { events << QStringLiteral("GSA ") + QString::fromLatin1(r.talker); }
+    void sentence(const GST &r) { events << QStringLiteral("GST ") + QString::fromLatin1(r.talker); }
+    void sentence(const GSV &r) { events << QStringLiteral("GSV ") + QString::fromLatin1(r.talker); }
+    void sentence(const RMC &r) { events << QStringLiteral("RMC ") + QString::fromLatin1(r.talker); }
+    void sentence(const VTG &r) { events << QStringLiteral("VTG ") + QString::fromLatin1(r.talker); }
+    void sentence(const ZDA &r) { events << QStringLiteral("ZDA ") + QString::fromLatin1(r.talker); }
+    void sentence(const HDG &r) { events << QStringLiteral("HDG ") + QString::fromLatin1(r.talker); }
+    void sentence(const RTIME_RDATE &) { events << QStringLiteral("RTIME_RDATE"); }
+    void sentence(const RPOS_ECEF &) { events << QStringLiteral("RPOS_ECEF"); }
+    void sentence(const RVEL_ECEF &) { events << QStringLiteral("RVEL_ECEF"); }
+    void sentence(const RPOS_LLA &) { events << QStringLiteral("RPOS_LLA"); }
+    void sentence(const RVEL_ENU &) { events << QStringLiteral("RVEL_ENU"); }
+    void sentence(const RSOL_ATR &) { events << QStringLiteral("RSOL_ATR"); }
+    void sentence(const BPOS_ECEF &) { events << QStringLiteral("BPOS_ECEF"); }
+    void sentence(const GSV_FULL &r)
+    {
+        events << QStringLiteral("GSV_FULL %1 %2/%3").arg(r.talker).arg(r.messageNumber).arg(r.totalMessages);
+    }
+    void sentence(const RSOL_FULL &) { events << QStringLiteral("RSOL_FULL"); }
+    void sentence(const RSOL_iFULL &) { events << QStringLiteral("RSOL_iFULL"); }
+    void sentence(const YPR_DEG &) { events << QStringLiteral("YPR_DEG"); }
+    void sentence(const HVECT &) { events << QStringLiteral("HVECT"); }
+    void blank()
+    {
+        // The name of the blanking signal, without "showLastData" and "()".
+        const QByteArray name = sender()->metaObject()->method(senderSignalIndex()).name();
+        events << QStringLiteral("blank ") + QString::fromLatin1(name.mid(int(qstrlen("showLastData"))));
+    }
+};
+
+class TestParserProxy : public QObject
+{
+    Q_OBJECT
+
+private:
+    const QByteArray gga = nmeaLine("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+    const QByteArray gsa = nmeaLine("GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1");
+    const QByteArray done = QByteArray::fromHex("214e000100000103");
+
+    QString log(const QByteArray &line, int mode) const
+    {
+        return QStringLiteral("log%1 %2").arg(mode).arg(QString::fromLatin1(line).trimmed());
+    }
+    static QString display(const QByteArray &chunk)
+    {
+        return QStringLiteral("display %1").arg(chunk.size());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        installConnectGuard();
+    }
+
+    void withoutModeOnlyTheRawChunk()
+    {
+        ParserProxy proxy(nullptr);
+        ProxyListener listener(&proxy);
+        proxy.parse(gga);
+        proxy.parse(done);
+        proxy.parse(QByteArray());
+        QCOMPARE(listener.events, (QStringList{display(gga), display(done), display(QByteArray())}));
+
+        proxy.setInterfaceMode(InterfaceNmea);
+        proxy.setInterfaceMode(InterfaceUnknown);
+        listener.events.clear();
+        proxy.parse(gga);
+        QCOMPARE(listener.events, QStringList{display(gga)});
+        // A byte from the wire that names no mode selects no parser either.
+        proxy.setInterfaceMode(InterfaceMode(7));
+        listener.events.clear();
+        proxy.parse(gga + done);
+        QCOMPARE(listener.events, QStringList{display(gga + done)});
+    }
+
+    void nmeaMode()
+    {
+        ParserProxy proxy(nullptr);
+        ProxyListener listener(&proxy);
+        proxy.setInterfaceMode(InterfaceNmea);
+        const QByteArray chunk = gga + gsa.left(4);
+        proxy.parse(chunk);
+        QCOMPARE(listener.events, (QStringList{log(gga, 2), "GGA GP", display(chunk)}));
+        listener.events.clear();
+        proxy.parse(gsa.mid(4));
+        QCOMPARE(listener.events, (QStringList{log(gsa, 2), "GSA GN", display(gsa.mid(4))}));
+        // Binary frames mean nothing here.
+        listener.events.clear();
+        proxy.parse(done);
+        QCOMPARE(listener.events, QStringList{display(done)});
+    }
+
+    void binaryMode()
+    {
+        ParserProxy proxy(nullptr);
+        ProxyListener listener(&proxy);
+        proxy.setInterfaceMode(InterfaceBinary);
+        proxy.parse(gga);
+        QCOMPARE(listener.events, QStringList{display(gga)});
+        listener.events.clear();
+        proxy.parse(done);
+        QCOMPARE(listener.events, (QStringList{"status 1 ", display(done)}));
+
+        listener.events.clear();
+        const QByteArray zeros(29, '\0');
+        const QByteArray chunk = makeFrame(1, 2, gga.left(30)) + makeFrame(0, 2, "\x01\x02")
+            + makeFrame(1, 8, gga.mid(30)) + makeFrame(1, 17, zeros);
+        proxy.parse(chunk);
+        QCOMPARE(listener.events, (QStringList{"status 2 0102", log(gga, 1), "GGA GP",
+                                               logOf<RPOS_ECEF>(zeros), "RPOS_ECEF", display(chunk)}));
+    }
+
+    void gsvFullThroughTheProxy()
+    {
+        ParserProxy proxy(nullptr);
+        ProxyListener listener(&proxy);
+        proxy.setInterfaceMode(InterfaceBinary);
+        QByteArray payload;
+        for (quint8 n = 1; n <= 5; ++n)
+            payload += gsvFullEntry(2, n, 10 * n, 20, 30, 31, 1);
+        const QByteArray frame = makeFrame(1, 23, payload);
+        proxy.parse(frame);
+        QCOMPARE(listener.events.size(), 5);
+        QVERIFY(listener.events.at(0).startsWith(QLatin1String("log1 $")));
+        QVERIFY(listener.events.at(1).startsWith(QLatin1String("log1 $")));
+        QCOMPARE(listener.events.mid(2),
+                 (QStringList{"GSV_FULL GB 1/2", "GSV_FULL GB 2/2", display(frame)}));
+    }
+
+    void switchingModesResetsTheParsers()
+    {
+        ParserProxy proxy(nullptr);
+        ProxyListener listener(&proxy);
+
+        // Half a frame, to NMEA and back: the second half is not a frame.
+        proxy.setInterfaceMode(InterfaceBinary);
+        const QByteArray frame = makeFrame(0, 2, "\xAA\xBB");
+        proxy.parse(frame.left(5));
+        proxy.setInterfaceMode(InterfaceNmea);
+        proxy.setInterfaceMode(InterfaceBinary);
+        proxy.parse(frame.mid(5));
+        QCOMPARE(listener.events, (QStringList{display(frame.left(5)), display(frame.mid(5))}));
+
+        // Half a line, to binary and back: the tail alone fails its checksum.
+        listener.events.clear();
+        proxy.setInterfaceMode(InterfaceNmea);
+        proxy.parse(gga.left(20));
+        proxy.setInterfaceMode(InterfaceBinary);
+        proxy.setInterfaceMode(InterfaceNmea);
+        proxy.parse(gga.mid(20));
+        QCOMPARE(listener.events, (QStringList{display(gga.left(20)), log(gga.mid(20), 2),
+                                               display(gga.mid(20))}));
+
+        // Selecting the current mode again also clears it.
+        listener.events.clear();
+        proxy.parse(gga.left(20));
+        proxy.setInterfaceMode(InterfaceNmea);
+        proxy.parse(gga.mid(20));
+        QCOMPARE(listener.events, (QStringList{display(gga.left(20)), log(gga.mid(20), 2),
+                                               display(gga.mid(20))}));
+
+        // A switch out of a mode leaves the other parser's half line until it is selected again.
+        listener.events.clear();
+        proxy.parse(gga.left(20));
+        proxy.setInterfaceMode(InterfaceUnknown);
+        proxy.parse(gga.mid(20));
+        QCOMPARE(listener.events, (QStringList{display(gga.left(20)), display(gga.mid(20))}));
+    }
+
+    void switchFromInsideASlot()
+    {
+        // The workspace may switch the protocol from a slot run by a parsed status. The
+        // rest of that chunk is still read by the binary parser from a fresh hunt; the
+        // next chunk goes to the NMEA parser.
+        ParserProxy proxy(nullptr);
+        ProxyListener listener(&proxy);
+        proxy.setInterfaceMode(InterfaceBinary);
+        bool switched = false;
+        connect(&proxy, &ParserProxy::bmtStatusReceived, this,
+                [&](BmtStatus, const QByteArray &) {
+                    if (!switched) {
+                        switched = true;
+                        proxy.setInterfaceMode(InterfaceNmea);
+                    }
+                });
+        const QByteArray chunk = done + makeFrame(0, 2, "\x05") + gga;
+        proxy.parse(chunk);
+        QCOMPARE(listener.events, (QStringList{"status 1 ", "status 2 05", display(chunk)}));
+        listener.events.clear();
+        proxy.parse(gga);
+        QCOMPARE(listener.events, (QStringList{log(gga, 2), "GGA GP", display(gga)}));
+    }
+
+    void resetFromInsideANmeaSlot()
+    {
+        // A slot that switches to NMEA (clearing its buffer) while the NMEA parser is
+        // cutting lines must not corrupt them.
+        ParserProxy proxy(nullptr);
+        ProxyListener listener(&proxy);
+        proxy.setInterfaceMode(InterfaceNmea);
+        connect(&proxy, qOverload<const GGA &>(&ParserProxy::sentenceIsReceived), this,
+                [&](const GGA &) { proxy.setInterfaceMode(InterfaceNmea); });
+        const QByteArray chunk = gga + gsa + gga + gsa.left(10);
+        proxy.parse(chunk);
+        proxy.parse(gsa.mid(10));
+        proxy.parse(gsa);
+        const QStringList records = listener.events.filter(QRegularExpression("^(GGA|GSA) "));
+        // Whatever became of the lines behind the reset is the NMEA parser's affair;
+        // what comes out is never mangled, and a whole line afterwards is decoded.
+        QVERIFY(!records.isEmpty());
+        QCOMPARE(records.first(), QStringLiteral("GGA GP"));
+        for (const QString &record : records)
+            QVERIFY2(record == QLatin1String("GGA GP") || record == QLatin1String("GSA GN"), qPrintable(record));
+        QCOMPARE(records.last(), QStringLiteral("GSA GN"));
+        QCOMPARE(listener.events.last(), display(gsa));
+    }
+
+    void showLastData_data()
+    {
+        QTest::addColumn<QVector<int>>("numbers");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("no signal for 1, 10, 26") << QVector<int>{1, 10, 26} << QStringList{};
+        QTest::newRow("29 then 2") << QVector<int>{29, 2} << QStringList{"blank HVECT", "blank GGA"};
+        QTest::newRow("twice is twice") << QVector<int>{4, 4} << QStringList{"blank GSV", "blank GSV"};
+        QTest::newRow("outside the range") << QVector<int>{-1, 0, 30, 255, 1000} << QStringList{};
+        QTest::newRow("binary ones") << QVector<int>{16, 23, 25, 28}
+                                     << QStringList{"blank RTIME_RDATE", "blank GSV_FULL",
+                                                    "blank RSOL_iFULL", "blank YPR_DEG"};
+        QTest::newRow("empty") << QVector<int>{} << QStringList{};
+    }
+
+    void showLastData()
+    {
+        QFETCH(QVector<int>, numbers);
+        QFETCH(QStringList, expected);
+        ParserProxy proxy(nullptr);
+        ProxyListener listener(&proxy);
+        proxy.showLastData(numbers);
+        QCOMPARE(listener.events, expected);
+    }
+
+    void showAllLastData()
+    {
+        ParserProxy proxy(nullptr);
+        ProxyListener listener(&proxy);
+        proxy.showAllLastData();
+        const QStringList expected{
+            "blank GGA", "blank GSA", "blank GSV", "blank ZDA", "blank VTG", "blank RMC",
+            "blank GST", "blank HDG", "blank RTIME_RDATE", "blank RPOS_ECEF", "blank RVEL_ECEF",
+            "blank RPOS_LLA", "blank RVEL_ENU", "blank RSOL_ATR", "blank BPOS_ECEF",
+            "blank GSV_FULL", "blank RSOL_FULL", "blank RSOL_iFULL", "blank YPR_DEG", "blank HVECT"};
+        QCOMPARE(listener.events.size(), 20);
+        QCOMPARE(listener.events, expected);
+    }
+
+    void defineProtocolChangesNoParser()
+    {
+        ParserProxy proxy(nullptr);
+        ProxyListener listener(&proxy);
+        proxy.setInterfaceMode(InterfaceNmea);
+        proxy.defineProtocol(InterfaceBinary);
+        proxy.defineProtocol(InterfaceUnknown);
+        proxy.parse(gga);
+        QCOMPARE(listener.events, (QStringList{"protocol 1", "protocol 3", log(gga, 2), "GGA GP",
+                                               display(gga)}));
+    }
+
+    void randomBytesInBothModes()
+    {
+        ParserProxy proxy(nullptr);
+        ProxyListener listener(&proxy);
+        QRandomGenerator random(4711);
+        QByteArray noise(1 << 20, '\0');
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = char(random.bounded(256));
+        for (int i = 0; i + 1 < noise.size(); i += 211) {
+            noise[i] = '\x21';
+            noise[i + 1] = '\x4E';
+        }
+        for (InterfaceMode mode : {InterfaceNmea, InterfaceBinary}) {
+            proxy.setInterfaceMode(mode);
+            for (int at = 0; at < noise.size(); at += 1500)
+                proxy.parse(noise.mid(at, 1500));
+            listener.events.clear();
+            // Valid input after the garbage is decoded again (a line end first, so a
+            // half line or an abandoned frame cannot swallow it).
+            if (mode == InterfaceNmea) {
+                proxy.parse("\r\n" + gga);
+                QVERIFY(listener.events.contains(QStringLiteral("GGA GP")));
+            } else {
+                proxy.parse(QByteArray(1100, '\0') + done);
+                QVERIFY(listener.events.contains(QStringLiteral("status 1 ")));
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestParserProxy)
+#include "tst_parserproxy.moc"
