@@ -1,7 +1,10 @@
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 #include "connectguard.h"
 #include "parserproxy.h"
+#include "readerproxy.h"
 #include "tst_binaryparser_events.h"
 
 // Listens to a parser proxy the way the program's listeners do, by text signature,
@@ -334,6 +337,40 @@ private slots:
         proxy.parse(gga);
         QCOMPARE(listener.events, (QStringList{"protocol 1", "protocol 3", log(gga, 2), "GGA GP",
                                                display(gga)}));
+    }
+
+    void fromASocketThroughTheProxies()
+    {
+        // The receive road as the controller joins it: the reader proxy's dataRead to
+        // the parser proxy's parse, by text, over a real TCP link. The receiver's frames
+        // arrive cut anywhere; every read loop's closing empty chunk is harmless.
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        ReaderProxy reader(nullptr);
+        ParserProxy parser(nullptr);
+        QVERIFY(connect(&reader, SIGNAL(dataRead(QByteArray)), &parser, SLOT(parse(QByteArray))));
+        ProxyListener listener(&parser);
+        parser.setInterfaceMode(InterfaceBinary);
+        reader.openSocket(QStringLiteral("127.0.0.1"), server.serverPort());
+        reader.start();
+        QVERIFY(server.waitForNewConnection(5000));
+        QTcpSocket *receiver = server.nextPendingConnection();
+        QVERIFY(receiver);
+
+        const QByteArray zeros(29, '\0');
+        const QByteArray stream = makeFrame(1, 17, zeros) + makeFrame(1, 2, gga) + done;
+        for (int at = 0; at < stream.size(); at += 7) {
+            receiver->write(stream.mid(at, 7));
+            receiver->flush();
+        }
+        const QStringList expected{logOf<RPOS_ECEF>(zeros), "RPOS_ECEF", log(gga, 1), "GGA GP",
+                                   "status 1 "};
+        QTRY_COMPARE_WITH_TIMEOUT(listener.events.filter(QRegularExpression("^(?!display)")),
+                                  expected, 5000);
+        int bytes = 0;
+        for (const QString &event : listener.events.filter(QRegularExpression("^display")))
+            bytes += event.mid(8).toInt();
+        QCOMPARE(bytes, stream.size());
     }
 
     void randomBytesInBothModes()
