@@ -60,8 +60,9 @@ void NMEAParser::parse(const QByteArray &data)
     }
 
     // A clear() during the loop discards the partial line, as it promises.
+    // Always a copy of its own: the chunk may be raw data that its sender frees.
     if (m_clears == clearsBefore && pos < end)
-        buffer = work.mid(int(pos - begin));
+        buffer = QByteArray(pos, int(end - pos));
 }
 
 void NMEAParser::parseLine(const char *line, int size)

@@ -94,9 +94,11 @@ private slots:
     void lineCutting();
 
     void bufferKeepsLastBytesOfLongChunk();
+    void bufferDropsOldestBytesFirst_data();
     void bufferDropsOldestBytesFirst();
     void bufferBoundedWithoutLineEnds();
     void clearForgetsPartialLine();
+    void partialLineOutlivesItsChunk();
     void clearFromSlotDuringParse();
 
     void checkSum_data();
@@ -198,22 +200,41 @@ void TestNmeaParser::bufferKeepsLastBytesOfLongChunk()
     QCOMPARE(recorder.ggas.size(), recorder.lines.size() - 1);
 }
 
+void TestNmeaParser::bufferDropsOldestBytesFirst_data()
+{
+    QTest::addColumn<int>("waiting");
+    QTest::addColumn<int>("chunk");
+    QTest::newRow("9000 waiting, 2000 new") << 9000 << 2000;
+    QTest::newRow("exactly full") << 5000 << 5000;
+    QTest::newRow("one old byte survives") << 1 << 9999;
+    QTest::newRow("a full chunk drops every old byte") << 1 << 10000;
+    QTest::newRow("full buffer, one new byte") << 10000 << 1;
+    QTest::newRow("long chunk loses its start") << 100 << 12000;
+    QTest::newRow("nothing waiting") << 0 << 300;
+}
+
 void TestNmeaParser::bufferDropsOldestBytesFirst()
 {
-    // 9000 bytes of unfinished line, then 2000 more ending in a line feed: the
-    // line holds the last 8000 of the first 9000 followed by all 2000.
+    // An unfinished line, then a chunk ending in a line feed: the line holds what
+    // still fits of the old bytes followed by the newest bytes, never more than 10000.
+    QFETCH(int, waiting);
+    QFETCH(int, chunk);
     NMEAParser parser(nullptr);
     Recorder recorder(&parser);
-    QByteArray first(9000, 'a');
+    QByteArray first(waiting, 'a');
     for (int i = 0; i < first.size(); ++i)
-        first[i] = char('a' + (i / 1000));
-    QByteArray second(1999, 'z');
-    second += '\n';
+        first[i] = char('a' + (i / 1000) % 26);
+    QByteArray second(chunk, 'z');
+    for (int i = 0; i < second.size(); ++i)
+        second[i] = char('A' + (i / 1000) % 26);
+    second[chunk - 1] = '\n';
     parser.parse(first);
     QVERIFY(recorder.lines.isEmpty());
     parser.parse(second);
     QCOMPARE(recorder.lines.size(), 1);
-    QCOMPARE(recorder.lines.first(), first.right(8000) + second);
+    const QByteArray expected = first.right(qMax(0, 10000 - chunk)) + second.right(10000);
+    QCOMPARE(recorder.lines.first().size(), expected.size());
+    QCOMPARE(recorder.lines.first(), expected);
 }
 
 void TestNmeaParser::bufferBoundedWithoutLineEnds()
@@ -243,6 +264,20 @@ void TestNmeaParser::clearForgetsPartialLine()
     QCOMPARE(recorder.lines, QList<QByteArray>{kGga.mid(20)});
     QVERIFY(recorder.ggas.isEmpty());
     parser.parse(kGga);
+    QCOMPARE(recorder.ggas.size(), 1);
+}
+
+void TestNmeaParser::partialLineOutlivesItsChunk()
+{
+    // A sender may hand over bytes it does not own; the waiting partial line must
+    // be the parser's own copy.
+    NMEAParser parser(nullptr);
+    Recorder recorder(&parser);
+    QByteArray storage = kGga.left(30);
+    parser.parse(QByteArray::fromRawData(storage.constData(), storage.size()));
+    storage.fill('#');
+    parser.parse(kGga.mid(30));
+    QCOMPARE(recorder.lines, QList<QByteArray>{kGga});
     QCOMPARE(recorder.ggas.size(), 1);
 }
 
