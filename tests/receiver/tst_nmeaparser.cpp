@@ -108,6 +108,7 @@ private slots:
     void isValidField();
 
     void recordsMatchTheHandlers();
+    void parseSentenceTakesOneLine();
     void textBeyondAscii();
 
     void conversionsAgreeWithQt();
@@ -397,6 +398,20 @@ void TestNmeaParser::recordsMatchTheHandlers()
     QCOMPARE(r.time.hours, 12);
     QCOMPARE(r.speedKmh.value, 22.4 * 1.852);
     QCOMPARE(r.date.value, 230394);
+}
+
+void TestNmeaParser::parseSentenceTakesOneLine()
+{
+    // One line handed over as text: logged first, then checked and decoded, with
+    // nothing left waiting in the buffer.
+    NMEAParser parser(nullptr);
+    Recorder recorder(&parser);
+    parser.parseSentence(QString::fromLatin1(kRmc));
+    parser.parseSentence(QStringLiteral("$GPRMC,1,A*00\r\n"));
+    QCOMPARE(recorder.events, (QStringList{"line:" + QString::fromLatin1(kRmc.toPercentEncoding("$,*.", "\r\n")),
+                                           "RMC:GP", "line:$GPRMC,1,A*00%0D%0A"}));
+    parser.parse("\n");
+    QCOMPARE(recorder.lines.last(), QByteArray("\n"));
 }
 
 void TestNmeaParser::textBeyondAscii()

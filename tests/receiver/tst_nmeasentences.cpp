@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <QRandomGenerator>
+
 #include "connectguard.h"
 #include "nmeaparser.h"
 
@@ -166,6 +168,7 @@ private slots:
     void hdg();
 
     void defaultRecords();
+    void textAndByteRoadsAgree();
 
 private:
     NMEAParser parser{nullptr};
@@ -393,6 +396,48 @@ void TestNmeaSentences::defaultRecords()
     compareMembers(describe(ZDA()), "time=- date=- zoneH=-");
     compareMembers(describe(HDG()), "yaw=- status=- field5=0");
     compareMembers(describe(GST()), "time=- altErr=-");
+}
+
+void TestNmeaSentences::textAndByteRoadsAgree()
+{
+    // A character beyond Latin-1 after the checksum changes nothing a handler reads,
+    // but sends the line down the text road (the marked field list). Both roads must
+    // give the same record for any field list, however garbled.
+    const QStringList bodies{
+        "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,",
+        "GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1",
+        "GPGST,172814.0,0.006,0.023,0.020,273.6,0.023,0.020,0.031",
+        "GLGSV,3,1,11,03,03,111,00,04,15,270,00,06,01,010,00,13,06,292,00",
+        "GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A",
+        "GAVTG,054.7,T,034.4,M,005.5,N,010.2,K,A",
+        "GBZDA,201530.00,04,07,2002,00,00",
+        "GPHDG,1,2,3,4,5,6,4",
+    };
+    const QString pieces = QStringLiteral(",,,*$.-+e9nN0 \u00e9");
+    QRandomGenerator rng(4242);
+    for (int round = 0; round < 4000; ++round) {
+        QString body = bodies.at(int(rng.bounded(bodies.size())));
+        const int edits = 1 + int(rng.bounded(4));
+        for (int e = 0; e < edits; ++e) {
+            const int at = int(rng.bounded(body.size() + 1));
+            switch (rng.bounded(3)) {
+            case 0: body.truncate(at); break;
+            case 1: body.insert(at, pieces.at(int(rng.bounded(pieces.size())))); break;
+            default: if (at < body.size()) body.remove(at, 1); break;
+            }
+        }
+        const QString bytes = line(body);
+        const QString text = bytes.left(bytes.size() - 2) + QChar(0x2003) + QStringLiteral("\r\n");
+        QCOMPARE(describe(parser.parseGGA(text)), describe(parser.parseGGA(bytes)));
+        QCOMPARE(describe(parser.parseGSA(text)), describe(parser.parseGSA(bytes)));
+        QCOMPARE(describe(parser.parseGST(text)), describe(parser.parseGST(bytes)));
+        QCOMPARE(describe(parser.parseGSV(text)), describe(parser.parseGSV(bytes)));
+        QCOMPARE(describe(parser.parseRMC(text)), describe(parser.parseRMC(bytes)));
+        QCOMPARE(describe(parser.parseVTG(text)), describe(parser.parseVTG(bytes)));
+        QCOMPARE(describe(parser.parseZDA(text)), describe(parser.parseZDA(bytes)));
+        QCOMPARE(describe(parser.parseHDG(text)), describe(parser.parseHDG(bytes)));
+        QCOMPARE(parser.checkSum(text), parser.checkSum(bytes));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNmeaSentences)
