@@ -1,0 +1,268 @@
+#include <QImage>
+#include <QPainter>
+#include <QWheelEvent>
+#include <QtTest>
+
+#include <cmath>
+
+#include "connectguard.h"
+#include "skyview.h"
+
+namespace {
+
+struct Measure
+{
+    explicit Measure(QWidget *view) : image(1, 1, QImage::Format_ARGB32), painter(&image)
+    {
+        painter.setFont(view->font());
+    }
+    QImage image;
+    QPainter painter;
+};
+
+// The colour a translucent colour gives over the white background.
+QColor overWhite(const QColor &color)
+{
+    const double a = color.alphaF();
+    auto mix = [a](int c) { return int(std::lround(c * a + 255 * (1 - a))); };
+    return QColor(mix(color.red()), mix(color.green()), mix(color.blue()));
+}
+
+bool near(const QColor &actual, const QColor &expected, int tolerance = 3)
+{
+    return std::abs(actual.red() - expected.red()) <= tolerance
+        && std::abs(actual.green() - expected.green()) <= tolerance
+        && std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+QString describe(const QColor &actual, const QColor &expected)
+{
+    return QStringLiteral("actual %1, expected %2").arg(actual.name(), expected.name());
+}
+
+// A sky view with a 600 x 640 chart, and where a satellite's disc lands on it.
+class Fixture
+{
+public:
+    Fixture()
+    {
+        view.resize(600, 640);
+        Measure m(&view);
+        zero = m.painter.fontMetrics().horizontalAdvance(QLatin1Char('0'));
+        ringStep = view.gridStepY(&m.painter);
+        // Half-way between two rings, between the spokes at 0 and 30 degrees.
+        elevation = short(90 - 1.5 * ringStep);
+    }
+
+    QPointF discCentre(double elev, double azimuth)
+    {
+        Measure m(&view);
+        double x = 0;
+        double y = 0;
+        SkyView::polarToXY(90 - elev, azimuth, &x, &y);
+        return view.mapToScreen(&m.painter, QPointF(x, y));
+    }
+
+    // Inside the disc, left of the number.
+    QColor fillAt(const QImage &image, double elev, double azimuth)
+    {
+        const QPointF c = discCentre(elev, azimuth);
+        return image.pixelColor(int(c.x() - 1.5 * zero + 3), int(c.y()));
+    }
+
+    // On the rim, right of the centre: the most saturated or darkest of the
+    // pixels the antialiased pen touches there.
+    QColor rimAt(const QImage &image, double elev, double azimuth)
+    {
+        const QPointF c = discCentre(elev, azimuth);
+        const int x = int(std::lround(c.x() + 1.5 * zero));
+        QColor best = image.pixelColor(x, int(c.y()));
+        for (int dx = -2; dx <= 2; ++dx) {
+            const QColor candidate = image.pixelColor(x + dx, int(c.y()));
+            if (candidate.value() - candidate.hsvSaturation() < best.value() - best.hsvSaturation())
+                best = candidate;
+        }
+        return best;
+    }
+
+    SkyView view;
+    int zero = 0;
+    double ringStep = 0;
+    short elevation = 0;
+    const int azimuth = 15;
+};
+
+} // namespace
+
+class TestSkyView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installConnectGuard(); }
+
+    void polarToXY_data()
+    {
+        QTest::addColumn<double>("r");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::newRow("north") << 10.0 << 0.0 << 0.0 << 10.0;
+        QTest::newRow("east") << 10.0 << 90.0 << 10.0 << 0.0;
+        QTest::newRow("elevation 30, azimuth 225") << 60.0 << 225.0 << -42.4264 << -42.4264;
+    }
+    void polarToXY()
+    {
+        QFETCH(double, r);
+        QFETCH(double, a);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        double outX = 0;
+        double outY = 0;
+        SkyView::polarToXY(r, a, &outX, &outY);
+        QVERIFY(std::abs(outX - x) < 1e-3);
+        QVERIFY(std::abs(outY - y) < 1e-3);
+        double onlyY = 0;
+        SkyView::polarToXY(r, a, nullptr, &onlyY);
+        QCOMPARE(onlyY, outY);
+    }
+
+    void chartIsCircularAndCentredInsideTheMargins()
+    {
+        SkyView view;
+        view.resize(600, 640);
+        Measure m(&view);
+        const int w = m.painter.fontMetrics().horizontalAdvance(QLatin1Char('0'));
+        QCOMPARE(view.scaleX(&m.painter), view.scaleY(&m.painter));
+        QCOMPARE(view.scaleX(&m.painter), (600.0 - 2 * w) / 180);
+        const QPointF zenith = view.mapToScreen(&m.painter, QPointF(0, 0));
+        QCOMPARE(zenith.y(), double((640 - 1) / 2) + (w - 5 * w) / 2.0);
+        double x = 0;
+        double y = 0;
+        SkyView::polarToXY(90, 90, &x, &y);
+        const QPointF horizonEast = view.mapToScreen(&m.painter, QPointF(x, y));
+        QVERIFY(std::abs(horizonEast.x() - zenith.x() - 90 * view.scaleX(&m.painter)) < 1e-9);
+    }
+
+    void usedFreshStaleAndRim()
+    {
+        Fixture f;
+        const QColor gps = f.view.systemColor(NavSysGPS);
+        QCOMPARE(gps, QColor(35, 68, 235));
+        f.view.setSatellites(NavSysGPS, {SatelliteInfo(3, f.elevation, f.azimuth, 40, -1),
+                                         SatelliteInfo(5, f.elevation, f.azimuth + 180, 40, 33)});
+        f.view.setUsedSatellites(NavSysGPS, {3});
+        QVERIFY(f.view.isFresh(NavSysGPS));
+        QImage image = f.view.grab().toImage();
+
+        QColor actual = f.fillAt(image, f.elevation, f.azimuth);
+        QVERIFY2(near(actual, gps), qPrintable(describe(actual, gps)));
+        QColor pale = gps;
+        pale.setAlpha(145);
+        pale = pale.lighter(110);
+        actual = f.fillAt(image, f.elevation, f.azimuth + 180);
+        QVERIFY2(near(actual, overWhite(pale)), qPrintable(describe(actual, overWhite(pale))));
+
+        // Satellite 5 is reported on a second band: a black rim. Satellite 3 is not.
+        QVERIFY(f.rimAt(image, f.elevation, f.azimuth + 180).value() < 100);
+        const QColor ownRim = f.rimAt(image, f.elevation, f.azimuth);
+        QVERIFY2(ownRim.blue() > ownRim.red() + 60, qPrintable(ownRim.name()));
+
+        // An empty list keeps the discs, faded.
+        f.view.setSatellites(NavSysGPS, {});
+        QVERIFY(!f.view.isFresh(NavSysGPS));
+        image = f.view.grab().toImage();
+        QColor faded = gps;
+        faded.setAlpha(90);
+        actual = f.fillAt(image, f.elevation, f.azimuth);
+        QVERIFY2(near(actual, overWhite(faded)), qPrintable(describe(actual, overWhite(faded))));
+
+        // The next list restores full colour.
+        f.view.setSatellites(NavSysGPS, {SatelliteInfo(3, f.elevation, f.azimuth, 40, -1)});
+        image = f.view.grab().toImage();
+        actual = f.fillAt(image, f.elevation, f.azimuth);
+        QVERIFY2(near(actual, gps), qPrintable(describe(actual, gps)));
+    }
+
+    void paleUntilAUsedSetArrives()
+    {
+        Fixture f;
+        const QColor glonass = f.view.systemColor(NavSysGLONASS);
+        f.view.setSatellites(NavSysGLONASS, {SatelliteInfo(4, f.elevation, f.azimuth, 40, -1)});
+        const QImage image = f.view.grab().toImage();
+        QColor pale = glonass;
+        pale.setAlpha(145);
+        pale = pale.lighter(110);
+        const QColor actual = f.fillAt(image, f.elevation, f.azimuth);
+        QVERIFY2(near(actual, overWhite(pale)), qPrintable(describe(actual, overWhite(pale))));
+    }
+
+    void zenithAndHorizon()
+    {
+        Fixture f;
+        f.view.setSatellites(NavSysGalileo, {SatelliteInfo(1, 90, 0, 40, -1), SatelliteInfo(2, 0, 255, 40, -1)});
+        f.view.setUsedSatellites(NavSysGalileo, {1, 2});
+        const QImage image = f.view.grab().toImage();
+        const QColor galileo = f.view.systemColor(NavSysGalileo);
+        QColor actual = f.fillAt(image, 0, 255);
+        QVERIFY2(near(actual, galileo), qPrintable(describe(actual, galileo)));
+        // The zenith disc sits on the cross of the axes: probe inside it, off the axes.
+        const QPointF zenith = f.discCentre(90, 0);
+        actual = image.pixelColor(int(zenith.x() - f.zero), int(zenith.y() + f.zero));
+        QVERIFY2(near(actual, galileo), qPrintable(describe(actual, galileo)));
+    }
+
+    void otherSystemValuesAreNotDrawn()
+    {
+        Fixture f;
+        f.view.setSatellites(NavSysMixed, {SatelliteInfo(3, f.elevation, f.azimuth, 40, -1)});
+        const QImage image = f.view.grab().toImage();
+        QCOMPARE(f.fillAt(image, f.elevation, f.azimuth), QColor(Qt::white));
+    }
+
+    void clearLeavesOnlyTheChart()
+    {
+        Fixture f;
+        f.view.setSatellites(NavSysBeiDou, {SatelliteInfo(3, f.elevation, f.azimuth, 40, -1)});
+        f.view.clear();
+        const QImage image = f.view.grab().toImage();
+        QCOMPARE(f.fillAt(image, f.elevation, f.azimuth), QColor(Qt::white));
+    }
+
+    void legendNamesTheSystemsInTheirColours()
+    {
+        Fixture f;
+        const QImage image = f.view.grab().toImage();
+        const int m = f.zero;
+        const double rowY = f.view.rect().bottom() - 2.5 * m;
+        // The first legend disc is GPS, the second GLONASS.
+        QColor actual = image.pixelColor(int(2.5 * m) - 2, int(rowY));
+        QVERIFY2(near(actual, f.view.systemColor(NavSysGPS)), qPrintable(actual.name()));
+        Measure measure(&f.view);
+        const int labelWidth = measure.painter.fontMetrics().boundingRect(QStringLiteral("- GPS")).width();
+        const int second = int(int(int(2.5 * m) + 2.5 * m) + m + labelWidth + 2.5 * m);
+        actual = image.pixelColor(second - 2, int(rowY));
+        QVERIFY2(near(actual, f.view.systemColor(NavSysGLONASS)), qPrintable(actual.name()));
+    }
+
+    void wheelDoesNotZoom()
+    {
+        SkyView view;
+        view.resize(400, 400);
+        const QPointF before = view.topLeft();
+        const QPointF at(200, 200);
+        QWheelEvent event(at, at, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&view, &event);
+        QCOMPARE(view.topLeft(), before);
+    }
+
+    void slotsConnectByTextSignature()
+    {
+        SkyView view;
+        QVERIFY(view.metaObject()->indexOfSlot("setSatellites(SatNavSysEnum,QVector<SatelliteInfo>)") >= 0);
+        QVERIFY(view.metaObject()->indexOfSlot("setUsedSatellites(SatNavSysEnum,QSet<int>)") >= 0);
+    }
+};
+
+QTEST_MAIN(TestSkyView)
+#include "tst_skyview.moc"

@@ -1,0 +1,199 @@
+#include <QImage>
+#include <QPainter>
+#include <QWheelEvent>
+#include <QtTest>
+
+#include <cmath>
+
+#include "connectguard.h"
+#include "snrview.h"
+
+namespace {
+
+struct Measure
+{
+    explicit Measure(QWidget *view) : image(1, 1, QImage::Format_ARGB32), painter(&image)
+    {
+        painter.setFont(view->font());
+    }
+    QImage image;
+    QPainter painter;
+};
+
+QColor overWhite(QColor color, int alpha)
+{
+    const double a = alpha / 255.0;
+    auto mix = [a](int c) { return int(std::lround(c * a + 255 * (1 - a))); };
+    return QColor(mix(color.red()), mix(color.green()), mix(color.blue()));
+}
+
+bool near(const QColor &actual, const QColor &expected, int tolerance = 2)
+{
+    return std::abs(actual.red() - expected.red()) <= tolerance
+        && std::abs(actual.green() - expected.green()) <= tolerance
+        && std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+QVector<SatelliteInfo> satellites(int count)
+{
+    QVector<SatelliteInfo> list;
+    for (int i = 0; i < count; ++i)
+        list.append(SatelliteInfo(short(i + 1), 30, 100, 50, 45));
+    return list;
+}
+
+// The colour at world (x, y) of the view's chart.
+QColor colourAt(SnrView &view, const QImage &image, double x, double y)
+{
+    Measure m(&view);
+    const QPointF at = view.mapToScreen(&m.painter, QPointF(x, y));
+    return image.pixelColor(int(at.x()), int(at.y()));
+}
+
+// A height in dB-Hz half-way between the base line and the first grid line.
+double clearOfTheGrid(SnrView &view)
+{
+    Measure m(&view);
+    return view.gridStepY(&m.painter) / 2;
+}
+
+} // namespace
+
+class TestSnrView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installConnectGuard(); }
+
+    void slotCount_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("slotTotal");
+        QTest::newRow("3 satellites") << 3 << 8;
+        QTest::newRow("8 satellites") << 8 << 8;
+        QTest::newRow("12 satellites") << 12 << 12;
+    }
+    void slotCount()
+    {
+        QFETCH(int, count);
+        QFETCH(int, slotTotal);
+        SnrView view;
+        QCOMPARE(view.slotCount(), 1);
+        view.setData(satellites(count));
+        QCOMPARE(view.slotCount(), slotTotal);
+        QCOMPARE(view.bottomRight().x(), double(slotTotal));
+        QVERIFY(view.isFresh());
+    }
+
+    void emptyListFadesAndClearKeepsTheSlots()
+    {
+        SnrView view;
+        view.setData(satellites(12));
+        view.setData({});
+        QVERIFY(!view.isFresh());
+        QCOMPARE(view.slotCount(), 12);
+        view.clear();
+        QCOMPARE(view.slotCount(), 12);
+        QVERIFY(!view.isFresh());
+    }
+
+    void legendNames_data()
+    {
+        QTest::addColumn<QVector<QString>>("names");
+        QTest::addColumn<QVector<QString>>("expected");
+        QTest::newRow("two") << QVector<QString>{"F1", "F2"} << QVector<QString>{"F1", "F2"};
+        QTest::newRow("three") << QVector<QString>{"E1", "E5b", "E5a"} << QVector<QString>{"E1", "E5b"};
+        QTest::newRow("one") << QVector<QString>{"B1"} << QVector<QString>{"B1", "L2"};
+        QTest::newRow("none") << QVector<QString>{} << QVector<QString>{"L1", "L2"};
+    }
+    void legendNames()
+    {
+        QFETCH(QVector<QString>, names);
+        QFETCH(QVector<QString>, expected);
+        SnrView view;
+        view.setNamesLegend(names);
+        QCOMPARE(view.legendNames(), expected);
+    }
+
+    void barsInTwoBands()
+    {
+        SnrView view;
+        view.resize(480, 260);
+        view.setData({SatelliteInfo(3, 30, 100, 50, -1), SatelliteInfo(7, 30, 100, 44, 38),
+                      SatelliteInfo(9, 30, 100, 0, 35)});
+        const double y = clearOfTheGrid(view);
+        const QImage image = view.grab().toImage();
+        const QColor first(215, 105, 177);
+        const QColor second(135, 206, 250);
+        const QColor cell(245, 245, 245);
+        // Satellite 3: the first band only, on the left half of its cell.
+        QCOMPARE(colourAt(view, image, 0.3, y), first);
+        QCOMPARE(colourAt(view, image, 0.7, y), cell);
+        // Satellite 7: both.
+        QCOMPARE(colourAt(view, image, 1.3, y), first);
+        QCOMPARE(colourAt(view, image, 1.7, y), second);
+        // Satellite 9: a zero first band draws no bar.
+        QCOMPARE(colourAt(view, image, 2.3, y), cell);
+        QCOMPARE(colourAt(view, image, 2.7, y), second);
+        // Beyond the three satellites the slots are empty; the bar stops at its value.
+        QCOMPARE(colourAt(view, image, 3.5, y), QColor(Qt::white));
+        QCOMPARE(colourAt(view, image, 0.3, 55), cell);
+    }
+
+    void staleBarsFadeAndClearRemovesThem()
+    {
+        SnrView view;
+        view.resize(480, 260);
+        view.setData({SatelliteInfo(3, 30, 100, 50, 40)});
+        view.setData({});
+        const double y = clearOfTheGrid(view);
+        QImage image = view.grab().toImage();
+        const QColor faded = overWhite(QColor(215, 105, 177), 90);
+        // The faded bar lies over the grey cell, not over white.
+        const QColor fadedOnCell(int(std::lround(215 * 90 / 255.0 + 245 * (1 - 90 / 255.0))),
+                                 int(std::lround(105 * 90 / 255.0 + 245 * (1 - 90 / 255.0))),
+                                 int(std::lround(177 * 90 / 255.0 + 245 * (1 - 90 / 255.0))));
+        const QColor actual = colourAt(view, image, 0.3, y);
+        QVERIFY2(near(actual, fadedOnCell), qPrintable(actual.name() + " " + fadedOnCell.name() + " " + faded.name()));
+
+        view.clear();
+        image = view.grab().toImage();
+        QCOMPARE(colourAt(view, image, 0.3, y), QColor(Qt::white));
+    }
+
+    void legendStaysOpaque()
+    {
+        SnrView view;
+        view.resize(480, 260);
+        view.setData({SatelliteInfo(3, 30, 100, 50, 40)});
+        view.setData({});
+        const QImage image = view.grab().toImage();
+        Measure m(&view);
+        const int w = m.painter.fontMetrics().horizontalAdvance(QLatin1Char('0'));
+        QCOMPARE(image.pixelColor(w + 2, w + 2), QColor(215, 105, 177));
+    }
+
+    void wheelDoesNotZoom()
+    {
+        SnrView view;
+        view.resize(400, 200);
+        view.setData(satellites(10));
+        const QPointF before = view.topLeft();
+        const QPointF at(200, 100);
+        QWheelEvent event(at, at, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&view, &event);
+        QCOMPARE(view.topLeft(), before);
+        QCOMPARE(view.bottomRight(), QPointF(10, 0));
+    }
+
+    void slotsConnectByTextSignature()
+    {
+        SnrView view;
+        QVERIFY(view.metaObject()->indexOfSlot("setData(QVector<SatelliteInfo>)") >= 0);
+        QVERIFY(view.metaObject()->indexOfSlot("setNamesLegend(QVector<QString>)") >= 0);
+    }
+};
+
+QTEST_MAIN(TestSnrView)
+#include "tst_snrview.moc"
