@@ -89,36 +89,62 @@ QString ecefLine(const char *format, quint32 tag, const Coordinates &xyz,
                      number(status)});
 }
 
+// Appends an unsigned number in decimal: the satellite lines are all small integers and
+// a sky of forty satellites makes ten lines of 28 numbers each.
+void appendNumber(QString &line, quint32 value)
+{
+    char digits[10];
+    int n = 0;
+    do {
+        digits[n++] = char('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (n > 0)
+        line += QLatin1Char(digits[--n]);
+}
+
 // A slot element holding the empty-slot marker prints as an empty field; 0 is a value.
-QString slotElement(quint32 value, quint32 emptyMarker)
+void appendSlotElement(QString &line, quint32 value, quint32 emptyMarker)
 {
-    return value == emptyMarker ? QString() : QString::number(value);
+    if (value != emptyMarker)
+        appendNumber(line, value);
 }
 
-QString slotText(const GSV_FULL &record, int j)
-{
-    const quint32 empty = GSV_FULL::gsvEmptySlot;
-    // Azimuth comes before elevation in the line, unlike in the record.
-    return fillLine("%1,%2,%3,%4,%5,%6",
-                    {slotElement(record.number[j], empty),
-                     slotElement(record.azimuth[j], GSV_FULL::gsvEmptyAzimuth),
-                     slotElement(record.elevation[j], empty),
-                     slotElement(record.snr1[j], empty),
-                     slotElement(record.snr2[j], empty),
-                     slotElement(record.used[j], empty)});
-}
-
+// "$%1GSV_FULL,%2,%3,%4,%5,%6,%7,%8\r\n": talker, total, number, satellites in view (at
+// least two digits), then four slots, each "%1,%2,%3,%4,%5,%6" of number, azimuth,
+// elevation, both signal-to-noise ratios and the used flag. Azimuth comes before
+// elevation in the line, unlike in the record; an empty slot reads ",,,,,".
 QString gsvFullLine(const GSV_FULL &record)
 {
-    return fillLine("$%1GSV_FULL,%2,%3,%4,%5,%6,%7,%8\r\n",
-                    {record.talker,
-                     QString::number(record.totalMessages),
-                     QString::number(record.messageNumber),
-                     QStringLiteral("%1").arg(record.satellitesInView, 2, 10, QLatin1Char('0')),
-                     slotText(record, 0),
-                     slotText(record, 1),
-                     slotText(record, 2),
-                     slotText(record, 3)});
+    const quint32 empty = GSV_FULL::gsvEmptySlot;
+    QString line;
+    line.reserve(160);
+    line += QLatin1Char('$');
+    line += record.talker;
+    line += QLatin1String("GSV_FULL,");
+    appendNumber(line, record.totalMessages);
+    line += QLatin1Char(',');
+    appendNumber(line, record.messageNumber);
+    line += QLatin1Char(',');
+    if (record.satellitesInView < 10)
+        line += QLatin1Char('0');
+    appendNumber(line, record.satellitesInView);
+    for (int j = 0; j < GSV_FULL::slotCount; ++j) {
+        line += QLatin1Char(',');
+        appendSlotElement(line, record.number[j], empty);
+        line += QLatin1Char(',');
+        appendSlotElement(line, record.azimuth[j], GSV_FULL::gsvEmptyAzimuth);
+        line += QLatin1Char(',');
+        appendSlotElement(line, record.elevation[j], empty);
+        line += QLatin1Char(',');
+        appendSlotElement(line, record.snr1[j], empty);
+        line += QLatin1Char(',');
+        appendSlotElement(line, record.snr2[j], empty);
+        line += QLatin1Char(',');
+        appendSlotElement(line, record.used[j], empty);
+    }
+    line += QLatin1String("\r\n");
+    return line;
 }
 
 } // namespace

@@ -1,14 +1,13 @@
-#include <QLocale>
 #include <QRandomGenerator>
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
 
+#include "binarypayloads.h"
 #include "binaryrecords.h"
 #include "connectguard.h"
 #include "tst_binaryrecords_members.h"
-#include "tst_binaryrecords_payload.h"
 
 class tst_BinaryRecords : public QObject
 {
@@ -59,18 +58,6 @@ private slots:
     void hvectValues();
     void hvectStatus_data();
     void hvectStatus();
-
-    // GSV_FULL
-    void gsvFullSplit_data();
-    void gsvFullSplit();
-    void gsvFullEntryCount_data();
-    void gsvFullEntryCount();
-
-    // Text lines
-    void textLines_data();
-    void textLines();
-    void gsvFullLines();
-    void textLinesIgnoreUserLocale();
 
     // Short, long and random payloads
     void truncatedPayload_data();
@@ -621,264 +608,6 @@ void tst_BinaryRecords::hvectStatus()
     QCOMPARE(r.auxTenths.value, vectorValid ? 3.0 : 0.0);
 }
 
-// ---- GSV_FULL ----
-
-namespace {
-
-QByteArray entries(quint8 system, int count, quint8 firstNumber)
-{
-    QByteArray bytes;
-    for (int i = 0; i < count; ++i) {
-        const quint8 n = quint8(firstNumber + i);
-        bytes += gsvEntry(system, n, quint16(10 * n), quint8(n), quint8(30 + i), quint8(i),
-                          quint8(i % 2));
-    }
-    return bytes;
-}
-
-} // namespace
-
-void tst_BinaryRecords::gsvFullSplit_data()
-{
-    QTest::addColumn<QByteArray>("payload");
-
-    QTest::newRow("GP first") << entries(0, 9, 1) + entries(1, 2, 65);
-    QTest::newRow("GL first") << entries(1, 2, 65) + entries(0, 9, 1);
-    QTest::newRow("interleaved") << entries(0, 4, 1) + entries(1, 1, 65) + entries(0, 5, 5)
-                                        + entries(1, 1, 66);
-    QTest::newRow("trailing bytes and a foreign system")
-        << entries(0, 9, 1) + entries(7, 3, 1) + entries(1, 2, 65) + QByteArray("\x01\x02\x03");
-}
-
-void tst_BinaryRecords::gsvFullSplit()
-{
-    QFETCH(QByteArray, payload);
-
-    const QVector<GSV_FULL> records = GsvFullMessage(payload).records();
-    QCOMPARE(records.size(), 4);
-
-    for (int i = 0; i < 3; ++i) {
-        const GSV_FULL &r = records.at(i);
-        QCOMPARE(r.talker, QString("GP"));
-        QCOMPARE(int(r.totalMessages), 3);
-        QCOMPARE(int(r.messageNumber), i + 1);
-        QCOMPARE(int(r.satellitesInView), 9);
-    }
-    // GP satellites 1 to 9 in payload order, four per record.
-    QCOMPARE(int(records[0].number[0]), 1);
-    QCOMPARE(int(records[0].number[3]), 4);
-    QCOMPARE(int(records[1].number[0]), 5);
-    QCOMPARE(int(records[2].number[0]), 9);
-    QCOMPARE(int(records[2].azimuth[0]), 90);
-    QCOMPARE(int(records[2].elevation[0]), 9);
-    QCOMPARE(int(records[2].system[0]), 0);
-    for (int j = 1; j < 4; ++j) {
-        QCOMPARE(records[2].number[j], GSV_FULL::gsvEmptySlot);
-        QCOMPARE(records[2].elevation[j], GSV_FULL::gsvEmptySlot);
-        QCOMPARE(records[2].azimuth[j], GSV_FULL::gsvEmptyAzimuth);
-        QCOMPARE(records[2].snr1[j], GSV_FULL::gsvEmptySlot);
-        QCOMPARE(records[2].snr2[j], GSV_FULL::gsvEmptySlot);
-        QCOMPARE(records[2].used[j], GSV_FULL::gsvEmptySlot);
-        QCOMPARE(records[2].system[j], GSV_FULL::gsvEmptySlot);
-    }
-
-    const GSV_FULL &gl = records.at(3);
-    QCOMPARE(gl.talker, QString("GL"));
-    QCOMPARE(int(gl.totalMessages), 1);
-    QCOMPARE(int(gl.messageNumber), 1);
-    QCOMPARE(int(gl.satellitesInView), 2);
-    QCOMPARE(int(gl.number[0]), 65);
-    QCOMPARE(int(gl.number[1]), 66);
-    QCOMPARE(int(gl.system[1]), 1);
-    QCOMPARE(gl.number[2], GSV_FULL::gsvEmptySlot);
-    QCOMPARE(gl.number[3], GSV_FULL::gsvEmptySlot);
-}
-
-void tst_BinaryRecords::gsvFullEntryCount_data()
-{
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<QStringList>("talkers");
-
-    QTest::newRow("empty") << QByteArray() << QStringList();
-    QTest::newRow("seven bytes") << entries(0, 1, 1).left(7) << QStringList();
-    QTest::newRow("fifteen bytes: one entry") << (entries(2, 2, 1).left(15)) << QStringList{"GB"};
-    QTest::newRow("system 6 is dropped") << entries(6, 1, 1) << QStringList();
-    QTest::newRow("system 255 is dropped") << entries(255, 3, 1) << QStringList();
-    QTest::newRow("all six systems in order")
-        << entries(5, 1, 1) + entries(4, 1, 1) + entries(3, 1, 1) + entries(2, 1, 1)
-               + entries(1, 1, 1) + entries(0, 1, 1)
-        << QStringList{"GP", "GL", "GB", "GA", "GI", "GS"};
-    QTest::newRow("exactly four: one record") << entries(3, 4, 1) << QStringList{"GA"};
-    QTest::newRow("five: two records") << entries(4, 5, 1) << QStringList{"GI", "GI"};
-}
-
-void tst_BinaryRecords::gsvFullEntryCount()
-{
-    QFETCH(QByteArray, payload);
-    QFETCH(QStringList, talkers);
-
-    const GsvFullMessage message(payload);
-    const QVector<GSV_FULL> records = message.records();
-    QStringList got;
-    for (const GSV_FULL &r : records)
-        got << r.talker;
-    QCOMPARE(got, talkers);
-    QCOMPARE(message.toStringList().size(), records.size());
-}
-
-// ---- Text lines ----
-
-void tst_BinaryRecords::textLines_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("RPOS_ECEF status 4")
-        << RPOS_ECEF(ecefPayload(7, 2850000.1234, 2200000.5, 5250000, 4)).toString()
-        << "$RPOS_ECEF,7,2850000.12,2200000.50,5250000.00,4\r\n";
-    QTest::newRow("RPOS_ECEF status 0")
-        << RPOS_ECEF(ecefPayload(7, 2850000.1234, 2200000.5, 5250000, 0)).toString()
-        << "$RPOS_ECEF,7,,,,0\r\n";
-    QTest::newRow("RVEL_ECEF")
-        << RVEL_ECEF(ecefPayload(4294967295u, -0.126, 0.004, -0.006, 1)).toString()
-        << "$RVEL_ECEF,4294967295,-0.13,0.00,-0.01,1\r\n";
-    QTest::newRow("BPOS_ECEF status 6")
-        << BPOS_ECEF(ecefPayload(1, 1, 2, 3, 6)).toString() << "$BPOS_ECEF,1,,,,6\r\n";
-    QTest::newRow("BPOS_ECEF status 4")
-        << BPOS_ECEF(ecefPayload(1, 1, 2, 3, 4)).toString()
-        << "$BPOS_ECEF,1,1.00,2.00,3.00,4\r\n";
-
-    QTest::newRow("RTIME_RDATE status 3")
-        << RTIME_RDATE(rtimeRdatePayload(0, 2015, 12, 31, 45296.5, 3)).toString()
-        << "$RTIME_RDATE,0,2015,12,31,45296.50,3\r\n";
-    QTest::newRow("RTIME_RDATE status 1")
-        << RTIME_RDATE(rtimeRdatePayload(0, 2015, 12, 31, 45296.5, 1)).toString()
-        << "$RTIME_RDATE,0,,,,45296.50,1\r\n";
-    QTest::newRow("RTIME_RDATE status 2")
-        << RTIME_RDATE(rtimeRdatePayload(0, 2015, 12, 31, 45296.5, 2)).toString()
-        << "$RTIME_RDATE,0,2015,12,31,,2\r\n";
-
-    QTest::newRow("RPOS_LLA south")
-        << RPOS_LLA(ecefPayload(2, -33.5, 151.2, -12.346, 1)).toString()
-        << "$RPOS_LLA,2,33.5000,151.2000,-12.35,1\r\n";
-    QTest::newRow("RPOS_LLA north")
-        << RPOS_LLA(ecefPayload(2, 33.5, -151.2, 0, 1)).toString()
-        << "$RPOS_LLA,2,33.5000,151.2000,0.00,1\r\n";
-    QTest::newRow("RPOS_LLA zero")
-        << RPOS_LLA(ecefPayload(2, 0, 0, 0, 1)).toString()
-        << "$RPOS_LLA,2,0.0000,0.0000,0.00,1\r\n";
-    QTest::newRow("RPOS_LLA status 0")
-        << RPOS_LLA(ecefPayload(2, 1, 1, 1, 0)).toString() << "$RPOS_LLA,2,,,,0\r\n";
-
-    QTest::newRow("RVEL_ENU")
-        << RVEL_ENU(rvelEnuPayload(3, 1.5, -2.5, 0.25, 2.9, 301.1256, 4)).toString()
-        << "$RVEL_ENU,3,1.50,-2.50,0.25,2.90,301.126,4\r\n";
-    QTest::newRow("RVEL_ENU status 0")
-        << RVEL_ENU(rvelEnuPayload(3, 1.5, -2.5, 0.25, 2.9, 301.1255, 0)).toString()
-        << "$RVEL_ENU,3,,,,,,0\r\n";
-
-    AtrFields atr;
-    QTest::newRow("RSOL_ATR status 4")
-        << RSOL_ATR(rsolAtrPayload(atr)).toString()
-        << "$RSOL_ATR,1,1.25,0.75,1.50,3,48,768,12288,196608,17,2.5,3,9,4,4\r\n";
-    atr.posStatus = 0;
-    atr.velStatus = 2;
-    QTest::newRow("RSOL_ATR status 0")
-        << RSOL_ATR(rsolAtrPayload(atr)).toString()
-        << "$RSOL_ATR,1,,,,0,0,0,0,0,17,0.0,0,9,0,2\r\n";
-    atr.posStatus = 1;
-    atr.masks[0] = 0xFFFFFFFFFFFFFFFFull;
-    QTest::newRow("RSOL_ATR status 1")
-        << RSOL_ATR(rsolAtrPayload(atr)).toString()
-        << "$RSOL_ATR,1,1.25,0.75,1.50,18446744073709551615,48,768,12288,196608,17,0.0,0,9,1,2\r\n";
-
-    FullFields full;
-    QTest::newRow("RSOL_FULL")
-        << RSOL_FULL(rsolFullPayload(full)).toString()
-        << "$RSOL_FULL,2,4,4,4,7,55.75,37.63,150.50,36.00,90.500,-0.25,45297,0.75,2024,2,29\r\n";
-    full.lat = -55.75;
-    full.lon = -37.6251;
-    full.posStatus = 0;
-    full.velStatus = 0;
-    full.timeStatus = 1;
-    QTest::newRow("RSOL_FULL nothing but time")
-        << RSOL_FULL(rsolFullPayload(full)).toString()
-        << "$RSOL_FULL,2,0,0,1,7,,,,,,,45297,,,,\r\n";
-
-    IFullFields ifull;
-    QTest::newRow("RSOL_iFULL")
-        << RSOL_iFULL(rsolIFullPayload(ifull)).toString()
-        << "$RSOL_iFULL,3,4,4,4,8,-1234567.890,2200000.500,5250000.000,1.500,-2.500,0.050,"
-           "45297,1.500,2023,7,14\r\n";
-    ifull.posStatus = 6;
-    ifull.velStatus = 0;
-    ifull.timeStatus = 2;
-    QTest::newRow("RSOL_iFULL status 6, 0, 2")
-        << RSOL_iFULL(rsolIFullPayload(ifull)).toString()
-        << "$RSOL_iFULL,3,6,0,2,8,-1234567.890,2200000.500,5250000.000,,,,,,2023,7,14\r\n";
-
-    QTest::newRow("YPR time status 1")
-        << YPR_DEG(yprDegPayload(9, 4, 1, 1, 2, 1.5, -2.5, 270.254, 3723)).toString()
-        << "$YPR,9,4,1,1,2,1.50,-2.50,270.25,10203\r\n";
-    QTest::newRow("YPR time status 2")
-        << YPR_DEG(yprDegPayload(9, 1, 2, 0, 0, 1.5, -2.5, 270.25, 3723)).toString()
-        << "$YPR,9,1,2,0,0,,,,\r\n";
-
-    const double zero[3] = {0, 0, 0};
-    QTest::newRow("HVECT nothing valid")
-        << HVECT(hvectPayload(5, 0, 0, 0, 0, zero, zero, 3723)).toString()
-        << "$HVECT,5,0,0,0,0,,,,,, ,\r\n";
-    const double slave[3] = {1.5, 2.5, 3.5};
-    const double master[3] = {-1.25, -2.25, -3.254};
-    QTest::newRow("HVECT valid")
-        << HVECT(hvectPayload(5, 4, 1, 3, 25, slave, master, 45296.4)).toString()
-        << "$HVECT,5,4,1,3,2,1.50,2.50,3.50,-1.25,-2.25, -3.25,123456\r\n";
-}
-
-void tst_BinaryRecords::textLines()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, expected);
-    QCOMPARE(line, expected);
-}
-
-void tst_BinaryRecords::gsvFullLines()
-{
-    // Nine GP satellites: the third record holds satellite 12 alone.
-    QByteArray payload = entries(0, 8, 1);
-    payload += gsvEntry(0, 12, 270, 45, 40, 0, 1);
-    payload += entries(1, 2, 65);
-
-    const QStringList lines = GsvFullMessage(payload).toStringList();
-    QCOMPARE(lines.size(), 4);
-    QCOMPARE(lines.at(0), QString("$GPGSV_FULL,3,1,09,1,10,1,30,0,0,2,20,2,31,1,1,3,30,3,32,2,0,"
-                                  "4,40,4,33,3,1\r\n"));
-    QCOMPARE(lines.at(2), QString("$GPGSV_FULL,3,3,09,12,270,45,40,0,1,,,,,,,,,,,,,,,,,,\r\n"));
-    QCOMPARE(lines.at(3), QString("$GLGSV_FULL,1,1,02,65,650,65,30,0,0,66,660,66,31,1,1,,,,,,,,"
-                                  ",,,,\r\n"));
-
-    // Forty satellites in view: two digits need no padding; ten records.
-    const QStringList many = GsvFullMessage(entries(5, 40, 100)).toStringList();
-    QCOMPARE(many.size(), 10);
-    QVERIFY(many.at(9).startsWith("$GSGSV_FULL,10,10,40,136,"));
-}
-
-void tst_BinaryRecords::textLinesIgnoreUserLocale()
-{
-    const QLocale previous;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const QString ecef =
-        RPOS_ECEF(ecefPayload(1234567, -2850000.1234, 2200000.5, 5250000, 4)).toString();
-    const QString atr = RSOL_ATR(rsolAtrPayload(AtrFields())).toString();
-    const double slave[3] = {1234.5, 2, 3};
-    const QString hv = HVECT(hvectPayload(5, 4, 1, 3, 255, slave, slave, 1)).toString();
-    QLocale::setDefault(previous);
-
-    QCOMPARE(ecef, QString("$RPOS_ECEF,1234567,-2850000.12,2200000.50,5250000.00,4\r\n"));
-    QVERIFY(atr.contains(",2.5,"));
-    QCOMPARE(hv, QString("$HVECT,5,4,1,3,25,1234.50,2.00,3.00,1234.50,2.00, 3.00,1\r\n"));
-}
-
 // ---- Short, long and random payloads ----
 
 void tst_BinaryRecords::truncatedPayload_data()
@@ -951,16 +680,6 @@ void tst_BinaryRecords::randomBytes()
             QVERIFY(line.endsWith("\r\n"));
             for (const MemberCheck &member : r.members(payload))
                 QVERIFY(!member.valid || payload.size() >= member.bytesNeeded);
-        }
-
-        const GsvFullMessage message(payload);
-        const QVector<GSV_FULL> gsv = message.records();
-        const QStringList lines = message.toStringList();
-        QCOMPARE(lines.size(), gsv.size());
-        QVERIFY(gsv.size() <= payload.size() / 8);
-        for (const GSV_FULL &g : gsv) {
-            QVERIFY(g.messageNumber >= 1 && g.messageNumber <= g.totalMessages);
-            QVERIFY(g.satellitesInView <= payload.size() / 8);
         }
     }
 }

@@ -1,7 +1,7 @@
 #include "tst_binaryrecords_members.h"
 
+#include "binarypayloads.h"
 #include "binaryrecords.h"
-#include "tst_binaryrecords_payload.h"
 
 namespace {
 
