@@ -1,0 +1,263 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QAbstractItemView>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QPointer>
+#include <QStringList>
+#include <QStringListModel>
+
+#include "appendlog.h"
+
+namespace {
+
+// There is only ever one window; these live as long as it does.
+QStringList *storedLines = nullptr;       // what playback sends, as loaded
+QStringListModel *linesModel = nullptr;   // the list's copy, which the user may edit
+bool loading = false;
+
+const int linesBetweenProgressReports = 1000;
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui_MainWindow)
+{
+    chooseFile = [] {
+        return QFileDialog::getOpenFileName(nullptr, QString(), QString(), QString());
+    };
+
+    ui->setupUi(this);
+
+    storedLines = new QStringList;
+    linesModel = new QStringListModel(this);
+    ui->listView->setModel(linesModel);
+    ui->listView->setUniformItemSizes(true);
+    ui->listView->setEditTriggers(QAbstractItemView::DoubleClicked
+                                  | QAbstractItemView::AnyKeyPressed);
+
+    connect(&timer, SIGNAL(timeout()), this, SLOT(playerSlot()));
+
+    logPane = ui->textEdit;
+
+    portNumber = ui->port->text().toInt();
+    server.InitFromPort(portNumber);
+}
+
+MainWindow::~MainWindow()
+{
+    timer.stop();
+    logPane = nullptr;
+    delete linesModel;
+    linesModel = nullptr;
+    delete storedLines;
+    storedLines = nullptr;
+    delete ui;
+}
+
+void MainWindow::setFileChooser(FileChooser chooser)
+{
+    chooseFile = std::move(chooser);
+}
+
+Server &MainWindow::replayServer()
+{
+    return server;
+}
+
+int MainWindow::playbackInterval() const
+{
+    return interval;
+}
+
+int MainWindow::playbackLinesPerTick() const
+{
+    return linesPerTick;
+}
+
+void MainWindow::closeEvent(QCloseEvent *)
+{
+}
+
+void MainWindow::applyTimingRule(int speed)
+{
+    if (speed < 1)
+        speed = 1;
+    interval = 1000 / speed;
+    // A timer cannot usefully fire much faster than every few milliseconds, so high speeds
+    // send several lines per tick instead.
+    linesPerTick = interval <= 30 ? speed / 50 + 1 : 1;
+}
+
+void MainWindow::startPlayback()
+{
+    if (storedLines->isEmpty())
+        return;
+    applyTimingRule(ui->speed->value());
+    timer.start(interval);
+}
+
+void MainWindow::stopPlaybackTimer()
+{
+    timer.stop();
+}
+
+void MainWindow::makeRowCurrent(int row)
+{
+    ui->listView->setCurrentIndex(linesModel->index(row, 0));
+}
+
+void MainWindow::playerSlot()
+{
+    // Moving the current row repaints the list; hidden, it is repainted once per tick.
+    ui->listView->hide();
+    for (int i = 0; i < linesPerTick; ++i) {
+        int row = ui->listView->currentIndex().isValid() ? ui->listView->currentIndex().row() : -1;
+        // While a reload refills the stored lines the list still shows the old ones, so
+        // its row may lie past what is stored yet: treat that as the end of the lines.
+        if (row >= storedLines->size())
+            row = -1;
+        if (row < 0) {
+            if (storedLines->isEmpty() || !ui->loop->isChecked()) {
+                ui->listView->show();
+                on_btnStop_clicked();
+                return;
+            }
+            makeRowCurrent(0);
+            if (!ui->listView->currentIndex().isValid()) {
+                ui->listView->show();
+                on_btnStop_clicked();
+                return;
+            }
+            row = 0;
+        }
+        const QByteArray bytes = storedLines->at(row).toUtf8();
+        server.sendToAll(bytes.constData(), bytes.size(), nullptr, nullptr);
+        makeRowCurrent(row + 1);
+    }
+    ui->listView->show();
+}
+
+void MainWindow::whilePlayerSlot()
+{
+}
+
+void MainWindow::on_pushButton_clicked()
+{
+    // Loading lets events run, so a second click can arrive while a load is under way.
+    if (loading)
+        return;
+    loading = true;
+    const QString path = chooseFile();
+    appendLog(QStringLiteral("OpenFile:") + path);
+    loadFile(path);
+    loading = false;
+}
+
+void MainWindow::loadFile(const QString &path)
+{
+    if (path.isEmpty())
+        return;  // the dialog was cancelled
+    QFile file(path);
+    // Text mode: a CR LF line end arrives as a single LF, which is what clients expect.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+
+    QPointer<MainWindow> alive(this);
+    auto letEventsRun = [&alive] {
+        QCoreApplication::processEvents();
+        return !alive.isNull();
+    };
+
+    storedLines->clear();
+    int count = 0;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine();
+        if (line.isEmpty())
+            break;  // a read error: atEnd() would never come
+        // A NUL ends the line's text, as it would for a C string.
+        const int nul = line.indexOf('\0');
+        storedLines->append(QString::fromUtf8(line.constData(), nul < 0 ? line.size() : nul));
+        ++count;
+        if (count % linesBetweenProgressReports == 0) {
+            appendLog(QStringLiteral("load ") + QString::number(count) + QStringLiteral(" lines"));
+            if (!letEventsRun())
+                return;
+        }
+    }
+
+    appendLog(QStringLiteral("all ") + QString::number(count) + QStringLiteral(" lines"));
+    if (!letEventsRun())
+        return;
+    appendLog(QStringLiteral("load data to QList view"));
+    if (!letEventsRun())
+        return;
+
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+    linesModel->setStringList(*storedLines);
+    appendLog(QStringLiteral("elapsed time:") + QString::number(stopwatch.elapsed()));
+    if (!letEventsRun())
+        return;
+
+    if (!storedLines->isEmpty())
+        makeRowCurrent(0);
+}
+
+void MainWindow::on_btnPlay_clicked()
+{
+    if (storedLines->isEmpty())
+        return;
+    if (ui->btnPlay->text() == QLatin1String("Play")) {
+        ui->btnPlay->setText(QStringLiteral("Pause"));
+        startPlayback();
+    } else {
+        ui->btnPlay->setText(QStringLiteral("Play"));
+        timer.stop();
+    }
+}
+
+void MainWindow::on_btnStop_clicked()
+{
+    timer.stop();
+    if (!storedLines->isEmpty())
+        makeRowCurrent(0);
+    ui->btnPlay->setText(QStringLiteral("Play"));
+}
+
+void MainWindow::on_btnLeft_clicked()
+{
+    if (storedLines->isEmpty())
+        return;
+    makeRowCurrent(0);
+}
+
+void MainWindow::on_btnRight_clicked()
+{
+    if (storedLines->isEmpty())
+        return;
+    makeRowCurrent(storedLines->size() - 1);
+}
+
+void MainWindow::on_port_editingFinished()
+{
+    portNumber = ui->port->text().toInt();
+    server.InitFromPort(portNumber);
+}
+
+void MainWindow::on_speed_editingFinished()
+{
+    applyTimingRule(ui->speed->value());
+    timer.setInterval(interval);
+}
+
+void MainWindow::on_pushButton_2_clicked()
+{
+    if (storedLines->isEmpty())
+        return;
+    makeRowCurrent(storedLines->size() / 2);
+}

@@ -1,0 +1,506 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+#include "appendlog.h"
+#include "connectguard.h"
+#include "mainwindow.h"
+#include "replaytestclient.h"
+
+namespace {
+
+QByteArray numberedLines(int count, int width = 0)
+{
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i) {
+        QByteArray line = "$GPTXT,line " + QByteArray::number(i);
+        if (line.size() < width)
+            line.append(QByteArray(width - line.size(), '.'));
+        bytes += line + '\n';
+    }
+    return bytes;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsListeningOnThePortOfItsForm();
+    void timingRuleFollowsTheSpeed_data();
+    void timingRuleFollowsTheSpeed();
+    void aTickSendsLinesPerTickLines();
+    void portEditRestartsTheService();
+    void playWithoutLinesDoesNothing();
+    void cancelledDialogOnlyLogs();
+    void loadingLogsItsProgressInOrder();
+    void emptyFileLeavesNothingToPlay();
+    void linesAreSentAsTheyWereRead_data();
+    void linesAreSentAsTheyWereRead();
+    void withoutLoopPlaybackStopsAfterTheLastLine();
+    void withLoopTheFirstRowFollowsTheLast();
+    void jumpsMoveThePosition_data();
+    void jumpsMoveThePosition();
+    void pauseAndPlayGoOnFromTheNextRow();
+    void aTickDuringAReloadStaysInsideTheLines_data();
+    void aTickDuringAReloadStaysInsideTheLines();
+    void logPaneIsClearedPastItsLimit();
+    void destroyingTheWindowWithClientsIsSafe();
+    void aClientThatNeverReadsIsDroppedWhileTheOthersGetEveryLine();
+
+private:
+    template <class T> T *widget(const char *name)
+    {
+        T *found = window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no widget %s", name);
+        return found;
+    }
+    QStringList log() { return widget<QTextEdit>("textEdit")->toPlainText().split(QLatin1Char('\n')); }
+    QString writeFile(const QString &name, const QByteArray &bytes);
+    void load(const QString &path);
+    ReplayTestClient *connectClient(bool silent = false);
+    int currentRow() { return widget<QListView>("listView")->currentIndex().row(); }
+    void setSpeed(int speed);
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<MainWindow> window;
+    std::vector<std::unique_ptr<ReplayTestClient>> clients;
+};
+
+void TestMainWindow::initTestCase()
+{
+    installConnectGuard();
+}
+
+void TestMainWindow::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY(dir->isValid());
+    window.reset(new MainWindow);
+    // Tests listen on a port the system picks, so they never fight over 5001.
+    widget<QLineEdit>("port")->setText(QStringLiteral("0"));
+    emit widget<QLineEdit>("port")->editingFinished();
+    QVERIFY(window->replayServer().isListening());
+}
+
+void TestMainWindow::cleanup()
+{
+    clients.clear();
+    window.reset();
+    dir.reset();
+}
+
+QString TestMainWindow::writeFile(const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir->filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void TestMainWindow::load(const QString &path)
+{
+    window->setFileChooser([path] { return path; });
+    widget<QPushButton>("pushButton")->click();
+}
+
+ReplayTestClient *TestMainWindow::connectClient(bool silent)
+{
+    Server &server = window->replayServer();
+    const int before = server.clientCount();
+    clients.emplace_back(new ReplayTestClient(server.serverPort()));
+    ReplayTestClient *client = clients.back().get();
+    if (silent)
+        client->socket.setReadBufferSize(1);
+    [&] { QTRY_COMPARE_WITH_TIMEOUT(server.clientCount(), before + 1, 5000); }();
+    if (!silent) {
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(client->collect() >= 64, 5000); }();
+        client->received.remove(0, 64);
+    }
+    return client;
+}
+
+void TestMainWindow::setSpeed(int speed)
+{
+    widget<QSpinBox>("speed")->setValue(speed);
+    emit widget<QSpinBox>("speed")->editingFinished();
+}
+
+void TestMainWindow::startsListeningOnThePortOfItsForm()
+{
+    window.reset();
+    QTextEdit *noPane = logPane.data();
+    QVERIFY(!noPane);
+    window.reset(new MainWindow);
+    QCOMPARE(window->windowTitle(), QStringLiteral("MainWindow"));
+    QCOMPARE(widget<QLineEdit>("port")->text(), QStringLiteral("5001"));
+    QCOMPARE(widget<QSpinBox>("speed")->value(), 1);
+    QCOMPARE(widget<QPushButton>("btnPlay")->text(), QStringLiteral("Play"));
+    QVERIFY(!widget<QCheckBox>("loop")->isChecked());
+    // Whether 5001 was free or not, the start is the first thing in the log.
+    QCOMPARE(log().value(0), QStringLiteral("InitFromPort: 5001"));
+}
+
+void TestMainWindow::timingRuleFollowsTheSpeed_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("1") << 1 << 1000 << 1;
+    QTest::newRow("10") << 10 << 100 << 1;
+    QTest::newRow("33") << 33 << 30 << 1;
+    QTest::newRow("49") << 49 << 20 << 1;
+    QTest::newRow("50") << 50 << 20 << 2;
+    QTest::newRow("100") << 100 << 10 << 3;
+    QTest::newRow("500") << 500 << 2 << 11;
+    QTest::newRow("501") << 501 << 1 << 11;
+    QTest::newRow("1000") << 1000 << 1 << 21;
+}
+
+void TestMainWindow::timingRuleFollowsTheSpeed()
+{
+    QFETCH(int, speed);
+    QFETCH(int, interval);
+    QFETCH(int, lines);
+    setSpeed(speed);
+    QCOMPARE(window->playbackInterval(), interval);
+    QCOMPARE(window->playbackLinesPerTick(), lines);
+
+    // Starting playback applies the same rule.
+    setSpeed(1);
+    widget<QSpinBox>("speed")->setValue(speed);
+    load(writeFile(QStringLiteral("one.log"), "x\n"));
+    widget<QPushButton>("btnPlay")->click();
+    QCOMPARE(window->playbackInterval(), interval);
+    QCOMPARE(window->playbackLinesPerTick(), lines);
+    widget<QPushButton>("btnStop")->click();
+}
+
+void TestMainWindow::aTickSendsLinesPerTickLines()
+{
+    load(writeFile(QStringLiteral("many.log"), numberedLines(100)));
+    ReplayTestClient *client = connectClient();
+    setSpeed(1000);
+    window->playerSlot();
+    const QByteArray expected = numberedLines(21);
+    QTRY_COMPARE_WITH_TIMEOUT(client->collect(), expected.size(), 5000);
+    QCOMPARE(client->received, expected);
+    QCOMPARE(currentRow(), 21);
+}
+
+void TestMainWindow::portEditRestartsTheService()
+{
+    ReplayTestClient *old = connectClient();
+    const quint16 oldPort = window->replayServer().serverPort();
+    widget<QTextEdit>("textEdit")->clear();
+    emit widget<QLineEdit>("port")->editingFinished();
+    QCOMPARE(log(), (QStringList{QStringLiteral("CloseServer"), QStringLiteral("slotDisconnect"),
+                                 QStringLiteral("InitFromPort: 0")}));
+    QVERIFY(window->replayServer().isListening());
+    QTRY_VERIFY_WITH_TIMEOUT((old->collect(), !old->connected()), 5000);
+    QCOMPARE(window->replayServer().clientCount(), 0);
+    connectClient();
+    QVERIFY(window->replayServer().serverPort() != 0);
+    Q_UNUSED(oldPort);
+
+    // Text that is no number reads as port 0.
+    widget<QLineEdit>("port")->setText(QStringLiteral("five"));
+    emit widget<QLineEdit>("port")->editingFinished();
+    QCOMPARE(log().last(), QStringLiteral("InitFromPort: 0"));
+}
+
+void TestMainWindow::playWithoutLinesDoesNothing()
+{
+    widget<QPushButton>("btnPlay")->click();
+    QCOMPARE(widget<QPushButton>("btnPlay")->text(), QStringLiteral("Play"));
+    widget<QPushButton>("btnLeft")->click();
+    widget<QPushButton>("pushButton_2")->click();
+    widget<QPushButton>("btnRight")->click();
+    QCOMPARE(currentRow(), -1);
+}
+
+void TestMainWindow::cancelledDialogOnlyLogs()
+{
+    load(writeFile(QStringLiteral("a.log"), "a\nb\n"));
+    widget<QTextEdit>("textEdit")->clear();
+    window->setFileChooser([] { return QString(); });
+    widget<QPushButton>("pushButton")->click();
+    QCOMPARE(log(), (QStringList{QStringLiteral("OpenFile:")}));
+    QCOMPARE(widget<QListView>("listView")->model()->rowCount(), 2);
+
+    // A file that cannot be opened: the same.
+    widget<QTextEdit>("textEdit")->clear();
+    load(dir->filePath(QStringLiteral("missing.log")));
+    QCOMPARE(log(), (QStringList{QStringLiteral("OpenFile:") + dir->filePath(QStringLiteral("missing.log"))}));
+    QCOMPARE(widget<QListView>("listView")->model()->rowCount(), 2);
+}
+
+void TestMainWindow::loadingLogsItsProgressInOrder()
+{
+    const QString path = writeFile(QStringLiteral("2500.log"), numberedLines(2500));
+    widget<QTextEdit>("textEdit")->clear();
+    load(path);
+    QStringList lines = log();
+    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines.at(0), QStringLiteral("OpenFile:") + path);
+    QCOMPARE(lines.at(1), QStringLiteral("load 1000 lines"));
+    QCOMPARE(lines.at(2), QStringLiteral("load 2000 lines"));
+    QCOMPARE(lines.at(3), QStringLiteral("all 2500 lines"));
+    QCOMPARE(lines.at(4), QStringLiteral("load data to QList view"));
+    QVERIFY(QRegularExpression(QStringLiteral("^elapsed time:\\d+$")).match(lines.at(5)).hasMatch());
+    QCOMPARE(widget<QListView>("listView")->model()->rowCount(), 2500);
+    QCOMPARE(currentRow(), 0);
+    QCOMPARE(widget<QListView>("listView")->model()->index(2499, 0).data().toString(),
+             QStringLiteral("$GPTXT,line 2499\n"));
+}
+
+void TestMainWindow::emptyFileLeavesNothingToPlay()
+{
+    widget<QTextEdit>("textEdit")->clear();
+    load(writeFile(QStringLiteral("empty.log"), QByteArray()));
+    QVERIFY(log().contains(QStringLiteral("all 0 lines")));
+    QCOMPARE(widget<QListView>("listView")->model()->rowCount(), 0);
+    QCOMPARE(currentRow(), -1);
+    widget<QPushButton>("btnPlay")->click();
+    QCOMPARE(widget<QPushButton>("btnPlay")->text(), QStringLiteral("Play"));
+}
+
+void TestMainWindow::linesAreSentAsTheyWereRead_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("LF") << QByteArray("$GPGGA,1\n$GPGGA,2\n") << QByteArray("$GPGGA,1\n$GPGGA,2\n");
+    QTest::newRow("CR LF arrives as LF") << QByteArray("$GPGGA,1\r\n$GPGGA,2\r\n")
+                                         << QByteArray("$GPGGA,1\n$GPGGA,2\n");
+    QTest::newRow("last line without a line end") << QByteArray("first\r\nlast")
+                                                  << QByteArray("first\nlast");
+    QTest::newRow("non-ASCII") << QByteArray("h\xc3\xb6he \xe2\x82\xac\n") << QByteArray("h\xc3\xb6he \xe2\x82\xac\n");
+    QTest::newRow("invalid UTF-8") << QByteArray("a\xff" "b\n") << QByteArray("a\xef\xbf\xbd" "b\n");
+    QTest::newRow("NUL ends the text") << QByteArray("ab\0cd\nnext\n", 11) << QByteArray("abnext\n");
+    QTest::newRow("empty lines") << QByteArray("\n\nx\n") << QByteArray("\n\nx\n");
+}
+
+void TestMainWindow::linesAreSentAsTheyWereRead()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, sent);
+    load(writeFile(QStringLiteral("lines.log"), file));
+    ReplayTestClient *client = connectClient();
+    widget<QSpinBox>("speed")->setValue(1000);
+    widget<QPushButton>("btnPlay")->click();
+    QCOMPARE(widget<QPushButton>("btnPlay")->text(), QStringLiteral("Pause"));
+    QTRY_COMPARE_WITH_TIMEOUT(widget<QPushButton>("btnPlay")->text(), QStringLiteral("Play"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(client->collect(), sent.size(), 5000);
+    QCOMPARE(client->received, sent);
+    QCOMPARE(currentRow(), 0);
+}
+
+void TestMainWindow::withoutLoopPlaybackStopsAfterTheLastLine()
+{
+    load(writeFile(QStringLiteral("three.log"), "one\ntwo\nthree\n"));
+    ReplayTestClient *client = connectClient();
+    setSpeed(1);
+    widget<QPushButton>("btnRight")->click();
+    QCOMPARE(currentRow(), 2);
+    widget<QPushButton>("btnPlay")->click();
+    QCOMPARE(widget<QPushButton>("btnPlay")->text(), QStringLiteral("Pause"));
+
+    // The tick that sends the last line leaves no current row ...
+    window->playerSlot();
+    QCOMPARE(currentRow(), -1);
+    QCOMPARE(widget<QPushButton>("btnPlay")->text(), QStringLiteral("Pause"));
+    // ... and the next one stops, back on the first row.
+    window->playerSlot();
+    QCOMPARE(currentRow(), 0);
+    QCOMPARE(widget<QPushButton>("btnPlay")->text(), QStringLiteral("Play"));
+    QTRY_COMPARE_WITH_TIMEOUT(client->collect(), 6, 5000);
+    QCOMPARE(client->received, QByteArray("three\n"));
+}
+
+void TestMainWindow::withLoopTheFirstRowFollowsTheLast()
+{
+    load(writeFile(QStringLiteral("five.log"), "1\n2\n3\n4\n5\n"));
+    ReplayTestClient *client = connectClient();
+    setSpeed(100);  // three lines per tick
+    widget<QCheckBox>("loop")->setChecked(true);
+    widget<QListView>("listView")->setCurrentIndex(widget<QListView>("listView")->model()->index(3, 0));
+    window->playerSlot();
+    QTRY_COMPARE_WITH_TIMEOUT(client->collect(), 6, 5000);
+    QCOMPARE(client->received, QByteArray("4\n5\n1\n"));
+    QCOMPARE(currentRow(), 1);
+    QVERIFY(widget<QListView>("listView")->isVisibleTo(window.get()));
+}
+
+void TestMainWindow::jumpsMoveThePosition_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<int>("row");
+    QTest::newRow("| of 5") << 5 << QByteArray("pushButton_2") << 2;
+    QTest::newRow("| of 4") << 4 << QByteArray("pushButton_2") << 2;
+    QTest::newRow("| of 1") << 1 << QByteArray("pushButton_2") << 0;
+    QTest::newRow("< of 5") << 5 << QByteArray("btnLeft") << 0;
+    QTest::newRow("> of 5") << 5 << QByteArray("btnRight") << 4;
+    QTest::newRow("> of 1") << 1 << QByteArray("btnRight") << 0;
+}
+
+void TestMainWindow::jumpsMoveThePosition()
+{
+    QFETCH(int, count);
+    QFETCH(QByteArray, button);
+    QFETCH(int, row);
+    load(writeFile(QStringLiteral("jump.log"), numberedLines(count)));
+    widget<QListView>("listView")->setCurrentIndex(QModelIndex());
+    widget<QPushButton>(button.constData())->click();
+    QCOMPARE(currentRow(), row);
+
+    // Playback goes on from the new row.
+    ReplayTestClient *client = connectClient();
+    setSpeed(1);
+    window->playerSlot();
+    const QByteArray expected = numberedLines(row + 1).mid(numberedLines(row).size());
+    QTRY_COMPARE_WITH_TIMEOUT(client->collect(), expected.size(), 5000);
+    QCOMPARE(client->received, expected);
+}
+
+void TestMainWindow::pauseAndPlayGoOnFromTheNextRow()
+{
+    const int count = 40;
+    load(writeFile(QStringLiteral("pause.log"), numberedLines(count)));
+    ReplayTestClient *client = connectClient();
+    widget<QSpinBox>("speed")->setValue(100);
+    QPushButton *play = widget<QPushButton>("btnPlay");
+    play->click();
+    QTRY_VERIFY_WITH_TIMEOUT(currentRow() >= 6, 5000);
+    play->click();
+    QCOMPARE(play->text(), QStringLiteral("Play"));
+    const int pausedAt = currentRow();
+    QVERIFY(pausedAt > 0 && pausedAt < count);
+    const QByteArray sentSoFar = numberedLines(pausedAt);
+    QTRY_COMPARE_WITH_TIMEOUT(client->collect(), sentSoFar.size(), 5000);
+    QCOMPARE(currentRow(), pausedAt);
+
+    play->click();
+    QCOMPARE(play->text(), QStringLiteral("Pause"));
+    QTRY_COMPARE_WITH_TIMEOUT(play->text(), QStringLiteral("Play"), 10000);
+    const QByteArray all = numberedLines(count);
+    QTRY_COMPARE_WITH_TIMEOUT(client->collect(), all.size(), 5000);
+    QCOMPARE(client->received, all);
+}
+
+void TestMainWindow::aTickDuringAReloadStaysInsideTheLines_data()
+{
+    QTest::addColumn<bool>("loop");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("loop on wraps to the new first line") << true << QByteArray("$GPTXT,line 0\n");
+    QTest::newRow("loop off stops") << false << QByteArray();
+}
+
+void TestMainWindow::aTickDuringAReloadStaysInsideTheLines()
+{
+    QFETCH(bool, loop);
+    QFETCH(QByteArray, sent);
+    load(writeFile(QStringLiteral("old.log"), QByteArray("old line\n").repeated(5000)));
+    widget<QPushButton>("btnRight")->click();
+    QCOMPARE(currentRow(), 4999);
+    widget<QCheckBox>("loop")->setChecked(loop);
+    ReplayTestClient *client = connectClient();
+    setSpeed(1);
+
+    // A tick that comes while the loader lets events run: only 1000 new lines are stored,
+    // while the list still shows the 5000 old ones.
+    bool ticked = false;
+    QTextEdit *pane = widget<QTextEdit>("textEdit");
+    QMetaObject::Connection hook = connect(pane, &QTextEdit::textChanged, this, [&] {
+        if (!ticked && pane->toPlainText().endsWith(QLatin1String("load 1000 lines"))) {
+            ticked = true;
+            window->playerSlot();
+        }
+    });
+    load(writeFile(QStringLiteral("new.log"), numberedLines(3000)));
+    disconnect(hook);
+    QVERIFY(ticked);
+    QCOMPARE(widget<QListView>("listView")->model()->rowCount(), 3000);
+
+    // Whatever it sent came from the new lines, and nothing more.
+    // The reply to a frame follows everything played before it on the same connection.
+    client->socket.write(makeReplayFrame(QStringLiteral("sync")));
+    const int replySize = 2 + 8 + 2 * QStringLiteral("Server Response: Received \"sync\"").size();
+    QTRY_COMPARE_WITH_TIMEOUT(client->collect(), sent.size() + replySize, 5000);
+    QCOMPARE(client->received.left(sent.size()), sent);
+    client->received.remove(0, sent.size());
+    QTRY_COMPARE_WITH_TIMEOUT(client->pollFrames(), 1, 5000);
+    QCOMPARE(client->frames.at(0).text, QStringLiteral("Server Response: Received \"sync\""));
+}
+
+void TestMainWindow::logPaneIsClearedPastItsLimit()
+{
+    QTextEdit *pane = widget<QTextEdit>("textEdit");
+    pane->setPlainText(QString(24000, QLatin1Char('x')));
+    appendLog(QStringLiteral("kept"));
+    QCOMPARE(pane->toPlainText(), QString(24000, QLatin1Char('x')) + QStringLiteral("\nkept"));
+
+    pane->setPlainText(QString(24001, QLatin1Char('x')));
+    appendLog(QStringLiteral("fresh"));
+    QCOMPARE(pane->toPlainText(), QStringLiteral("fresh"));
+}
+
+void TestMainWindow::destroyingTheWindowWithClientsIsSafe()
+{
+    load(writeFile(QStringLiteral("d.log"), numberedLines(1000)));
+    ReplayTestClient *a = connectClient();
+    ReplayTestClient *b = connectClient();
+    setSpeed(1000);
+    widget<QPushButton>("btnPlay")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(a->collect() > 0, 5000);
+    window.reset();
+    QVERIFY(logPane.isNull());
+    appendLog(QStringLiteral("nowhere"));
+    QTRY_VERIFY_WITH_TIMEOUT((a->collect(), b->collect(), !a->connected() && !b->connected()), 5000);
+    // What did arrive is whole lines from the start, in order.
+    const QByteArray all = numberedLines(1000);
+    QVERIFY(all.startsWith(a->received));
+}
+
+void TestMainWindow::aClientThatNeverReadsIsDroppedWhileTheOthersGetEveryLine()
+{
+    const int count = 30000;
+    const QByteArray file = numberedLines(count, 199);
+    load(writeFile(QStringLiteral("long.log"), file));
+    window->replayServer().setMaxPendingBytes(256 * 1024);
+
+    ReplayTestClient *reader = connectClient();
+    ReplayTestClient *silent = connectClient(true);
+    QCOMPARE(window->replayServer().clientCount(), 2);
+
+    widget<QSpinBox>("speed")->setValue(1000);
+    widget<QPushButton>("btnPlay")->click();
+    QPushButton *play = widget<QPushButton>("btnPlay");
+    QVERIFY(runEventsUntil([&] { return reader->collect() == file.size() && play->text() == QLatin1String("Play"); },
+                           25000));
+    QVERIFY(reader->received == file);
+
+    QCOMPARE(window->replayServer().clientCount(), 1);
+    silent->socket.setReadBufferSize(0);
+    QTRY_VERIFY_WITH_TIMEOUT((silent->collect(), !silent->connected()), 5000);
+    QVERIFY(silent->received.size() < file.size());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

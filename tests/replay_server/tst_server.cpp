@@ -1,0 +1,407 @@
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+#include "appendlog.h"
+#include "connectguard.h"
+#include "replaytestclient.h"
+#include "server.h"
+
+namespace {
+
+const QString greeting = QStringLiteral("Server Response: Connected!");
+
+QString receivedReply(const QString &text)
+{
+    return QStringLiteral("Server Response: Received \"") + text + QLatin1Char('"');
+}
+
+QByteArray rawFrame(quint16 length, const QByteArray &body)
+{
+    QByteArray frame(2, '\0');
+    qToBigEndian<quint16>(length, reinterpret_cast<uchar *>(frame.data()));
+    return frame + body;
+}
+
+QByteArray be32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian<quint32>(value, reinterpret_cast<uchar *>(bytes.data()));
+    return bytes;
+}
+
+} // namespace
+
+class TestServer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void greetsEveryClientWithOneFrame();
+    void answersAFrameQuotingItsText();
+    void answersFramesHoweverTheyArrive_data();
+    void answersFramesHoweverTheyArrive();
+    void keepsEachClientsHalfFrameApart();
+    void framesThatLieAboutTheirSizeDoNotEatTheNext_data();
+    void framesThatLieAboutTheirSizeDoNotEatTheNext();
+    void shortensAReplyThatWouldNotFitAFrame();
+    void logsAPortThatIsTaken();
+    void listensOnTheLow16BitsOfThePort();
+    void restartDropsEveryClientCleanly();
+    void destroyingTheServiceWithClientsIsSafe();
+    void broadcastsSkipAClientThatLeft();
+    void sendToClientAtChecksItsIndex();
+    void clientsLabelFollowsTheCount();
+    void dropsAClientThatNeverReads();
+
+private:
+    std::unique_ptr<QTextEdit> pane;
+    std::unique_ptr<Server> server;
+    std::vector<std::unique_ptr<ReplayTestClient>> clients;
+
+    QStringList logLines() const { return pane->toPlainText().split(QLatin1Char('\n')); }
+    ReplayTestClient &connectClient();
+};
+
+void TestServer::initTestCase()
+{
+    installConnectGuard();
+}
+
+void TestServer::init()
+{
+    pane.reset(new QTextEdit);
+    logPane = pane.get();
+    server.reset(new Server);
+    server->InitFromPort(0);
+    QVERIFY(server->isListening());
+}
+
+void TestServer::cleanup()
+{
+    clients.clear();
+    server.reset();
+    logPane = nullptr;
+    pane.reset();
+}
+
+ReplayTestClient &TestServer::connectClient()
+{
+    const int before = server->clientCount();
+    clients.emplace_back(new ReplayTestClient(server->serverPort()));
+    ReplayTestClient &client = *clients.back();
+    [&] { QTRY_COMPARE_WITH_TIMEOUT(server->clientCount(), before + 1, 5000); }();
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(client.collect() >= 64, 5000); }();
+    const ReplayFrame hello = client.takeFrame();
+    [&] { QCOMPARE(hello.text, greeting); }();
+    return client;
+}
+
+void TestServer::greetsEveryClientWithOneFrame()
+{
+    ReplayTestClient client(server->serverPort());
+    QTRY_VERIFY_WITH_TIMEOUT(client.collect() >= 64, 5000);
+    const QByteArray bytes = client.received;
+    QCOMPARE(bytes.size(), 64);
+    QCOMPARE(bytes.left(2), QByteArray::fromHex("003e"));
+    const ReplayFrame frame = parseReplayFrame(bytes);
+    QVERIFY(frame.complete);
+    QVERIFY(frame.timeField < 24u * 3600u * 1000u);
+    QCOMPARE(frame.textSize, 54u);
+    // The text is UTF-16 big-endian: "S" is 00 53.
+    QCOMPARE(bytes.mid(10, 4), QByteArray::fromHex("00530065"));
+    QCOMPARE(frame.text, greeting);
+    QVERIFY(logLines().contains(QStringLiteral("slotNewConnection")));
+}
+
+void TestServer::answersAFrameQuotingItsText()
+{
+    ReplayTestClient &client = connectClient();
+    client.socket.write(makeReplayFrame(QStringLiteral("abc")));
+    QTRY_VERIFY_WITH_TIMEOUT(client.collect() >= 72, 5000);
+    QCOMPARE(client.received.size(), 72);
+    QCOMPARE(client.received.left(2), QByteArray::fromHex("0046"));
+    const ReplayFrame reply = client.takeFrame();
+    QCOMPARE(reply.textSize, 62u);
+    QCOMPARE(reply.text, QStringLiteral("Server Response: Received \"abc\""));
+    QVERIFY(logLines().contains(QStringLiteral("slotReadClient")));
+}
+
+void TestServer::answersFramesHoweverTheyArrive_data()
+{
+    QTest::addColumn<QList<QByteArray>>("writes");
+    QTest::addColumn<QStringList>("answered");
+
+    const QByteArray first = makeReplayFrame(QStringLiteral("first"));
+    const QByteArray second = makeReplayFrame(QStringLiteral("second one"));
+    QTest::newRow("split in two") << QList<QByteArray>{first.left(7), first.mid(7)}
+                                  << QStringList{QStringLiteral("first")};
+    QTest::newRow("one byte, then the rest") << QList<QByteArray>{first.left(1), first.mid(1)}
+                                             << QStringList{QStringLiteral("first")};
+    QTest::newRow("two in one write") << QList<QByteArray>{first + second}
+                                      << QStringList{QStringLiteral("first"), QStringLiteral("second one")};
+    QTest::newRow("second starts in the first's write")
+        << QList<QByteArray>{first + second.left(3), second.mid(3)}
+        << QStringList{QStringLiteral("first"), QStringLiteral("second one")};
+}
+
+void TestServer::answersFramesHoweverTheyArrive()
+{
+    QFETCH(QList<QByteArray>, writes);
+    QFETCH(QStringList, answered);
+
+    ReplayTestClient &client = connectClient();
+    for (int i = 0; i < writes.size(); ++i) {
+        client.socket.write(writes.at(i));
+        client.socket.flush();
+        if (i + 1 < writes.size()) {
+            // Until the frame is whole nothing is answered.
+            const int reads = logLines().count(QStringLiteral("slotReadClient"));
+            QTRY_VERIFY_WITH_TIMEOUT(logLines().count(QStringLiteral("slotReadClient")) > reads, 5000);
+            if (i == 0 && writes.at(0).size() < makeReplayFrame(answered.at(0)).size())
+                QCOMPARE(client.collect(), 0);
+        }
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(client.pollFrames(), answered.size(), 5000);
+    const QStringList got = client.frameTexts();
+    QStringList expected;
+    for (const QString &text : answered)
+        expected << receivedReply(text);
+    QCOMPARE(got, expected);
+    QCOMPARE(client.collect(), 0);
+}
+
+void TestServer::keepsEachClientsHalfFrameApart()
+{
+    ReplayTestClient &a = connectClient();
+    ReplayTestClient &b = connectClient();
+    const QByteArray frameA = makeReplayFrame(QStringLiteral("from a"));
+    const QByteArray frameB = makeReplayFrame(QStringLiteral("from b"));
+
+    a.socket.write(frameA.left(5));
+    a.socket.flush();
+    const int reads = logLines().count(QStringLiteral("slotReadClient"));
+    QTRY_VERIFY_WITH_TIMEOUT(logLines().count(QStringLiteral("slotReadClient")) > reads, 5000);
+
+    b.socket.write(frameB);
+    QTRY_COMPARE_WITH_TIMEOUT(b.pollFrames(), 1, 5000);
+    QCOMPARE(b.frames.at(0).text, receivedReply(QStringLiteral("from b")));
+    QCOMPARE(a.pollFrames(), 0);
+
+    a.socket.write(frameA.mid(5));
+    QTRY_COMPARE_WITH_TIMEOUT(a.pollFrames(), 1, 5000);
+    QCOMPARE(a.frames.at(0).text, receivedReply(QStringLiteral("from a")));
+}
+
+void TestServer::framesThatLieAboutTheirSizeDoNotEatTheNext_data()
+{
+    QTest::addColumn<QByteArray>("liar");
+    QTest::addColumn<QString>("liarAnswer");
+
+    QTest::newRow("length 0") << rawFrame(0, QByteArray()) << receivedReply(QString());
+    QTest::newRow("text size past the frame")
+        << rawFrame(8 + 4, be32(1000) + be32(4000) + QByteArray::fromHex("00410042"))
+        << receivedReply(QString());
+    QTest::newRow("odd text size") << rawFrame(8 + 3, be32(1000) + be32(3) + QByteArray("xyz"))
+                                   << receivedReply(QString());
+    QTest::newRow("length shorter than the fields") << rawFrame(3, QByteArray("\x00\x00\x01", 3))
+                                                    << receivedReply(QString());
+    QTest::newRow("null text") << rawFrame(8, be32(1000) + be32(0xFFFFFFFF)) << receivedReply(QString());
+}
+
+void TestServer::framesThatLieAboutTheirSizeDoNotEatTheNext()
+{
+    QFETCH(QByteArray, liar);
+    QFETCH(QString, liarAnswer);
+
+    ReplayTestClient &client = connectClient();
+    client.socket.write(liar + makeReplayFrame(QStringLiteral("honest")));
+    QTRY_COMPARE_WITH_TIMEOUT(client.pollFrames(), 2, 5000);
+    QCOMPARE(client.frames.at(0).text, liarAnswer);
+    QCOMPARE(client.frames.at(1).text, receivedReply(QStringLiteral("honest")));
+}
+
+void TestServer::shortensAReplyThatWouldNotFitAFrame()
+{
+    ReplayTestClient &client = connectClient();
+    // The longest text a client's frame can hold: the quoted reply cannot fit as it is.
+    const QString longest(Server::maxFrameTextUnits, QLatin1Char('x'));
+    const QByteArray frame = makeReplayFrame(longest);
+    QCOMPARE(frame.size(), 2 + 8 + 2 * Server::maxFrameTextUnits);
+    client.socket.write(frame);
+
+    QTRY_COMPARE_WITH_TIMEOUT(client.pollFrames(), 1, 10000);
+    const ReplayFrame reply = client.frames.takeFirst();
+    QCOMPARE(int(reply.length), reply.totalSize - 2);
+    QCOMPARE(client.collect(), 0);
+    QCOMPARE(reply.text.size(), Server::maxFrameTextUnits);
+    QVERIFY(reply.text.startsWith(QStringLiteral("Server Response: Received \"xxx")));
+    QVERIFY(reply.text.endsWith(QStringLiteral("xx\"")));
+
+    // The connection still carries well-formed frames afterwards.
+    client.socket.write(makeReplayFrame(QStringLiteral("after")));
+    QTRY_COMPARE_WITH_TIMEOUT(client.pollFrames(), 1, 5000);
+    QCOMPARE(client.frames.at(0).text, receivedReply(QStringLiteral("after")));
+}
+
+void TestServer::logsAPortThatIsTaken()
+{
+    QTcpServer holder;
+    QVERIFY(holder.listen(QHostAddress::Any, 0));
+    pane->clear();
+    server->InitFromPort(holder.serverPort());
+    QVERIFY(!server->isListening());
+    const QStringList lines = logLines();
+    QCOMPARE(lines.value(0), QStringLiteral("CloseServer"));
+    QCOMPARE(lines.value(1), QStringLiteral("InitFromPort: ") + QString::number(holder.serverPort()));
+    QVERIFY2(lines.value(2).startsWith(QStringLiteral("Server Error, Unable to start the server: "))
+                 && lines.value(2).size() > 42,
+             qPrintable(lines.value(2)));
+
+    // Playback goes on sending to nobody.
+    qint64 count = -1;
+    server->sendToAll(QByteArray("line\n"), &count);
+    QCOMPARE(count, 0);
+
+    // The next start on a free port works again.
+    server->InitFromPort(0);
+    QVERIFY(server->isListening());
+    connectClient();
+}
+
+void TestServer::listensOnTheLow16BitsOfThePort()
+{
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::Any, 0));
+    const quint16 free = probe.serverPort();
+    probe.close();
+    pane->clear();
+    server->InitFromPort(free + 65536);
+    QVERIFY(server->isListening());
+    QCOMPARE(server->serverPort(), free);
+    QCOMPARE(logLines().value(1), QStringLiteral("InitFromPort: ") + QString::number(free + 65536));
+}
+
+void TestServer::restartDropsEveryClientCleanly()
+{
+    ReplayTestClient &a = connectClient();
+    ReplayTestClient &b = connectClient();
+    pane->clear();
+    server->InitFromPort(0);
+    QCOMPARE(logLines(), (QStringList{QStringLiteral("CloseServer"), QStringLiteral("slotDisconnect"),
+                                      QStringLiteral("slotDisconnect"), QStringLiteral("InitFromPort: 0")}));
+    QCOMPARE(server->clientCount(), 0);
+    qint64 count = -1;
+    server->sendToAll(QByteArray("after restart\n"), &count);
+    QCOMPARE(count, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!a.connected() && !b.connected(), 5000);
+    // New clients are served by the new listener.
+    connectClient();
+    server->sendToAll(QByteArray("x"), &count);
+    QCOMPARE(count, 1);
+}
+
+void TestServer::destroyingTheServiceWithClientsIsSafe()
+{
+    ReplayTestClient &a = connectClient();
+    a.socket.write(makeReplayFrame(QStringLiteral("in flight")).left(6));
+    pane->clear();
+    server.reset();
+    QCOMPARE(pane->toPlainText(), QString());
+    QTRY_VERIFY_WITH_TIMEOUT(!a.connected(), 5000);
+}
+
+void TestServer::broadcastsSkipAClientThatLeft()
+{
+    ReplayTestClient &a = connectClient();
+    ReplayTestClient &b = connectClient();
+    qint64 count = 0;
+    qint64 sum = 0;
+    server->sendToAll("hello\n", 6, &count, &sum);
+    QCOMPARE(count, 2);
+    QCOMPARE(sum, 12);
+    QTRY_COMPARE_WITH_TIMEOUT(a.collect(), 6, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(b.collect(), 6, 5000);
+    QCOMPARE(a.received, QByteArray("hello\n"));
+
+    b.socket.disconnectFromHost();
+    QTRY_COMPARE_WITH_TIMEOUT(server->clientCount(), 1, 5000);
+    QVERIFY(logLines().contains(QStringLiteral("slotDisconnect")));
+    server->sendToAll(QByteArray("again\n"), &count, &sum);
+    QCOMPARE(count, 1);
+    QCOMPARE(sum, 6);
+    QTRY_COMPARE_WITH_TIMEOUT(a.collect(), 12, 5000);
+
+    // The text form writes the serialised string alone: size, then UTF-16BE units.
+    a.received.clear();
+    server->sendToAll(QStringLiteral("hi"), &count, &sum);
+    QCOMPARE(sum, 8);
+    QTRY_COMPARE_WITH_TIMEOUT(a.collect(), 8, 5000);
+    QCOMPARE(a.received, QByteArray::fromHex("0000000400680069"));
+}
+
+void TestServer::sendToClientAtChecksItsIndex()
+{
+    ReplayTestClient &a = connectClient();
+    QCOMPARE(server->sendToClientAt(-1, "x", 1), -1);
+    QCOMPARE(server->sendToClientAt(1, "x", 1), -1);
+    server->sendToClientAt(-1, QStringLiteral("nobody"));
+    server->sendToClientAt(1, QStringLiteral("nobody"));
+    QCOMPARE(server->sendToClientAt(0, "raw", 3), 3);
+    server->sendToClientAt(0, QStringLiteral("framed"));
+    QTRY_VERIFY_WITH_TIMEOUT(a.collect() >= 3 + 2 + 8 + 12, 5000);
+    QCOMPARE(a.received.left(3), QByteArray("raw"));
+    a.received.remove(0, 3);
+    QCOMPARE(a.takeFrame().text, QStringLiteral("framed"));
+    QCOMPARE(a.collect(), 0);
+}
+
+void TestServer::clientsLabelFollowsTheCount()
+{
+    QLabel label;
+    server->setClientsLabel(&label);
+    QCOMPARE(label.text(), QStringLiteral("0"));
+    ReplayTestClient &a = connectClient();
+    QCOMPARE(label.text(), QStringLiteral("1"));
+    connectClient();
+    QCOMPARE(label.text(), QStringLiteral("2"));
+    a.socket.disconnectFromHost();
+    QTRY_COMPARE_WITH_TIMEOUT(label.text(), QStringLiteral("1"), 5000);
+}
+
+void TestServer::dropsAClientThatNeverReads()
+{
+    QCOMPARE(server->maxPendingBytes(), Server::defaultMaxPendingBytes);
+    server->setMaxPendingBytes(256 * 1024);
+    ReplayTestClient &reader = connectClient();
+    ReplayTestClient &silent = connectClient();
+    // Qt would otherwise keep draining the socket into an unbounded buffer of its own.
+    silent.socket.setReadBufferSize(1);
+
+    const QByteArray chunk(64 * 1024, 'z');
+    qint64 delivered = 0;
+    const qint64 total = 64 * chunk.size();
+    for (int i = 0; i < 64; ++i) {
+        server->sendToAll(chunk);
+        // Let the reader keep up, as a live client would.
+        QTRY_VERIFY_WITH_TIMEOUT((delivered += reader.socket.readAll().size()) >= (i + 1) * chunk.size(), 10000);
+    }
+    QCOMPARE(delivered, total);
+    QCOMPARE(server->clientCount(), 1);
+    QVERIFY(logLines().contains(QStringLiteral("slotDisconnect")));
+    // Once it reads again it finds the connection reset.
+    silent.socket.setReadBufferSize(0);
+    QTRY_VERIFY_WITH_TIMEOUT((silent.collect(), !silent.connected()), 5000);
+}
+
+QTEST_MAIN(TestServer)
+#include "tst_server.moc"
