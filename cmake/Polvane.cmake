@@ -16,28 +16,20 @@ function(polvane_library name)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  polvane_autogen_follows_sources(${name} "${sources}")
 endfunction()
 
-# polvane_tests(LINKS <targets>...)
-# One QtTest executable per tst_*.cpp in the calling folder, registered with CTest.
-# Extra sources a test needs besides its own file go in tst_<name>_*.cpp/.h next to it.
-function(polvane_tests)
-  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
-  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
-  foreach(test_source ${tests})
-    get_filename_component(test_name ${test_source} NAME_WE)
-    if(test_name MATCHES "^tst_[a-z0-9]+_")
-      continue()
-    endif()
-    file(GLOB extra CONFIGURE_DEPENDS
-         ${CMAKE_CURRENT_SOURCE_DIR}/${test_name}_*.cpp
-         ${CMAKE_CURRENT_SOURCE_DIR}/${test_name}_*.h)
-    add_executable(${test_name} ${test_source} ${extra})
-    target_link_libraries(${test_name} PRIVATE testsupport Qt5::Test ${ARG_LINKS})
-    add_test(NAME ${test_name} COMMAND ${test_name})
-    set_tests_properties(${test_name} PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-      FAIL_REGULAR_EXPRESSION "QObject::connect:"
-      TIMEOUT 300)
-  endforeach()
+# A globbed header added to an existing build tree must reach moc. With Ninja the autogen
+# step only re-runs when a header it already knows changes, so when the source list changes
+# at configure time its timestamp is removed and moc looks at every file again.
+function(polvane_autogen_follows_sources target sources)
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
+  set(old "")
+  if(EXISTS ${list_file})
+    file(READ ${list_file} old)
+  endif()
+  if(NOT old STREQUAL "${sources}")
+    file(WRITE ${list_file} "${sources}")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+  endif()
 endfunction()
