@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "ireader.h"
+#include "iparser.h"
 
 namespace {
 

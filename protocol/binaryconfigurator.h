@@ -4,15 +4,17 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 #include <QVector>
 
 #include <cstdint>
 
 #include "binaryframe.h"
-#include "iparser.h"
+#include "interfacemode.h"
+#include "ireader.h"
 
-class iReader;
+class iParser;
 class QTimer;
 
 // The command group of a request: the first header byte of every command frame.
@@ -365,7 +367,8 @@ private:
     void decodeRfChipReply(unsigned char subId, const QByteArray &payload);
     void decodeSignalPlanReply(unsigned char subId, const QByteArray &payload);
 
-    iReader *reader;
+    // The receiver link; it belongs to the Controller, which may delete it first.
+    QPointer<iReader> reader;
     QTimer *timer;
 
     QList<QByteArray> payloads;

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "binaryconfigurator.h"
+#include "iparser.h"
 #include "ireader.h"
 
 // The receiver link as the engine sees it: every frame handed to sendData is kept.
