@@ -1,5 +1,6 @@
-// The command engine over a real TCP link: polvane's socket reader and binary frame
-// reader on one side, a scripted receiver on the other.
+// The command engine over a real TCP link, wired as the Controller wires it: the
+// reader proxy with its socket reader and the parser switch in binary mode on one
+// side, a scripted receiver on the other.
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -10,8 +11,8 @@
 #include "binaryconfigurator.h"
 #include "connectguard.h"
 #include "scriptedreceiver.h"
-#include "socketreader.h"
-#include "zrbbinaryparser.h"
+#include "parserproxy.h"
+#include "readerproxy.h"
 
 using Key = QPair<MsgType, unsigned char>;
 Q_DECLARE_METATYPE(Key)
@@ -46,11 +47,12 @@ private slots:
     void getterQueuedFromErrorSlotIsWrittenOnce();
     void refusalAndUnknownStatus();
     void doubledAnswerWithNothingPendingIsIgnored();
+    void navigationOutputIsNotAnAnswer();
 
 private:
     std::unique_ptr<ScriptedReceiver> receiver;
-    std::unique_ptr<SocketReader> reader;
-    std::unique_ptr<ZRBBinaryParser> parser;
+    std::unique_ptr<ReaderProxy> reader;
+    std::unique_ptr<ParserProxy> parser;
     std::unique_ptr<BinaryConfigurator> engine;
 };
 
@@ -65,14 +67,14 @@ void tst_CommandLink::init()
 {
     receiver = std::make_unique<ScriptedReceiver>();
     QVERIFY(receiver->listen());
-    reader = std::make_unique<SocketReader>(nullptr);
-    parser = std::make_unique<ZRBBinaryParser>(nullptr);
+    reader = std::make_unique<ReaderProxy>(nullptr);
+    parser = std::make_unique<ParserProxy>(nullptr);
+    parser->setInterfaceMode(InterfaceBinary);
     QVERIFY(connect(reader.get(), SIGNAL(dataRead(QByteArray)), parser.get(), SLOT(parse(QByteArray))));
     engine = std::make_unique<BinaryConfigurator>(reader.get(), parser.get(), nullptr);
 
     QSignalSpy connected(reader.get(), SIGNAL(connected()));
-    reader->setHost(QStringLiteral("127.0.0.1"));
-    reader->setPort(receiver->port());
+    reader->openSocket(QStringLiteral("127.0.0.1"), receiver->port());
     reader->start();
     QVERIFY(connected.count() > 0 || connected.wait(5000));
     QTRY_VERIFY_WITH_TIMEOUT(receiver->hasClient(), 5000);
@@ -278,6 +280,21 @@ void tst_CommandLink::doubledAnswerWithNothingPendingIsIgnored()
     QVERIFY(rate.wait(3000));
     QCOMPARE(completed.size(), 1);
     QCOMPARE(receiver->commands().size(), 2);
+}
+
+void tst_CommandLink::navigationOutputIsNotAnAnswer()
+{
+    // The receiver keeps sending its navigation output while commands run; only
+    // status frames answer, whatever arrives around them.
+    QSignalSpy period(engine.get(), SIGNAL(gsvPeriodChanged(unsigned char)));
+    QSignalSpy errors(engine.get(), SIGNAL(requestError(QPair<MsgType, unsigned char>)));
+    const QByteArray gga = ScriptedReceiver::frame(1, 2, "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n");
+    const QByteArray kind2 = ScriptedReceiver::frame(2, 0, hex("01"));
+    receiver->answerNext({ScriptedReceiver::raw(gga + hex("00ff21") + kind2 + ScriptedReceiver::frame(0, 2, hex("03")) + gga)});
+    engine->requestGsvPeriod();
+    QVERIFY(period.wait(3000));
+    QCOMPARE(period.first().first().value<unsigned char>(), (unsigned char)3);
+    QCOMPARE(errors.size(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLink)
