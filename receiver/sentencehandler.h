@@ -1,0 +1,168 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+#include "binaryrecords.h"
+#include "geocoordinate.h"
+#include "iparser.h"
+#include "navtypes.h"
+#include "nmeasentences.h"
+#include "satellitetypes.h"
+
+// Decimal degrees from an NMEA ddmm.mmmm (or dddmm.mmmm) angle; -1 passes through unchanged.
+double nmeaToDegrees(double value);
+
+// Turns every decoded record into the display signals the monitor windows and the Model
+// connect to. It also gathers the satellites in view across GSV series and signal bands
+// (sentencehandlersatellites.cpp) and keeps nothing else between records.
+class SentenceHandler : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Reads and clears the "windows were cleared" flag of whoever owns the command engine.
+    // Returns true when the flag was set.
+    using ModuleResetHook = std::function<bool()>;
+
+    explicit SentenceHandler(QObject *parent = nullptr);
+    ~SentenceHandler() override;
+
+    void setParser(iParser *parser);
+
+    // The owner (the Controller) installs the hook; without one the lists are never reset.
+    void setModuleResetHook(ModuleResetHook hook);
+
+    static int directionCode(char letter);
+
+    QList<BandRange> bandTables(const QString &talker) const;
+    int bandOf(const QString &talker, int number) const;
+
+    // At most this many entries wait in one gathered list; a receiver that never sends the
+    // last sentence of a series must not make the list grow for ever.
+    static constexpr int maxGatheredEntries = 1024;
+
+signals:
+    void setCoordinate(GeoCoordinate coordinate);
+    void setCoordinate(double time, GeoCoordinate coordinate, short quality);
+    void setUTC(Time time);
+    void setDate(NavDataValue<int> date);
+    void setDate(Date date);
+    void setHDOP(NavDataValue<double> hdop);
+    void setPDOP(NavDataValue<double> pdop);
+    void setVDOP(NavDataValue<double> vdop);
+    void setSpeed(NavDataValue<double> speed);
+    void setCourse(NavDataValue<double> course);
+    void setFixMode(signed char cMode, short dMode);
+    void setPositioningSystemMode(NavDataValue<signed char> mode);
+    void setQuality(NavDataValue<short> qualityIndicator);
+    void setUsedSatellites(SatNavSysEnum navSys, QSet<int> usedSatelliteIds);
+    void setSatellites(SatNavSysEnum navSys, QVector<SatelliteInfo> info);
+    void setBandName(SatNavSysEnum navSys, QString upperBandName, QString lowerBandName);
+    void setVelSts(NavDataValue<int> sts);
+    void setPosSts(NavDataValue<int> sts);
+    void setCoordReceiver(Coordinates coordReceiver);
+    void setCoordBS(Coordinates coordBS, NavDataValue<int> sts);
+    void setSpeedECEF(Coordinates speedECEF);
+    void setSpeedENU(Coordinates speedENU, NavDataValue<double> ven, NavDataValue<double> cog);
+    void setTotalSA(NavDataValue<int> num);
+    void setARF(NavDataValue<float> arf);
+    void setAge(NavDataValue<int> age);
+    void setClmb(NavDataValue<double> clmb);
+    void setRoll(NavDataValue<double> roll);
+    void setPitch(NavDataValue<double> pitch);
+    void setYaw(NavDataValue<double> yaw);
+    void posStsChangedInAxes(NavDataValue<int> sts);
+    void setCoordSA(Coordinates coordSA);
+    void setCoordMA(Coordinates coordMA);
+
+protected slots:
+    void handleSentence(GGA sentence);
+    void handleSentence(GSA sentence);
+    void handleSentence(GST sentence);
+    void handleSentence(GSV sentence);
+    void handleSentence(RMC sentence);
+    void handleSentence(VTG sentence);
+    void handleSentence(ZDA sentence);
+    void handleSentence(HDG sentence);
+    void handleSentence(RTIME_RDATE sentence);
+    void handleSentence(RPOS_ECEF sentence);
+    void handleSentence(RVEL_ECEF sentence);
+    void handleSentence(RPOS_LLA sentence);
+    void handleSentence(RVEL_ENU sentence);
+    void handleSentence(RSOL_ATR sentence);
+    void handleSentence(BPOS_ECEF sentence);
+    void handleSentence(GSV_FULL sentence);
+    void handleSentence(RSOL_FULL sentence);
+    void handleSentence(RSOL_iFULL sentence);
+    void handleSentence(YPR_DEG sentence);
+    void handleSentence(HVECT sentence);
+
+    void showLastDataGGA();
+    void showLastDataGSA();
+    void showLastDataGSV();
+    void showLastDataZDA();
+    void showLastDataVTG();
+    void showLastDataRMC();
+    void showLastDataGST();
+    void showLastDataHDG();
+    void showLastDataRTIME_RDATE();
+    void showLastDataRPOS_ECEF();
+    void showLastDataRVEL_ECEF();
+    void showLastDataRPOS_LLA();
+    void showLastDataRVEL_ENU();
+    void showLastDataRSOL_ATR();
+    void showLastDataBPOS_ECEF();
+    void showLastDataGSV_FULL();
+    void showLastDataRSOL_FULL();
+    void showLastDataRSOL_iFULL();
+    void showLastDataYPR_DEG();
+    void showLastDataHVECT();
+
+private:
+    using SatelliteLists = QMap<int, QVector<SatelliteInfo>>;
+
+    static QString talkerText(const char (&talker)[3]);
+    void connectParser();
+    void disconnectParser();
+    bool isKnownTalker(const QString &talker) const;
+    SatNavSysEnum systemOfTalker(const QString &talker) const;
+    void emitLatLonPosition(const NavDataValue<double> &latitude,
+                            const NavDataValue<signed char> &latHemisphere,
+                            const NavDataValue<double> &longitude,
+                            const NavDataValue<signed char> &lonHemisphere,
+                            const NavDataValue<double> &height);
+
+    // Satellite accumulation.
+    void initBandTables();
+    SatelliteInfo makeSatelliteInfo(const GSV &sentence, int code, int slot) const;
+    SatelliteInfo makeFullSatelliteInfo(const GSV_FULL &sentence, int navSys, int slot);
+    void gather(int key, const SatelliteInfo &info);
+    void finishGroup(int first, int second, int third);
+    void dropOtherSecondBand(int second, bool finishingSecond, int third, bool finishingThird);
+    QVector<SatelliteInfo> mergedGroupList(int first, int second, int third) const;
+    void finishAndEmitGroupOf(int code);
+    void emitUsedSatellitesOfGsa(const GSA &sentence);
+    void usedSetFromMask(int navSys, quint64 mask, int from, int to);
+    void clearAfterModuleReset();
+
+    QPointer<iParser> m_parser;
+
+    SatelliteLists m_gathered;
+    SatelliteLists m_finished;
+    QMap<int, QSet<int>> m_used;
+
+    QMap<QString, int> m_talkerMap;
+
+    QMap<QString, QList<BandRange>> m_bandTables;
+    int slotsPerGsv = 4;
+
+    ModuleResetHook m_moduleResetHook;
+};

@@ -1,0 +1,262 @@
+// The satellite half of SentenceHandler: gathering GSV and GSV_FULL series into one list
+// per system, merging the signal bands of a system, and the sets of used satellites.
+
+#include "sentencehandler.h"
+
+#include <cstring>
+
+namespace {
+
+const quint16 emptyFullSlot = 0xFFFF;
+
+
+short unknownIfZero(int value)
+{
+    return value == 0 ? short(-1) : short(value);
+}
+
+} // namespace
+
+void SentenceHandler::initBandTables()
+{
+    // The receiver reports a satellite's second band under its number + 64 and its third
+    // band under its number + 128; SBAS keeps its own PRN range on one band.
+    for (const char *talker : {"GP", "GL", "GA", "GB", "GI", "GS"}) {
+        const QString key = QString::fromLatin1(talker);
+        m_bandTables.insert(key, talkerBandTable(key));
+    }
+}
+
+QList<BandRange> SentenceHandler::bandTables(const QString &talker) const
+{
+    const auto it = m_bandTables.constFind(talker);
+    if (it != m_bandTables.constEnd())
+        return it.value();
+    return {BandRange{0, 0, 0}};
+}
+
+int SentenceHandler::bandOf(const QString &talker, int number) const
+{
+    return bandOfNumber(bandTables(talker), number);
+}
+
+SatelliteInfo SentenceHandler::makeSatelliteInfo(const GSV &sentence, int code, int slot) const
+{
+    SatelliteInfo info;
+    info.number = short(sentence.prn[slot].value + signalSatelliteOffset(code));
+    info.elevation = sentence.elevation[slot].isValid() ? sentence.elevation[slot].value : short(-1);
+    info.azimuth = sentence.azimuth[slot].isValid() ? sentence.azimuth[slot].value : -1;
+    info.snr1 = -1;
+    info.snr2 = -1;
+    if (sentence.snr[slot].isValid()) {
+        if (isSecondarySignal(code))
+            info.snr2 = sentence.snr[slot].value;
+        else
+            info.snr1 = sentence.snr[slot].value;
+    }
+    return info;
+}
+
+SatelliteInfo SentenceHandler::makeFullSatelliteInfo(const GSV_FULL &sentence, int navSys, int slot)
+{
+    // The binary message writes 0 for a value the receiver does not know.
+    SatelliteInfo info;
+    info.number = short(sentence.number[slot]);
+    info.elevation = unknownIfZero(sentence.elevation[slot]);
+    info.azimuth = sentence.azimuth[slot] == 0 ? -1 : int(sentence.azimuth[slot]);
+    info.snr1 = unknownIfZero(sentence.snr1[slot]);
+    info.snr2 = unknownIfZero(sentence.snr2[slot]);
+    if (sentence.used[slot] != 0)
+        m_used[navSys].insert(sentence.number[slot]);
+    return info;
+}
+
+void SentenceHandler::gather(int key, const SatelliteInfo &info)
+{
+    QVector<SatelliteInfo> &list = m_gathered[key];
+    // A series whose last sentence never comes keeps its entries for the next series; a
+    // receiver that never ends its series must not make that list grow for ever.
+    if (list.size() >= maxGatheredEntries)
+        list.clear();
+    list.append(info);
+}
+
+void SentenceHandler::finishGroup(int first, int second, int third)
+{
+    for (int key : {first, second, third}) {
+        // A band that did not report in this series keeps its previous list.
+        const auto it = m_gathered.find(key);
+        if (it == m_gathered.end())
+            continue;
+        if (!it.value().isEmpty())
+            m_finished.insert(key, it.value());
+        m_gathered.erase(it);
+    }
+}
+
+void SentenceHandler::dropOtherSecondBand(int second, bool finishingSecond, int third,
+                                          bool finishingThird)
+{
+    // Of the two secondary bands only the one that finished last is shown.
+    if (finishingSecond)
+        m_finished.remove(third);
+    if (finishingThird)
+        m_finished.remove(second);
+}
+
+QVector<SatelliteInfo> SentenceHandler::mergedGroupList(int first, int second, int third) const
+{
+    switch (signalCountOfGroup(first)) {
+    case 1:
+        return m_finished.value(first);
+    case 2:
+        return mergeSecondBand(m_finished.value(first), m_finished.value(second));
+    case 3:
+        if (!m_finished.value(third).isEmpty())
+            return mergeSecondBand(m_finished.value(first), m_finished.value(third));
+        return mergeSecondBand(m_finished.value(first), m_finished.value(second));
+    default:
+        return {};
+    }
+}
+
+void SentenceHandler::finishAndEmitGroupOf(int code)
+{
+    const int first = firstSignalOfGroup(code);
+    const int second = secondSignalOfGroup(code);
+    const int third = thirdSignalOfGroup(code);
+    finishGroup(first, second, third);
+    dropOtherSecondBand(second, isSecondSignal(code), third, isThirdSignal(code));
+    emit setSatellites(static_cast<SatNavSysEnum>(first), mergedGroupList(first, second, third));
+}
+
+void SentenceHandler::handleSentence(GSV sentence)
+{
+    clearAfterModuleReset();
+    const QString talker = talkerText(sentence.talker);
+    if (!isKnownTalker(talker))
+        return;
+
+    // Talkers with a band table skip satellites outside it (GPS receivers report QZSS as
+    // PRN 193 and up): such entries would belong to no band, never be shown, and a series
+    // ending on one would not finish the talker's real bands. GN has no table and keeps
+    // gathering everything under band 0.
+    const bool hasBandTable = m_bandTables.contains(talker);
+    auto usable = [&](int slot) {
+        return sentence.prn[slot].isValid()
+            && (!hasBandTable || bandOf(talker, sentence.prn[slot].value) != 0);
+    };
+
+    const bool lastOfSeries = sentence.messageNumber == sentence.totalMessages;
+    int lastSlot = -1;
+    if (lastOfSeries) {
+        for (int i = slotsPerGsv - 1; i >= 0; --i) {
+            if (usable(i)) {
+                lastSlot = i;
+                break;
+            }
+        }
+    }
+
+    int emptySlots = 0;
+    bool skipped = false;
+    for (int i = 0; i < slotsPerGsv; ++i) {
+        if (!sentence.prn[i].isValid()) {
+            ++emptySlots;
+            continue;
+        }
+        if (!usable(i)) {
+            skipped = true;
+            continue;
+        }
+        const int code = bandOf(talker, sentence.prn[i].value);
+        gather(code, makeSatelliteInfo(sentence, code, i));
+        if (i == lastSlot) {
+            finishAndEmitGroupOf(code);
+            return;
+        }
+    }
+
+    if (emptySlots == slotsPerGsv) {
+        emit setSatellites(systemOfTalker(talker), QVector<SatelliteInfo>());
+    } else if (skipped && lastOfSeries) {
+        // The series ended on skipped satellites only: finish the band that was gathering.
+        const int first = systemOfTalker(talker);
+        int code = first;
+        const int second = secondSignalOfGroup(first);
+        const int third = thirdSignalOfGroup(first);
+        if (third != 0 && !m_gathered.value(third).isEmpty())
+            code = third;
+        else if (second != 0 && !m_gathered.value(second).isEmpty())
+            code = second;
+        finishAndEmitGroupOf(code);
+    }
+}
+
+void SentenceHandler::handleSentence(GSV_FULL sentence)
+{
+    clearAfterModuleReset();
+    if (!isKnownTalker(sentence.talker))
+        return;
+    const int navSys = m_talkerMap.value(sentence.talker);
+
+    int lastSlot = -1;
+    if (sentence.messageNumber == sentence.totalMessages) {
+        for (int i = slotsPerGsv - 1; i >= 0; --i) {
+            if (sentence.number[i] != emptyFullSlot) {
+                lastSlot = i;
+                break;
+            }
+        }
+    }
+
+    int emptySlots = 0;
+    for (int i = 0; i < slotsPerGsv; ++i) {
+        if (sentence.number[i] == emptyFullSlot) {
+            ++emptySlots;
+            continue;
+        }
+        gather(navSys, makeFullSatelliteInfo(sentence, navSys, i));
+        if (i == lastSlot) {
+            // Each entry already carries both bands: no merging.
+            m_finished.insert(navSys, m_gathered.take(navSys));
+            emit setUsedSatellites(static_cast<SatNavSysEnum>(navSys), m_used.value(navSys));
+            m_used.remove(navSys);
+            emit setSatellites(static_cast<SatNavSysEnum>(navSys), m_finished.value(navSys));
+            return;
+        }
+    }
+    if (emptySlots == slotsPerGsv)
+        emit setSatellites(static_cast<SatNavSysEnum>(navSys), QVector<SatelliteInfo>());
+}
+
+void SentenceHandler::emitUsedSatellitesOfGsa(const GSA &sentence)
+{
+    const QString talker = talkerText(sentence.talker);
+    QSet<int> used;
+    for (const auto &prn : sentence.prn) {
+        if (prn.isValid())
+            used.insert(prn.value + signalSatelliteOffset(bandOf(talker, prn.value)));
+    }
+    emit setUsedSatellites(systemOfTalker(talker), used);
+}
+
+void SentenceHandler::usedSetFromMask(int navSys, quint64 mask, int from, int to)
+{
+    QSet<int> used;
+    for (int n = from; n < to && n < 64; ++n) {
+        if ((mask >> n) & 1u)
+            used.insert(n);
+    }
+    emit setUsedSatellites(static_cast<SatNavSysEnum>(navSys), used);
+}
+
+void SentenceHandler::clearAfterModuleReset()
+{
+    // The workspace's "Clear windows" raises a flag in the command engine; the owner's hook
+    // reads and clears it. The used sets are not part of what the windows showed.
+    if (m_moduleResetHook && m_moduleResetHook()) {
+        m_gathered.clear();
+        m_finished.clear();
+    }
+}
