@@ -1,0 +1,254 @@
+#include "tst_sentencehandler_recorder.h"
+
+#include <algorithm>
+
+namespace {
+
+template<typename T>
+QString valueText(const NavDataValue<T> &value)
+{
+    if (!value.isValid())
+        return QStringLiteral("-");
+    return QString::number(value.value);
+}
+
+QString valueText(const NavDataValue<double> &value)
+{
+    if (!value.isValid())
+        return QStringLiteral("-");
+    return QString::number(value.value, 'g', 10);
+}
+
+QString valueText(const NavDataValue<float> &value)
+{
+    if (!value.isValid())
+        return QStringLiteral("-");
+    return QString::number(double(value.value), 'g', 7);
+}
+
+QString valueText(const NavDataValue<signed char> &value)
+{
+    if (!value.isValid())
+        return QStringLiteral("-");
+    return QString(QChar::fromLatin1(char(value.value)));
+}
+
+} // namespace
+
+QString text(const GeoCoordinate &coordinate)
+{
+    if (!coordinate.isValid())
+        return QStringLiteral("invalid");
+    return QStringLiteral("%1,%2,%3")
+        .arg(coordinate.latitudeDegrees(), 0, 'f', 6)
+        .arg(coordinate.longitudeDegrees(), 0, 'f', 6)
+        .arg(coordinate.height(), 0, 'f', 2);
+}
+
+QString text(const Time &time)
+{
+    if (!time.isValid())
+        return QStringLiteral("-");
+    return QStringLiteral("%1:%2:%3").arg(time.hours).arg(time.minutes).arg(time.seconds, 0, 'g', 10);
+}
+
+QString text(const Date &date)
+{
+    if (!date.isValid())
+        return QStringLiteral("-");
+    return QStringLiteral("%1.%2.%3").arg(date.day).arg(date.month).arg(date.year);
+}
+
+QString text(const Coordinates &coordinates)
+{
+    if (!coordinates.isValid())
+        return QStringLiteral("-");
+    return QStringLiteral("(%1,%2,%3)")
+        .arg(coordinates.x, 0, 'g', 12)
+        .arg(coordinates.y, 0, 'g', 12)
+        .arg(coordinates.z, 0, 'g', 12);
+}
+
+QString text(const QVector<SatelliteInfo> &satellites)
+{
+    QStringList entries;
+    for (const SatelliteInfo &info : satellites) {
+        entries << QStringLiteral("%1:%2/%3/%4/%5")
+                       .arg(info.number)
+                       .arg(info.elevation)
+                       .arg(info.azimuth)
+                       .arg(info.snr1)
+                       .arg(info.snr2);
+    }
+    return QLatin1Char('[') + entries.join(QLatin1Char(' ')) + QLatin1Char(']');
+}
+
+QString text(const QSet<int> &numbers)
+{
+    QList<int> sorted = numbers.values();
+    std::sort(sorted.begin(), sorted.end());
+    QStringList entries;
+    for (int n : sorted)
+        entries << QString::number(n);
+    return QLatin1Char('{') + entries.join(QLatin1Char(',')) + QLatin1Char('}');
+}
+
+SignalRecorder::SignalRecorder(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void SignalRecorder::listenTo(QObject *handler)
+{
+    connect(handler, SIGNAL(setCoordinate(GeoCoordinate)), this, SLOT(setCoordinate(GeoCoordinate)));
+    connect(handler, SIGNAL(setCoordinate(double,GeoCoordinate,short)), this,
+            SLOT(setCoordinate(double,GeoCoordinate,short)));
+    connect(handler, SIGNAL(setUTC(Time)), this, SLOT(setUTC(Time)));
+    connect(handler, SIGNAL(setDate(NavDataValue<int>)), this, SLOT(setDate(NavDataValue<int>)));
+    connect(handler, SIGNAL(setDate(Date)), this, SLOT(setDate(Date)));
+    connect(handler, SIGNAL(setHDOP(NavDataValue<double>)), this, SLOT(setHDOP(NavDataValue<double>)));
+    connect(handler, SIGNAL(setPDOP(NavDataValue<double>)), this, SLOT(setPDOP(NavDataValue<double>)));
+    connect(handler, SIGNAL(setVDOP(NavDataValue<double>)), this, SLOT(setVDOP(NavDataValue<double>)));
+    connect(handler, SIGNAL(setSpeed(NavDataValue<double>)), this, SLOT(setSpeed(NavDataValue<double>)));
+    connect(handler, SIGNAL(setCourse(NavDataValue<double>)), this, SLOT(setCourse(NavDataValue<double>)));
+    connect(handler, SIGNAL(setFixMode(signed char,short)), this, SLOT(setFixMode(signed char,short)));
+    connect(handler, SIGNAL(setPositioningSystemMode(NavDataValue<signed char>)), this,
+            SLOT(setPositioningSystemMode(NavDataValue<signed char>)));
+    connect(handler, SIGNAL(setQuality(NavDataValue<short>)), this, SLOT(setQuality(NavDataValue<short>)));
+    connect(handler, SIGNAL(setUsedSatellites(SatNavSysEnum,QSet<int>)), this,
+            SLOT(setUsedSatellites(SatNavSysEnum,QSet<int>)));
+    connect(handler, SIGNAL(setSatellites(SatNavSysEnum,QVector<SatelliteInfo>)), this,
+            SLOT(setSatellites(SatNavSysEnum,QVector<SatelliteInfo>)));
+    connect(handler, SIGNAL(setBandName(SatNavSysEnum,QString,QString)), this,
+            SLOT(setBandName(SatNavSysEnum,QString,QString)));
+    connect(handler, SIGNAL(setVelSts(NavDataValue<int>)), this, SLOT(setVelSts(NavDataValue<int>)));
+    connect(handler, SIGNAL(setPosSts(NavDataValue<int>)), this, SLOT(setPosSts(NavDataValue<int>)));
+    connect(handler, SIGNAL(setCoordReceiver(Coordinates)), this, SLOT(setCoordReceiver(Coordinates)));
+    connect(handler, SIGNAL(setCoordBS(Coordinates,NavDataValue<int>)), this,
+            SLOT(setCoordBS(Coordinates,NavDataValue<int>)));
+    connect(handler, SIGNAL(setSpeedECEF(Coordinates)), this, SLOT(setSpeedECEF(Coordinates)));
+    connect(handler, SIGNAL(setSpeedENU(Coordinates,NavDataValue<double>,NavDataValue<double>)), this,
+            SLOT(setSpeedENU(Coordinates,NavDataValue<double>,NavDataValue<double>)));
+    connect(handler, SIGNAL(setTotalSA(NavDataValue<int>)), this, SLOT(setTotalSA(NavDataValue<int>)));
+    connect(handler, SIGNAL(setARF(NavDataValue<float>)), this, SLOT(setARF(NavDataValue<float>)));
+    connect(handler, SIGNAL(setAge(NavDataValue<int>)), this, SLOT(setAge(NavDataValue<int>)));
+    connect(handler, SIGNAL(setClmb(NavDataValue<double>)), this, SLOT(setClmb(NavDataValue<double>)));
+    connect(handler, SIGNAL(setRoll(NavDataValue<double>)), this, SLOT(setRoll(NavDataValue<double>)));
+    connect(handler, SIGNAL(setPitch(NavDataValue<double>)), this, SLOT(setPitch(NavDataValue<double>)));
+    connect(handler, SIGNAL(setYaw(NavDataValue<double>)), this, SLOT(setYaw(NavDataValue<double>)));
+    connect(handler, SIGNAL(posStsChangedInAxes(NavDataValue<int>)), this,
+            SLOT(posStsChangedInAxes(NavDataValue<int>)));
+    connect(handler, SIGNAL(setCoordSA(Coordinates)), this, SLOT(setCoordSA(Coordinates)));
+    connect(handler, SIGNAL(setCoordMA(Coordinates)), this, SLOT(setCoordMA(Coordinates)));
+}
+
+void SignalRecorder::listenToParser(QObject *parser)
+{
+    connect(parser, SIGNAL(dataParsed(QByteArray,InterfaceMode)), this,
+            SLOT(dataParsed(QByteArray,InterfaceMode)));
+    connect(parser, SIGNAL(displayData(QByteArray)), this, SLOT(displayData(QByteArray)));
+}
+
+QStringList SignalRecorder::filtered(const QStringList &names) const
+{
+    if (names.isEmpty())
+        return events;
+    QStringList result;
+    for (const QString &event : events) {
+        if (names.contains(event.section(QLatin1Char(' '), 0, 0)))
+            result << event;
+    }
+    return result;
+}
+
+void SignalRecorder::add(const char *name, const QString &value)
+{
+    events << (value.isEmpty() ? QString::fromLatin1(name)
+                               : QString::fromLatin1(name) + QLatin1Char(' ') + value);
+}
+
+void SignalRecorder::setCoordinate(GeoCoordinate coordinate)
+{
+    add("setCoordinate", text(coordinate));
+}
+
+void SignalRecorder::setCoordinate(double time, GeoCoordinate coordinate, short quality)
+{
+    add("setCoordinate3", QStringLiteral("%1 %2 %3").arg(time, 0, 'g', 10).arg(text(coordinate)).arg(quality));
+}
+
+void SignalRecorder::setUTC(Time time) { add("setUTC", text(time)); }
+void SignalRecorder::setDate(NavDataValue<int> date) { add("setDateNumber", valueText(date)); }
+void SignalRecorder::setDate(Date date) { add("setDate", text(date)); }
+void SignalRecorder::setHDOP(NavDataValue<double> hdop) { add("setHDOP", valueText(hdop)); }
+void SignalRecorder::setPDOP(NavDataValue<double> pdop) { add("setPDOP", valueText(pdop)); }
+void SignalRecorder::setVDOP(NavDataValue<double> vdop) { add("setVDOP", valueText(vdop)); }
+void SignalRecorder::setSpeed(NavDataValue<double> speed) { add("setSpeed", valueText(speed)); }
+void SignalRecorder::setCourse(NavDataValue<double> course) { add("setCourse", valueText(course)); }
+
+void SignalRecorder::setFixMode(signed char cMode, short dMode)
+{
+    add("setFixMode", QStringLiteral("%1 %2").arg(int(cMode)).arg(dMode));
+}
+
+void SignalRecorder::setPositioningSystemMode(NavDataValue<signed char> mode)
+{
+    add("setPositioningSystemMode", valueText(mode));
+}
+
+void SignalRecorder::setQuality(NavDataValue<short> qualityIndicator)
+{
+    add("setQuality", valueText(qualityIndicator));
+}
+
+void SignalRecorder::setUsedSatellites(SatNavSysEnum navSys, QSet<int> usedSatelliteIds)
+{
+    add("setUsedSatellites", QStringLiteral("%1 %2").arg(int(navSys)).arg(text(usedSatelliteIds)));
+}
+
+void SignalRecorder::setSatellites(SatNavSysEnum navSys, QVector<SatelliteInfo> info)
+{
+    add("setSatellites", QStringLiteral("%1 %2").arg(int(navSys)).arg(text(info)));
+}
+
+void SignalRecorder::setBandName(SatNavSysEnum navSys, QString upperBandName, QString lowerBandName)
+{
+    add("setBandName", QStringLiteral("%1 %2 %3").arg(int(navSys)).arg(upperBandName, lowerBandName));
+}
+
+void SignalRecorder::setVelSts(NavDataValue<int> sts) { add("setVelSts", valueText(sts)); }
+void SignalRecorder::setPosSts(NavDataValue<int> sts) { add("setPosSts", valueText(sts)); }
+void SignalRecorder::setCoordReceiver(Coordinates coordReceiver) { add("setCoordReceiver", text(coordReceiver)); }
+
+void SignalRecorder::setCoordBS(Coordinates coordBS, NavDataValue<int> sts)
+{
+    add("setCoordBS", text(coordBS) + QLatin1Char(' ') + valueText(sts));
+}
+
+void SignalRecorder::setSpeedECEF(Coordinates speedECEF) { add("setSpeedECEF", text(speedECEF)); }
+
+void SignalRecorder::setSpeedENU(Coordinates speedENU, NavDataValue<double> ven, NavDataValue<double> cog)
+{
+    add("setSpeedENU", QStringLiteral("%1 %2 %3").arg(text(speedENU), valueText(ven), valueText(cog)));
+}
+
+void SignalRecorder::setTotalSA(NavDataValue<int> num) { add("setTotalSA", valueText(num)); }
+void SignalRecorder::setARF(NavDataValue<float> arf) { add("setARF", valueText(arf)); }
+void SignalRecorder::setAge(NavDataValue<int> age) { add("setAge", valueText(age)); }
+void SignalRecorder::setClmb(NavDataValue<double> clmb) { add("setClmb", valueText(clmb)); }
+void SignalRecorder::setRoll(NavDataValue<double> roll) { add("setRoll", valueText(roll)); }
+void SignalRecorder::setPitch(NavDataValue<double> pitch) { add("setPitch", valueText(pitch)); }
+void SignalRecorder::setYaw(NavDataValue<double> yaw) { add("setYaw", valueText(yaw)); }
+void SignalRecorder::posStsChangedInAxes(NavDataValue<int> sts) { add("posStsChangedInAxes", valueText(sts)); }
+void SignalRecorder::setCoordSA(Coordinates coordSA) { add("setCoordSA", text(coordSA)); }
+void SignalRecorder::setCoordMA(Coordinates coordMA) { add("setCoordMA", text(coordMA)); }
+
+void SignalRecorder::dataParsed(QByteArray line, InterfaceMode mode)
+{
+    add("dataParsed", QStringLiteral("%1 %2").arg(int(mode)).arg(QString::fromLatin1(line.trimmed())));
+}
+
+void SignalRecorder::displayData(QByteArray chunk)
+{
+    add("displayData", QString::number(chunk.size()));
+}
