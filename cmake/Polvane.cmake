@@ -33,3 +33,27 @@ function(polvane_autogen_follows_sources target sources)
     file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
   endif()
 endfunction()
+
+# polvane_tests(LINKS <targets>...)
+# One QtTest executable per tst_*.cpp in the calling folder, registered with CTest.
+# Extra sources a test needs besides its own file go in tst_<name>_*.cpp/.h next to it.
+function(polvane_tests)
+  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  foreach(test_source ${tests})
+    get_filename_component(test_name ${test_source} NAME_WE)
+    if(test_name MATCHES "^tst_[a-z0-9]+_")
+      continue()
+    endif()
+    file(GLOB extra CONFIGURE_DEPENDS
+         ${CMAKE_CURRENT_SOURCE_DIR}/${test_name}_*.cpp
+         ${CMAKE_CURRENT_SOURCE_DIR}/${test_name}_*.h)
+    add_executable(${test_name} ${test_source} ${extra})
+    target_link_libraries(${test_name} PRIVATE testsupport Qt5::Test ${ARG_LINKS})
+    add_test(NAME ${test_name} COMMAND ${test_name})
+    set_tests_properties(${test_name} PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      FAIL_REGULAR_EXPRESSION "QObject::connect:"
+      TIMEOUT 300)
+  endforeach()
+endfunction()
