@@ -50,6 +50,7 @@ function(polvane_tests)
          ${CMAKE_CURRENT_SOURCE_DIR}/${test_name}_*.h)
     add_executable(${test_name} ${test_source} ${extra})
     target_link_libraries(${test_name} PRIVATE testsupport Qt5::Test ${ARG_LINKS})
+    polvane_autogen_follows_sources(${test_name} "${test_source};${extra}")
     add_test(NAME ${test_name} COMMAND ${test_name})
     set_tests_properties(${test_name} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
