@@ -80,11 +80,13 @@ const Stream &randomStream()
     return stream;
 }
 
-void runRoad(benchmark::State &state, const Stream &stream, InterfaceMode mode)
+void runRoad(benchmark::State &state, const Stream &stream, InterfaceMode mode,
+             bool withHandler = true)
 {
     ParserProxy proxy(nullptr);
     SentenceHandler handler(nullptr);
-    handler.setParser(&proxy);
+    if (withHandler)
+        handler.setParser(&proxy);
     proxy.setInterfaceMode(mode);
 
     const qint64 residentBefore = residentBytes();
@@ -124,11 +126,24 @@ void BM_RoadRandomInBinaryMode(benchmark::State &state)
     runRoad(state, randomStream(), InterfaceBinary);
 }
 
+// The same streams without the handler, to see what the handler itself adds.
+void BM_ParsersAloneNmea(benchmark::State &state)
+{
+    runRoad(state, nmeaStream(), InterfaceNmea, false);
+}
+
+void BM_ParsersAloneBinary(benchmark::State &state)
+{
+    runRoad(state, binaryStream(), InterfaceBinary, false);
+}
+
 } // namespace
 
 BENCHMARK(BM_RoadNmea)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RoadBinary)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RoadRandomInNmeaMode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RoadRandomInBinaryMode)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParsersAloneNmea)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParsersAloneBinary)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -86,15 +86,53 @@ SentenceHandler::SentenceHandler(QObject *parent)
     m_talkerMap.insert(QStringLiteral("GI"), 12);
     m_talkerMap.insert(QStringLiteral("GS"), 14);
     initBandTables();
+    for (auto it = m_talkerMap.constBegin(); it != m_talkerMap.constEnd(); ++it) {
+        KnownTalker &known = m_known[talkerIndex(it.key())];
+        known.navSys = it.value();
+        known.hasBandTable = m_bandTables.contains(it.key());
+        known.bands = bandTables(it.key());
+    }
 }
 
 SentenceHandler::~SentenceHandler() = default;
 
-QString SentenceHandler::talkerText(const char (&talker)[3])
+int SentenceHandler::talkerIndex(const char *letters, int length)
 {
-    // The talker array always holds a terminating NUL; the text is taken from at most its
-    // three bytes all the same.
-    return QString::fromLatin1(talker, int(strnlen(talker, sizeof(talker))));
+    if (length != 2 || letters[0] != 'G')
+        return -1;
+    switch (letters[1]) {
+    case 'P':
+        return 0;
+    case 'L':
+        return 1;
+    case 'B':
+        return 2;
+    case 'N':
+        return 3;
+    case 'A':
+        return 4;
+    case 'I':
+        return 5;
+    case 'S':
+        return 6;
+    default:
+        return -1;
+    }
+}
+
+int SentenceHandler::talkerIndex(const char (&talker)[3])
+{
+    // The talker array always holds a terminating NUL; its length is taken from at most
+    // its three bytes all the same.
+    return talkerIndex(talker, int(strnlen(talker, sizeof(talker))));
+}
+
+int SentenceHandler::talkerIndex(const QString &talker)
+{
+    if (talker.size() != 2)
+        return -1;
+    const char letters[2] = {talker.at(0).toLatin1(), talker.at(1).toLatin1()};
+    return talkerIndex(letters, 2);
 }
 
 void SentenceHandler::setParser(iParser *parser)
@@ -145,16 +183,6 @@ int SentenceHandler::directionCode(char letter)
     }
 }
 
-bool SentenceHandler::isKnownTalker(const QString &talker) const
-{
-    return m_talkerMap.contains(talker);
-}
-
-SatNavSysEnum SentenceHandler::systemOfTalker(const QString &talker) const
-{
-    return static_cast<SatNavSysEnum>(m_talkerMap.value(talker, 0));
-}
-
 void SentenceHandler::emitLatLonPosition(const NavDataValue<double> &latitude,
                                          const NavDataValue<signed char> &latHemisphere,
                                          const NavDataValue<double> &longitude,
@@ -175,7 +203,7 @@ void SentenceHandler::emitLatLonPosition(const NavDataValue<double> &latitude,
 
 void SentenceHandler::handleSentence(GGA sentence)
 {
-    if (!isKnownTalker(talkerText(sentence.talker)))
+    if (talkerIndex(sentence.talker) < 0)
         return;
     emit setQuality(sentence.quality);
     emit setHDOP(sentence.hdop);
@@ -200,8 +228,9 @@ void SentenceHandler::handleSentence(GSA sentence)
     emit setHDOP(sentence.hdop);
     emit setPDOP(sentence.pdop);
     emit setVDOP(sentence.vdop);
-    if (isKnownTalker(talkerText(sentence.talker)))
-        emitUsedSatellitesOfGsa(sentence);
+    const int index = talkerIndex(sentence.talker);
+    if (index >= 0)
+        emitUsedSatellitesOfGsa(sentence, index);
 }
 
 void SentenceHandler::handleSentence(GST sentence)

@@ -129,11 +129,22 @@ protected slots:
 private:
     using SatelliteLists = QMap<int, QVector<SatelliteInfo>>;
 
-    static QString talkerText(const char (&talker)[3]);
+    // Every record of the receiver names its talker, so the known talkers are looked up
+    // from their letters without building a text each time.
+    struct KnownTalker
+    {
+        int navSys = 0;
+        bool hasBandTable = false;
+        QList<BandRange> bands;
+    };
+    static constexpr int knownTalkerCount = 7;
+    static int talkerIndex(const char *letters, int length);
+    static int talkerIndex(const char (&talker)[3]);
+    static int talkerIndex(const QString &talker);
+    int bandOfKnown(int index, int number) const;
+
     void connectParser();
     void disconnectParser();
-    bool isKnownTalker(const QString &talker) const;
-    SatNavSysEnum systemOfTalker(const QString &talker) const;
     void emitLatLonPosition(const NavDataValue<double> &latitude,
                             const NavDataValue<signed char> &latHemisphere,
                             const NavDataValue<double> &longitude,
@@ -149,7 +160,7 @@ private:
     void dropOtherSecondBand(int second, bool finishingSecond, int third, bool finishingThird);
     QVector<SatelliteInfo> mergedGroupList(int first, int second, int third) const;
     void finishAndEmitGroupOf(int code);
-    void emitUsedSatellitesOfGsa(const GSA &sentence);
+    void emitUsedSatellitesOfGsa(const GSA &sentence, int index);
     void usedSetFromMask(int navSys, quint64 mask, int from, int to);
     void clearAfterModuleReset();
 
@@ -163,6 +174,7 @@ private:
 
     QMap<QString, QList<BandRange>> m_bandTables;
     int slotsPerGsv = 4;
+    KnownTalker m_known[knownTalkerCount];
 
     ModuleResetHook m_moduleResetHook;
 };

@@ -3,6 +3,8 @@
 
 #include "sentencehandler.h"
 
+#include <QtAlgorithms>
+
 #include <cstring>
 
 namespace {
@@ -40,6 +42,15 @@ int SentenceHandler::bandOf(const QString &talker, int number) const
     return bandOfNumber(bandTables(talker), number);
 }
 
+int SentenceHandler::bandOfKnown(int index, int number) const
+{
+    for (const BandRange &range : m_known[index].bands) {
+        if (range.first <= number && number <= range.last)
+            return range.band;
+    }
+    return 0;
+}
+
 SatelliteInfo SentenceHandler::makeSatelliteInfo(const GSV &sentence, int code, int slot) const
 {
     SatelliteInfo info;
@@ -74,6 +85,8 @@ SatelliteInfo SentenceHandler::makeFullSatelliteInfo(const GSV_FULL &sentence, i
 void SentenceHandler::gather(int key, const SatelliteInfo &info)
 {
     QVector<SatelliteInfo> &list = m_gathered[key];
+    if (list.isEmpty())
+        list.reserve(16);
     // A series whose last sentence never comes keeps its entries for the next series; a
     // receiver that never ends its series must not make that list grow for ever.
     if (list.size() >= maxGatheredEntries)
@@ -133,18 +146,18 @@ void SentenceHandler::finishAndEmitGroupOf(int code)
 void SentenceHandler::handleSentence(GSV sentence)
 {
     clearAfterModuleReset();
-    const QString talker = talkerText(sentence.talker);
-    if (!isKnownTalker(talker))
+    const int index = talkerIndex(sentence.talker);
+    if (index < 0)
         return;
+    const KnownTalker &known = m_known[index];
 
     // Talkers with a band table skip satellites outside it (GPS receivers report QZSS as
     // PRN 193 and up): such entries would belong to no band, never be shown, and a series
     // ending on one would not finish the talker's real bands. GN has no table and keeps
     // gathering everything under band 0.
-    const bool hasBandTable = m_bandTables.contains(talker);
     auto usable = [&](int slot) {
         return sentence.prn[slot].isValid()
-            && (!hasBandTable || bandOf(talker, sentence.prn[slot].value) != 0);
+            && (!known.hasBandTable || bandOfKnown(index, sentence.prn[slot].value) != 0);
     };
 
     const bool lastOfSeries = sentence.messageNumber == sentence.totalMessages;
@@ -169,7 +182,7 @@ void SentenceHandler::handleSentence(GSV sentence)
             skipped = true;
             continue;
         }
-        const int code = bandOf(talker, sentence.prn[i].value);
+        const int code = bandOfKnown(index, sentence.prn[i].value);
         gather(code, makeSatelliteInfo(sentence, code, i));
         if (i == lastSlot) {
             finishAndEmitGroupOf(code);
@@ -178,10 +191,10 @@ void SentenceHandler::handleSentence(GSV sentence)
     }
 
     if (emptySlots == slotsPerGsv) {
-        emit setSatellites(systemOfTalker(talker), QVector<SatelliteInfo>());
+        emit setSatellites(static_cast<SatNavSysEnum>(known.navSys), QVector<SatelliteInfo>());
     } else if (skipped && lastOfSeries) {
         // The series ended on skipped satellites only: finish the band that was gathering.
-        const int first = systemOfTalker(talker);
+        const int first = known.navSys;
         int code = first;
         const int second = secondSignalOfGroup(first);
         const int third = thirdSignalOfGroup(first);
@@ -196,9 +209,10 @@ void SentenceHandler::handleSentence(GSV sentence)
 void SentenceHandler::handleSentence(GSV_FULL sentence)
 {
     clearAfterModuleReset();
-    if (!isKnownTalker(sentence.talker))
+    const int index = talkerIndex(sentence.talker);
+    if (index < 0)
         return;
-    const int navSys = m_talkerMap.value(sentence.talker);
+    const int navSys = m_known[index].navSys;
 
     int lastSlot = -1;
     if (sentence.messageNumber == sentence.totalMessages) {
@@ -230,23 +244,31 @@ void SentenceHandler::handleSentence(GSV_FULL sentence)
         emit setSatellites(static_cast<SatNavSysEnum>(navSys), QVector<SatelliteInfo>());
 }
 
-void SentenceHandler::emitUsedSatellitesOfGsa(const GSA &sentence)
+void SentenceHandler::emitUsedSatellitesOfGsa(const GSA &sentence, int index)
 {
-    const QString talker = talkerText(sentence.talker);
     QSet<int> used;
     for (const auto &prn : sentence.prn) {
         if (prn.isValid())
-            used.insert(prn.value + signalSatelliteOffset(bandOf(talker, prn.value)));
+            used.insert(prn.value + signalSatelliteOffset(bandOfKnown(index, prn.value)));
     }
-    emit setUsedSatellites(systemOfTalker(talker), used);
+    emit setUsedSatellites(static_cast<SatNavSysEnum>(m_known[index].navSys), used);
 }
 
 void SentenceHandler::usedSetFromMask(int navSys, quint64 mask, int from, int to)
 {
+    // Only the bits of the system's satellite range count.
+    const int last = qMin(to, 64);
+    if (from < last) {
+        const quint64 upper = last == 64 ? ~quint64(0) : (quint64(1) << last) - 1;
+        mask &= upper & ~((quint64(1) << from) - 1);
+    } else {
+        mask = 0;
+    }
     QSet<int> used;
-    for (int n = from; n < to && n < 64; ++n) {
-        if ((mask >> n) & 1u)
-            used.insert(n);
+    used.reserve(qPopulationCount(mask));
+    while (mask != 0) {
+        used.insert(qCountTrailingZeroBits(mask));
+        mask &= mask - 1;
     }
     emit setUsedSatellites(static_cast<SatNavSysEnum>(navSys), used);
 }
