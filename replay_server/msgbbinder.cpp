@@ -1,0 +1,5 @@
+#include "msgbbinder.h"
+
+msgBBinder::msgBBinder(QWidget *parent) : QWidget(parent)
+{
+}
