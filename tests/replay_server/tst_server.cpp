@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTextEdit>
@@ -62,6 +63,7 @@ private slots:
     void sendToClientAtChecksItsIndex();
     void clientsLabelFollowsTheCount();
     void dropsAClientThatNeverReads();
+    void survivesRandomBytes();
 
 private:
     std::unique_ptr<QTextEdit> pane;
@@ -401,6 +403,26 @@ void TestServer::dropsAClientThatNeverReads()
     // Once it reads again it finds the connection reset.
     silent.socket.setReadBufferSize(0);
     QTRY_VERIFY_WITH_TIMEOUT((silent.collect(), !silent.connected()), 5000);
+}
+
+void TestServer::survivesRandomBytes()
+{
+    ReplayTestClient &noisy = connectClient();
+    QRandomGenerator random(20261209);
+    QByteArray noise(300 * 1024, '\0');
+    for (char &byte : noise)
+        byte = char(random.bounded(256));
+    noisy.socket.write(noise);
+    // Whatever frames the noise happened to form are answered with well-formed frames.
+    QTRY_VERIFY_WITH_TIMEOUT((noisy.pollFrames(), logLines().contains(QStringLiteral("slotReadClient"))), 5000);
+    for (const ReplayFrame &frame : qAsConst(noisy.frames))
+        QVERIFY(frame.text.startsWith(QStringLiteral("Server Response: Received \"")));
+
+    // The service goes on serving everybody.
+    ReplayTestClient &other = connectClient();
+    other.socket.write(makeReplayFrame(QStringLiteral("still here")));
+    QTRY_COMPARE_WITH_TIMEOUT(other.pollFrames(), 1, 5000);
+    QCOMPARE(other.frames.at(0).text, receivedReply(QStringLiteral("still here")));
 }
 
 QTEST_MAIN(TestServer)
