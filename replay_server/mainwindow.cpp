@@ -11,6 +11,9 @@
 #include <QStringList>
 #include <QStringListModel>
 
+#include <algorithm>
+#include <vector>
+
 #include "appendlog.h"
 
 namespace {
@@ -175,13 +178,32 @@ void MainWindow::loadFile(const QString &path)
 
     storedLines->clear();
     int count = 0;
+    // One buffer serves every line: a fresh array per line would leave each line's string
+    // sitting between freed read buffers and cost far more memory than the text itself.
+    std::vector<char> line;
+    char chunk[4096];
     while (!file.atEnd()) {
-        const QByteArray line = file.readLine();
-        if (line.isEmpty())
+        line.clear();
+        for (;;) {
+            const qint64 got = file.readLine(chunk, sizeof chunk);
+            if (got <= 0)
+                break;
+            line.insert(line.end(), chunk, chunk + got);
+            if (chunk[got - 1] == '\n')
+                break;
+        }
+        if (line.empty())
             break;  // a read error: atEnd() would never come
+        // Text mode turns CR LF into LF, but not when a long line's CR and LF were read
+        // in two pieces.
+        const size_t size = line.size();
+        if (size >= 2 && line[size - 2] == '\r' && line[size - 1] == '\n') {
+            line[size - 2] = '\n';
+            line.pop_back();
+        }
         // A NUL ends the line's text, as it would for a C string.
-        const int nul = line.indexOf('\0');
-        storedLines->append(QString::fromUtf8(line.constData(), nul < 0 ? line.size() : nul));
+        const auto nul = std::find(line.begin(), line.end(), '\0');
+        storedLines->append(QString::fromUtf8(line.data(), int(nul - line.begin())));
         ++count;
         if (count % linesBetweenProgressReports == 0) {
             appendLog(QStringLiteral("load ") + QString::number(count) + QStringLiteral(" lines"));

@@ -294,6 +294,15 @@ void TestMainWindow::linesAreSentAsTheyWereRead_data()
     QTest::newRow("invalid UTF-8") << QByteArray("a\xff" "b\n") << QByteArray("a\xef\xbf\xbd" "b\n");
     QTest::newRow("NUL ends the text") << QByteArray("ab\0cd\nnext\n", 11) << QByteArray("abnext\n");
     QTest::newRow("empty lines") << QByteArray("\n\nx\n") << QByteArray("\n\nx\n");
+    const QByteArray longText(10000, 'L');
+    QTest::newRow("long line") << longText + "\nx\n" << longText + "\nx\n";
+    QTest::newRow("long line with CR LF") << longText + "\r\nx\r\n" << longText + "\nx\n";
+    for (int length = 4092; length <= 4097; ++length) {
+        const QByteArray text(length, 'c');
+        QTest::addRow("CR LF after %d characters", length) << text + "\r\n" + text + "\r\n"
+                                                          << text + "\n" + text + "\n";
+    }
+    QTest::newRow("long last line without a line end") << "a\n" + longText << "a\n" + longText;
 }
 
 void TestMainWindow::linesAreSentAsTheyWereRead()
