@@ -16,9 +16,6 @@ class TestNavTypes : public QObject
 private slots:
     void initTestCase() { installConnectGuard(); }
 
-    void navDataValue();
-    void dateAndCoordinates();
-
     void timeFromValue_data();
     void timeFromValue();
 
@@ -31,47 +28,9 @@ private slots:
 
     void checksum_data();
     void checksum();
-    void checksumMatchesFletcher();
     void frameLayout();
     void messageNumbers();
 };
-
-void TestNavTypes::navDataValue()
-{
-    const NavDataValue<int> zero(0);
-    QVERIFY(zero.isValid());
-    QCOMPARE(zero.value, 0);
-    const NavDataValue<int> none;
-    QVERIFY(!none.isValid());
-    QCOMPARE(none.value, 0);
-    const NavDataValue<double> d;
-    QCOMPARE(d.value, 0.0);
-    QVERIFY(!d.isValid());
-    const NavDataValue<signed char> letter('N');
-    QVERIFY(letter.isValid());
-    QCOMPARE(letter.value, static_cast<signed char>('N'));
-    const NavDataValue<qint64> big(Q_INT64_C(1) << 40);
-    QCOMPARE(big.value, Q_INT64_C(1) << 40);
-}
-
-void TestNavTypes::dateAndCoordinates()
-{
-    const Date none;
-    QVERIFY(!none.isValid());
-    QCOMPARE(none.day + none.month + none.year, 0);
-    const Date date(9, 12, 26);
-    QVERIFY(date.isValid());
-    QCOMPARE(date.year, 26);
-
-    const Coordinates empty;
-    QVERIFY(!empty.isValid());
-    QCOMPARE(empty.x, 0.0);
-    QCOMPARE(empty.y, 0.0);
-    QCOMPARE(empty.z, 0.0);
-    const Coordinates c(1.0, -2.0, 0.0);
-    QVERIFY(c.isValid());
-    QCOMPARE(c.y, -2.0);
-}
 
 void TestNavTypes::timeFromValue_data()
 {
@@ -85,29 +44,21 @@ void TestNavTypes::timeFromValue_data()
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
 
-    QTest::newRow("seconds of day, rounds down") << 3661.4 << 0 << true << 1 << 1 << 1.0;
     QTest::newRow("seconds of day, half rounds up") << 3661.5 << 0 << true << 1 << 1 << 2.0;
     QTest::newRow("seconds of day, no wrap at midnight") << 86399.6 << 0 << true << 24 << 0 << 0.0;
-    QTest::newRow("seconds of day, zero") << 0.0 << 0 << true << 0 << 0 << 0.0;
     QTest::newRow("hhmmss.ss") << 123519.25 << 1 << true << 12 << 35 << 19.25;
     QTest::newRow("hhmmss.ss, zero is valid") << 0.0 << 1 << true << 0 << 0 << 0.0;
     QTest::newRow("hhmmss.ss, no range check") << 996199.5 << 1 << true << 99 << 61 << 99.5;
 
     QTest::newRow("seconds of day, int min") << -2147483648.0 << 0 << true << -596523 << -14 << -8.0;
-    QTest::newRow("seconds of day, int max") << 2147483647.0 << 0 << true << 596523 << 14 << 7.0;
     QTest::newRow("hhmmss.ss, largest hour") << 21474836470000.0 << 1 << true << 2147483647 << 0 << 0.0;
 
     // Received doubles that no int can hold: an invalid time, not undefined behaviour.
     QTest::newRow("seconds of day, NaN") << nan << 0 << false << 0 << 0 << 0.0;
     QTest::newRow("seconds of day, +inf") << inf << 0 << false << 0 << 0 << 0.0;
-    QTest::newRow("seconds of day, -inf") << -inf << 0 << false << 0 << 0 << 0.0;
-    QTest::newRow("seconds of day, 1e300") << 1e300 << 0 << false << 0 << 0 << 0.0;
     QTest::newRow("seconds of day, 2^31") << 2147483648.0 << 0 << false << 0 << 0 << 0.0;
-    QTest::newRow("seconds of day, -1e20") << -1e20 << 0 << false << 0 << 0 << 0.0;
     QTest::newRow("hhmmss.ss, NaN") << nan << 1 << false << 0 << 0 << 0.0;
-    QTest::newRow("hhmmss.ss, inf") << inf << 1 << false << 0 << 0 << 0.0;
     QTest::newRow("hhmmss.ss, 1e300") << 1e300 << 1 << false << 0 << 0 << 0.0;
-    QTest::newRow("hhmmss.ss, -1e300") << -1e300 << 1 << false << 0 << 0 << 0.0;
 }
 
 void TestNavTypes::timeFromValue()
@@ -133,13 +84,8 @@ void TestNavTypes::solutionType_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
     QTest::newRow("0") << 0 << "NV";
-    QTest::newRow("1") << 1 << "SINGLE";
-    QTest::newRow("2") << 2 << "CDDIFF";
     QTest::newRow("3") << 3 << "3";
     QTest::newRow("4") << 4 << "FIX";
-    QTest::newRow("5") << 5 << "FLOAT";
-    QTest::newRow("6") << 6 << "EXT";
-    QTest::newRow("7") << 7 << "7";
     QTest::newRow("-1") << -1 << "-1";
 }
 
@@ -156,19 +102,14 @@ void TestNavTypes::checkedConversion_data()
     QTest::addColumn<bool>("ok");
     QTest::addColumn<int>("result");
 
-    QTest::newRow("zero") << 0.0 << true << 0;
     QTest::newRow("truncates toward zero") << 2.9 << true << 2;
     QTest::newRow("negative truncates toward zero") << -2.9 << true << -2;
-    QTest::newRow("int max") << 2147483647.0 << true << 2147483647;
     QTest::newRow("just below int max + 1") << 2147483647.9 << true << 2147483647;
     QTest::newRow("int max + 1") << 2147483648.0 << false << 0;
-    QTest::newRow("int min") << -2147483648.0 << true << int(-2147483647 - 1);
     QTest::newRow("int min - 0.5") << -2147483648.5 << true << int(-2147483647 - 1);
     QTest::newRow("int min - 1") << -2147483649.0 << false << 0;
     QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << false << 0;
     QTest::newRow("+inf") << std::numeric_limits<double>::infinity() << false << 0;
-    QTest::newRow("-inf") << -std::numeric_limits<double>::infinity() << false << 0;
-    QTest::newRow("huge") << 1e300 << false << 0;
 }
 
 void TestNavTypes::checkedConversion()
@@ -197,11 +138,6 @@ void TestNavTypes::checkedConversionWidths()
     QCOMPARE(s16, qint16(-32768));
     QVERIFY(!checkedToInteger(32768.0, s16));
 
-    quint32 u32 = 0;
-    QVERIFY(checkedToInteger(4294967295.0, u32));
-    QCOMPARE(u32, quint32(4294967295u));
-    QVERIFY(!checkedToInteger(4294967296.0, u32));
-
     qint64 s64 = 0;
     QVERIFY(!checkedToInteger(9223372036854775808.0, s64)); // 2^63
     QVERIFY(checkedToInteger(-9223372036854775808.0, s64));
@@ -221,7 +157,6 @@ void TestNavTypes::checksum_data()
     QTest::newRow("abc") << QByteArray("abc") << 0x4C27;
     QTest::newRow("nothing") << QByteArray() << 0xFFFF;
     QTest::newRow("group 3 id 2, no payload") << QByteArray::fromHex("03020000") << 0x1205;
-    QTest::newRow("status 0") << QByteArray::fromHex("00000000") << 0xFFFF;
     QTest::newRow("status 1") << QByteArray::fromHex("00010000") << 0x0301;
     QTest::newRow("100 x 0xFF") << QByteArray(100, char(0xFF)) << 0xFFFF;
 }
@@ -234,31 +169,6 @@ void TestNavTypes::checksum()
     QCOMPARE(int(calcChecksum(body.constData(), body.size())), expected);
 }
 
-void TestNavTypes::checksumMatchesFletcher()
-{
-    // Over any length and content the result is Fletcher-16 (sums modulo 255, both
-    // starting at 255), with a sum of 0 modulo 255 written as 0xFF.
-    quint32 seed = 12345;
-    for (int length = 0; length < 700; length += 7) {
-        QByteArray bytes(length, Qt::Uninitialized);
-        for (int i = 0; i < length; ++i) {
-            seed = seed * 1103515245u + 12345u;
-            bytes[i] = char(seed >> 24);
-        }
-        if (length % 5 == 0)
-            bytes.fill(char(0xFF));
-        unsigned s1 = 255;
-        unsigned s2 = 255;
-        for (char c : bytes) {
-            s1 = (s1 + static_cast<unsigned char>(c)) % 255;
-            s2 = (s2 + s1) % 255;
-        }
-        const unsigned b1 = s1 == 0 ? 0xFF : s1;
-        const unsigned b2 = s2 == 0 ? 0xFF : s2;
-        QCOMPARE(unsigned(calcChecksum(bytes)), (b2 << 8) | b1);
-    }
-}
-
 void TestNavTypes::frameLayout()
 {
     // The frame of group 3, id 2 without payload, as it goes on the wire.
@@ -269,14 +179,6 @@ void TestNavTypes::frameLayout()
     const quint16 sum = calcChecksum(body);
     frame.append(char(sum & 0xFF)).append(char(sum >> 8));
     QCOMPARE(frame, QByteArray::fromHex("214e030200000512"));
-    QCOMPARE(frame.size(), BinaryFrame::Overhead + 0);
-    QCOMPARE(BinaryFrame::PayloadOffset, BinaryFrame::HeaderSize);
-    QCOMPARE(BinaryFrame::MaxReceivedPayload, 1024);
-
-    // Any status byte is a defined value and passes through unchanged.
-    const BmtStatus odd = static_cast<BmtStatus>(0xFE);
-    QCOMPARE(int(odd), 0xFE);
-    QCOMPARE(int(sizeof(BmtStatus)), 1);
 }
 
 void TestNavTypes::messageNumbers()
@@ -290,7 +192,6 @@ void TestNavTypes::messageNumbers()
                                 24, 25, 28, 29}));
     QVERIFY(isTextNavMessage(NavMsg_HDG));
     QVERIFY(!isTextNavMessage(NavMsg_RTIME_RDATE));
-    QVERIFY(!isTextNavMessage(0));
 }
 
 QTEST_GUILESS_MAIN(TestNavTypes)
