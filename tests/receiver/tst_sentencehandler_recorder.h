@@ -11,8 +11,7 @@
 #include "navtypes.h"
 #include "satellitetypes.h"
 
-// Writes down every display signal of a SentenceHandler (and the log signals of a parser)
-// as one line of text each, in the order they arrive. Connected by text signature, exactly
+// Writes down every display signal of a SentenceHandler as one line of text each, in the order they arrive. Connected by text signature, exactly
 // as the windows connect, so a signature that does not match fails the test.
 class SignalRecorder : public QObject
 {
@@ -22,7 +21,6 @@ public:
     explicit SignalRecorder(QObject *parent = nullptr);
 
     void listenTo(QObject *handler);
-    void listenToParser(QObject *parser);
 
     QStringList events;
 
@@ -62,9 +60,6 @@ public slots:
     void posStsChangedInAxes(NavDataValue<int> sts);
     void setCoordSA(Coordinates coordSA);
     void setCoordMA(Coordinates coordMA);
-
-    void dataParsed(QByteArray line, InterfaceMode mode);
-    void displayData(QByteArray chunk);
 
 private:
     void add(const char *name, const QString &text = QString());
