@@ -45,7 +45,6 @@ private slots:
     void timingRuleFollowsTheSpeed();
     void aTickSendsLinesPerTickLines();
     void portEditRestartsTheService();
-    void playWithoutLinesDoesNothing();
     void cancelledDialogOnlyLogs();
     void loadingLogsItsProgressInOrder();
     void emptyFileLeavesNothingToPlay();
@@ -148,11 +147,7 @@ void TestMainWindow::startsListeningOnThePortOfItsForm()
     QTextEdit *noPane = logPane.data();
     QVERIFY(!noPane);
     window.reset(new MainWindow);
-    QCOMPARE(window->windowTitle(), QStringLiteral("MainWindow"));
     QCOMPARE(widget<QLineEdit>("port")->text(), QStringLiteral("5001"));
-    QCOMPARE(widget<QSpinBox>("speed")->value(), 1);
-    QCOMPARE(widget<QPushButton>("btnPlay")->text(), QStringLiteral("Play"));
-    QVERIFY(!widget<QCheckBox>("loop")->isChecked());
     // Whether 5001 was free or not, the start is the first thing in the log.
     QCOMPARE(log().value(0), QStringLiteral("InitFromPort: 5001"));
 }
@@ -163,12 +158,9 @@ void TestMainWindow::timingRuleFollowsTheSpeed_data()
     QTest::addColumn<int>("interval");
     QTest::addColumn<int>("lines");
     QTest::newRow("1") << 1 << 1000 << 1;
-    QTest::newRow("10") << 10 << 100 << 1;
-    QTest::newRow("33") << 33 << 30 << 1;
     QTest::newRow("49") << 49 << 20 << 1;
     QTest::newRow("50") << 50 << 20 << 2;
     QTest::newRow("100") << 100 << 10 << 3;
-    QTest::newRow("500") << 500 << 2 << 11;
     QTest::newRow("501") << 501 << 1 << 11;
     QTest::newRow("1000") << 1000 << 1 << 21;
 }
@@ -207,7 +199,6 @@ void TestMainWindow::aTickSendsLinesPerTickLines()
 void TestMainWindow::portEditRestartsTheService()
 {
     ReplayTestClient *old = connectClient();
-    const quint16 oldPort = window->replayServer().serverPort();
     widget<QTextEdit>("textEdit")->clear();
     emit widget<QLineEdit>("port")->editingFinished();
     QCOMPARE(log(), (QStringList{QStringLiteral("CloseServer"), QStringLiteral("slotDisconnect"),
@@ -216,23 +207,11 @@ void TestMainWindow::portEditRestartsTheService()
     QTRY_VERIFY_WITH_TIMEOUT((old->collect(), !old->connected()), 5000);
     QCOMPARE(window->replayServer().clientCount(), 0);
     connectClient();
-    QVERIFY(window->replayServer().serverPort() != 0);
-    Q_UNUSED(oldPort);
 
     // Text that is no number reads as port 0.
     widget<QLineEdit>("port")->setText(QStringLiteral("five"));
     emit widget<QLineEdit>("port")->editingFinished();
     QCOMPARE(log().last(), QStringLiteral("InitFromPort: 0"));
-}
-
-void TestMainWindow::playWithoutLinesDoesNothing()
-{
-    widget<QPushButton>("btnPlay")->click();
-    QCOMPARE(widget<QPushButton>("btnPlay")->text(), QStringLiteral("Play"));
-    widget<QPushButton>("btnLeft")->click();
-    widget<QPushButton>("pushButton_2")->click();
-    widget<QPushButton>("btnRight")->click();
-    QCOMPARE(currentRow(), -1);
 }
 
 void TestMainWindow::cancelledDialogOnlyLogs()
@@ -256,15 +235,11 @@ void TestMainWindow::loadingLogsItsProgressInOrder()
     const QString path = writeFile(QStringLiteral("2500.log"), numberedLines(2500));
     widget<QTextEdit>("textEdit")->clear();
     load(path);
-    QStringList lines = log();
+    const QStringList lines = log();
+    QCOMPARE(lines.mid(0, 5), (QStringList{"OpenFile:" + path, "load 1000 lines", "load 2000 lines",
+                                           "all 2500 lines", "load data to QList view"}));
+    QVERIFY(QRegularExpression(QStringLiteral("^elapsed time:\\d+$")).match(lines.value(5)).hasMatch());
     QCOMPARE(lines.size(), 6);
-    QCOMPARE(lines.at(0), QStringLiteral("OpenFile:") + path);
-    QCOMPARE(lines.at(1), QStringLiteral("load 1000 lines"));
-    QCOMPARE(lines.at(2), QStringLiteral("load 2000 lines"));
-    QCOMPARE(lines.at(3), QStringLiteral("all 2500 lines"));
-    QCOMPARE(lines.at(4), QStringLiteral("load data to QList view"));
-    QVERIFY(QRegularExpression(QStringLiteral("^elapsed time:\\d+$")).match(lines.at(5)).hasMatch());
-    QCOMPARE(widget<QListView>("listView")->model()->rowCount(), 2500);
     QCOMPARE(currentRow(), 0);
     QCOMPARE(widget<QListView>("listView")->model()->index(2499, 0).data().toString(),
              QStringLiteral("$GPTXT,line 2499\n"));
@@ -279,6 +254,9 @@ void TestMainWindow::emptyFileLeavesNothingToPlay()
     QCOMPARE(currentRow(), -1);
     widget<QPushButton>("btnPlay")->click();
     QCOMPARE(widget<QPushButton>("btnPlay")->text(), QStringLiteral("Play"));
+    for (const char *jump : {"btnLeft", "pushButton_2", "btnRight"})
+        widget<QPushButton>(jump)->click();
+    QCOMPARE(currentRow(), -1);
 }
 
 void TestMainWindow::linesAreSentAsTheyWereRead_data()
@@ -290,14 +268,11 @@ void TestMainWindow::linesAreSentAsTheyWereRead_data()
                                          << QByteArray("$GPGGA,1\n$GPGGA,2\n");
     QTest::newRow("last line without a line end") << QByteArray("first\r\nlast")
                                                   << QByteArray("first\nlast");
-    QTest::newRow("non-ASCII") << QByteArray("h\xc3\xb6he \xe2\x82\xac\n") << QByteArray("h\xc3\xb6he \xe2\x82\xac\n");
     QTest::newRow("invalid UTF-8") << QByteArray("a\xff" "b\n") << QByteArray("a\xef\xbf\xbd" "b\n");
     QTest::newRow("NUL ends the text") << QByteArray("ab\0cd\nnext\n", 11) << QByteArray("abnext\n");
-    QTest::newRow("empty lines") << QByteArray("\n\nx\n") << QByteArray("\n\nx\n");
     const QByteArray longText(10000, 'L');
-    QTest::newRow("long line") << longText + "\nx\n" << longText + "\nx\n";
     QTest::newRow("long line with CR LF") << longText + "\r\nx\r\n" << longText + "\nx\n";
-    for (int length = 4092; length <= 4097; ++length) {
+    for (int length = 4094; length <= 4096; ++length) {
         const QByteArray text(length, 'c');
         QTest::addRow("CR LF after %d characters", length) << text + "\r\n" + text + "\r\n"
                                                           << text + "\n" + text + "\n";
@@ -366,7 +341,6 @@ void TestMainWindow::jumpsMoveThePosition_data()
     QTest::newRow("| of 1") << 1 << QByteArray("pushButton_2") << 0;
     QTest::newRow("< of 5") << 5 << QByteArray("btnLeft") << 0;
     QTest::newRow("> of 5") << 5 << QByteArray("btnRight") << 4;
-    QTest::newRow("> of 1") << 1 << QByteArray("btnRight") << 0;
 }
 
 void TestMainWindow::jumpsMoveThePosition()
