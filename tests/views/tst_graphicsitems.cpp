@@ -88,12 +88,6 @@ private slots:
         AircraftFrontViewGrItem front;
         paintOnce(&front, width, height);
         QCOMPARE(front.boundingRect().width(), 0.75 * size);
-        QCOMPARE(front.boundingRect().height(), 0.75 * size / (200.0 / 81.0));
-
-        AircraftSideViewGrItem side;
-        paintOnce(&side, width, height);
-        QCOMPARE(side.boundingRect().width(), 0.75 * size);
-        QCOMPARE(side.boundingRect().height(), 0.75 * size / (500.0 / 117.0));
 
         ArrowGrItem arrow;
         paintOnce(&arrow, width, height);
@@ -107,13 +101,11 @@ private slots:
     void turnAboutTheDrawingCentre()
     {
         AircraftFrontViewGrItem front;
-        QCOMPARE(front.boundingRect(), QRectF(-50, -43.5 / 2, 100, 43.5));
         const int fh = paintOnce(&front, 400, 300);
         QCOMPARE(front.boundingRect().center(), QPointF(0, 0));
         QCOMPARE(front.transformOriginPoint(), QPointF(0, -fh / 2.0));
 
         ArrowGrItem arrow;
-        QCOMPARE(arrow.boundingRect(), QRectF(-3, -5, 6, 10));
         paintOnce(&arrow, 400, 300);
         QCOMPARE(arrow.boundingRect().center(), QPointF(0, 0));
         QCOMPARE(arrow.transformOriginPoint(), QPointF(0, -fh / 2.0));
@@ -191,7 +183,6 @@ private slots:
         view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         view.resize(400, 300);
         view.setSceneRect(-200, -150, 400, 300);
-        view.grab();
         const QImage image = view.grab().toImage();
         const int fh = view.viewport()->fontMetrics().height();
         const double s = 0.95 * (300 - fh);

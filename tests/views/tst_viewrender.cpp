@@ -69,9 +69,6 @@ private slots:
             view.addValue(t, 0.6 * std::sin(i / 15.0) + 0.1 * std::cos(i / 3.0), qualities[(i / 30) % 5]);
         }
         save(&view, QStringLiteral("plotview.png"));
-
-        view.setHScale(3);
-        save(&view, QStringLiteral("plotview_hscale3.png"));
     }
 
     void trackView()
@@ -129,68 +126,46 @@ private slots:
         save(&few, QStringLiteral("snrview_stale.png"));
     }
 
-    void courseScene()
+    void scenes_data()
     {
-        QGraphicsScene scene;
-        auto *background = new CrossBackgroundGrItem;
-        auto *front = new AircraftFrontViewGrItem;
-        auto *caption = new CornerTextGrItem;
-        scene.addItem(background);
-        scene.addItem(front);
-        scene.addItem(caption);
-        front->setRotation(15);
-        caption->setText2(QStringLiteral("Roll: "));
-        caption->setText1(QStringLiteral("15.0"));
-
-        QGraphicsView view(&scene);
-        view.resize(360, 320);
-        view.setSceneRect(-180, -160, 360, 320);
-        view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view.grab(); // the items size themselves at their first paint
-        save(&view, QStringLiteral("course_front.png"));
-
-        scene.removeItem(front);
-        delete front;
-        auto *side = new AircraftSideViewGrItem;
-        scene.addItem(side);
-        side->setRotation(-10);
-        caption->setText2(QStringLiteral("Pitch: "));
-        caption->setText1(QStringLiteral("-10.0"));
-        view.grab();
-        save(&view, QStringLiteral("course_side.png"));
-
-        scene.removeItem(side);
-        delete side;
-        auto *arrow = new ArrowGrItem;
-        scene.addItem(arrow);
-        arrow->setRotation(60);
-        caption->setText2(QStringLiteral("Course: "));
-        caption->setText1(QStringLiteral("60.0"));
-        view.grab();
-        save(&view, QStringLiteral("course_arrow.png"));
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("item"); // 0 front, 1 side, 2 arrow over the cross; 3 arrow over the base-line dial
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<double>("angle");
+        QTest::newRow("front") << "course_front.png" << 0 << "Roll: " << 15.0;
+        QTest::newRow("side") << "course_side.png" << 1 << "Pitch: " << -10.0;
+        QTest::newRow("arrow") << "course_arrow.png" << 2 << "Course: " << 60.0;
+        QTest::newRow("base line") << "baseline.png" << 3 << "Azimuth: " << 135.0;
     }
 
-    void baseLineScene()
+    void scenes()
     {
+        QFETCH(QString, file);
+        QFETCH(int, item);
+        QFETCH(QString, caption);
+        QFETCH(double, angle);
         QGraphicsScene scene;
-        auto *background = new BaseLineBackgroundGrItem;
-        auto *arrow = new ArrowGrItem;
-        auto *caption = new CornerTextGrItem;
-        scene.addItem(background);
-        scene.addItem(arrow);
-        scene.addItem(caption);
-        arrow->setRotation(135);
-        caption->setText2(QStringLiteral("Azimuth: "));
-        caption->setText1(QStringLiteral("135.0"));
+        if (item == 3)
+            scene.addItem(new BaseLineBackgroundGrItem);
+        else
+            scene.addItem(new CrossBackgroundGrItem);
+        QGraphicsItem *turned = item == 0 ? static_cast<QGraphicsItem *>(new AircraftFrontViewGrItem)
+            : item == 1                   ? static_cast<QGraphicsItem *>(new AircraftSideViewGrItem)
+                                          : static_cast<QGraphicsItem *>(new ArrowGrItem);
+        scene.addItem(turned);
+        turned->setRotation(angle);
+        auto *text = new CornerTextGrItem;
+        scene.addItem(text);
+        text->setText2(caption);
+        text->setText1(QString::number(angle, 'f', 1));
 
         QGraphicsView view(&scene);
         view.resize(400, 340);
         view.setSceneRect(-200, -170, 400, 340);
         view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view.grab();
-        save(&view, QStringLiteral("baseline.png"));
+        view.grab(); // the items size themselves at their first paint
+        save(&view, file);
     }
 };
 
