@@ -1,5 +1,6 @@
 #include "tst_binaryconfigurator_fakes.h"
 
+#include <QMetaMethod>
 #include <QTest>
 
 CapturingReader::CapturingReader(QObject *parent)
@@ -31,68 +32,6 @@ void StatusSource::deliver(int status, const QByteArray &payload)
 
 namespace {
 
-// The signatures as the windows, pages and tools write them.
-const char *const Signatures[] = {
-    "requestError(QPair<MsgType, unsigned char>)",
-    "requestCompleted(QPair<MsgType, unsigned char>)",
-    "uart1BaudRateChanged(int)",
-    "uart2BaudRateChanged(int)",
-    "uart3BaudRateChanged(int)",
-    "uart4BaudRateChanged(int)",
-    "nchnChanged(int)",
-    "rchnChanged(int)",
-    "interfaceModeChanged(InterfaceMode)",
-    "dataSetChanged(QVector<bool>)",
-    "gsvPeriodChanged(unsigned char)",
-    "amendmentsBaseStationChanged(int)",
-    "baseStationDataTypeChanged(BinaryConfigurator::BaseStationDataType)",
-    "transportDelayChanged(int)",
-    "activeGnssChanged(QVector<bool>)",
-    "sbasMaskChanged(QVector<bool>)",
-    "dinamicModeChanged(BinaryConfigurator::DinamicMode)",
-    "solutionRateChanged(BinaryConfigurator::SolitionRate)",
-    "solutionMaskChanged(unsigned char, unsigned char, unsigned char)",
-    "rtkModeChanged(BinaryConfigurator::RtkMode)",
-    "rtkQltChanged(BinaryConfigurator::RtkQlt)",
-    "fixGnssMaskChanged(QVector<bool>)",
-    "arfChanged(int)",
-    "ageChanged(int)",
-    "refBaseLineLengthChanged(int)",
-    "solutionModeChanged(BinaryConfigurator::SolutionMode)",
-    "ionoModelChanged(QVector<float>)",
-    "tropoCorrModeChanged(BinaryConfigurator::TROPO_CORR_MODE)",
-    "ionoCorrChanged(BinaryConfigurator::IONO_CORR_MODE, float, QVector<bool>)",
-    "sbasModeChanged(BinaryConfigurator::SBAS_MODE)",
-    "ppsCtrlChanged(int, BinaryConfigurator::AdjustmentPPS)",
-    "dateConstrntsChanged(unsigned char, unsigned char, unsigned char)",
-    "stgmChanged(BinaryConfigurator::STGM)",
-    "userTagChanged(QString)",
-    "llaChange(double, double, double)",
-    "oldClbDataChange(BinaryConfigurator::CalibrationData)",
-    "newClbDataChange(BinaryConfigurator::CalibrationData)",
-    "fwrVersionsChanged(BinaryConfigurator::FwrVersionsData, int)",
-    "firmwarePageReceived(QByteArray)",
-    "firmwareTypeReceived(BinaryConfigurator::FrmLoadFile)",
-    "fwrVersionsNewChanged(BinaryConfigurator::FwrVersionsNewData)",
-    "rawDataModeChanged(BinaryConfigurator::RawDataMode)",
-    "bestPosChanged(BinaryConfigurator::BestPosSource, double, double, double)",
-    "messagesChanged(QVector<RawData>)",
-    "maskChanged(QVector<bool>, int, int, bool)",
-    "rawClockSrcChanged(bool)",
-    "rawClockTlrChanged(int)",
-    "rawGloL1tauChanged(int)",
-    "rawGloL2tauChanged(int)",
-    "rawShellModeChanged(BinaryConfigurator::RawShellMode)",
-    "smoothingModeChanged(BinaryConfigurator::SmoothingMode)",
-    "rk2290N0RegChanged(uint)",
-    "rk2290N1RegChanged(uint)",
-    "primFrqChanged(QVector<BinaryConfigurator::Frequency>)",
-    "secondFrqChanged(QVector<BinaryConfigurator::Frequency>)",
-    "sbasSatellitesChanged(QVector<uint8_t>)",
-    "lCodesChanged(QVector<uint16_t>)",
-    "sCodesChanged(QVector<uint16_t>)",
-};
-
 QString number(double value)
 {
     return QString::number(value, 'g', 17);
@@ -103,7 +42,7 @@ QString list(const QVector<T> &values)
 {
     QStringList parts;
     for (const T &value : values)
-        parts << QString::number(value);
+        parts << QString::number(qint64(value));
     return parts.join(QLatin1Char(','));
 }
 
@@ -112,10 +51,12 @@ QString list(const QVector<T> &values)
 EngineRecorder::EngineRecorder(BinaryConfigurator *engine, QObject *parent)
     : QObject(parent)
 {
-    for (const char *signature : Signatures) {
-        const QByteArray signal = QByteArray("2") + signature;
-        const QByteArray slot = QByteArray("1") + signature;
-        if (!connect(engine, signal.constData(), this, slot.constData()))
+    // Every slot here has the name and signature of one of the engine's signals, as the
+    // windows, pages and tools write them: each is connected by that text.
+    const QMetaObject *meta = metaObject();
+    for (int m = meta->methodOffset(); m < meta->methodCount(); ++m) {
+        const QByteArray signature = meta->method(m).methodSignature();
+        if (!connect(engine, QByteArray("2" + signature).constData(), this, QByteArray("1" + signature).constData()))
             QTest::qFail(QByteArray("cannot connect ").append(signature).constData(), __FILE__, __LINE__);
     }
 }
@@ -133,26 +74,19 @@ QString EngineRecorder::hex(const void *data, int size)
     return QString::fromLatin1(QByteArray(static_cast<const char *>(data), size).toHex());
 }
 
-void EngineRecorder::add(const QString &line)
-{
-    lines << line;
-}
+void EngineRecorder::add(const QString &line) { lines << line; }
 
-void EngineRecorder::requestError(QPair<MsgType, unsigned char> request)
+void EngineRecorder::outcome(const char *name, QPair<MsgType, unsigned char> request)
 {
-    const QString line = QStringLiteral("requestError(%1,0x%2)").arg(int(request.first)).arg(int(request.second), 2, 16, QLatin1Char('0'));
+    const QString line = QStringLiteral("%1(%2,0x%3)").arg(QLatin1String(name)).arg(int(request.first))
+                             .arg(int(request.second), 2, 16, QLatin1Char('0'));
     add(line);
     if (onOutcome)
         onOutcome(line);
 }
 
-void EngineRecorder::requestCompleted(QPair<MsgType, unsigned char> request)
-{
-    const QString line = QStringLiteral("requestCompleted(%1,0x%2)").arg(int(request.first)).arg(int(request.second), 2, 16, QLatin1Char('0'));
-    add(line);
-    if (onOutcome)
-        onOutcome(line);
-}
+void EngineRecorder::requestError(QPair<MsgType, unsigned char> request) { outcome("requestError", request); }
+void EngineRecorder::requestCompleted(QPair<MsgType, unsigned char> request) { outcome("requestCompleted", request); }
 
 #define RECORD_ONE(name, type) \
     void EngineRecorder::name(type value) { add(QStringLiteral(#name "(%1)").arg(int(value))); }
@@ -192,7 +126,6 @@ RECORD_ONE(smoothingModeChanged, BinaryConfigurator::SmoothingMode)
 
 void EngineRecorder::rk2290N0RegChanged(uint value) { add(QStringLiteral("rk2290N0RegChanged(%1)").arg(value)); }
 void EngineRecorder::rk2290N1RegChanged(uint value) { add(QStringLiteral("rk2290N1RegChanged(%1)").arg(value)); }
-
 void EngineRecorder::dataSetChanged(QVector<bool> values) { add("dataSetChanged(" + flags(values) + ")"); }
 void EngineRecorder::activeGnssChanged(QVector<bool> values) { add("activeGnssChanged(" + flags(values) + ")"); }
 void EngineRecorder::sbasMaskChanged(QVector<bool> values) { add("sbasMaskChanged(" + flags(values) + ")"); }
@@ -215,6 +148,7 @@ void EngineRecorder::ionoModelChanged(QVector<float> values)
         parts << number(double(value));
     add("ionoModelChanged(" + parts.join(QLatin1Char(',')) + ")");
 }
+
 
 void EngineRecorder::ionoCorrChanged(BinaryConfigurator::IONO_CORR_MODE mode, float value, QVector<bool> values)
 {
@@ -248,10 +182,7 @@ void EngineRecorder::fwrVersionsChanged(BinaryConfigurator::FwrVersionsData data
     add(QStringLiteral("fwrVersionsChanged(%1,%2)").arg(hex(&data, int(sizeof data))).arg(length));
 }
 
-void EngineRecorder::firmwarePageReceived(QByteArray page)
-{
-    add("firmwarePageReceived(" + QString::fromLatin1(page.toHex()) + ")");
-}
+void EngineRecorder::firmwarePageReceived(QByteArray page) { add("firmwarePageReceived(" + QString::fromLatin1(page.toHex()) + ")"); }
 
 void EngineRecorder::fwrVersionsNewChanged(BinaryConfigurator::FwrVersionsNewData data)
 {
@@ -263,35 +194,15 @@ void EngineRecorder::bestPosChanged(BinaryConfigurator::BestPosSource source, do
     add(QStringLiteral("bestPosChanged(%1,%2,%3,%4)").arg(int(source)).arg(number(a), number(b), number(c)));
 }
 
-void EngineRecorder::messagesChanged(QVector<RawData> messages)
-{
-    QStringList parts;
-    for (RawData message : messages)
-        parts << QString::number(int(message));
-    add("messagesChanged(" + parts.join(QLatin1Char(',')) + ")");
-}
+void EngineRecorder::messagesChanged(QVector<RawData> messages) { add("messagesChanged(" + list(messages) + ")"); }
 
 void EngineRecorder::maskChanged(QVector<bool> values, int a, int b, bool c)
 {
     add(QStringLiteral("maskChanged(%1,%2,%3,%4)").arg(flags(values)).arg(a).arg(b).arg(int(c)));
 }
 
-void EngineRecorder::primFrqChanged(QVector<BinaryConfigurator::Frequency> values)
-{
-    QStringList parts;
-    for (auto value : values)
-        parts << QString::number(int(value));
-    add("primFrqChanged(" + parts.join(QLatin1Char(',')) + ")");
-}
-
-void EngineRecorder::secondFrqChanged(QVector<BinaryConfigurator::Frequency> values)
-{
-    QStringList parts;
-    for (auto value : values)
-        parts << QString::number(int(value));
-    add("secondFrqChanged(" + parts.join(QLatin1Char(',')) + ")");
-}
-
+void EngineRecorder::primFrqChanged(QVector<BinaryConfigurator::Frequency> values) { add("primFrqChanged(" + list(values) + ")"); }
+void EngineRecorder::secondFrqChanged(QVector<BinaryConfigurator::Frequency> values) { add("secondFrqChanged(" + list(values) + ")"); }
 void EngineRecorder::sbasSatellitesChanged(QVector<uint8_t> values) { add("sbasSatellitesChanged(" + list(values) + ")"); }
 void EngineRecorder::lCodesChanged(QVector<uint16_t> values) { add("lCodesChanged(" + list(values) + ")"); }
 void EngineRecorder::sCodesChanged(QVector<uint16_t> values) { add("sCodesChanged(" + list(values) + ")"); }

@@ -120,4 +120,5 @@ public slots:
 
 private:
     void add(const QString &line);
+    void outcome(const char *name, QPair<MsgType, unsigned char> request);
 };
