@@ -17,15 +17,12 @@ private slots:
     void initTestCase();
     void laysOutTheDefaultSize_data();
     void laysOutTheDefaultSize();
-    void followsItsOwnPosition();
     void oddKeyWidth();
-    void keyHeightFollowsTheWidth();
     void capsIsAToggle();
     void editingKeysMirrorIntoBothTargets();
     void backspaceAtTheStartStillMirrors();
     void pasteMirrors();
-    void doneWithOnlyATextEditHidesWithoutSignal();
-    void doneWithALineEditSignals();
+    void doneSignalsOnlyForALineEdit();
     void rebuildingShowsLowerCase();
     void settersBeforeTheKeysOnlyStore();
 
@@ -40,43 +37,37 @@ void TestBord::initTestCase()
 
 void TestBord::laysOutTheDefaultSize_data()
 {
+    QTest::addColumn<QPoint>("at");
     QTest::addColumn<int>("index");
     QTest::addColumn<QRect>("rect");
     QTest::addColumn<QString>("label");
-    QTest::newRow("1") << 0 << QRect(3, 80, 28, 43) << QStringLiteral("1");
-    QTest::newRow("0") << 9 << QRect(255, 80, 28, 43) << QStringLiteral("0");
-    QTest::newRow("q") << 10 << QRect(17, 123, 28, 43) << QStringLiteral("q");
-    QTest::newRow("a") << 22 << QRect(31, 166, 28, 43) << QStringLiteral("a");
-    QTest::newRow("z") << 33 << QRect(45, 209, 28, 43) << QStringLiteral("z");
-    QTest::newRow("copy") << int(Bord::CopyKey) << QRect(269, 252, 56, 43) << QStringLiteral("copy");
-    QTest::newRow("caps") << int(Bord::CapsKey) << QRect(3, 209, 42, 43) << QStringLiteral("caps");
-    QTest::newRow("enter") << int(Bord::EnterKey) << QRect(339, 166, 56, 43) << QStringLiteral("enter");
-    QTest::newRow("space") << int(Bord::SpaceKey) << QRect(101, 252, 168, 43) << QString();
-    QTest::newRow("Done") << int(Bord::DoneKey) << QRect(325, 209, 56, 43) << QStringLiteral("Done");
+    QTest::newRow("1") << QPoint() << 0 << QRect(3, 80, 28, 43) << QStringLiteral("1");
+    QTest::newRow("q") << QPoint() << 10 << QRect(17, 123, 28, 43) << QStringLiteral("q");
+    QTest::newRow("a") << QPoint() << 22 << QRect(31, 166, 28, 43) << QStringLiteral("a");
+    QTest::newRow("z") << QPoint() << 33 << QRect(45, 209, 28, 43) << QStringLiteral("z");
+    QTest::newRow("caps") << QPoint() << int(Bord::CapsKey) << QRect(3, 209, 42, 43) << QStringLiteral("caps");
+    QTest::newRow("enter") << QPoint() << int(Bord::EnterKey) << QRect(339, 166, 56, 43) << QStringLiteral("enter");
+    QTest::newRow("space") << QPoint() << int(Bord::SpaceKey) << QRect(101, 252, 168, 43) << QString();
+    QTest::newRow("Done") << QPoint() << int(Bord::DoneKey) << QRect(325, 209, 56, 43) << QStringLiteral("Done");
+    // The keys are placed from the form's own position, not from its parent's origin.
+    QTest::newRow("1, moved") << QPoint(100, 50) << 0 << QRect(103, 130, 28, 43) << QStringLiteral("1");
+    QTest::newRow("Done, moved") << QPoint(100, 50) << int(Bord::DoneKey) << QRect(425, 259, 56, 43)
+                                 << QStringLiteral("Done");
 }
 
 void TestBord::laysOutTheDefaultSize()
 {
+    QFETCH(QPoint, at);
     QFETCH(int, index);
     QFETCH(QRect, rect);
     QFETCH(QString, label);
     Bord bord;
-    bord.move(0, 0);
+    bord.move(at);
     bord.create_keys();
-    QCOMPARE(bord.textField()->geometry(), QRect(3, 5, 394, 75));
+    QCOMPARE(bord.textField()->geometry(), QRect(at + QPoint(3, 5), QSize(394, 75)));
     QCOMPARE(keyRect(bord, index), rect);
     QCOMPARE(bord.key(index)->text(), label);
     QCOMPARE(bord.key(index)->focusPolicy(), Qt::NoFocus);
-}
-
-void TestBord::followsItsOwnPosition()
-{
-    Bord bord;
-    bord.move(100, 50);
-    bord.create_keys();
-    QCOMPARE(bord.textField()->geometry(), QRect(103, 55, 394, 75));
-    QCOMPARE(keyRect(bord, 0), QRect(103, 130, 28, 43));
-    QCOMPARE(keyRect(bord, Bord::DoneKey), QRect(425, 259, 56, 43));
 }
 
 void TestBord::oddKeyWidth()
@@ -90,12 +81,8 @@ void TestBord::oddKeyWidth()
     QCOMPARE(keyRect(bord, 42).left() + 35, 404);
     QCOMPARE(keyRect(bord, Bord::DoneKey).left(), 405);
     QCOMPARE(keyRect(bord, Bord::CapsKey), QRect(3, keyRect(bord, 33).top(), 52, 50));
-}
 
-void TestBord::keyHeightFollowsTheWidth()
-{
-    Bord bord;
-    bord.move(0, 0);
+    // The key height follows the width, even past the bottom of a low form.
     bord.resize(500, 200);
     bord.create_keys();
     QCOMPARE(keyRect(bord, 0).height(), 35 + 15);
@@ -172,8 +159,9 @@ void TestBord::pasteMirrors()
     QCOMPARE(line.text(), QStringLiteral("xpasted"));
 }
 
-void TestBord::doneWithOnlyATextEditHidesWithoutSignal()
+void TestBord::doneSignalsOnlyForALineEdit()
 {
+    // With only a text edit, Done hides the form without a signal and puts the cursor at the end.
     QTextEdit edit;
     Bord bord;
     bord.create_keys();
@@ -186,19 +174,12 @@ void TestBord::doneWithOnlyATextEditHidesWithoutSignal()
     QCOMPARE(doneSpy.count(), 0);
     QCOMPARE(bord.doneState(), 2);
     QCOMPARE(edit.textCursor().position(), 5);
-}
 
-void TestBord::doneWithALineEditSignals()
-{
     QLineEdit line;
-    Bord bord;
-    bord.create_keys();
     bord.set_line_target(QString(), &line);
-    QSignalSpy doneSpy(&bord, SIGNAL(DoneSignal()));
     bord.key(12)->click();
     bord.key(Bord::DoneKey)->click();
     QCOMPARE(doneSpy.count(), 1);
-    QCOMPARE(bord.currentText(), QStringLiteral("e"));
     QCOMPARE(line.text(), QStringLiteral("e"));
 }
 
