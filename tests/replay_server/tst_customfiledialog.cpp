@@ -21,7 +21,6 @@ private slots:
     void listsTheWorkingDirectory();
     void backRetracesTheSteps();
     void aStepThatGoesNowhereIsStillRecorded();
-    void upGoesToTheParent();
     void chooseJoinsThePathAndTheEntry_data();
     void chooseJoinsThePathAndTheEntry();
     void closeKeepsTheChoice();
@@ -103,7 +102,6 @@ void TestCustomFileDialog::listsTheWorkingDirectory()
     QCOMPARE(dialog->label()->text(), root);
     QCOMPARE(listed(), (QStringList{QStringLiteral("."), QStringLiteral(".."), QStringLiteral("A"),
                                     QStringLiteral("notes.txt")}));
-    QVERIFY(dialog->history().isEmpty());
     QCOMPARE(dialog->geometry(), parent->geometry());
 }
 
@@ -137,15 +135,6 @@ void TestCustomFileDialog::aStepThatGoesNowhereIsStillRecorded()
     button(QStringLiteral("Back"))->click();
     QCOMPARE(dialog->current(), root);
     QCOMPARE(dialog->history().size(), 1);
-}
-
-void TestCustomFileDialog::upGoesToTheParent()
-{
-    doubleClick(QStringLiteral("A"));
-    button(QStringLiteral("Up"))->click();
-    QCOMPARE(QDir(dialog->current()).canonicalPath(), root);
-    QVERIFY(listed().contains(QStringLiteral("notes.txt")));
-    QCOMPARE(dialog->history().size(), 2);
 }
 
 void TestCustomFileDialog::chooseJoinsThePathAndTheEntry_data()
@@ -190,6 +179,7 @@ void TestCustomFileDialog::buttonsAreKnownByTheirLabelLength()
     doubleClick(QStringLiteral("A"));
     up->click();
     QCOMPARE(QDir(dialog->current()).canonicalPath(), root);
+    QVERIFY(listed().contains(QStringLiteral("notes.txt")));
 
     up->setText(QStringLiteral("Nowhere"));
     const auto before = dialog->history();
