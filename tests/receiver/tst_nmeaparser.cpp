@@ -35,14 +35,10 @@ public:
     explicit Recorder(NMEAParser *parser)
     {
         connect(parser, SIGNAL(dataParsed(QByteArray, InterfaceMode)), this, SLOT(parsed(QByteArray, InterfaceMode)));
-        connect(parser, SIGNAL(sentenceIsReceived(GGA)), this, SLOT(onGGA(GGA)));
-        connect(parser, SIGNAL(sentenceIsReceived(GSA)), this, SLOT(onGSA(GSA)));
-        connect(parser, SIGNAL(sentenceIsReceived(GST)), this, SLOT(onGST(GST)));
-        connect(parser, SIGNAL(sentenceIsReceived(GSV)), this, SLOT(onGSV(GSV)));
-        connect(parser, SIGNAL(sentenceIsReceived(RMC)), this, SLOT(onRMC(RMC)));
-        connect(parser, SIGNAL(sentenceIsReceived(VTG)), this, SLOT(onVTG(VTG)));
-        connect(parser, SIGNAL(sentenceIsReceived(ZDA)), this, SLOT(onZDA(ZDA)));
-        connect(parser, SIGNAL(sentenceIsReceived(HDG)), this, SLOT(onHDG(HDG)));
+        for (const char *type : {"GGA", "GSA", "GST", "GSV", "RMC", "VTG", "ZDA", "HDG"}) {
+            connect(parser, QByteArray("2sentenceIsReceived(%1)").replace("%1", type).constData(),
+                    this, QByteArray("1on%1(%1)").replace("%1", type).constData());
+        }
     }
 
     QStringList events;

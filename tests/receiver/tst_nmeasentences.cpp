@@ -156,6 +156,19 @@ private slots:
     void textAndByteRoadsAgree();
 
 private:
+    Members decode(const QString &type, const QString &l)
+    {
+        if (type == "GGA") return describe(parser.parseGGA(l));
+        if (type == "GSA") return describe(parser.parseGSA(l));
+        if (type == "GST") return describe(parser.parseGST(l));
+        if (type == "GSV") return describe(parser.parseGSV(l));
+        if (type == "RMC") return describe(parser.parseRMC(l));
+        if (type == "VTG") return describe(parser.parseVTG(l));
+        if (type == "ZDA") return describe(parser.parseZDA(l));
+        if (type == "HDG") return describe(parser.parseHDG(l));
+        return {};
+    }
+
     NMEAParser parser{nullptr};
 };
 
@@ -265,16 +278,7 @@ void TestNmeaSentences::records()
     QFETCH(QString, body);
     QFETCH(QString, expected);
     const QString type = body.section(QLatin1Char(','), 0, 0).right(3);
-    const QString l = line(body);
-    Members m;
-    if (type == "GGA") m = describe(parser.parseGGA(l));
-    else if (type == "GSA") m = describe(parser.parseGSA(l));
-    else if (type == "GST") m = describe(parser.parseGST(l));
-    else if (type == "GSV") m = describe(parser.parseGSV(l));
-    else if (type == "RMC") m = describe(parser.parseRMC(l));
-    else if (type == "VTG") m = describe(parser.parseVTG(l));
-    else if (type == "ZDA") m = describe(parser.parseZDA(l));
-    else if (type == "HDG") m = describe(parser.parseHDG(l));
+    const Members m = decode(type, line(body));
     QVERIFY2(!m.isEmpty(), qPrintable(type));
     compareMembers(m, expected);
 }
@@ -309,14 +313,8 @@ void TestNmeaSentences::textAndByteRoadsAgree()
         }
         const QString bytes = line(body);
         const QString text = bytes.left(bytes.size() - 2) + QChar(0x2003) + QStringLiteral("\r\n");
-        QCOMPARE(describe(parser.parseGGA(text)), describe(parser.parseGGA(bytes)));
-        QCOMPARE(describe(parser.parseGSA(text)), describe(parser.parseGSA(bytes)));
-        QCOMPARE(describe(parser.parseGST(text)), describe(parser.parseGST(bytes)));
-        QCOMPARE(describe(parser.parseGSV(text)), describe(parser.parseGSV(bytes)));
-        QCOMPARE(describe(parser.parseRMC(text)), describe(parser.parseRMC(bytes)));
-        QCOMPARE(describe(parser.parseVTG(text)), describe(parser.parseVTG(bytes)));
-        QCOMPARE(describe(parser.parseZDA(text)), describe(parser.parseZDA(bytes)));
-        QCOMPARE(describe(parser.parseHDG(text)), describe(parser.parseHDG(bytes)));
+        for (const char *type : {"GGA", "GSA", "GST", "GSV", "RMC", "VTG", "ZDA", "HDG"})
+            QCOMPARE(decode(type, text), decode(type, bytes));
         QCOMPARE(parser.checkSum(text), parser.checkSum(bytes));
     }
 }
