@@ -315,7 +315,6 @@ void addReplyRows()
         row("oldClbData short", [](BC &e) { e.requestOldCalibrationData(); }, wire.left(10),
             {"oldClbDataChange(" + QString::fromLatin1((wire.left(10) + QByteArray(326, '\0')).toHex()) + ")"});
     }
-    row("calibration command data is not decoded", [](BC &e) { e.sendCalibrationCommand81(); }, hex("01"), {});
 
     // Group 6.
     row("fwrVersions old", [](BC &e) { e.requestFwrVersions(); }, hex("0642e90703040000"),
@@ -331,9 +330,6 @@ void addReplyRows()
     row("fwrVersionsNew short", [](BC &e) { e.requestFwrVersionsNew(); }, pattern(5),
         {"fwrVersionsNewChanged(" + QString::fromLatin1((pattern(5) + QByteArray(19, '\0')).toHex()) + ")"});
     row("page write data is not decoded", [](BC &e) { e.writePage(0, hex("00")); }, hex("01"), {});
-
-    // Group 7 and 200 carry no data back.
-    row("restart data", [](BC &e) { e.forceRestart(1); }, hex("01020304"), {});
 
     // Group 8.
     row("rawDataMode", [](BC &e) { e.requestRawDataMode(); }, hex("14"), {"rawDataModeChanged(20)"});
@@ -353,7 +349,6 @@ void addReplyRows()
     // Group 11.
     row("rk2290N0Reg", [](BC &e) { e.requestRk2290N0Reg(1); }, hex("efbeadde"), {"rk2290N0RegChanged(3735928559)"});
     row("rk2290N1Reg short", [](BC &e) { e.requestRk2290N1Reg(1); }, hex("01"), {"rk2290N1RegChanged(1)"});
-    row("register write data is not decoded", [](BC &e) { e.setRk2290N0Reg(1, 2); }, hex("01"), {});
 
     // Group 12.
     row("primFrq", [](BC &e) { e.requestPrimFrq(); }, hex("010201000102"), {"primFrqChanged(1,2,1,0,1,2)"});

@@ -135,23 +135,6 @@ private slots:
                                                logOf<RPOS_ECEF>(zeros), "RPOS_ECEF", display(chunk)}));
     }
 
-    void gsvFullThroughTheProxy()
-    {
-        ParserProxy proxy(nullptr);
-        ProxyListener listener(&proxy);
-        proxy.setInterfaceMode(InterfaceBinary);
-        QByteArray payload;
-        for (quint8 n = 1; n <= 5; ++n)
-            payload += gsvFullEntry(2, n, 10 * n, 20, 30, 31, 1);
-        const QByteArray frame = makeFrame(1, 23, payload);
-        proxy.parse(frame);
-        QCOMPARE(listener.events.size(), 5);
-        QVERIFY(listener.events.at(0).startsWith(QLatin1String("log1 $")));
-        QVERIFY(listener.events.at(1).startsWith(QLatin1String("log1 $")));
-        QCOMPARE(listener.events.mid(2),
-                 (QStringList{"GSV_FULL", "GSV_FULL", display(frame)}));
-    }
-
     void switchingModesResetsTheParsers()
     {
         ParserProxy proxy(nullptr);
