@@ -1,22 +1,17 @@
 #pragma once
 
-#include <QGraphicsObject>
-#include <QPointF>
+#include "dialfiguregritem.h"
 
 // An aircraft seen from the front; the course window turns it by the roll.
-class AircraftFrontViewGrItem : public QGraphicsObject
+class AircraftFrontViewGrItem : public DialFigureGrItem
 {
     Q_OBJECT
 
 public:
     AircraftFrontViewGrItem();
 
-    QRectF boundingRect() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 private:
     double aspect;
-    double w;
-    double h;
-    QPointF centre;
 };

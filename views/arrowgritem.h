@@ -1,21 +1,14 @@
 #pragma once
 
-#include <QGraphicsObject>
-#include <QPointF>
+#include "dialfiguregritem.h"
 
 // A vertical arrow pointing up; the windows turn it to a course or an azimuth.
-class ArrowGrItem : public QGraphicsObject
+class ArrowGrItem : public DialFigureGrItem
 {
     Q_OBJECT
 
 public:
     ArrowGrItem();
 
-    QRectF boundingRect() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
-
-private:
-    double width;
-    double length;
-    QPointF centre;
 };

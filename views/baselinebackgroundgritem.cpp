@@ -4,29 +4,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "gritemgeometry.h"
-
-BaseLineBackgroundGrItem::BaseLineBackgroundGrItem()
-    : s(0)
-{
-}
-
-QRectF BaseLineBackgroundGrItem::boundingRect() const
-{
-    return QRectF(-s / 2, -s / 2, s, s);
-}
-
 void BaseLineBackgroundGrItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *widget)
 {
-    GrItemFrame frame;
-    if (!grItemFrame(painter, widget, &frame))
+    QRectF r;
+    if (!paintDial(painter, widget, &r))
         return;
-    const double newS = 0.95 * frame.size();
-    if (newS != s) {
-        prepareGeometryChange();
-        s = newS;
-    }
-    const QRectF r = drawDialBackground(painter, s, frame.fontHeight);
 
     const double side = painter->fontMetrics().height();
     auto letter = [&](const QPointF &at, const char *name) {

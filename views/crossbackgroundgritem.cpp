@@ -16,13 +16,20 @@ QRectF CrossBackgroundGrItem::boundingRect() const
 
 void CrossBackgroundGrItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *widget)
 {
+    QRectF circle;
+    paintDial(painter, widget, &circle);
+}
+
+bool CrossBackgroundGrItem::paintDial(QPainter *painter, const QWidget *widget, QRectF *circle)
+{
     GrItemFrame frame;
     if (!grItemFrame(painter, widget, &frame))
-        return;
+        return false;
     const double newS = 0.95 * frame.size();
     if (newS != s) {
         prepareGeometryChange();
         s = newS;
     }
-    drawDialBackground(painter, s, frame.fontHeight);
+    *circle = drawDialBackground(painter, s, frame.fontHeight);
+    return true;
 }

@@ -11,6 +11,11 @@ public:
     QRectF boundingRect() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
+protected:
+    // Resizes the dial from the view and draws it; returns false, drawing nothing,
+    // when there is nothing to paint on. circle receives the dial's square.
+    bool paintDial(QPainter *painter, const QWidget *widget, QRectF *circle);
+
 private:
     double s;
 };
