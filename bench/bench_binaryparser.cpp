@@ -8,31 +8,9 @@
 #include "parserproxy.h"
 #include "zrbbinaryparser.h"
 
+#include "../tests/support/framebuilders.h"
+
 namespace {
-
-QByteArray frame(quint8 kind, quint8 id, const QByteArray &payload)
-{
-    QByteArray body;
-    body.append(char(kind));
-    body.append(char(id));
-    body.append(char(payload.size() & 0xFF));
-    body.append(char(payload.size() >> 8));
-    body.append(payload);
-    const quint16 sum = calcChecksum(body);
-    QByteArray out("\x21\x4E", 2);
-    out += body;
-    out.append(char(sum & 0xFF));
-    out.append(char(sum >> 8));
-    return out;
-}
-
-QByteArray nmea(const QByteArray &body)
-{
-    quint8 sum = 0;
-    for (char c : body)
-        sum ^= quint8(c);
-    return "$" + body + "*" + QByteArray::number(sum, 16).rightJustified(2, '0').toUpper() + "\r\n";
-}
 
 // One second of a busy receiver in the binary protocol: position, velocity, time,
 // the satellites of four systems, and a few NMEA lines wrapped in frames.
@@ -41,20 +19,20 @@ QByteArray binaryStream(int seconds)
     QByteArray ecef(29, '\0');
     ecef[28] = 1;
     QByteArray second;
-    second += frame(1, 16, QByteArray(17, '\x01'));
-    second += frame(1, 17, ecef);
-    second += frame(1, 18, ecef);
-    second += frame(1, 19, QByteArray(48, '\x02'));
-    second += frame(1, 21, QByteArray(64, '\x03'));
+    second += binaryFrame(1, 16, QByteArray(17, '\x01'));
+    second += binaryFrame(1, 17, ecef);
+    second += binaryFrame(1, 18, ecef);
+    second += binaryFrame(1, 19, QByteArray(48, '\x02'));
+    second += binaryFrame(1, 21, QByteArray(64, '\x03'));
     QByteArray satellites;
     for (int system = 0; system < 4; ++system)
         for (int n = 1; n <= 10; ++n)
             satellites += QByteArray::fromRawData("", 0) + char(system) + char(n)
                 + char(n * 30) + char(0) + char(45) + char(40) + char(35) + char(1);
-    second += frame(1, 23, satellites);
-    second += frame(1, 2, nmea("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"));
-    second += frame(1, 7, nmea("GPRMC,123519.00,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A"));
-    second += frame(0, 1, QByteArray());
+    second += binaryFrame(1, 23, satellites);
+    second += binaryFrame(1, 2, nmeaLine("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"));
+    second += binaryFrame(1, 7, nmeaLine("GPRMC,123519.00,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A"));
+    second += binaryFrame(0, 1, QByteArray());
     QByteArray stream;
     for (int i = 0; i < seconds; ++i)
         stream += second;
@@ -102,7 +80,7 @@ static void BM_statusFrames(benchmark::State &state)
 {
     QByteArray stream;
     for (int i = 0; i < 200; ++i)
-        stream += frame(0, 2, QByteArray(int(state.range(0)), char(i)));
+        stream += binaryFrame(0, 2, QByteArray(int(state.range(0)), char(i)));
     feed(state, InterfaceBinary, stream);
 }
 BENCHMARK(BM_statusFrames)->Arg(16)->Arg(256)->Arg(1024);

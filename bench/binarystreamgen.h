@@ -7,14 +7,16 @@
 // for whatever reads the byte stream.
 
 #include <QByteArray>
-#include <QDataStream>
-#include <QIODevice>
 #include <QRandomGenerator>
 #include <QVector>
 
 #include <cmath>
 
 #include "binaryframe.h"
+
+// The tests build their frames and payloads with the same code.
+#include "../tests/support/framebuilders.h"
+#include "../tests/support/payload.h"
 
 namespace binarystreamgen {
 
@@ -24,31 +26,9 @@ struct Message
     QByteArray payload;
 };
 
-// One complete frame: sync, kind, id, length (LE), payload, checksum (LE) over kind to payload.
-inline QByteArray frame(quint8 kind, quint8 id, const QByteArray &payload)
-{
-    QByteArray body;
-    body.reserve(4 + payload.size());
-    body.append(char(kind));
-    body.append(char(id));
-    body.append(char(payload.size() & 0xFF));
-    body.append(char((payload.size() >> 8) & 0xFF));
-    body.append(payload);
-    const quint16 sum = calcChecksum(body);
-
-    QByteArray bytes;
-    bytes.reserve(body.size() + 4);
-    bytes.append(char(BinaryFrame::Sync1));
-    bytes.append(char(BinaryFrame::Sync2));
-    bytes.append(body);
-    bytes.append(char(sum & 0xFF));
-    bytes.append(char(sum >> 8));
-    return bytes;
-}
-
 inline QByteArray messageFrame(const Message &message)
 {
-    return frame(BinaryFrame::KindMessage, message.id, message.payload);
+    return binaryFrame(BinaryFrame::KindMessage, message.id, message.payload);
 }
 
 class Generator
@@ -106,39 +86,6 @@ public:
     }
 
 private:
-    // Field-by-field little-endian writer, the receiver's own layout.
-    class Writer
-    {
-    public:
-        Writer()
-            : m_stream(&m_bytes, QIODevice::WriteOnly)
-        {
-            m_stream.setByteOrder(QDataStream::LittleEndian);
-        }
-        Writer &u8(quint8 v) { m_stream << v; return *this; }
-        Writer &u16(quint16 v) { m_stream << v; return *this; }
-        Writer &u32(quint32 v) { m_stream << v; return *this; }
-        Writer &u64(quint64 v) { m_stream << v; return *this; }
-        Writer &i32(qint32 v) { m_stream << v; return *this; }
-        Writer &f32(float v)
-        {
-            m_stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-            m_stream << v;
-            return *this;
-        }
-        Writer &f64(double v)
-        {
-            m_stream.setFloatingPointPrecision(QDataStream::DoublePrecision);
-            m_stream << v;
-            return *this;
-        }
-        QByteArray bytes() const { return m_bytes; }
-
-    private:
-        QByteArray m_bytes;
-        QDataStream m_stream;
-    };
-
     double noise() { return m_random.generateDouble() * 2.0 - 1.0; }
 
     // Mostly a fixed solution, sometimes float, single or none.
@@ -150,12 +97,12 @@ private:
 
     QByteArray rtimeRdate()
     {
-        return Writer().u32(m_tag).u16(2024).u8(5).u8(17).f64(m_secondsOfDay + 0.25).u8(3).bytes();
+        return Payload().u32(m_tag).u16(2024).u8(5).u8(17).f64(m_secondsOfDay + 0.25).u8(3).bytes();
     }
 
     QByteArray ecef(double x, double y, double z)
     {
-        return Writer()
+        return Payload()
             .u32(m_tag)
             .f64(x + noise())
             .f64(y + noise())
@@ -166,14 +113,14 @@ private:
 
     QByteArray rposLla()
     {
-        return Writer().u32(m_tag).f64(m_lat).f64(m_lon).f64(150 + noise()).u8(status()).bytes();
+        return Payload().u32(m_tag).f64(m_lat).f64(m_lon).f64(150 + noise()).u8(status()).bytes();
     }
 
     QByteArray rvelEnu()
     {
         const double e = noise(), n = noise();
         const double course = std::fmod(std::atan2(e, n) * 180.0 / M_PI + 360.0, 360.0);
-        return Writer()
+        return Payload()
             .u32(m_tag)
             .f64(e)
             .f64(n)
@@ -186,7 +133,7 @@ private:
 
     QByteArray rsolAtr()
     {
-        Writer w;
+        Payload w;
         w.u32(m_tag).f32(1.2f).f32(0.8f).f32(1.4f);
         for (int i = 0; i < 5; ++i)
             w.u64(m_random.generate64());
@@ -195,7 +142,7 @@ private:
 
     QByteArray rsolFull()
     {
-        return Writer()
+        return Payload()
             .u32(m_tag)
             .u8(status())
             .u8(status())
@@ -217,7 +164,7 @@ private:
 
     QByteArray rsolIFull()
     {
-        return Writer()
+        return Payload()
             .u32(m_tag)
             .u8(status())
             .u8(status())
@@ -239,7 +186,7 @@ private:
 
     QByteArray yprDeg()
     {
-        return Writer()
+        return Payload()
             .u32(m_tag)
             .u8(status())
             .u8(3)
@@ -254,7 +201,7 @@ private:
 
     QByteArray hvect()
     {
-        return Writer()
+        return Payload()
             .u32(m_tag)
             .u8(status())
             .u8(3)
@@ -274,7 +221,7 @@ private:
     QByteArray gsvFull()
     {
         static const int perSystem[6] = {10, 8, 9, 7, 3, 2};
-        Writer w;
+        Payload w;
         for (quint8 system = 0; system < 6; ++system) {
             const int count = perSystem[system] - int(m_random.bounded(3));
             for (int i = 0; i < count; ++i) {

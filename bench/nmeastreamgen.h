@@ -13,24 +13,14 @@
 
 #include <cmath>
 
+#include "../tests/support/framebuilders.h"
+
 namespace nmeastreamgen {
 
 // "$" + body + "*" + two upper-case hex digits + CR LF.
 inline QByteArray sentence(const QByteArray &body)
 {
-    quint8 sum = 0;
-    for (const char c : body)
-        sum ^= quint8(c);
-    static const char hex[] = "0123456789ABCDEF";
-    QByteArray line;
-    line.reserve(body.size() + 6);
-    line.append('$');
-    line.append(body);
-    line.append('*');
-    line.append(hex[sum >> 4]);
-    line.append(hex[sum & 0xF]);
-    line.append("\r\n");
-    return line;
+    return nmeaLine(body);
 }
 
 // The number of lines (sentences) in a stream.

@@ -40,7 +40,7 @@ private slots:
         QTest::addColumn<QStringList>("expected");
 
         const QByteArray done = QByteArray::fromHex("214e000100000103");
-        const QByteArray data4 = makeFrame(0, 2, QByteArray::fromHex("01020304"));
+        const QByteArray data4 = binaryFrame(0, 2, QByteArray::fromHex("01020304"));
 
         QTest::newRow("status done") << done << QStringList{"status 1 "};
         QTest::newRow("refused with zero checksum dropped")
@@ -60,9 +60,9 @@ private slots:
         QTest::newRow("bad checksum dropped, next frame handled")
             << QByteArray::fromHex("214e000100000102") + done << QStringList{"status 1 "};
         QTest::newRow("kind 2 ignored")
-            << makeFrame(2, 0, QByteArray("abc")) + done << QStringList{"status 1 "};
+            << binaryFrame(2, 0, QByteArray("abc")) + done << QStringList{"status 1 "};
         QTest::newRow("message number without a message ignored")
-            << makeFrame(1, 26, QByteArray("xx")) + makeFrame(1, 0, QByteArray()) + makeFrame(1, 200, QByteArray())
+            << binaryFrame(1, 26, QByteArray("xx")) + binaryFrame(1, 0, QByteArray()) + binaryFrame(1, 200, QByteArray())
             << QStringList{};
 
         // A length of 1025 is abandoned at the length field; the frame hidden in its
@@ -76,10 +76,10 @@ private slots:
         const QByteArray full(1024, '\x5a');
         const QByteArray zeros(29, '\0');
         QTest::newRow("frames keep stream order")
-            << makeFrame(1, 17, zeros) + done + makeFrame(1, 22, zeros)
+            << binaryFrame(1, 17, zeros) + done + binaryFrame(1, 22, zeros)
             << QStringList{logOf<RPOS_ECEF>(zeros), "RPOS_ECEF", "status 1 ", logOf<BPOS_ECEF>(zeros), "BPOS_ECEF"};
         QTest::newRow("length 1024 accepted")
-            << makeFrame(0, 2, full)
+            << binaryFrame(0, 2, full)
             << QStringList{QStringLiteral("status 2 ") + QString::fromLatin1(full.toHex())};
     }
 
@@ -129,7 +129,7 @@ private slots:
         QFETCH(int, number);
         QFETCH(QByteArray, payload);
         QFETCH(QStringList, expected);
-        const QByteArray frame = makeFrame(1, quint8(number), payload);
+        const QByteArray frame = binaryFrame(1, quint8(number), payload);
         QCOMPARE(feed({frame}), expected);
         QCOMPARE(feed(bytewise(frame)), expected);
     }
@@ -138,9 +138,9 @@ private slots:
     {
         QByteArray payload;
         for (quint8 n = 1; n <= 9; ++n)
-            payload += gsvFullEntry(0, n, 100 + n, 30, 40, 35, n % 2);
-        payload += gsvFullEntry(1, 70, 10, 20, 30, 0, 1);
-        payload += gsvFullEntry(1, 71, 11, 21, 31, 0, 0);
+            payload += gsvEntry(0, n, 100 + n, 30, 40, 35, n % 2);
+        payload += gsvEntry(1, 70, 10, 20, 30, 0, 1);
+        payload += gsvEntry(1, 71, 11, 21, 31, 0, 0);
         payload += "xyz"; // trailing bytes short of an entry are ignored
 
         const GsvFullMessage message(payload);
@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(expected.size(), 4);
         expected << "GSV_FULL GP 1/3" << "GSV_FULL GP 2/3" << "GSV_FULL GP 3/3" << "GSV_FULL GL 1/1";
 
-        const QByteArray frame = makeFrame(1, 23, payload);
+        const QByteArray frame = binaryFrame(1, 23, payload);
         QCOMPARE(feed({frame}), expected);
         QCOMPARE(feed(bytewise(frame)), expected);
     }
@@ -167,28 +167,28 @@ private slots:
         badGga[badGga.size() - 3] = badGga.at(badGga.size() - 3) == '0' ? '1' : '0';
         const QString ggaLog = QStringLiteral("log1 ") + QString::fromLatin1(gga).trimmed();
 
-        QTest::newRow("GGA in frame 2") << QList<QByteArray>{makeFrame(1, 2, gga)}
+        QTest::newRow("GGA in frame 2") << QList<QByteArray>{binaryFrame(1, 2, gga)}
                                         << QStringList{ggaLog, "GGA GP"};
         QTest::newRow("bad NMEA checksum: log only")
-            << QList<QByteArray>{makeFrame(1, 2, badGga)}
+            << QList<QByteArray>{binaryFrame(1, 2, badGga)}
             << QStringList{"log1 " + QString::fromLatin1(badGga).trimmed()};
         QTest::newRow("text message: log only")
-            << QList<QByteArray>{makeFrame(1, 1, txt)}
+            << QList<QByteArray>{binaryFrame(1, 1, txt)}
             << QStringList{"log1 " + QString::fromLatin1(txt).trimmed()};
         QTest::newRow("GGA split over frames 2 and 7")
-            << QList<QByteArray>{makeFrame(1, 2, gga.left(20)), makeFrame(1, 7, gga.mid(20))}
+            << QList<QByteArray>{binaryFrame(1, 2, gga.left(20)), binaryFrame(1, 7, gga.mid(20))}
             << QStringList{ggaLog, "GGA GP"};
         QTest::newRow("split line across a status frame")
-            << QList<QByteArray>{makeFrame(1, 3, gga.left(30)), QByteArray::fromHex("214e000100000103"),
-                                 makeFrame(1, 9, gga.mid(30))}
+            << QList<QByteArray>{binaryFrame(1, 3, gga.left(30)), QByteArray::fromHex("214e000100000103"),
+                                 binaryFrame(1, 9, gga.mid(30))}
             << QStringList{"status 1 ", ggaLog, "GGA GP"};
         QTest::newRow("two lines in one frame")
-            << QList<QByteArray>{makeFrame(1, 4, gsa + gga)}
+            << QList<QByteArray>{binaryFrame(1, 4, gsa + gga)}
             << QStringList{"log1 " + QString::fromLatin1(gsa).trimmed(), "GSA GN", ggaLog, "GGA GP"};
         QTest::newRow("unfinished line waits")
-            << QList<QByteArray>{makeFrame(1, 2, gga.left(gga.size() - 1))} << QStringList{};
+            << QList<QByteArray>{binaryFrame(1, 2, gga.left(gga.size() - 1))} << QStringList{};
         QTest::newRow("text in a binary record number is not text")
-            << QList<QByteArray>{makeFrame(1, 26, gga)} << QStringList{};
+            << QList<QByteArray>{binaryFrame(1, 26, gga)} << QStringList{};
     }
 
     void textMessages()
@@ -210,10 +210,10 @@ private slots:
         recordParserEvents(&parser, &events);
         const QByteArray junk(1000, 'x');
         for (int i = 0; i < 200; ++i)
-            parser.parse(makeFrame(1, 1, junk));
+            parser.parse(binaryFrame(1, 1, junk));
         QCOMPARE(events, QStringList{});
         const QByteArray gga = nmeaLine("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
-        parser.parse(makeFrame(1, 2, "\n" + gga));
+        parser.parse(binaryFrame(1, 2, "\n" + gga));
         QCOMPARE(events.size(), 3);
         QVERIFY(events.at(0).size() <= 10000 + 5);
         QCOMPARE(events.at(2), QStringLiteral("GGA GP"));
@@ -221,14 +221,14 @@ private slots:
 
     void resetDropsHalfFramesAndLines()
     {
-        const QByteArray frame = makeFrame(0, 2, QByteArray::fromHex("aabb"));
+        const QByteArray frame = binaryFrame(0, 2, QByteArray::fromHex("aabb"));
         const QByteArray gga = nmeaLine("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
         ZRBBinaryParser parser(nullptr);
         QStringList events;
         recordParserEvents(&parser, &events);
-        parser.parse(makeFrame(1, 2, gga.left(25)));
+        parser.parse(binaryFrame(1, 2, gga.left(25)));
         parser.reset();
-        parser.parse(makeFrame(1, 2, gga.mid(25)));
+        parser.parse(binaryFrame(1, 2, gga.mid(25)));
         QCOMPARE(events.size(), 1); // the tail alone, logged and failing its checksum
         QVERIFY(events.at(0).startsWith(QLatin1String("log1 ")));
         parser.parse(frame.left(5));
@@ -251,8 +251,8 @@ private slots:
         recordParserEvents(&parser, &events);
         connect(&parser, qOverload<const GGA &>(&ZRBBinaryParser::sentenceIsReceived), &parser,
                 [&parser](const GGA &) { parser.reset(); });
-        parser.parse(makeFrame(1, 2, gga + gsa + gga.left(10)));
-        parser.parse(makeFrame(1, 2, gsa));
+        parser.parse(binaryFrame(1, 2, gga + gsa + gga.left(10)));
+        parser.parse(binaryFrame(1, 2, gsa));
         QCOMPARE(events, (QStringList{"log1 " + QString::fromLatin1(gga).trimmed(), "GGA GP",
                                       "log1 " + QString::fromLatin1(gsa).trimmed(), "GSA GN",
                                       "log1 " + QString::fromLatin1(gsa).trimmed(), "GSA GN"}));
@@ -263,8 +263,8 @@ private slots:
         // A listener that resets the parser from inside a signal (as a protocol
         // switch does) must not disturb the frame being handled; the rest of the
         // chunk is scanned from a fresh hunt.
-        const QByteArray first = makeFrame(0, 2, QByteArray::fromHex("0102"));
-        const QByteArray second = makeFrame(0, 1, QByteArray());
+        const QByteArray first = binaryFrame(0, 2, QByteArray::fromHex("0102"));
+        const QByteArray second = binaryFrame(0, 1, QByteArray());
         ZRBBinaryParser parser(nullptr);
         QStringList events;
         recordParserEvents(&parser, &events);

@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include "binaryframe.h"
+#include "binarypayloads.h"
+#include "framebuilders.h"
 #include "binaryrecords.h"
 #include "nmeasentences.h"
 #include "interfacemode.h"
@@ -84,51 +86,9 @@ void recordParserEvents(Parser *parser, QStringList *events)
                      });
 }
 
-// A whole frame as the receiver sends it: sync, kind, id, length, payload, checksum.
-inline QByteArray makeFrame(quint8 kind, quint8 id, const QByteArray &payload)
-{
-    QByteArray body;
-    body.append(char(kind));
-    body.append(char(id));
-    body.append(char(payload.size() & 0xFF));
-    body.append(char((payload.size() >> 8) & 0xFF));
-    body.append(payload);
-    const quint16 sum = calcChecksum(body);
-    QByteArray frame("\x21\x4E", 2);
-    frame.append(body);
-    frame.append(char(sum & 0xFF));
-    frame.append(char(sum >> 8));
-    return frame;
-}
-
 // The log event a binary record gives.
 template <typename Record>
 QString logOf(const QByteArray &payload)
 {
     return QStringLiteral("log1 ") + Record(payload).toString().trimmed();
-}
-
-// One 8-byte satellite entry of the all-systems satellite message.
-inline QByteArray gsvFullEntry(quint8 system, quint8 number, quint16 azimuth, quint8 elevation,
-                               quint8 snr1, quint8 snr2, quint8 used)
-{
-    QByteArray entry;
-    entry.append(char(system));
-    entry.append(char(number));
-    entry.append(char(azimuth & 0xFF));
-    entry.append(char(azimuth >> 8));
-    entry.append(char(elevation));
-    entry.append(char(snr1));
-    entry.append(char(snr2));
-    entry.append(char(used));
-    return entry;
-}
-
-// An NMEA sentence with its checksum and line end, from the text between '$' and '*'.
-inline QByteArray nmeaLine(const QByteArray &body)
-{
-    quint8 sum = 0;
-    for (char c : body)
-        sum ^= quint8(c);
-    return "$" + body + "*" + QByteArray::number(sum, 16).rightJustified(2, '0').toUpper() + "\r\n";
 }

@@ -1,45 +1,13 @@
 #include <QtTest>
 
-#include <QDataStream>
 #include <QElapsedTimer>
 #include <QTimer>
 
 #include "connectguard.h"
 #include "nmearecordbuilders.h"
+#include "payload.h"
 
 namespace {
-
-// Little-endian payload with the precision switched per floating field.
-class Payload
-{
-public:
-    Payload()
-        : m_stream(&m_bytes, QIODevice::WriteOnly)
-    {
-        m_stream.setByteOrder(QDataStream::LittleEndian);
-    }
-    Payload &u8(int v) { m_stream << quint8(v); return *this; }
-    Payload &s8(int v) { m_stream << qint8(v); return *this; }
-    Payload &u16(int v) { m_stream << quint16(v); return *this; }
-    Payload &u32(quint32 v) { m_stream << v; return *this; }
-    Payload &f32(float v)
-    {
-        m_stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-        m_stream << v;
-        return *this;
-    }
-    Payload &f64(double v)
-    {
-        m_stream.setFloatingPointPrecision(QDataStream::DoublePrecision);
-        m_stream << v;
-        return *this;
-    }
-    QByteArray bytes() const { return m_bytes; }
-
-private:
-    QByteArray m_bytes;
-    QDataStream m_stream;
-};
 
 QByteArray ggaPayload(double latitudeArcsec, double longitudeArcsec)
 {
@@ -193,7 +161,7 @@ void TestNmeaRecordBuilders::rmcVtgZda()
     QCOMPARE(vtg.speedKnots.value, 10.0);
     QVERIFY(qAbs(vtg.speedKmh.value - 18.52) < 1e-9);
 
-    const ZDA zda = buildZDA(Payload().f64(201530).u8(4).u8(7).u16(2002).s8(-3).u8(30).bytes());
+    const ZDA zda = buildZDA(Payload().f64(201530).u8(4).u8(7).u16(2002).i8(-3).u8(30).bytes());
     QCOMPARE(QByteArray(zda.talker), QByteArray("GN"));
     QCOMPARE(zda.time.minutes, 15);
     QVERIFY(zda.date.isValid());

@@ -128,8 +128,8 @@ private slots:
 
         listener.events.clear();
         const QByteArray zeros(29, '\0');
-        const QByteArray chunk = makeFrame(1, 2, gga.left(30)) + makeFrame(0, 2, "\x01\x02")
-            + makeFrame(1, 8, gga.mid(30)) + makeFrame(1, 17, zeros);
+        const QByteArray chunk = binaryFrame(1, 2, gga.left(30)) + binaryFrame(0, 2, "\x01\x02")
+            + binaryFrame(1, 8, gga.mid(30)) + binaryFrame(1, 17, zeros);
         proxy.parse(chunk);
         QCOMPARE(listener.events, (QStringList{"status 2 0102", log(gga, 1), "GGA",
                                                logOf<RPOS_ECEF>(zeros), "RPOS_ECEF", display(chunk)}));
@@ -142,7 +142,7 @@ private slots:
 
         // Half a frame, to NMEA and back: the second half is not a frame.
         proxy.setInterfaceMode(InterfaceBinary);
-        const QByteArray frame = makeFrame(0, 2, "\xAA\xBB");
+        const QByteArray frame = binaryFrame(0, 2, "\xAA\xBB");
         proxy.parse(frame.left(5));
         proxy.setInterfaceMode(InterfaceNmea);
         proxy.setInterfaceMode(InterfaceBinary);
@@ -183,7 +183,7 @@ private slots:
                         proxy.setInterfaceMode(InterfaceNmea);
                     }
                 });
-        const QByteArray chunk = done + makeFrame(0, 2, "\x05") + gga;
+        const QByteArray chunk = done + binaryFrame(0, 2, "\x05") + gga;
         proxy.parse(chunk);
         QCOMPARE(listener.events, (QStringList{"status 1 ", "status 2 05", display(chunk)}));
         listener.events.clear();
@@ -281,7 +281,7 @@ private slots:
         QVERIFY(receiver);
 
         const QByteArray zeros(29, '\0');
-        const QByteArray stream = makeFrame(1, 17, zeros) + makeFrame(1, 2, gga) + done;
+        const QByteArray stream = binaryFrame(1, 17, zeros) + binaryFrame(1, 2, gga) + done;
         for (int at = 0; at < stream.size(); at += 7) {
             receiver->write(stream.mid(at, 7));
             receiver->flush();

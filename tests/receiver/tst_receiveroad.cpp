@@ -6,52 +6,26 @@
 #include <QFile>
 
 #include "binaryframe.h"
+#include "binarypayloads.h"
 #include "connectguard.h"
+#include "framebuilders.h"
 #include "parserproxy.h"
 #include "sentencehandler.h"
 
 namespace {
 
-QByteArray nmeaLine(const QByteArray &body)
-{
-    quint8 sum = 0;
-    for (char c : body)
-        sum ^= quint8(c);
-    return '$' + body + '*' + QByteArray::number(sum, 16).toUpper().rightJustified(2, '0') + "\r\n";
-}
-
-QByteArray binaryFrame(int kind, int id, const QByteArray &payload)
-{
-    QByteArray body;
-    body.append(char(kind));
-    body.append(char(id));
-    body.append(char(payload.size() & 0xFF));
-    body.append(char((payload.size() >> 8) & 0xFF));
-    body.append(payload);
-    const quint16 checksum = calcChecksum(body);
-    return QByteArray("\x21\x4E", 2) + body + char(checksum & 0xFF) + char(checksum >> 8);
-}
-
 // RPOS_LLA: tag, latitude, longitude, height (degrees, metres), status.
 QByteArray rposLlaPayload(double latitude, double longitude, double height, int status)
 {
-    QByteArray payload;
-    QDataStream out(&payload, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.setFloatingPointPrecision(QDataStream::DoublePrecision);
-    out << quint32(0) << latitude << longitude << height << quint8(status);
-    return payload;
+    return Payload().u32(0).f64(latitude).f64(longitude).f64(height).u8(quint8(status));
 }
 
 // GSV_FULL entries: system index, number, azimuth, elevation, two SNRs, used flag.
 QByteArray gsvFullPayload(int entries)
 {
     QByteArray payload;
-    QDataStream out(&payload, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
     for (int i = 0; i < entries; ++i)
-        out << quint8(0) << quint8(i + 1) << quint16(100 + i) << quint8(30) << quint8(40)
-            << quint8(0) << quint8(i % 2);
+        payload += gsvEntry(0, quint8(i + 1), quint16(100 + i), 30, 40, 0, quint8(i % 2));
     return payload;
 }
 

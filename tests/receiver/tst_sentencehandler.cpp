@@ -7,9 +7,10 @@
 #include <memory>
 
 #include "connectguard.h"
+#include "framebuilders.h"
 #include "parserproxy.h"
+#include "payload.h"
 #include "sentencehandler.h"
-#include "tst_sentencehandler_frames.h"
 #include "tst_sentencehandler_recorder.h"
 
 namespace {
@@ -162,26 +163,26 @@ void TestSentenceHandler::binaryRecords_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("rtime_rdate")
-        << 16 << PayloadWriter().u32(0).u16(2015).u8(12).u8(31).f64(45296.5).u8(3).bytes()
+        << 16 << Payload().u32(0).u16(2015).u8(12).u8(31).f64(45296.5).u8(3).bytes()
         << QStringList{"setUTC 12:34:57", "setDate 31.12.2015"};
     QTest::newRow("rpos_ecef")
-        << 17 << PayloadWriter().u32(7).f64(2850000.1234).f64(2200000.5).f64(5250000).u8(4).bytes()
+        << 17 << Payload().u32(7).f64(2850000.1234).f64(2200000.5).f64(5250000).u8(4).bytes()
         << QStringList{"setPosSts 4", "setCoordReceiver (2850000.1234,2200000.5,5250000)"};
     QTest::newRow("rvel_ecef status 0")
-        << 18 << PayloadWriter().u32(0).f64(1).f64(2).f64(3).u8(0).bytes()
+        << 18 << Payload().u32(0).f64(1).f64(2).f64(3).u8(0).bytes()
         << QStringList{"setVelSts 0", "setSpeedECEF -"};
     QTest::newRow("rpos_lla south east")
-        << 19 << PayloadWriter().u32(0).f64(-33.5).f64(151.2).f64(10).u8(1).bytes()
+        << 19 << Payload().u32(0).f64(-33.5).f64(151.2).f64(10).u8(1).bytes()
         << QStringList{"setCoordinate -33.500000,151.200000,10.00", "setPosSts 1"};
     QTest::newRow("rpos_lla without position")
-        << 19 << PayloadWriter().u32(0).f64(-33.5).f64(151.2).f64(10).u8(0).bytes()
+        << 19 << Payload().u32(0).f64(-33.5).f64(151.2).f64(10).u8(0).bytes()
         << QStringList{"setCoordinate invalid", "setPosSts 0"};
     QTest::newRow("rvel_enu")
-        << 20 << PayloadWriter().u32(0).f64(1).f64(2).f64(3).f64(2.5).f64(90).u8(4).bytes()
+        << 20 << Payload().u32(0).f64(1).f64(2).f64(3).f64(2.5).f64(90).u8(4).bytes()
         << QStringList{"setVelSts 4", "setCourse 90", "setSpeedENU (1,2,3) 2.5 90"};
     QTest::newRow("rsol_atr masks")
         << 21
-        << PayloadWriter().u32(0).f32(1.5f).f32(0.5f).f32(2.0f)
+        << Payload().u32(0).f32(1.5f).f32(0.5f).f32(2.0f)
                .u64(0x80000003ull).u64(0).u64((1ull << 4) | (1ull << 5) | (1ull << 35))
                .u64(0).u64(0xFFull).u32(12).f32(2.5f).u32(3).u8(0).u8(4).u8(5).bytes()
         << QStringList{"setVelSts 5", "setPosSts 4", "setHDOP 0.5", "setPDOP 2", "setVDOP 1.5",
@@ -191,38 +192,38 @@ void TestSentenceHandler::binaryRecords_data()
                        "setAge 3"};
     QTest::newRow("rsol_atr status 6 has no used sets")
         << 21
-        << PayloadWriter().u32(0).f32(1.5f).f32(0.5f).f32(2.0f).u64(3).u64(3).u64(3).u64(3)
+        << Payload().u32(0).f32(1.5f).f32(0.5f).f32(2.0f).u64(3).u64(3).u64(3).u64(3)
                .u64(3).u32(12).f32(2.5f).u32(3).u8(0).u8(6).u8(5).bytes()
         << QStringList{"setVelSts 5", "setPosSts 6", "setHDOP -", "setPDOP -", "setVDOP -",
                        "setTotalSA 12", "setARF -", "setAge -"};
     QTest::newRow("bpos_ecef")
-        << 22 << PayloadWriter().u32(0).f64(1).f64(2).f64(3).u8(4).bytes()
+        << 22 << Payload().u32(0).f64(1).f64(2).f64(3).u8(4).bytes()
         << QStringList{"setCoordBS (1,2,3) 4"};
     QTest::newRow("rsol_full")
         << 24
-        << PayloadWriter().u32(0).u8(4).u8(4).u8(3).u8(0).f64(48.5).f64(-11.25).f64(500)
+        << Payload().u32(0).u8(4).u8(4).u8(3).u8(0).f64(48.5).f64(-11.25).f64(500)
                .f64(10).f64(45).f64(0.5).f64(45296.5).f32(0.75f).u16(2025).u8(12).u8(31).bytes()
         << QStringList{"setVelSts 4", "setPosSts 4", "setCoordinate 48.500000,-11.250000,500.00",
                        "setHDOP 0.75", "setSpeed 36", "setUTC 12:34:57", "setDate 31.12.2025",
                        "setClmb 0.5", "setCourse 45"};
     QTest::newRow("rsol_ifull")
         << 25
-        << PayloadWriter().u32(0).u8(4).u8(4).u8(3).u8(0).s32(-123456789).s32(100).s32(200)
-               .s32(10).s32(20).s32(30).s32(45296001).u16(15).u16(2025).u8(1).u8(2).bytes()
+        << Payload().u32(0).u8(4).u8(4).u8(3).u8(0).i32(-123456789).i32(100).i32(200)
+               .i32(10).i32(20).i32(30).i32(45296001).u16(15).u16(2025).u8(1).u8(2).bytes()
         << QStringList{"setVelSts 4", "setPosSts 4", "setUTC 12:34:57", "setDate 2.1.2025",
                        "setHDOP 1.5", "setCoordReceiver (-1234567.89,1,2)",
                        "setSpeedECEF (0.1,0.2,0.3)"};
     QTest::newRow("ypr_deg angle 1 is roll")
-        << 28 << PayloadWriter().u32(0).u8(4).u8(3).u8(0).u8(0).f64(1.5).f64(2.5).f64(3.5).f64(100).bytes()
+        << 28 << Payload().u32(0).u8(4).u8(3).u8(0).u8(0).f64(1.5).f64(2.5).f64(3.5).f64(100).bytes()
         << QStringList{"posStsChangedInAxes 4", "setRoll 1.5", "setPitch 2.5", "setYaw 3.5"};
     QTest::newRow("hvect")
         << 29
-        << PayloadWriter().u32(0).u8(4).u8(3).u8(0).u8(25).f64(1).f64(2).f64(3).f64(4).f64(5)
+        << Payload().u32(0).u8(4).u8(3).u8(0).u8(25).f64(1).f64(2).f64(3).f64(4).f64(5)
                .f64(6).f64(100).bytes()
         << QStringList{"posStsChangedInAxes 4", "setCoordSA (1,2,3)", "setCoordMA (4,5,6)"};
     QTest::newRow("gsv_full used set then list, zeros unknown")
         << 23
-        << PayloadWriter()
+        << Payload()
                .u8(0).u8(5).u16(120).u8(45).u8(40).u8(33).u8(1)
                .u8(1).u8(3).u16(10).u8(20).u8(30).u8(0).u8(1)
                .u8(0).u8(12).u16(0).u8(0).u8(35).u8(0).u8(0).bytes()
@@ -338,7 +339,7 @@ void TestSentenceHandler::moduleResetAtNextSatelliteRecord_data()
     QTest::newRow("gsv of unknown talker") << nmeaLine("BDGSV,1,1,01,05,45,120,40")
                                            << QStringList{};
     QTest::newRow("gsv_full")
-        << binaryFrame(1, 23, PayloadWriter().u8(1).u8(3).u16(10).u8(20).u8(30).u8(0).u8(0).bytes())
+        << binaryFrame(1, 23, Payload().u8(1).u8(3).u16(10).u8(20).u8(30).u8(0).u8(0).bytes())
         << QStringList{"setUsedSatellites 4 {}", "setSatellites 4 [3:20/10/30/-1]"};
 }
 
