@@ -5,20 +5,12 @@
 #include "ptypair.h"
 #include "readerproxy.h"
 #include "serialportreader.h"
+#include "spybytes.h"
 
 // The serial byte source against a pseudo-terminal playing the receiver.
 class TestSerialPortReader : public QObject
 {
     Q_OBJECT
-
-private:
-    static QByteArray joined(const QSignalSpy &spy)
-    {
-        QByteArray all;
-        for (const QList<QVariant> &args : spy)
-            all += args.at(0).toByteArray();
-        return all;
-    }
 
 private slots:
     void initTestCase()
@@ -46,7 +38,7 @@ private slots:
         QVERIFY(reader.isOpen());
 
         QVERIFY(pty.write("$GPGGA,1*00\r\n"));
-        QTRY_COMPARE_WITH_TIMEOUT(joined(dataSpy), QByteArray("$GPGGA,1*00\r\n"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy), QByteArray("$GPGGA,1*00\r\n"), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(dataSpy.last().at(0).toByteArray().isEmpty(), 5000);
 
         const QByteArray command = QByteArray::fromHex("0203000100a5");
@@ -107,9 +99,9 @@ private slots:
         // read connection to the one already there.
         reader.start();
         QVERIFY(pty.write("ABCDEFGH"));
-        QTRY_COMPARE_WITH_TIMEOUT(joined(dataSpy), QByteArray("ABCDEFGH"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy), QByteArray("ABCDEFGH"), 5000);
         QVERIFY(pty.write("IJ"));
-        QTRY_COMPARE_WITH_TIMEOUT(joined(dataSpy), QByteArray("ABCDEFGHIJ"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy), QByteArray("ABCDEFGHIJ"), 5000);
         int empties = 0;
         for (const QList<QVariant> &args : dataSpy)
             empties += args.at(0).toByteArray().isEmpty() ? 1 : 0;
@@ -135,7 +127,7 @@ private slots:
         QCOMPARE(reader.baudRate(), 115200);
 
         QVERIFY(pty.write("after"));
-        QTRY_COMPARE_WITH_TIMEOUT(joined(dataSpy), QByteArray("after"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy), QByteArray("after"), 5000);
 
         // A closed port only stores the setting.
         reader.stop();
@@ -155,7 +147,7 @@ private slots:
         proxy.start();
         QVERIFY(proxy.isOpen());
         QVERIFY(pty.write("first"));
-        QTRY_COMPARE_WITH_TIMEOUT(joined(dataSpy), QByteArray("first"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy), QByteArray("first"), 5000);
 
         // The adapter goes away.
         pty.hangUp();
@@ -181,13 +173,13 @@ private slots:
 
         proxy.pause(true);
         QVERIFY(pty.write("held"));
-        QTRY_COMPARE_WITH_TIMEOUT(joined(readerSpy), QByteArray("held"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(readerSpy), QByteArray("held"), 5000);
         QCOMPARE(dataSpy.count(), 0);
         proxy.pause(false);
         proxy.pause(false);
         QVERIFY(pty.write("go"));
-        QTRY_COMPARE_WITH_TIMEOUT(joined(readerSpy), QByteArray("heldgo"), 5000);
-        QCOMPARE(joined(dataSpy), QByteArray("go"));
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(readerSpy), QByteArray("heldgo"), 5000);
+        QCOMPARE(joinedBytes(dataSpy), QByteArray("go"));
     }
 
     void availablePortsLeavesOutNothingItCannotOpen()

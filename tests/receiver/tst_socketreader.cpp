@@ -6,6 +6,7 @@
 #include "connectguard.h"
 #include "readerproxy.h"
 #include "socketreader.h"
+#include "spybytes.h"
 
 // The TCP byte source against a real server on the loopback interface.
 class TestSocketReader : public QObject
@@ -13,14 +14,6 @@ class TestSocketReader : public QObject
     Q_OBJECT
 
 private:
-    static QByteArray joined(const QSignalSpy &spy)
-    {
-        QByteArray all;
-        for (const QList<QVariant> &args : spy)
-            all += args.at(0).toByteArray();
-        return all;
-    }
-
     // Accepts the reader's connection and returns the server's end of it.
     static QTcpSocket *accept(QTcpServer &server)
     {
@@ -68,9 +61,9 @@ private slots:
         for (int i = 0; i < 200000; ++i)
             big.append(char('A' + i % 26));
         peer->write(big);
-        QTRY_COMPARE_WITH_TIMEOUT(joined(dataSpy).size(), big.size(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy).size(), big.size(), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(dataSpy.last().at(0).toByteArray().isEmpty(), 5000);
-        QCOMPARE(joined(dataSpy), big);
+        QCOMPARE(joinedBytes(dataSpy), big);
         for (int i = 1; i < dataSpy.count(); ++i) {
             const bool emptyNow = dataSpy.at(i).at(0).toByteArray().isEmpty();
             const bool emptyBefore = dataSpy.at(i - 1).at(0).toByteArray().isEmpty();
@@ -156,7 +149,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(connectedSpy.count(), 2, 5000);
         QSignalSpy dataSpy(&reader, SIGNAL(dataRead(QByteArray)));
         peer->write("xyz");
-        QTRY_COMPARE_WITH_TIMEOUT(joined(dataSpy), QByteArray("xyz"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy), QByteArray("xyz"), 5000);
     }
 
     // --- the proxy in front of a socket reader ---
@@ -186,27 +179,27 @@ private slots:
         QSignalSpy readerSpy(reader, SIGNAL(dataRead(QByteArray)));
 
         peer->write("one");
-        QTRY_COMPARE_WITH_TIMEOUT(joined(dataSpy), QByteArray("one"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy), QByteArray("one"), 5000);
 
         // Paused: the reader goes on reading, nothing reaches the proxy's listeners.
         proxy.pause(true);
         peer->write("held");
-        QTRY_COMPARE_WITH_TIMEOUT(joined(readerSpy), QByteArray("oneheld"), 5000);
-        QCOMPARE(joined(dataSpy), QByteArray("one"));
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(readerSpy), QByteArray("oneheld"), 5000);
+        QCOMPARE(joinedBytes(dataSpy), QByteArray("one"));
         QVERIFY(proxy.isOpen());
 
         // Continued twice: still one connection, so no chunk comes twice.
         proxy.pause(false);
         proxy.pause(false);
         peer->write("two");
-        QTRY_COMPARE_WITH_TIMEOUT(joined(readerSpy), QByteArray("oneheldtwo"), 5000);
-        QCOMPARE(joined(dataSpy), QByteArray("onetwo"));
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(readerSpy), QByteArray("oneheldtwo"), 5000);
+        QCOMPARE(joinedBytes(dataSpy), QByteArray("onetwo"));
 
         // A proxy that was never paused, continued: still once.
         proxy.pause(false);
         peer->write("three");
-        QTRY_COMPARE_WITH_TIMEOUT(joined(readerSpy), QByteArray("oneheldtwothree"), 5000);
-        QCOMPARE(joined(dataSpy), QByteArray("onetwothree"));
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(readerSpy), QByteArray("oneheldtwothree"), 5000);
+        QCOMPARE(joinedBytes(dataSpy), QByteArray("onetwothree"));
 
         const QByteArray command = QByteArray::fromHex("02030001");
         proxy.sendData(command);
@@ -239,10 +232,10 @@ private slots:
 
         // The new reader is not paused; continuing must not double it either.
         peer->write("abc");
-        QTRY_COMPARE_WITH_TIMEOUT(joined(dataSpy), QByteArray("abc"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy), QByteArray("abc"), 5000);
         proxy.pause(false);
         peer->write("def");
-        QTRY_COMPARE_WITH_TIMEOUT(joined(dataSpy), QByteArray("abcdef"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy), QByteArray("abcdef"), 5000);
     }
 
     void proxyWithoutReader()

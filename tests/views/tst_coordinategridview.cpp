@@ -4,7 +4,6 @@
 #include <QPinchGesture>
 #include <QSignalSpy>
 #include <QStringList>
-#include <QWheelEvent>
 #include <QtTest>
 
 #include <cmath>
@@ -12,6 +11,7 @@
 
 #include "connectguard.h"
 #include "coordinategridview.h"
+#include "viewmeasure.h"
 
 namespace {
 
@@ -58,14 +58,6 @@ protected:
     void drawData(QPainter *) override { layers << QStringLiteral("data"); }
     void drawOverlay(QPainter *) override { layers << QStringLiteral("overlay"); }
 };
-
-void sendWheel(QWidget *widget, int delta)
-{
-    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
-    QWheelEvent event(at, widget->mapToGlobal(at.toPoint()), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(widget, &event);
-}
 
 bool isLightGrey(QRgb rgb)
 {

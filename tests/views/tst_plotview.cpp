@@ -1,13 +1,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
-#include <QWheelEvent>
 #include <QtTest>
 
 #include <cmath>
 
 #include "connectguard.h"
 #include "plotview.h"
+#include "viewmeasure.h"
 
 namespace {
 
@@ -19,20 +19,9 @@ public:
     using PlotView::vScale;
 };
 
-// A painter with the view's font, for the view's own mapping.
-struct Measure
-{
-    explicit Measure(QWidget *view) : image(1, 1, QImage::Format_ARGB32), painter(&image)
-    {
-        painter.setFont(view->font());
-    }
-    QImage image;
-    QPainter painter;
-};
-
 QPoint dotCentre(PlotView &view, double time, double value)
 {
-    Measure m(&view);
+    ViewMeasure m(&view);
     return QPoint(int(view.mapX(&m.painter, view.timeToX(time))), int(view.mapY(&m.painter, value)));
 }
 
@@ -143,7 +132,7 @@ private slots:
         PlotView view;
         view.resize(600, 300);
         view.addValue(1000, 0, 4);
-        Measure m(&view);
+        ViewMeasure m(&view);
         const double gapBefore = view.width() - view.mapX(&m.painter, 1000);
         QSignalSpy spy(&view, SIGNAL(hScaleChanged(double)));
         view.setHScale(2);
@@ -162,9 +151,7 @@ private slots:
         ProbePlot view;
         view.resize(600, 300);
         QSignalSpy vSpy(&view, SIGNAL(vScaleChanged(double)));
-        const QPointF at(300, 150);
-        QWheelEvent event(at, at, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(&view, &event);
+        sendWheel(&view, 120);
         QVERIFY(qFuzzyCompare(view.vScale, 1 + 120 / 1800.0));
         QCOMPARE(view.hScale, 1.0);
         QCOMPARE(vSpy.count(), 0);
@@ -240,7 +227,7 @@ private slots:
         QCOMPARE(image.pixelColor(older), QColor(Qt::green));
         QCOMPARE(image.pixelColor(newer), QColor(Qt::red));
         // A time line stands at midnight, where the label reads 00:00.
-        Measure m(&view);
+        ViewMeasure m(&view);
         const int midnight = int(view.mapX(&m.painter, 0));
         QVERIFY(hasLightGreyNear(image, midnight, 0, image.height() / 3));
     }
@@ -265,7 +252,7 @@ private slots:
         PlotView view;
         view.resize(600, 300);
         const QImage image = view.grab().toImage();
-        Measure m(&view);
+        ViewMeasure m(&view);
         const int sy = int(view.mapY(&m.painter, 0));
         // The zero line is solid light grey across the whole width (right of the labels).
         for (int x = 100; x < 590; x += 37)

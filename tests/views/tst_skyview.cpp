@@ -1,39 +1,14 @@
 #include <QImage>
 #include <QPainter>
-#include <QWheelEvent>
 #include <QtTest>
 
 #include <cmath>
 
 #include "connectguard.h"
 #include "skyview.h"
+#include "viewmeasure.h"
 
 namespace {
-
-struct Measure
-{
-    explicit Measure(QWidget *view) : image(1, 1, QImage::Format_ARGB32), painter(&image)
-    {
-        painter.setFont(view->font());
-    }
-    QImage image;
-    QPainter painter;
-};
-
-// The colour a translucent colour gives over the white background.
-QColor overWhite(const QColor &color)
-{
-    const double a = color.alphaF();
-    auto mix = [a](int c) { return int(std::lround(c * a + 255 * (1 - a))); };
-    return QColor(mix(color.red()), mix(color.green()), mix(color.blue()));
-}
-
-bool near(const QColor &actual, const QColor &expected, int tolerance = 3)
-{
-    return std::abs(actual.red() - expected.red()) <= tolerance
-        && std::abs(actual.green() - expected.green()) <= tolerance
-        && std::abs(actual.blue() - expected.blue()) <= tolerance;
-}
 
 QString describe(const QColor &actual, const QColor &expected)
 {
@@ -47,7 +22,7 @@ public:
     Fixture()
     {
         view.resize(600, 640);
-        Measure m(&view);
+        ViewMeasure m(&view);
         zero = m.painter.fontMetrics().horizontalAdvance(QLatin1Char('0'));
         ringStep = view.gridStepY(&m.painter);
         // Half-way between two rings, between the spokes at 0 and 30 degrees.
@@ -56,7 +31,7 @@ public:
 
     QPointF discCentre(double elev, double azimuth)
     {
-        Measure m(&view);
+        ViewMeasure m(&view);
         double x = 0;
         double y = 0;
         SkyView::polarToXY(90 - elev, azimuth, &x, &y);
@@ -131,7 +106,7 @@ private slots:
     {
         SkyView view;
         view.resize(600, 640);
-        Measure m(&view);
+        ViewMeasure m(&view);
         const int w = m.painter.fontMetrics().horizontalAdvance(QLatin1Char('0'));
         QCOMPARE(view.scaleX(&m.painter), view.scaleY(&m.painter));
         QCOMPARE(view.scaleX(&m.painter), (600.0 - 2 * w) / 180);
@@ -156,12 +131,12 @@ private slots:
         QImage image = f.view.grab().toImage();
 
         QColor actual = f.fillAt(image, f.elevation, f.azimuth);
-        QVERIFY2(near(actual, gps), qPrintable(describe(actual, gps)));
+        QVERIFY2(coloursNear(actual, gps, 3), qPrintable(describe(actual, gps)));
         QColor pale = gps;
         pale.setAlpha(145);
         pale = pale.lighter(110);
         actual = f.fillAt(image, f.elevation, f.azimuth + 180);
-        QVERIFY2(near(actual, overWhite(pale)), qPrintable(describe(actual, overWhite(pale))));
+        QVERIFY2(coloursNear(actual, overWhite(pale), 3), qPrintable(describe(actual, overWhite(pale))));
 
         // Satellite 5 is reported on a second band: a black rim. Satellite 3 is not.
         QVERIFY(f.rimAt(image, f.elevation, f.azimuth + 180).value() < 100);
@@ -175,13 +150,13 @@ private slots:
         QColor faded = gps;
         faded.setAlpha(90);
         actual = f.fillAt(image, f.elevation, f.azimuth);
-        QVERIFY2(near(actual, overWhite(faded)), qPrintable(describe(actual, overWhite(faded))));
+        QVERIFY2(coloursNear(actual, overWhite(faded), 3), qPrintable(describe(actual, overWhite(faded))));
 
         // The next list restores full colour.
         f.view.setSatellites(NavSysGPS, {SatelliteInfo(3, f.elevation, f.azimuth, 40, -1)});
         image = f.view.grab().toImage();
         actual = f.fillAt(image, f.elevation, f.azimuth);
-        QVERIFY2(near(actual, gps), qPrintable(describe(actual, gps)));
+        QVERIFY2(coloursNear(actual, gps, 3), qPrintable(describe(actual, gps)));
     }
 
     void paleUntilAUsedSetArrives()
@@ -194,7 +169,7 @@ private slots:
         pale.setAlpha(145);
         pale = pale.lighter(110);
         const QColor actual = f.fillAt(image, f.elevation, f.azimuth);
-        QVERIFY2(near(actual, overWhite(pale)), qPrintable(describe(actual, overWhite(pale))));
+        QVERIFY2(coloursNear(actual, overWhite(pale), 3), qPrintable(describe(actual, overWhite(pale))));
     }
 
     void zenithAndHorizon()
@@ -205,11 +180,11 @@ private slots:
         const QImage image = f.view.grab().toImage();
         const QColor galileo = f.view.systemColor(NavSysGalileo);
         QColor actual = f.fillAt(image, 0, 255);
-        QVERIFY2(near(actual, galileo), qPrintable(describe(actual, galileo)));
+        QVERIFY2(coloursNear(actual, galileo, 3), qPrintable(describe(actual, galileo)));
         // The zenith disc sits on the cross of the axes: probe inside it, off the axes.
         const QPointF zenith = f.discCentre(90, 0);
         actual = image.pixelColor(int(zenith.x() - f.zero), int(zenith.y() + f.zero));
-        QVERIFY2(near(actual, galileo), qPrintable(describe(actual, galileo)));
+        QVERIFY2(coloursNear(actual, galileo, 3), qPrintable(describe(actual, galileo)));
     }
 
     void otherSystemValuesAreNotDrawn()
@@ -237,12 +212,12 @@ private slots:
         const double rowY = f.view.rect().bottom() - 2.5 * m;
         // The first legend disc is GPS, the second GLONASS.
         QColor actual = image.pixelColor(int(2.5 * m) - 2, int(rowY));
-        QVERIFY2(near(actual, f.view.systemColor(NavSysGPS)), qPrintable(actual.name()));
-        Measure measure(&f.view);
+        QVERIFY2(coloursNear(actual, f.view.systemColor(NavSysGPS), 3), qPrintable(actual.name()));
+        ViewMeasure measure(&f.view);
         const int labelWidth = measure.painter.fontMetrics().boundingRect(QStringLiteral("- GPS")).width();
         const int second = int(int(int(2.5 * m) + 2.5 * m) + m + labelWidth + 2.5 * m);
         actual = image.pixelColor(second - 2, int(rowY));
-        QVERIFY2(near(actual, f.view.systemColor(NavSysGLONASS)), qPrintable(actual.name()));
+        QVERIFY2(coloursNear(actual, f.view.systemColor(NavSysGLONASS), 3), qPrintable(actual.name()));
     }
 
     void wheelDoesNotZoom()
@@ -250,9 +225,7 @@ private slots:
         SkyView view;
         view.resize(400, 400);
         const QPointF before = view.topLeft();
-        const QPointF at(200, 200);
-        QWheelEvent event(at, at, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(&view, &event);
+        sendWheel(&view, 120);
         QCOMPARE(view.topLeft(), before);
     }
 

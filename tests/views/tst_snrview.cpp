@@ -1,38 +1,15 @@
 #include <QImage>
 #include <QPainter>
-#include <QWheelEvent>
 #include <QtTest>
 
 #include <cmath>
 
 #include "connectguard.h"
 #include "snrview.h"
+#include "viewmeasure.h"
 
 namespace {
 
-struct Measure
-{
-    explicit Measure(QWidget *view) : image(1, 1, QImage::Format_ARGB32), painter(&image)
-    {
-        painter.setFont(view->font());
-    }
-    QImage image;
-    QPainter painter;
-};
-
-QColor overWhite(QColor color, int alpha)
-{
-    const double a = alpha / 255.0;
-    auto mix = [a](int c) { return int(std::lround(c * a + 255 * (1 - a))); };
-    return QColor(mix(color.red()), mix(color.green()), mix(color.blue()));
-}
-
-bool near(const QColor &actual, const QColor &expected, int tolerance = 2)
-{
-    return std::abs(actual.red() - expected.red()) <= tolerance
-        && std::abs(actual.green() - expected.green()) <= tolerance
-        && std::abs(actual.blue() - expected.blue()) <= tolerance;
-}
 
 QVector<SatelliteInfo> satellites(int count)
 {
@@ -45,7 +22,7 @@ QVector<SatelliteInfo> satellites(int count)
 // The colour at world (x, y) of the view's chart.
 QColor colourAt(SnrView &view, const QImage &image, double x, double y)
 {
-    Measure m(&view);
+    ViewMeasure m(&view);
     const QPointF at = view.mapToScreen(&m.painter, QPointF(x, y));
     return image.pixelColor(int(at.x()), int(at.y()));
 }
@@ -53,7 +30,7 @@ QColor colourAt(SnrView &view, const QImage &image, double x, double y)
 // A height in dB-Hz half-way between the base line and the first grid line.
 double clearOfTheGrid(SnrView &view)
 {
-    Measure m(&view);
+    ViewMeasure m(&view);
     return view.gridStepY(&m.painter) / 2;
 }
 
@@ -149,13 +126,13 @@ private slots:
         view.setData({});
         const double y = clearOfTheGrid(view);
         QImage image = view.grab().toImage();
-        const QColor faded = overWhite(QColor(215, 105, 177), 90);
+        const QColor faded = overWhite(QColor(215, 105, 177, 90));
         // The faded bar lies over the grey cell, not over white.
         const QColor fadedOnCell(int(std::lround(215 * 90 / 255.0 + 245 * (1 - 90 / 255.0))),
                                  int(std::lround(105 * 90 / 255.0 + 245 * (1 - 90 / 255.0))),
                                  int(std::lround(177 * 90 / 255.0 + 245 * (1 - 90 / 255.0))));
         const QColor actual = colourAt(view, image, 0.3, y);
-        QVERIFY2(near(actual, fadedOnCell), qPrintable(actual.name() + " " + fadedOnCell.name() + " " + faded.name()));
+        QVERIFY2(coloursNear(actual, fadedOnCell, 2), qPrintable(actual.name() + " " + fadedOnCell.name() + " " + faded.name()));
 
         view.clear();
         image = view.grab().toImage();
@@ -169,7 +146,7 @@ private slots:
         view.setData({SatelliteInfo(3, 30, 100, 50, 40)});
         view.setData({});
         const QImage image = view.grab().toImage();
-        Measure m(&view);
+        ViewMeasure m(&view);
         const int w = m.painter.fontMetrics().horizontalAdvance(QLatin1Char('0'));
         QCOMPARE(image.pixelColor(w + 2, w + 2), QColor(215, 105, 177));
     }
@@ -180,9 +157,7 @@ private slots:
         view.resize(400, 200);
         view.setData(satellites(10));
         const QPointF before = view.topLeft();
-        const QPointF at(200, 100);
-        QWheelEvent event(at, at, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(&view, &event);
+        sendWheel(&view, -120);
         QCOMPARE(view.topLeft(), before);
         QCOMPARE(view.bottomRight(), QPointF(10, 0));
     }

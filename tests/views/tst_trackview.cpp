@@ -1,10 +1,10 @@
 #include <QImage>
 #include <QPainter>
-#include <QWheelEvent>
 #include <QtTest>
 
 #include "connectguard.h"
 #include "trackview.h"
+#include "viewmeasure.h"
 
 namespace {
 
@@ -16,28 +16,11 @@ public:
     using TrackView::vScale;
 };
 
-struct Measure
-{
-    explicit Measure(QWidget *view) : image(1, 1, QImage::Format_ARGB32), painter(&image)
-    {
-        painter.setFont(view->font());
-    }
-    QImage image;
-    QPainter painter;
-};
-
 QPoint screenOf(TrackView &view, double x, double y)
 {
-    Measure m(&view);
+    ViewMeasure m(&view);
     const QPointF at = view.mapToScreen(&m.painter, QPointF(x, y));
     return QPoint(int(at.x()), int(at.y()));
-}
-
-void wheel(QWidget *view, int delta)
-{
-    const QPointF at(view->width() / 2.0, view->height() / 2.0);
-    QWheelEvent event(at, at, QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(view, &event);
 }
 
 } // namespace
@@ -63,11 +46,11 @@ private slots:
         ProbeTrack view;
         view.resize(500, 500);
         const QPoint centre = screenOf(view, 0, 0);
-        wheel(&view, 120);
+        sendWheel(&view, 120);
         QVERIFY(qFuzzyCompare(view.vScale, 1 + 120 / 1800.0));
         QVERIFY(qFuzzyCompare(view.hScale, 1 + 120 / 1800.0));
         QCOMPARE(screenOf(view, 0, 0), centre);
-        wheel(&view, -3000); // would be a negative factor: ignored
+        sendWheel(&view, -3000); // would be a negative factor: ignored
         QVERIFY(qFuzzyCompare(view.vScale, 1 + 120 / 1800.0));
     }
 
