@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QObject>
 
+class QIODevice;
+
 // The kind of link a reader talks over.
 enum class ConnectionMode : quint8 {
     NoLink = 0,
@@ -33,4 +35,22 @@ signals:
     void dataRead(QByteArray data);
     void connected();
     void error();
+
+protected:
+    // Stores a link setting; an open link is closed and opened again with it at once.
+    template <typename T>
+    void changeSetting(T *setting, const T &value)
+    {
+        if (isOpen()) {
+            stop();
+            *setting = value;
+            start();
+        } else {
+            *setting = value;
+        }
+    }
+
+    // Delivers what waits on the device chunk by chunk, then the empty chunk that
+    // ends the loop.
+    void deliverChunks(QIODevice *device);
 };

@@ -20,51 +20,30 @@ public:
         m_stream.setByteOrder(QDataStream::LittleEndian);
     }
 
-    double f64()
-    {
-        m_stream.setFloatingPointPrecision(QDataStream::DoublePrecision);
-        double value = 0;
-        m_stream >> value;
-        return value;
-    }
-
-    double f32()
-    {
-        m_stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-        float value = 0;
-        m_stream >> value;
-        return value;
-    }
-
-    quint8 u8()
-    {
-        quint8 value = 0;
-        m_stream >> value;
-        return value;
-    }
-
-    qint8 s8()
-    {
-        qint8 value = 0;
-        m_stream >> value;
-        return value;
-    }
-
-    quint16 u16()
-    {
-        quint16 value = 0;
-        m_stream >> value;
-        return value;
-    }
-
-    quint32 u32()
-    {
-        quint32 value = 0;
-        m_stream >> value;
-        return value;
-    }
+    double f64() { return floating<double>(QDataStream::DoublePrecision); }
+    double f32() { return floating<float>(QDataStream::SinglePrecision); }
+    quint8 u8() { return field<quint8>(); }
+    qint8 s8() { return field<qint8>(); }
+    quint16 u16() { return field<quint16>(); }
+    quint32 u32() { return field<quint32>(); }
 
 private:
+    template <typename T>
+    T field()
+    {
+        T value = 0;
+        m_stream >> value;
+        return value;
+    }
+
+    // The stream reads float and double alike at the precision set, so it is set per field.
+    template <typename T>
+    double floating(QDataStream::FloatingPointPrecision precision)
+    {
+        m_stream.setFloatingPointPrecision(precision);
+        return field<T>();
+    }
+
     QDataStream m_stream;
 };
 

@@ -30,6 +30,15 @@ NavDataValue<signed char> letterIfPresent(const NMEAFields &fields, int n)
                                : NavDataValue<signed char>();
 }
 
+// Reads the mode letter into mode. Mode N is the receiver saying the data are not
+// valid: then false.
+bool modeSaysValid(const NMEAFields &fields, int n, NavDataValue<signed char> *mode)
+{
+    const signed char letter = static_cast<signed char>(fields.letter(n));
+    *mode = NavDataValue<signed char>(letter);
+    return letter != 'N';
+}
+
 } // namespace
 
 GGA NMEAParser::ggaFrom(const NMEAFields &fields) const
@@ -116,9 +125,7 @@ RMC NMEAParser::rmcFrom(const NMEAFields &fields) const
     fields.copyTalker(rmc.talker);
     // Mode N: the receiver says the data are not valid, so its time and date are
     // not taken; the other members follow their own fields.
-    const signed char mode = static_cast<signed char>(fields.letter(12));
-    rmc.mode = NavDataValue<signed char>(mode);
-    if (mode != 'N') {
+    if (modeSaysValid(fields, 12, &rmc.mode)) {
         rmc.time = Time(fields.number(1), HhMmSs);
         rmc.date = NavDataValue<int>(fields.toInt(9));
     }
@@ -139,9 +146,7 @@ VTG NMEAParser::vtgFrom(const NMEAFields &fields) const
 {
     VTG vtg;
     fields.copyTalker(vtg.talker);
-    const signed char mode = static_cast<signed char>(fields.letter(9));
-    vtg.mode = NavDataValue<signed char>(mode);
-    if (mode != 'N') {
+    if (modeSaysValid(fields, 9, &vtg.mode)) {
         vtg.courseTrue = NavDataValue<double>(fields.number(1));
         vtg.speedKnots = NavDataValue<double>(fields.number(5));
         vtg.speedKmh = NavDataValue<double>(fields.number(7));

@@ -8,8 +8,9 @@ ParserProxy::ParserProxy(QObject *parent)
     , m_nmeaParser(new NMEAParser(this))
     , m_binaryParser(new ZRBBinaryParser(this))
 {
-    connectNmeaParser();
-    connectBinaryParser();
+    forwardNmeaSignals(m_nmeaParser);
+    forwardNmeaSignals(m_binaryParser);
+    forwardBinarySignals(m_binaryParser);
 }
 
 ParserProxy::~ParserProxy()
@@ -19,9 +20,10 @@ ParserProxy::~ParserProxy()
     delete m_binaryParser;
 }
 
-void ParserProxy::connectNmeaParser()
+// Both parsers give the NMEA records and the log text: the binary one for the NMEA
+// sentences the receiver wraps in frames.
+void ParserProxy::forwardNmeaSignals(const QObject *p)
 {
-    const QObject *p = m_nmeaParser;
     connect(p, SIGNAL(sentenceIsReceived(GGA)), this, SIGNAL(sentenceIsReceived(GGA)));
     connect(p, SIGNAL(sentenceIsReceived(GSA)), this, SIGNAL(sentenceIsReceived(GSA)));
     connect(p, SIGNAL(sentenceIsReceived(GST)), this, SIGNAL(sentenceIsReceived(GST)));
@@ -34,20 +36,10 @@ void ParserProxy::connectNmeaParser()
             this, SIGNAL(dataParsed(QByteArray, InterfaceMode)));
 }
 
-void ParserProxy::connectBinaryParser()
+void ParserProxy::forwardBinarySignals(const QObject *p)
 {
-    const QObject *p = m_binaryParser;
-    connect(p, SIGNAL(sentenceIsReceived(GGA)), this, SIGNAL(sentenceIsReceived(GGA)));
-    connect(p, SIGNAL(sentenceIsReceived(GSA)), this, SIGNAL(sentenceIsReceived(GSA)));
-    connect(p, SIGNAL(sentenceIsReceived(GST)), this, SIGNAL(sentenceIsReceived(GST)));
-    connect(p, SIGNAL(sentenceIsReceived(GSV)), this, SIGNAL(sentenceIsReceived(GSV)));
-    connect(p, SIGNAL(sentenceIsReceived(RMC)), this, SIGNAL(sentenceIsReceived(RMC)));
-    connect(p, SIGNAL(sentenceIsReceived(VTG)), this, SIGNAL(sentenceIsReceived(VTG)));
-    connect(p, SIGNAL(sentenceIsReceived(ZDA)), this, SIGNAL(sentenceIsReceived(ZDA)));
     connect(p, SIGNAL(bmtStatusReceived(BmtStatus, QByteArray)),
             this, SIGNAL(bmtStatusReceived(BmtStatus, QByteArray)));
-    connect(p, SIGNAL(dataParsed(QByteArray, InterfaceMode)),
-            this, SIGNAL(dataParsed(QByteArray, InterfaceMode)));
     connect(p, SIGNAL(sentenceIsReceived(RTIME_RDATE)), this, SIGNAL(sentenceIsReceived(RTIME_RDATE)));
     connect(p, SIGNAL(sentenceIsReceived(RPOS_ECEF)), this, SIGNAL(sentenceIsReceived(RPOS_ECEF)));
     connect(p, SIGNAL(sentenceIsReceived(RVEL_ECEF)), this, SIGNAL(sentenceIsReceived(RVEL_ECEF)));
@@ -60,7 +52,6 @@ void ParserProxy::connectBinaryParser()
     connect(p, SIGNAL(sentenceIsReceived(RSOL_iFULL)), this, SIGNAL(sentenceIsReceived(RSOL_iFULL)));
     connect(p, SIGNAL(sentenceIsReceived(YPR_DEG)), this, SIGNAL(sentenceIsReceived(YPR_DEG)));
     connect(p, SIGNAL(sentenceIsReceived(HVECT)), this, SIGNAL(sentenceIsReceived(HVECT)));
-    connect(p, SIGNAL(sentenceIsReceived(HDG)), this, SIGNAL(sentenceIsReceived(HDG)));
 }
 
 void ParserProxy::setInterfaceMode(InterfaceMode mode)

@@ -83,8 +83,8 @@ public slots:
     void parse(const QByteArray &data) override;
 
 private:
-    void connectNmeaParser();
-    void connectBinaryParser();
+    void forwardNmeaSignals(const QObject *parser);
+    void forwardBinarySignals(const QObject *parser);
 
     iParser *m_currentParser = nullptr;
     NMEAParser *m_nmeaParser;

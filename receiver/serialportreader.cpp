@@ -30,24 +30,12 @@ int SerialPortReader::baudRate() const
 
 void SerialPortReader::setPortName(const QString &portName)
 {
-    if (isOpen()) {
-        stop();
-        m_portName = portName;
-        start();
-    } else {
-        m_portName = portName;
-    }
+    changeSetting(&m_portName, portName);
 }
 
 void SerialPortReader::setBaudRate(int baudRate)
 {
-    if (isOpen()) {
-        stop();
-        m_baudRate = baudRate;
-        start();
-    } else {
-        m_baudRate = baudRate;
-    }
+    changeSetting(&m_baudRate, baudRate);
 }
 
 bool SerialPortReader::isOpen() const
@@ -97,12 +85,7 @@ void SerialPortReader::sendData(const QByteArray &data)
 
 void SerialPortReader::read()
 {
-    QByteArray chunk;
-    do {
-        // A listener may have closed the port while handling the previous chunk.
-        chunk = m_port->isOpen() ? m_port->readAll() : QByteArray();
-        emit dataRead(chunk);
-    } while (!chunk.isEmpty());
+    deliverChunks(m_port);
 }
 
 namespace {

@@ -32,24 +32,12 @@ int SocketReader::port() const
 
 void SocketReader::setHost(const QString &host)
 {
-    if (isOpen()) {
-        stop();
-        m_host = host;
-        start();
-    } else {
-        m_host = host;
-    }
+    changeSetting(&m_host, host);
 }
 
 void SocketReader::setPort(int port)
 {
-    if (isOpen()) {
-        stop();
-        m_port = port;
-        start();
-    } else {
-        m_port = port;
-    }
+    changeSetting(&m_port, port);
 }
 
 bool SocketReader::isOpen() const
@@ -83,10 +71,5 @@ void SocketReader::sendData(const QByteArray &data)
 
 void SocketReader::read()
 {
-    QByteArray chunk;
-    do {
-        // A listener may have closed the socket while handling the previous chunk.
-        chunk = m_socket->isOpen() ? m_socket->readAll() : QByteArray();
-        emit dataRead(chunk);
-    } while (!chunk.isEmpty());
+    deliverChunks(m_socket);
 }
