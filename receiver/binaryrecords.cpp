@@ -1,10 +1,10 @@
 #include "binaryrecords.h"
 
-#include <QBuffer>
-#include <QDataStream>
 #include <QtEndian>
 
 #include <cmath>
+#include <cstring>
+#include <tuple>
 
 #include "checkedconvert.h"
 
@@ -19,91 +19,58 @@ struct Field
     bool present = false;
 };
 
-// The stream and its buffer device are made once per thread and pointed at each new
-// payload: building a QBuffer (a QObject) for every message cost more than decoding it,
-// and the receiver sends a dozen of them per epoch. Decoding never nests, so one pair
-// per thread is enough.
-struct ReusableStream
-{
-    ReusableStream()
-    {
-        device.open(QIODevice::ReadOnly);
-        stream.setDevice(&device);
-        stream.setByteOrder(QDataStream::LittleEndian);
-    }
+// The same-sized unsigned integer of a field type, for the little-endian read.
+template <int Size> struct BitsOfSize;
+template <> struct BitsOfSize<1> { using Type = quint8; };
+template <> struct BitsOfSize<2> { using Type = quint16; };
+template <> struct BitsOfSize<4> { using Type = quint32; };
+template <> struct BitsOfSize<8> { using Type = quint64; };
 
-    QBuffer device;
-    QDataStream stream;
-    bool inUse = false;
-};
-
-// Reads a payload field after field, little-endian. QDataStream picks the width of
-// a floating field by its precision setting, not by the variable's type, so the
-// precision is set before every floating field. Once a field runs past the end the
-// stream stays there: that field and every later one are absent.
+// Reads a payload's fields in order, little-endian, straight from its bytes. Once a
+// field runs past the end the reader stays there: that field and every later one are
+// absent.
 class PayloadReader
 {
 public:
+    // The payload must outlive the reader.
     explicit PayloadReader(const QByteArray &payload)
-        : m_reusable(reusable())
-        , m_stream(m_reusable.stream)
+        : m_bytes(reinterpret_cast<const uchar *>(payload.constData()))
+        , m_size(payload.size())
     {
-        Q_ASSERT(!m_reusable.inUse);
-        m_reusable.inUse = true;
-        m_reusable.device.buffer() = payload; // shared, not copied
-        m_reusable.device.seek(0);
-        m_stream.resetStatus();
-    }
-
-    ~PayloadReader()
-    {
-        // Drop the reference: the payload may be raw data that dies with the frame.
-        m_reusable.device.buffer() = QByteArray();
-        m_reusable.device.seek(0);
-        m_reusable.inUse = false;
     }
 
     PayloadReader(const PayloadReader &) = delete;
     PayloadReader &operator=(const PayloadReader &) = delete;
 
-    Field<quint8> u8() { return read<quint8>(); }
-    Field<quint16> u16() { return read<quint16>(); }
-    Field<quint32> u32() { return read<quint32>(); }
-    Field<quint64> u64() { return read<quint64>(); }
-    Field<qint32> i32() { return read<qint32>(); }
-
-    Field<float> single()
+    // The next fields of the layout, one of each type in the order given.
+    template <typename... T>
+    std::tuple<Field<T>...> fields()
     {
-        m_stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-        return read<float>();
+        // A braced list is evaluated left to right: the fields are read in order.
+        return std::tuple<Field<T>...>{read<T>()...};
     }
 
-    Field<double> dbl()
-    {
-        m_stream.setFloatingPointPrecision(QDataStream::DoublePrecision);
-        return read<double>();
-    }
-
-private:
     template <typename T>
     Field<T> read()
     {
+        using Bits = typename BitsOfSize<int(sizeof(T))>::Type;
         Field<T> field;
-        m_stream >> field.value;
-        field.present = m_stream.status() == QDataStream::Ok;
-        if (!field.present)
-            field.value = 0;
+        if (m_size - m_position < int(sizeof(T))) {
+            m_position = m_size;
+            return field;
+        }
+        // Floating fields keep the bits as sent, NaN payloads included.
+        const Bits bits = qFromLittleEndian<Bits>(m_bytes + m_position);
+        std::memcpy(&field.value, &bits, sizeof field.value);
+        field.present = true;
+        m_position += int(sizeof(T));
         return field;
     }
 
-    static ReusableStream &reusable()
-    {
-        thread_local ReusableStream instance;
-        return instance;
-    }
-
-    ReusableStream &m_reusable;
-    QDataStream &m_stream;
+private:
+    const uchar *m_bytes;
+    int m_size;
+    int m_position = 0;
 };
 
 // Status bytes are stored with their value and always valid, unless the byte
@@ -185,12 +152,8 @@ struct EcefPayload
 {
     explicit EcefPayload(const QByteArray &payload)
     {
-        PayloadReader in(payload);
-        tag = in.u32();
-        x = in.dbl();
-        y = in.dbl();
-        z = in.dbl();
-        status = in.u8();
+        std::tie(tag, x, y, z, status) =
+            PayloadReader(payload).fields<quint32, double, double, double, quint8>();
     }
 
     Field<quint32> tag;
@@ -202,13 +165,8 @@ struct EcefPayload
 
 RTIME_RDATE::RTIME_RDATE(const QByteArray &payload)
 {
-    PayloadReader in(payload);
-    const auto tagField = in.u32();
-    const auto year = in.u16();
-    const auto month = in.u8();
-    const auto day = in.u8();
-    const auto seconds = in.dbl();
-    const auto statusField = in.u8();
+    const auto [tagField, year, month, day, seconds, statusField] =
+        PayloadReader(payload).fields<quint32, quint16, quint8, quint8, double, quint8>();
 
     tag = tagField.value;
     status = statusValue(statusField);
@@ -244,12 +202,8 @@ BPOS_ECEF::BPOS_ECEF(const QByteArray &payload)
 
 RPOS_LLA::RPOS_LLA(const QByteArray &payload)
 {
-    PayloadReader in(payload);
-    const auto tagField = in.u32();
-    const auto lat = in.dbl();
-    const auto lon = in.dbl();
-    const auto h = in.dbl();
-    const auto statusField = in.u8();
+    const auto [tagField, lat, lon, h, statusField] =
+        PayloadReader(payload).fields<quint32, double, double, double, quint8>();
 
     tag = tagField.value;
     status = statusValue(statusField);
@@ -261,14 +215,8 @@ RPOS_LLA::RPOS_LLA(const QByteArray &payload)
 
 RVEL_ENU::RVEL_ENU(const QByteArray &payload)
 {
-    PayloadReader in(payload);
-    const auto tagField = in.u32();
-    const auto east = in.dbl();
-    const auto north = in.dbl();
-    const auto up = in.dbl();
-    const auto speed = in.dbl();
-    const auto cog = in.dbl();
-    const auto statusField = in.u8();
+    const auto [tagField, east, north, up, speed, cog, statusField] =
+        PayloadReader(payload).fields<quint32, double, double, double, double, double, quint8>();
 
     tag = tagField.value;
     status = statusValue(statusField);
@@ -280,22 +228,11 @@ RVEL_ENU::RVEL_ENU(const QByteArray &payload)
 
 RSOL_ATR::RSOL_ATR(const QByteArray &payload)
 {
-    PayloadReader in(payload);
-    const auto tagField = in.u32();
-    const auto v = in.single();
-    const auto h = in.single();
-    const auto p = in.single();
-    const auto gp = in.u64();
-    const auto gl = in.u64();
-    const auto gb = in.u64();
-    const auto ga = in.u64();
-    const auto gi = in.u64();
-    const auto total = in.u32();
-    const auto arfField = in.single();
-    const auto ageField = in.u32();
-    const auto auxField = in.u8();
-    const auto posField = in.u8();
-    const auto velField = in.u8();
+    const auto [tagField, v, h, p, gp, gl, gb, ga, gi, total, arfField, ageField, auxField,
+                 posField, velField] =
+        PayloadReader(payload).fields<quint32, float, float, float, quint64, quint64, quint64,
+                                      quint64, quint64, quint32, float, quint32, quint8, quint8,
+                                      quint8>();
 
     tag = tagField.value;
     posStatus = statusValue(posField);
@@ -328,23 +265,11 @@ RSOL_ATR::RSOL_ATR(const QByteArray &payload)
 
 RSOL_FULL::RSOL_FULL(const QByteArray &payload)
 {
-    PayloadReader in(payload);
-    const auto tagField = in.u32();
-    const auto posField = in.u8();
-    const auto velField = in.u8();
-    const auto timeField = in.u8();
-    const auto auxField = in.u8();
-    const auto lat = in.dbl();
-    const auto lon = in.dbl();
-    const auto h = in.dbl();
-    const auto sog = in.dbl();
-    const auto cog = in.dbl();
-    const auto climbRate = in.dbl();
-    const auto seconds = in.dbl();
-    const auto hdopField = in.single();
-    const auto year = in.u16();
-    const auto month = in.u8();
-    const auto day = in.u8();
+    const auto [tagField, posField, velField, timeField, auxField, lat, lon, h, sog, cog,
+                 climbRate, seconds, hdopField, year, month, day] =
+        PayloadReader(payload).fields<quint32, quint8, quint8, quint8, quint8, double, double,
+                                      double, double, double, double, double, float, quint16,
+                                      quint8, quint8>();
 
     tag = tagField.value;
     posStatus = statusValue(posField);
@@ -371,23 +296,11 @@ RSOL_FULL::RSOL_FULL(const QByteArray &payload)
 
 RSOL_iFULL::RSOL_iFULL(const QByteArray &payload)
 {
-    PayloadReader in(payload);
-    const auto tagField = in.u32();
-    const auto posField = in.u8();
-    const auto velField = in.u8();
-    const auto timeField = in.u8();
-    const auto auxField = in.u8();
-    const auto x = in.i32();
-    const auto y = in.i32();
-    const auto z = in.i32();
-    const auto vx = in.i32();
-    const auto vy = in.i32();
-    const auto vz = in.i32();
-    const auto ms = in.i32();
-    const auto hdopTenths = in.u16();
-    const auto year = in.u16();
-    const auto month = in.u8();
-    const auto day = in.u8();
+    const auto [tagField, posField, velField, timeField, auxField, x, y, z, vx, vy, vz, ms,
+                 hdopTenths, year, month, day] =
+        PayloadReader(payload).fields<quint32, quint8, quint8, quint8, quint8, qint32, qint32,
+                                      qint32, qint32, qint32, qint32, qint32, quint16, quint16,
+                                      quint8, quint8>();
 
     tag = tagField.value;
     posStatus = statusValue(posField);
@@ -412,16 +325,9 @@ RSOL_iFULL::RSOL_iFULL(const QByteArray &payload)
 
 YPR_DEG::YPR_DEG(const QByteArray &payload)
 {
-    PayloadReader in(payload);
-    const auto tagField = in.u32();
-    const auto posField = in.u8();
-    const auto timeField = in.u8();
-    const auto aux1Field = in.u8();
-    const auto aux2Field = in.u8();
-    const auto a1 = in.dbl();
-    const auto a2 = in.dbl();
-    const auto a3 = in.dbl();
-    const auto seconds = in.dbl();
+    const auto [tagField, posField, timeField, aux1Field, aux2Field, a1, a2, a3, seconds] =
+        PayloadReader(payload).fields<quint32, quint8, quint8, quint8, quint8, double, double,
+                                      double, double>();
 
     tag = tagField.value;
     posStatus = statusValue(posField);
@@ -439,19 +345,10 @@ YPR_DEG::YPR_DEG(const QByteArray &payload)
 
 HVECT::HVECT(const QByteArray &payload)
 {
-    PayloadReader in(payload);
-    const auto tagField = in.u32();
-    const auto posField = in.u8();
-    const auto timeField = in.u8();
-    const auto auxField = in.u8();
-    const auto tenthsField = in.u8();
-    const auto sx = in.dbl();
-    const auto sy = in.dbl();
-    const auto sz = in.dbl();
-    const auto mx = in.dbl();
-    const auto my = in.dbl();
-    const auto mz = in.dbl();
-    const auto seconds = in.dbl();
+    const auto [tagField, posField, timeField, auxField, tenthsField, sx, sy, sz, mx, my, mz,
+                 seconds] =
+        PayloadReader(payload).fields<quint32, quint8, quint8, quint8, quint8, double, double,
+                                      double, double, double, double, double>();
 
     tag = tagField.value;
     posStatus = statusValue(posField);

@@ -11,7 +11,8 @@
 //
 // toString() gives the record's line for the message log: "$", the message name,
 // comma-separated fields, CR LF, no checksum, invalid values as empty fields,
-// numbers always with '.' whatever the user's locale.
+// numbers always with '.' whatever the user's locale. logLine() gives the same line
+// as bytes, the form the log receives.
 
 #include <QByteArray>
 #include <QString>
@@ -39,6 +40,8 @@ struct RTIME_RDATE
     RTIME_RDATE() = default;
     explicit RTIME_RDATE(const QByteArray &payload);
     QString toString() const;
+    // The same line as the bytes the log receives.
+    QByteArray logLine() const;
 };
 
 // Message 17: receiver position, earth-centred, metres.
@@ -51,6 +54,8 @@ struct RPOS_ECEF
     RPOS_ECEF() = default;
     explicit RPOS_ECEF(const QByteArray &payload);
     QString toString() const;
+    // The same line as the bytes the log receives.
+    QByteArray logLine() const;
 };
 
 // Message 18: receiver velocity, earth-centred, m/s.
@@ -63,6 +68,8 @@ struct RVEL_ECEF
     RVEL_ECEF() = default;
     explicit RVEL_ECEF(const QByteArray &payload);
     QString toString() const;
+    // The same line as the bytes the log receives.
+    QByteArray logLine() const;
 };
 
 // Message 22: base-station position, earth-centred, metres.
@@ -75,6 +82,8 @@ struct BPOS_ECEF
     BPOS_ECEF() = default;
     explicit BPOS_ECEF(const QByteArray &payload);
     QString toString() const;
+    // The same line as the bytes the log receives.
+    QByteArray logLine() const;
 };
 
 // Message 19: receiver position, geodetic. Latitude and longitude are kept as
@@ -92,6 +101,8 @@ struct RPOS_LLA
     RPOS_LLA() = default;
     explicit RPOS_LLA(const QByteArray &payload);
     QString toString() const;
+    // The same line as the bytes the log receives.
+    QByteArray logLine() const;
 };
 
 // Message 20: receiver velocity in the local east-north-up frame.
@@ -106,6 +117,8 @@ struct RVEL_ENU
     RVEL_ENU() = default;
     explicit RVEL_ENU(const QByteArray &payload);
     QString toString() const;
+    // The same line as the bytes the log receives.
+    QByteArray logLine() const;
 };
 
 // Message 21: solution attributes (DOPs, used-satellite masks, base data age).
@@ -131,6 +144,8 @@ struct RSOL_ATR
     RSOL_ATR() = default;
     explicit RSOL_ATR(const QByteArray &payload);
     QString toString() const;
+    // The same line as the bytes the log receives.
+    QByteArray logLine() const;
 };
 
 // Message 24: full solution, geodetic; speed in km/h.
@@ -156,6 +171,8 @@ struct RSOL_FULL
     RSOL_FULL() = default;
     explicit RSOL_FULL(const QByteArray &payload);
     QString toString() const;
+    // The same line as the bytes the log receives.
+    QByteArray logLine() const;
 };
 
 // Message 25: full solution in whole numbers, earth-centred (sent in cm, cm/s, ms).
@@ -175,6 +192,8 @@ struct RSOL_iFULL
     RSOL_iFULL() = default;
     explicit RSOL_iFULL(const QByteArray &payload);
     QString toString() const;
+    // The same line as the bytes the log receives.
+    QByteArray logLine() const;
 };
 
 // Message 28: attitude angles (roll, pitch, yaw); time as one hhmmss number.
@@ -193,6 +212,8 @@ struct YPR_DEG
     YPR_DEG() = default;
     explicit YPR_DEG(const QByteArray &payload);
     QString toString() const;
+    // The same line as the bytes the log receives.
+    QByteArray logLine() const;
 };
 
 // Message 29: the two antennas of a heading baseline; time as one hhmmss number.
@@ -210,6 +231,8 @@ struct HVECT
     HVECT() = default;
     explicit HVECT(const QByteArray &payload);
     QString toString() const;
+    // The same line as the bytes the log receives.
+    QByteArray logLine() const;
 };
 
 // One 8-byte satellite entry of message 23.
@@ -258,6 +281,8 @@ public:
     QVector<GSV_FULL> records() const;
     // One log line per record, in record order.
     QStringList toStringList() const;
+    // The same lines as the bytes the log receives (UTF-8).
+    QList<QByteArray> logLines() const;
 
 private:
     QVector<GsvFullEntry> m_entries[systemCount];

@@ -1,16 +1,16 @@
 // The message-log lines of the binary records.
 //
-// Each line is a format string with markers %1, %2, ... %16, each used once and in
-// order. They are filled in one pass (fillLine): the same text as filling them with
-// one QString::arg call each, lowest marker first, because no argument (numbers, a
-// talker) contains a '%'; but without rescanning and reallocating the line sixteen
-// times, which made the log text cost ten times the decoding. QString::number and
-// arg() without the 'L' flag always write '.' and '-' with no grouping, whatever
-// locale the user runs, so the log reads the same everywhere.
+// Every line is "$", the name, the fields each after a comma, then CR LF. The fields
+// are written straight into one byte buffer (LogLineWriter): filling a QString per
+// field and then the line cost several times the decoding of the records. Numbers are
+// written as QString::number writes them without the 'L' flag: '.' and '-' with no
+// grouping, whatever locale the user runs, so the log reads the same everywhere.
 
 #include "binaryrecords.h"
 
 #include <initializer_list>
+
+#include "loglinewriter.h"
 
 namespace recordNumberFormatter {
 
@@ -28,279 +28,221 @@ QString formatInt(int value, bool valid)
 
 namespace {
 
-using recordNumberFormatter::formatDouble;
-using recordNumberFormatter::formatInt;
+// The kinds of field a line holds, each written by one put() overload.
 
-// Replaces each marker %n (one or two digits, as QString::arg reads them) of format
-// with args[n - 1].
-QString fillLine(const char *format, std::initializer_list<QString> args)
+// Fixed notation with `decimals` digits; empty when not valid.
+struct Fixed
 {
-    const QString *arg = args.begin();
-    const int argCount = int(args.size());
-    int length = int(qstrlen(format));
-    for (const QString &a : args)
-        length += a.size();
+    double value;
+    bool valid;
+    int decimals;
+};
 
-    QString line;
-    line.reserve(length);
-    for (const char *p = format; *p; ++p) {
-        if (p[0] == '%' && p[1] >= '0' && p[1] <= '9') {
-            int n = p[1] - '0';
-            const char *next = p + 2;
-            if (*next >= '0' && *next <= '9')
-                n = 10 * n + (*next++ - '0');
-            Q_ASSERT(n >= 1 && n <= argCount);
-            if (n >= 1 && n <= argCount) {
-                line += arg[n - 1];
-                p = next - 1;
-                continue;
-            }
-        }
-        line += QLatin1Char(*p);
-    }
-    return line;
+Fixed fixed(double value, bool valid, int decimals) { return {value, valid, decimals}; }
+Fixed fixed(const NavDataValue<double> &value, int decimals)
+{
+    return {value.value, value.isValid(), decimals};
 }
 
-QString number(quint32 value)
+// A whole number; empty when not valid.
+struct Integer
 {
-    return QString::number(value);
-}
+    qint64 value;
+    bool valid;
+};
 
+// A double in its shortest form.
+struct Shortest
+{
+    double value;
+};
+
+// A field written after a space.
+template <typename Field>
+struct Spaced
+{
+    Field field;
+};
+
+template <typename Field>
+Spaced<Field> spaced(const Field &field) { return {field}; }
+
+void put(LogLineWriter &line, quint32 value) { line.appendUnsigned(value); }
+void put(LogLineWriter &line, quint64 value) { line.appendUnsigned(value); }
+void put(LogLineWriter &line, unsigned char value) { line.appendUnsigned(value); }
 // Status, aux and count fields are printed whatever their validity.
-QString number(const NavDataValue<int> &value)
+void put(LogLineWriter &line, const NavDataValue<int> &value) { line.appendNumber(value.value); }
+void put(LogLineWriter &line, const Fixed &f) { line.appendFixed(f.value, f.valid, f.decimals); }
+void put(LogLineWriter &line, const Shortest &s) { line.appendShortest(s.value); }
+void put(LogLineWriter &line, const Integer &i)
 {
-    return QString::number(value.value);
+    if (i.valid)
+        line.appendNumber(i.value);
+}
+template <typename Field>
+void put(LogLineWriter &line, const Spaced<Field> &s)
+{
+    line.append(' ');
+    put(line, s.field);
 }
 
-QString fixed(const NavDataValue<double> &value, int decimals)
+template <typename... Fields>
+QByteArray logLine(const char *name, const Fields &... fields)
 {
-    return formatDouble(value.value, value.isValid(), decimals);
+    LogLineWriter line;
+    line.append('$');
+    line.append(name);
+    (void)std::initializer_list<int>{(line.append(','), put(line, fields), 0)...};
+    line.append("\r\n");
+    return line.bytes();
 }
 
-QString ecefLine(const char *format, quint32 tag, const Coordinates &xyz,
-                 const NavDataValue<int> &status)
+QByteArray ecefLine(const char *name, quint32 tag, const Coordinates &xyz,
+                    const NavDataValue<int> &status)
 {
     const bool valid = xyz.isValid();
-    return fillLine(format,
-                    {number(tag),
-                     formatDouble(xyz.x, valid, 2),
-                     formatDouble(xyz.y, valid, 2),
-                     formatDouble(xyz.z, valid, 2),
-                     number(status)});
-}
-
-// Appends an unsigned number in decimal: the satellite lines are all small integers and
-// a sky of forty satellites makes ten lines of 28 numbers each.
-void appendNumber(QString &line, quint32 value)
-{
-    char digits[10];
-    int n = 0;
-    do {
-        digits[n++] = char('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (n > 0)
-        line += QLatin1Char(digits[--n]);
+    return logLine(name, tag, fixed(xyz.x, valid, 2), fixed(xyz.y, valid, 2),
+                   fixed(xyz.z, valid, 2), status);
 }
 
 // A slot element holding the empty-slot marker prints as an empty field; 0 is a value.
-void appendSlotElement(QString &line, quint32 value, quint32 emptyMarker)
+void putSlotElement(LogLineWriter &line, quint32 value, quint32 emptyMarker)
 {
+    line.append(',');
     if (value != emptyMarker)
-        appendNumber(line, value);
+        line.appendUnsigned(value);
 }
 
-// "$%1GSV_FULL,%2,%3,%4,%5,%6,%7,%8\r\n": talker, total, number, satellites in view (at
-// least two digits), then four slots, each "%1,%2,%3,%4,%5,%6" of number, azimuth,
-// elevation, both signal-to-noise ratios and the used flag. Azimuth comes before
-// elevation in the line, unlike in the record; an empty slot reads ",,,,,".
-QString gsvFullLine(const GSV_FULL &record)
+// "$<talker>GSV_FULL," total, number, satellites in view (at least two digits), then
+// four slots of number, azimuth, elevation, both signal-to-noise ratios and the used
+// flag. Azimuth comes before elevation in the line, unlike in the record; an empty
+// slot reads ",,,,,".
+QByteArray gsvFullLine(const GSV_FULL &record)
 {
     const quint32 empty = GSV_FULL::gsvEmptySlot;
-    QString line;
-    line.reserve(160);
-    line += QLatin1Char('$');
-    line += record.talker;
-    line += QLatin1String("GSV_FULL,");
-    appendNumber(line, record.totalMessages);
-    line += QLatin1Char(',');
-    appendNumber(line, record.messageNumber);
-    line += QLatin1Char(',');
+    LogLineWriter line;
+    line.append('$');
+    line.append(record.talker);
+    line.append("GSV_FULL,");
+    line.appendUnsigned(record.totalMessages);
+    line.append(',');
+    line.appendUnsigned(record.messageNumber);
+    line.append(',');
     if (record.satellitesInView < 10)
-        line += QLatin1Char('0');
-    appendNumber(line, record.satellitesInView);
+        line.append('0');
+    line.appendUnsigned(record.satellitesInView);
     for (int j = 0; j < GSV_FULL::slotCount; ++j) {
-        line += QLatin1Char(',');
-        appendSlotElement(line, record.number[j], empty);
-        line += QLatin1Char(',');
-        appendSlotElement(line, record.azimuth[j], GSV_FULL::gsvEmptyAzimuth);
-        line += QLatin1Char(',');
-        appendSlotElement(line, record.elevation[j], empty);
-        line += QLatin1Char(',');
-        appendSlotElement(line, record.snr1[j], empty);
-        line += QLatin1Char(',');
-        appendSlotElement(line, record.snr2[j], empty);
-        line += QLatin1Char(',');
-        appendSlotElement(line, record.used[j], empty);
+        putSlotElement(line, record.number[j], empty);
+        putSlotElement(line, record.azimuth[j], GSV_FULL::gsvEmptyAzimuth);
+        putSlotElement(line, record.elevation[j], empty);
+        putSlotElement(line, record.snr1[j], empty);
+        putSlotElement(line, record.snr2[j], empty);
+        putSlotElement(line, record.used[j], empty);
     }
-    line += QLatin1String("\r\n");
-    return line;
+    line.append("\r\n");
+    return line.bytes();
 }
 
 } // namespace
 
-QString RTIME_RDATE::toString() const
+QByteArray RTIME_RDATE::logLine() const
 {
     const bool dateValid = date.isValid();
-    return fillLine("$RTIME_RDATE,%1,%2,%3,%4,%5,%6\r\n",
-                    {number(tag),
-                     formatInt(date.year, dateValid),
-                     formatDouble(date.month, dateValid, 0),
-                     formatDouble(date.day, dateValid, 0),
-                     formatDouble(time.raw, time.isValid(), 2),
-                     number(status)});
+    return ::logLine("RTIME_RDATE", tag, Integer{date.year, dateValid},
+                     fixed(date.month, dateValid, 0), fixed(date.day, dateValid, 0),
+                     fixed(time.raw, time.isValid(), 2), status);
 }
 
-QString RPOS_ECEF::toString() const
+QByteArray RPOS_ECEF::logLine() const
 {
-    return ecefLine("$RPOS_ECEF,%1,%2,%3,%4,%5\r\n", tag, position, status);
+    return ecefLine("RPOS_ECEF", tag, position, status);
 }
 
-QString RVEL_ECEF::toString() const
+QByteArray RVEL_ECEF::logLine() const
 {
-    return ecefLine("$RVEL_ECEF,%1,%2,%3,%4,%5\r\n", tag, velocity, status);
+    return ecefLine("RVEL_ECEF", tag, velocity, status);
 }
 
-QString BPOS_ECEF::toString() const
+QByteArray BPOS_ECEF::logLine() const
 {
-    return ecefLine("$BPOS_ECEF,%1,%2,%3,%4,%5\r\n", tag, position, status);
+    return ecefLine("BPOS_ECEF", tag, position, status);
 }
 
-QString RPOS_LLA::toString() const
+QByteArray RPOS_LLA::logLine() const
 {
     // Magnitudes only: the line carries no hemisphere letter.
-    return fillLine("$RPOS_LLA,%1,%2,%3,%4,%5\r\n",
-                    {number(tag),
-                     fixed(latitude, 4),
-                     fixed(longitude, 4),
-                     fixed(height, 2),
-                     number(status)});
+    return ::logLine("RPOS_LLA", tag, fixed(latitude, 4), fixed(longitude, 4),
+                     fixed(height, 2), status);
 }
 
-QString RVEL_ENU::toString() const
+QByteArray RVEL_ENU::logLine() const
 {
     const bool valid = velocity.isValid();
-    return fillLine("$RVEL_ENU,%1,%2,%3,%4,%5,%6,%7\r\n",
-                    {number(tag),
-                     formatDouble(velocity.x, valid, 2),
-                     formatDouble(velocity.y, valid, 2),
-                     formatDouble(velocity.z, valid, 2),
-                     fixed(horizontalSpeed, 2),
-                     fixed(course, 3),
-                     number(status)});
+    return ::logLine("RVEL_ENU", tag, fixed(velocity.x, valid, 2), fixed(velocity.y, valid, 2),
+                     fixed(velocity.z, valid, 2), fixed(horizontalSpeed, 2), fixed(course, 3),
+                     status);
 }
 
-QString RSOL_ATR::toString() const
+QByteArray RSOL_ATR::logLine() const
 {
     // Masks, ARF and age are always printed; an invalid one holds zero.
-    return fillLine("$RSOL_ATR,%1,%2,%3,%4,%5,%6,%7,%8,%9,%10,%11,%12,%13,%14,%15\r\n",
-                    {number(tag),
-                     fixed(vdop, 2),
-                     fixed(hdop, 2),
-                     fixed(pdop, 2),
-                     QString::number(usedGP.value),
-                     QString::number(usedGL.value),
-                     QString::number(usedGB.value),
-                     QString::number(usedGA.value),
-                     QString::number(usedGI.value),
-                     number(totalSA),
-                     QStringLiteral("%1").arg(double(arf.value), 0, 'f', 1),
-                     number(age),
-                     number(aux),
-                     number(posStatus),
-                     number(velStatus)});
+    return ::logLine("RSOL_ATR", tag, fixed(vdop, 2), fixed(hdop, 2), fixed(pdop, 2),
+                     usedGP.value, usedGL.value, usedGB.value, usedGA.value, usedGI.value,
+                     totalSA, fixed(double(arf.value), true, 1), age, aux, posStatus,
+                     velStatus);
 }
 
-QString RSOL_FULL::toString() const
+QByteArray RSOL_FULL::logLine() const
 {
     const bool dateValid = date.isValid();
-    return fillLine("$RSOL_FULL,%1,%2,%3,%4,%5,%6,%7,%8,%9,%10,%11,%12,%13,%14,%15,%16\r\n",
-                    {number(tag),
-                     number(posStatus),
-                     number(velStatus),
-                     number(timeStatus),
-                     QString::number(aux),
-                     fixed(latitude, 2),
-                     fixed(longitude, 2),
-                     fixed(height, 2),
-                     fixed(speed, 2),
-                     fixed(course, 3),
-                     fixed(climb, 2),
-                     formatDouble(time.raw, time.isValid(), 0),
-                     fixed(hdop, 2),
-                     formatDouble(date.year, dateValid, 0),
-                     formatDouble(date.month, dateValid, 0),
-                     formatDouble(date.day, dateValid, 0)});
+    return ::logLine("RSOL_FULL", tag, posStatus, velStatus, timeStatus, aux,
+                     fixed(latitude, 2), fixed(longitude, 2), fixed(height, 2), fixed(speed, 2),
+                     fixed(course, 3), fixed(climb, 2), fixed(time.raw, time.isValid(), 0),
+                     fixed(hdop, 2), fixed(date.year, dateValid, 0),
+                     fixed(date.month, dateValid, 0), fixed(date.day, dateValid, 0));
 }
 
-QString RSOL_iFULL::toString() const
+QByteArray RSOL_iFULL::logLine() const
 {
     const bool positionValid = position.isValid();
     const bool velocityValid = velocity.isValid();
     const bool dateValid = date.isValid();
-    return fillLine("$RSOL_iFULL,%1,%2,%3,%4,%5,%6,%7,%8,%9,%10,%11,%12,%13,%14,%15,%16\r\n",
-                    {number(tag),
-                     number(posStatus),
-                     number(velStatus),
-                     number(timeStatus),
-                     QString::number(aux),
-                     formatDouble(position.x, positionValid, 3),
-                     formatDouble(position.y, positionValid, 3),
-                     formatDouble(position.z, positionValid, 3),
-                     formatDouble(velocity.x, velocityValid, 3),
-                     formatDouble(velocity.y, velocityValid, 3),
-                     formatDouble(velocity.z, velocityValid, 3),
-                     formatDouble(time.raw, time.isValid(), 0),
-                     fixed(hdop, 3),
-                     formatDouble(date.year, dateValid, 0),
-                     formatDouble(date.month, dateValid, 0),
-                     formatDouble(date.day, dateValid, 0)});
+    return ::logLine("RSOL_iFULL", tag, posStatus, velStatus, timeStatus, aux,
+                     fixed(position.x, positionValid, 3), fixed(position.y, positionValid, 3),
+                     fixed(position.z, positionValid, 3), fixed(velocity.x, velocityValid, 3),
+                     fixed(velocity.y, velocityValid, 3), fixed(velocity.z, velocityValid, 3),
+                     fixed(time.raw, time.isValid(), 0), fixed(hdop, 3),
+                     fixed(date.year, dateValid, 0), fixed(date.month, dateValid, 0),
+                     fixed(date.day, dateValid, 0));
 }
 
-QString YPR_DEG::toString() const
+QByteArray YPR_DEG::logLine() const
 {
     // The log names this message YPR.
-    return fillLine("$YPR,%1,%2,%3,%4,%5,%6,%7,%8,%9\r\n",
-                    {number(tag),
-                     number(posStatus),
-                     number(timeStatus),
-                     QString::number(aux1),
-                     QString::number(aux2),
-                     fixed(angle1, 2),
-                     fixed(angle2, 2),
-                     fixed(angle3, 2),
-                     fixed(time, 0)});
+    return ::logLine("YPR", tag, posStatus, timeStatus, aux1, aux2, fixed(angle1, 2),
+                     fixed(angle2, 2), fixed(angle3, 2), fixed(time, 0));
 }
 
-QString HVECT::toString() const
+QByteArray HVECT::logLine() const
 {
     const bool slaveValid = slaveAntenna.isValid();
     const bool masterValid = masterAntenna.isValid();
     // The space before the master antenna's z belongs to this line's established
     // format: saved logs and the tools that read them have it.
-    return fillLine("$HVECT,%1,%2,%3,%4,%5,%6,%7,%8,%9,%10, %11,%12\r\n",
-                    {number(tag),
-                     number(posStatus),
-                     number(timeStatus),
-                     QString::number(aux),
-                     QStringLiteral("%1").arg(auxTenths.value),
-                     formatDouble(slaveAntenna.x, slaveValid, 2),
-                     formatDouble(slaveAntenna.y, slaveValid, 2),
-                     formatDouble(slaveAntenna.z, slaveValid, 2),
-                     formatDouble(masterAntenna.x, masterValid, 2),
-                     formatDouble(masterAntenna.y, masterValid, 2),
-                     formatDouble(masterAntenna.z, masterValid, 2),
-                     fixed(time, 0)});
+    return ::logLine("HVECT", tag, posStatus, timeStatus, aux, Shortest{auxTenths.value},
+                     fixed(slaveAntenna.x, slaveValid, 2), fixed(slaveAntenna.y, slaveValid, 2),
+                     fixed(slaveAntenna.z, slaveValid, 2), fixed(masterAntenna.x, masterValid, 2),
+                     fixed(masterAntenna.y, masterValid, 2),
+                     spaced(fixed(masterAntenna.z, masterValid, 2)), fixed(time, 0));
+}
+
+QList<QByteArray> GsvFullMessage::logLines() const
+{
+    QList<QByteArray> lines;
+    lines.reserve(m_records.size());
+    for (const GSV_FULL &record : m_records)
+        lines.append(gsvFullLine(record));
+    return lines;
 }
 
 QStringList GsvFullMessage::toStringList() const
@@ -308,6 +250,19 @@ QStringList GsvFullMessage::toStringList() const
     QStringList lines;
     lines.reserve(m_records.size());
     for (const GSV_FULL &record : m_records)
-        lines.append(gsvFullLine(record));
+        lines.append(QString::fromUtf8(gsvFullLine(record)));
     return lines;
 }
+
+// The lines are ASCII: their Latin-1 reading is their text.
+QString RTIME_RDATE::toString() const { return QString::fromLatin1(logLine()); }
+QString RPOS_ECEF::toString() const { return QString::fromLatin1(logLine()); }
+QString RVEL_ECEF::toString() const { return QString::fromLatin1(logLine()); }
+QString BPOS_ECEF::toString() const { return QString::fromLatin1(logLine()); }
+QString RPOS_LLA::toString() const { return QString::fromLatin1(logLine()); }
+QString RVEL_ENU::toString() const { return QString::fromLatin1(logLine()); }
+QString RSOL_ATR::toString() const { return QString::fromLatin1(logLine()); }
+QString RSOL_FULL::toString() const { return QString::fromLatin1(logLine()); }
+QString RSOL_iFULL::toString() const { return QString::fromLatin1(logLine()); }
+QString YPR_DEG::toString() const { return QString::fromLatin1(logLine()); }
+QString HVECT::toString() const { return QString::fromLatin1(logLine()); }

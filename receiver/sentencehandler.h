@@ -177,4 +177,15 @@ private:
     KnownTalker m_known[knownTalkerCount];
 
     ModuleResetHook m_moduleResetHook;
+
+    // The set last built from each system's mask. A mask seldom changes from one
+    // solution to the next, and handing out a copy of a built set shares it.
+    struct MaskedSet
+    {
+        int navSys = -1;
+        quint64 mask = 0;
+        QSet<int> used;
+    };
+    static constexpr int maskedSystemCount = 5;
+    MaskedSet m_maskedSets[maskedSystemCount];
 };

@@ -264,11 +264,25 @@ void SentenceHandler::usedSetFromMask(int navSys, quint64 mask, int from, int to
     } else {
         mask = 0;
     }
+    MaskedSet *cached = nullptr;
+    for (MaskedSet &entry : m_maskedSets) {
+        if (entry.navSys == navSys || entry.navSys < 0) {
+            cached = &entry;
+            break;
+        }
+    }
+    if (cached && cached->navSys == navSys && cached->mask == mask) {
+        emit setUsedSatellites(static_cast<SatNavSysEnum>(navSys), cached->used);
+        return;
+    }
     QSet<int> used;
     used.reserve(qPopulationCount(mask));
-    while (mask != 0) {
-        used.insert(qCountTrailingZeroBits(mask));
-        mask &= mask - 1;
+    for (quint64 bits = mask; bits != 0; bits &= bits - 1)
+        used.insert(qCountTrailingZeroBits(bits));
+    if (cached) {
+        cached->navSys = navSys;
+        cached->mask = mask;
+        cached->used = used;
     }
     emit setUsedSatellites(static_cast<SatNavSysEnum>(navSys), used);
 }

@@ -150,7 +150,7 @@ template <typename Record>
 void ZRBBinaryParser::emitRecord(const QByteArray &payload)
 {
     const Record record(payload);
-    emit dataParsed(record.toString().toUtf8(), InterfaceBinary);
+    emit dataParsed(record.logLine(), InterfaceBinary);
     emit sentenceIsReceived(record);
 }
 
@@ -211,9 +211,9 @@ void ZRBBinaryParser::dispatchGsvFull(const QByteArray &payload)
     if (records.isEmpty())
         return;
     // All of the message's log lines go out before its first record.
-    const QStringList lines = message.toStringList();
-    for (const QString &line : lines)
-        emit dataParsed(line.toUtf8(), InterfaceBinary);
+    const QList<QByteArray> lines = message.logLines();
+    for (const QByteArray &line : lines)
+        emit dataParsed(line, InterfaceBinary);
     for (const GSV_FULL &record : records)
         emit sentenceIsReceived(record);
 }

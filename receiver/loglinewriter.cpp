@@ -1,0 +1,142 @@
+#include "loglinewriter.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+constexpr int maxExactDecimals = 9;
+
+constexpr double powersOfTen[maxExactDecimals + 1] = {1e0, 1e1, 1e2, 1e3, 1e4,
+                                                      1e5, 1e6, 1e7, 1e8, 1e9};
+
+// Below 2^52 every half-integer is a double, which the rounding below relies on.
+constexpr double scaledLimit = 4503599627370496.0; // 2^52
+
+// Writes value in decimal, least significant digit last, ending at end; returns the
+// first digit written.
+char *writeDigitsBackwards(char *end, std::uint64_t value, int minimumDigits)
+{
+    char *p = end;
+    do {
+        *--p = char('0' + value % 10);
+        value /= 10;
+        --minimumDigits;
+    } while (value != 0 || minimumDigits > 0);
+    return p;
+}
+
+} // namespace
+
+int LogLineWriter::writeFixed(char *out, double value, int decimals)
+{
+    if (decimals < 0 || decimals > maxExactDecimals)
+        return -1;
+    const double scale = powersOfTen[decimals];
+    const double scaled = value * scale;
+    // Also false for NaN and the infinities.
+    if (!(std::fabs(scaled) < scaledLimit))
+        return -1;
+
+    // The exact product is scaled + error: fma rounds only once, so the residual is
+    // exactly representable. The decision near a half is taken on the exact product,
+    // which is what makes a tie a true tie of the binary value.
+    const double error = std::fma(value, scale, -scaled);
+    const double magnitude = std::fabs(scaled);
+    const double magnitudeError = scaled < 0 ? -error : error;
+    const double whole = std::floor(magnitude);
+    const double fraction = magnitude - whole; // exact: both below 2^52
+    std::uint64_t digits = std::uint64_t(whole);
+    // Rounding to the nearest double never crosses a half-integer (they are all
+    // doubles here), so only a fraction of exactly one half needs the residual: ties
+    // go away from zero.
+    if (fraction > 0.5 || (fraction == 0.5 && magnitudeError >= 0))
+        ++digits;
+
+    char buffer[32];
+    char *const end = buffer + sizeof buffer;
+    char *first = writeDigitsBackwards(end, digits, decimals + 1);
+    char *p = out;
+    // Every negative value keeps its sign, also when it rounds to zero; -0.0 has none.
+    if (value < 0)
+        *p++ = '-';
+    const int integerDigits = int(end - first) - decimals;
+    for (int i = 0; i < integerDigits; ++i)
+        *p++ = *first++;
+    if (decimals > 0) {
+        *p++ = '.';
+        while (first != end)
+            *p++ = *first++;
+    }
+    return int(p - out);
+}
+
+void LogLineWriter::grow(int count)
+{
+    int capacity = 2 * m_capacity;
+    while (capacity - m_size < count)
+        capacity *= 2;
+    std::unique_ptr<char[]> heap(new char[size_t(capacity)]);
+    std::memcpy(heap.get(), m_data, size_t(m_size));
+    m_heap = std::move(heap);
+    m_data = m_heap.get();
+    m_capacity = capacity;
+}
+
+void LogLineWriter::append(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    appendBytes(utf8.constData(), utf8.size());
+}
+
+void LogLineWriter::appendNumber(qint64 value)
+{
+    if (value < 0) {
+        append('-');
+        appendUnsigned(0 - quint64(value));
+    } else {
+        appendUnsigned(quint64(value));
+    }
+}
+
+void LogLineWriter::appendUnsigned(quint64 value)
+{
+    // Most fields are small counts, statuses and satellite numbers.
+    if (value < 10) {
+        append(char('0' + value));
+        return;
+    }
+    if (value < 100) {
+        char *p = room(2);
+        p[0] = char('0' + value / 10);
+        p[1] = char('0' + value % 10);
+        m_size += 2;
+        return;
+    }
+    char buffer[24];
+    char *const end = buffer + sizeof buffer;
+    const char *first = writeDigitsBackwards(end, value, 1);
+    appendBytes(first, int(end - first));
+}
+
+void LogLineWriter::appendFixed(double value, int decimals)
+{
+    // The exact path writes at most a sign, 16 digits, a point and padding zeros.
+    char *p = room(32);
+    const int length = writeFixed(p, value, decimals);
+    if (length >= 0) {
+        m_size += length;
+        return;
+    }
+    append(QString::number(value, 'f', decimals));
+}
+
+void LogLineWriter::appendShortest(double value)
+{
+    // Small whole numbers print as their digits; anything else as Qt writes it.
+    if (value >= 0 && value <= 1000 && value == std::floor(value) && !std::signbit(value)) {
+        appendUnsigned(quint64(value));
+        return;
+    }
+    append(QStringLiteral("%1").arg(value));
+}
