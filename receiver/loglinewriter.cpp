@@ -17,12 +17,26 @@ constexpr double scaledLimit = 4503599627370496.0; // 2^52
 // first digit written.
 char *writeDigitsBackwards(char *end, std::uint64_t value, int minimumDigits)
 {
+    static const char pairs[] = "00010203040506070809101112131415161718192021222324"
+                                "25262728293031323334353637383940414243444546474849"
+                                "50515253545556575859606162636465666768697071727374"
+                                "75767778798081828384858687888990919293949596979899";
     char *p = end;
-    do {
-        *--p = char('0' + value % 10);
-        value /= 10;
-        --minimumDigits;
-    } while (value != 0 || minimumDigits > 0);
+    while (value >= 100) {
+        const unsigned pair = unsigned(value % 100) * 2;
+        value /= 100;
+        *--p = pairs[pair + 1];
+        *--p = pairs[pair];
+    }
+    if (value >= 10) {
+        const unsigned pair = unsigned(value) * 2;
+        *--p = pairs[pair + 1];
+        *--p = pairs[pair];
+    } else {
+        *--p = char('0' + value);
+    }
+    while (end - p < minimumDigits)
+        *--p = '0';
     return p;
 }
 
@@ -38,20 +52,21 @@ int LogLineWriter::writeFixed(char *out, double value, int decimals)
     if (!(std::fabs(scaled) < scaledLimit))
         return -1;
 
-    // The exact product is scaled + error: fma rounds only once, so the residual is
-    // exactly representable. The decision near a half is taken on the exact product,
-    // which is what makes a tie a true tie of the binary value.
-    const double error = std::fma(value, scale, -scaled);
     const double magnitude = std::fabs(scaled);
-    const double magnitudeError = scaled < 0 ? -error : error;
-    const double whole = std::floor(magnitude);
-    const double fraction = magnitude - whole; // exact: both below 2^52
-    std::uint64_t digits = std::uint64_t(whole);
+    std::uint64_t digits = std::uint64_t(magnitude); // the whole part: below 2^52
+    const double fraction = magnitude - double(digits); // exact
     // Rounding to the nearest double never crosses a half-integer (they are all
-    // doubles here), so only a fraction of exactly one half needs the residual: ties
-    // go away from zero.
-    if (fraction > 0.5 || (fraction == 0.5 && magnitudeError >= 0))
+    // doubles here), so only a fraction of exactly one half needs a second look: at
+    // the exact product, scaled + error, where fma rounds only once and so leaves an
+    // exactly representable residual. A true tie of the binary value goes away from
+    // zero.
+    if (fraction > 0.5) {
         ++digits;
+    } else if (fraction == 0.5) {
+        const double error = std::fma(value, scale, -scaled);
+        if ((scaled < 0 ? -error : error) >= 0)
+            ++digits;
+    }
 
     char buffer[32];
     char *const end = buffer + sizeof buffer;
@@ -99,20 +114,8 @@ void LogLineWriter::appendNumber(qint64 value)
     }
 }
 
-void LogLineWriter::appendUnsigned(quint64 value)
+void LogLineWriter::appendLargerUnsigned(quint64 value)
 {
-    // Most fields are small counts, statuses and satellite numbers.
-    if (value < 10) {
-        append(char('0' + value));
-        return;
-    }
-    if (value < 100) {
-        char *p = room(2);
-        p[0] = char('0' + value / 10);
-        p[1] = char('0' + value % 10);
-        m_size += 2;
-        return;
-    }
     char buffer[24];
     char *const end = buffer + sizeof buffer;
     const char *first = writeDigitsBackwards(end, value, 1);

@@ -31,7 +31,20 @@ public:
     void append(const QString &text);
     // Decimal, as QString::number(value).
     void appendNumber(qint64 value);
-    void appendUnsigned(quint64 value);
+    void appendUnsigned(quint64 value)
+    {
+        // Most fields are small counts, statuses and satellite numbers.
+        if (value < 10) {
+            append(char('0' + value));
+        } else if (value < 100) {
+            char *p = room(2);
+            p[0] = char('0' + value / 10);
+            p[1] = char('0' + value % 10);
+            m_size += 2;
+        } else {
+            appendLargerUnsigned(value);
+        }
+    }
     // Fixed notation, as QString::number(value, 'f', decimals).
     void appendFixed(double value, int decimals);
     // An empty field when not valid.
@@ -64,6 +77,7 @@ private:
         return m_data + m_size;
     }
     void grow(int count);
+    void appendLargerUnsigned(quint64 value);
 
     // Every line of a record fits here; only numbers left to Qt (values near the
     // largest doubles) can outgrow it.
