@@ -139,11 +139,14 @@ void ZRBBinaryParser::handleFrame(const QByteArray &frame)
         return;
     const quint8 kind = quint8(frame.at(0));
     const quint8 id = quint8(frame.at(1));
-    const QByteArray payload = frame.mid(FrameBodyOffset);
-    if (kind == BinaryFrame::KindStatus)
-        emit bmtStatusReceived(BmtStatus(id), payload);
-    else if (kind == BinaryFrame::KindMessage)
-        dispatch(id, payload);
+    if (kind == BinaryFrame::KindStatus) {
+        emit bmtStatusReceived(BmtStatus(id), frame.mid(FrameBodyOffset));
+    } else if (kind == BinaryFrame::KindMessage) {
+        // Records are decoded on the spot, so they read the payload in place: frame,
+        // held by our caller, keeps the bytes alive until dispatch returns.
+        dispatch(id, QByteArray::fromRawData(frame.constData() + FrameBodyOffset,
+                                             frame.size() - FrameBodyOffset));
+    }
 }
 
 template <typename Record>
@@ -158,7 +161,8 @@ void ZRBBinaryParser::dispatch(int number, const QByteArray &payload)
 {
     if (isTextNavMessage(number)) {
         // The text's own sentence name decides the record, not the message number.
-        parseText(payload);
+        // Text is kept across frames, so it gets bytes of its own.
+        parseText(QByteArray(payload.constData(), payload.size()));
         return;
     }
     switch (number) {
