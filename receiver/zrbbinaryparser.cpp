@@ -55,7 +55,9 @@ void ZRBBinaryParser::parse(const QByteArray &data)
     while (i < size) {
         switch (m_state) {
         case HuntSync1: {
-            m_frame.clear();
+            // resize keeps the reserved room (clear would free it): no frame then
+            // reallocates as it grows.
+            m_frame.resize(0);
             m_count = 0;
             // Everything up to the next '!' is noise between frames.
             const void *sync = std::memchr(bytes + i, BinaryFrame::Sync1, size_t(size - i));
