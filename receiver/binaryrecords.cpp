@@ -144,6 +144,19 @@ void splitHemisphere(bool condition, const Field<double> &degrees, char positive
     }
 }
 
+// RSOL_FULL and RSOL_iFULL open with the same tag, status and aux bytes.
+template <typename Solution>
+void setSolutionStatuses(Solution &solution, const Field<quint32> &tag,
+                         const Field<quint8> &position, const Field<quint8> &velocity,
+                         const Field<quint8> &time, const Field<quint8> &aux)
+{
+    solution.tag = tag.value;
+    solution.posStatus = statusValue(position);
+    solution.velStatus = statusValue(velocity);
+    solution.timeStatus = statusValue(time);
+    solution.aux = aux.value;
+}
+
 bool isNoneOf(int status, int a, int b) { return status != a && status != b; }
 bool isNoneOf(int status, int a, int b, int c) { return status != a && status != b && status != c; }
 
@@ -271,11 +284,7 @@ RSOL_FULL::RSOL_FULL(const QByteArray &payload)
                                       double, double, double, double, double, float, quint16,
                                       quint8, quint8>();
 
-    tag = tagField.value;
-    posStatus = statusValue(posField);
-    velStatus = statusValue(velField);
-    timeStatus = statusValue(timeField);
-    aux = auxField.value;
+    setSolutionStatuses(*this, tagField, posField, velField, timeField, auxField);
 
     const bool positionValid = posStatus.value != 0;
     splitHemisphere(positionValid, lat, 'N', 'S', latitude, latHemisphere);
@@ -302,11 +311,7 @@ RSOL_iFULL::RSOL_iFULL(const QByteArray &payload)
                                       qint32, qint32, qint32, qint32, qint32, quint16, quint16,
                                       quint8, quint8>();
 
-    tag = tagField.value;
-    posStatus = statusValue(posField);
-    velStatus = statusValue(velField);
-    timeStatus = statusValue(timeField);
-    aux = auxField.value;
+    setSolutionStatuses(*this, tagField, posField, velField, timeField, auxField);
 
     // Centimetres and cm/s on the wire.
     const auto metres = [](const Field<qint32> &cm) {
