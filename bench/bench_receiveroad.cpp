@@ -2,7 +2,8 @@
 //
 // The whole receive road: received chunks into ParserProxy, the parser of the mode, and
 // the SentenceHandler turning every record into display signals. Realistic NMEA and
-// binary streams, and random bytes in both modes (which must go through as fast, with
+// binary streams (and a binary one whose used satellites change every epoch, the worst
+// case), and random bytes in both modes (which must go through as fast, with
 // flat memory).
 
 #include <benchmark/benchmark.h>
@@ -46,19 +47,30 @@ const Stream &nmeaStream()
     return stream;
 }
 
+Stream makeBinaryStream(binarystreamgen::Generator::UsedSets usedSets)
+{
+    Stream s;
+    binarystreamgen::Generator generator(20151231, usedSets);
+    while (s.bytes.size() < streamBytes) {
+        for (const binarystreamgen::Message &message : generator.epoch()) {
+            s.bytes += binarystreamgen::messageFrame(message);
+            ++s.messages;
+        }
+    }
+    return s;
+}
+
+// Used satellites that stay put for many epochs, as a receiver in the field sends them.
 const Stream &binaryStream()
 {
-    static const Stream stream = [] {
-        Stream s;
-        binarystreamgen::Generator generator;
-        while (s.bytes.size() < streamBytes) {
-            for (const binarystreamgen::Message &message : generator.epoch()) {
-                s.bytes += binarystreamgen::messageFrame(message);
-                ++s.messages;
-            }
-        }
-        return s;
-    }();
+    static const Stream stream = makeBinaryStream(binarystreamgen::Generator::UsedSets::Steady);
+    return stream;
+}
+
+// A new random set of used satellites every epoch: the most the handler can be made to do.
+const Stream &binaryNewUsedSetsStream()
+{
+    static const Stream stream = makeBinaryStream(binarystreamgen::Generator::UsedSets::NewEveryEpoch);
     return stream;
 }
 
@@ -116,6 +128,11 @@ void BM_RoadBinary(benchmark::State &state)
     runRoad(state, binaryStream(), InterfaceBinary);
 }
 
+void BM_RoadBinaryWorstCaseNewUsedSetsEveryEpoch(benchmark::State &state)
+{
+    runRoad(state, binaryNewUsedSetsStream(), InterfaceBinary);
+}
+
 void BM_RoadRandomInNmeaMode(benchmark::State &state)
 {
     runRoad(state, randomStream(), InterfaceNmea);
@@ -141,6 +158,7 @@ void BM_ParsersAloneBinary(benchmark::State &state)
 
 BENCHMARK(BM_RoadNmea)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RoadBinary)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RoadBinaryWorstCaseNewUsedSetsEveryEpoch)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RoadRandomInNmeaMode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RoadRandomInBinaryMode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParsersAloneNmea)->Unit(benchmark::kMillisecond);

@@ -3,7 +3,8 @@
 // A generated binary output stream of the receiver: the twelve binary navigation
 // messages, epoch after epoch, with plausible values (a slowly moving receiver near
 // 55.75 N 37.62 E, a clock that ticks, mostly fixed solutions, a sky of 20 to 40
-// satellites). Gives the payloads alone, for the record decoders, or complete frames,
+// satellites, of which the solution uses a set that stays put for many epochs and gains or
+// loses one satellite now and then, as a real receiver's does). Gives the payloads alone, for the record decoders, or complete frames,
 // for whatever reads the byte stream.
 
 #include <QByteArray>
@@ -34,9 +35,18 @@ inline QByteArray messageFrame(const Message &message)
 class Generator
 {
 public:
-    explicit Generator(quint32 seed = 20151231)
+    enum class UsedSets {
+        Steady,        // one satellite joins or leaves the solution about every 50 epochs
+        NewEveryEpoch, // a fresh random set every epoch: the worst case for whoever decodes them
+    };
+
+    explicit Generator(quint32 seed = 20151231, UsedSets usedSets = UsedSets::Steady)
         : m_random(seed)
+        , m_usedSetRandom(seed ^ 0x5A5A5A5Au)
+        , m_usedSets(usedSets)
     {
+        for (quint64 &mask : m_usedMasks)
+            mask = m_usedSetRandom.generate64();
     }
 
     // The twelve messages of one epoch, in the order a receiver sends them.
@@ -135,8 +145,19 @@ private:
     {
         Payload w;
         w.u32(m_tag).f32(1.2f).f32(0.8f).f32(1.4f);
-        for (int i = 0; i < 5; ++i)
-            w.u64(m_random.generate64());
+        // The five masks are drawn either way, so that every other field of the stream is
+        // the same in both kinds.
+        quint64 fresh[5];
+        for (quint64 &mask : fresh)
+            mask = m_random.generate64();
+        if (m_usedSets == UsedSets::NewEveryEpoch) {
+            for (int i = 0; i < 5; ++i)
+                m_usedMasks[i] = fresh[i];
+        } else if (m_usedSetRandom.bounded(50) == 0) {
+            m_usedMasks[m_usedSetRandom.bounded(5)] ^= quint64(1) << m_usedSetRandom.bounded(64);
+        }
+        for (quint64 mask : m_usedMasks)
+            w.u64(mask);
         return w.u32(34).f32(3.5f).u32(1).u8(0).u8(status()).u8(status()).bytes();
     }
 
@@ -238,6 +259,9 @@ private:
     }
 
     QRandomGenerator m_random;
+    QRandomGenerator m_usedSetRandom; // its own draws, so the other fields do not depend on the kind
+    UsedSets m_usedSets;
+    quint64 m_usedMasks[5] = {};
     quint32 m_tag = 0;
     double m_secondsOfDay = 43200.0;
     double m_lat = 55.75;
