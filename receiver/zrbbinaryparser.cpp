@@ -74,11 +74,33 @@ void ZRBBinaryParser::parse(const QByteArray &data)
             // "!!N" starts no frame.
             m_state = quint8(bytes[i++]) == BinaryFrame::Sync2 ? ReadKind : HuntSync1;
             break;
-        case ReadKind:
+        case ReadKind: {
+            // Most frames lie whole inside the chunk: those are checked and decoded
+            // where they stand, without gathering them byte by byte into m_frame.
+            const int available = size - i;
+            if (available >= FrameBodyOffset) {
+                const int length = quint8(bytes[i + 2]) | (quint8(bytes[i + 3]) << 8);
+                if (length <= BinaryFrame::MaxReceivedPayload
+                    && available >= FrameBodyOffset + length + 2) {
+                    m_kind = quint8(bytes[i]);
+                    m_id = quint8(bytes[i + 1]);
+                    m_length = quint16(length);
+                    const int end = i + FrameBodyOffset + length;
+                    m_receivedChecksum = quint16(quint8(bytes[end]) | (quint8(bytes[end + 1]) << 8));
+                    // chunk keeps these bytes alive until the slots have returned.
+                    const QByteArray frame = QByteArray::fromRawData(bytes + i, FrameBodyOffset + length);
+                    i = end + 2;
+                    m_state = HuntSync1;
+                    handleFrame(frame);
+                    m_state = HuntSync1;
+                    break;
+                }
+            }
             m_kind = quint8(bytes[i]);
             m_frame.append(bytes[i++]);
             m_state = ReadId;
             break;
+        }
         case ReadId:
             m_id = quint8(bytes[i]);
             m_frame.append(bytes[i++]);
