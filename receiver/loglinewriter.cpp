@@ -100,8 +100,21 @@ void LogLineWriter::grow(int count)
 
 void LogLineWriter::append(const QString &text)
 {
-    const QByteArray utf8 = text.toUtf8();
-    appendBytes(utf8.constData(), utf8.size());
+    // Talkers and names are ASCII, whose UTF-8 is their characters as they stand: copy
+    // them without building a UTF-8 buffer first.
+    const int length = text.size();
+    const QChar *chars = text.constData();
+    char *p = room(length);
+    for (int i = 0; i < length; ++i) {
+        const ushort unicode = chars[i].unicode();
+        if (unicode >= 0x80) {
+            const QByteArray utf8 = text.toUtf8();
+            appendBytes(utf8.constData(), utf8.size());
+            return;
+        }
+        p[i] = char(unicode);
+    }
+    m_size += length;
 }
 
 void LogLineWriter::appendNumber(qint64 value)

@@ -129,6 +129,20 @@ protected slots:
 private:
     using SatelliteLists = QMap<int, QVector<SatelliteInfo>>;
 
+    // The used satellites of the GSV_FULL series each system is gathering, and the set
+    // last handed out for that system. The used satellites seldom change from one epoch
+    // to the next, and handing out a copy of a built set shares it. Numbers below 256
+    // (all a binary entry can hold) are kept as bits, any others in a list.
+    struct FullUsed
+    {
+        static constexpr int maskWords = 4;
+        quint64 gathering[maskWords] = {};
+        QVector<int> gatheringOthers;
+        quint64 lastMask[maskWords] = {};
+        bool lastFromMaskOnly = true;
+        QSet<int> last;
+    };
+
     // Every record of the receiver names its talker, so the known talkers are looked up
     // from their letters without building a text each time.
     struct KnownTalker
@@ -154,7 +168,9 @@ private:
     // Satellite accumulation.
     void initBandTables();
     SatelliteInfo makeSatelliteInfo(const GSV &sentence, int code, int slot) const;
-    SatelliteInfo makeFullSatelliteInfo(const GSV_FULL &sentence, int navSys, int slot);
+    static SatelliteInfo makeFullSatelliteInfo(const GSV_FULL &sentence, int slot,
+                                               FullUsed &used);
+    static QSet<int> takeFullUsedSet(FullUsed &used);
     void gather(int key, const SatelliteInfo &info);
     void finishGroup(int first, int second, int third);
     void dropOtherSecondBand(int second, bool finishingSecond, int third, bool finishingThird);
@@ -168,7 +184,7 @@ private:
 
     SatelliteLists m_gathered;
     SatelliteLists m_finished;
-    QMap<int, QSet<int>> m_used;
+    QMap<int, FullUsed> m_fullUsed;
 
     QMap<QString, int> m_talkerMap;
 

@@ -68,7 +68,8 @@ SatelliteInfo SentenceHandler::makeSatelliteInfo(const GSV &sentence, int code, 
     return info;
 }
 
-SatelliteInfo SentenceHandler::makeFullSatelliteInfo(const GSV_FULL &sentence, int navSys, int slot)
+SatelliteInfo SentenceHandler::makeFullSatelliteInfo(const GSV_FULL &sentence, int slot,
+                                                     FullUsed &used)
 {
     // The binary message writes 0 for a value the receiver does not know.
     SatelliteInfo info;
@@ -77,9 +78,39 @@ SatelliteInfo SentenceHandler::makeFullSatelliteInfo(const GSV_FULL &sentence, i
     info.azimuth = sentence.azimuth[slot] == 0 ? -1 : int(sentence.azimuth[slot]);
     info.snr1 = unknownIfZero(sentence.snr1[slot]);
     info.snr2 = unknownIfZero(sentence.snr2[slot]);
-    if (sentence.used[slot] != 0)
-        m_used[navSys].insert(sentence.number[slot]);
+    if (sentence.used[slot] != 0) {
+        const quint32 number = sentence.number[slot];
+        if (number < 64 * FullUsed::maskWords)
+            used.gathering[number / 64] |= quint64(1) << (number % 64);
+        else if (!used.gatheringOthers.contains(int(number)))
+            used.gatheringOthers.append(int(number));
+    }
     return info;
+}
+
+QSet<int> SentenceHandler::takeFullUsedSet(FullUsed &used)
+{
+    const bool maskOnly = used.gatheringOthers.isEmpty();
+    bool same = maskOnly && used.lastFromMaskOnly;
+    for (int w = 0; w < FullUsed::maskWords; ++w)
+        same = same && used.gathering[w] == used.lastMask[w];
+    if (!same) {
+        QSet<int> set;
+        for (int w = 0; w < FullUsed::maskWords; ++w) {
+            for (quint64 bits = used.gathering[w]; bits != 0; bits &= bits - 1)
+                set.insert(w * 64 + qCountTrailingZeroBits(bits));
+        }
+        for (int number : qAsConst(used.gatheringOthers))
+            set.insert(number);
+        used.last = set;
+        for (int w = 0; w < FullUsed::maskWords; ++w)
+            used.lastMask[w] = used.gathering[w];
+        used.lastFromMaskOnly = maskOnly;
+    }
+    for (quint64 &word : used.gathering)
+        word = 0;
+    used.gatheringOthers.clear();
+    return used.last;
 }
 
 void SentenceHandler::gather(int key, const SatelliteInfo &info)
@@ -213,6 +244,7 @@ void SentenceHandler::handleSentence(GSV_FULL sentence)
     if (index < 0)
         return;
     const int navSys = m_known[index].navSys;
+    FullUsed &used = m_fullUsed[navSys];
 
     int lastSlot = -1;
     if (sentence.messageNumber == sentence.totalMessages) {
@@ -230,12 +262,11 @@ void SentenceHandler::handleSentence(GSV_FULL sentence)
             ++emptySlots;
             continue;
         }
-        gather(navSys, makeFullSatelliteInfo(sentence, navSys, i));
+        gather(navSys, makeFullSatelliteInfo(sentence, i, used));
         if (i == lastSlot) {
             // Each entry already carries both bands: no merging.
             m_finished.insert(navSys, m_gathered.take(navSys));
-            emit setUsedSatellites(static_cast<SatNavSysEnum>(navSys), m_used.value(navSys));
-            m_used.remove(navSys);
+            emit setUsedSatellites(static_cast<SatNavSysEnum>(navSys), takeFullUsedSet(used));
             emit setSatellites(static_cast<SatNavSysEnum>(navSys), m_finished.value(navSys));
             return;
         }

@@ -55,6 +55,7 @@ private slots:
     void nmeaRecords();
     void binaryRecords_data();
     void binaryRecords();
+    void gsvFullUsedSetsFollowEachEpoch();
 
     void satellites_data();
     void satellites();
@@ -241,6 +242,28 @@ void TestSentenceHandler::binaryRecords()
     Road road(binaryMode);
     road.proxy.parse(binaryFrame(1, id, payload));
     QCOMPARE(road.recorder.events, expected);
+}
+
+void TestSentenceHandler::gsvFullUsedSetsFollowEachEpoch()
+{
+    // Each epoch hands out its own used set: unchanged, shrunk, emptied, regrown.
+    auto entry = [](Payload &payload, int number, int used) {
+        payload.u8(0).u8(quint8(number)).u16(100).u8(30).u8(40).u8(0).u8(quint8(used));
+    };
+    const QList<QList<int>> epochs{{5, 1, 7, 1, 255, 1}, {5, 1, 7, 1, 255, 1},
+                                   {5, 0, 7, 1, 255, 1}, {5, 0, 7, 0, 255, 0},
+                                   {5, 1, 7, 0, 255, 0}};
+    Road road(binaryMode);
+    for (const QList<int> &epoch : epochs) {
+        Payload payload;
+        for (int i = 0; i < epoch.size(); i += 2)
+            entry(payload, epoch[i], epoch[i + 1]);
+        road.proxy.parse(binaryFrame(1, 23, payload.bytes()));
+    }
+    QCOMPARE(road.recorder.filtered({QStringLiteral("setUsedSatellites")}),
+             (QStringList{"setUsedSatellites 1 {5,7,255}", "setUsedSatellites 1 {5,7,255}",
+                          "setUsedSatellites 1 {7,255}", "setUsedSatellites 1 {}",
+                          "setUsedSatellites 1 {5}"}));
 }
 
 // ---- Satellite lists ----
