@@ -106,11 +106,12 @@ QByteArray ecefLine(const char *name, quint32 tag, const Coordinates &xyz,
 }
 
 // A slot element holding the empty-slot marker prints as an empty field; 0 is a value.
-void putSlotElement(LogLineWriter &line, quint32 value, quint32 emptyMarker)
+char *putSlotElement(char *out, quint32 value, quint32 emptyMarker)
 {
-    line.append(',');
+    *out++ = ',';
     if (value != emptyMarker)
-        line.appendUnsigned(value);
+        out = LogLineWriter::writeUnsigned(out, value);
+    return out;
 }
 
 // "$<talker>GSV_FULL," total, number, satellites in view (at least two digits), then
@@ -131,14 +132,19 @@ QByteArray gsvFullLine(const GSV_FULL &record)
     if (record.satellitesInView < 10)
         line.append('0');
     line.appendUnsigned(record.satellitesInView);
+    // The slots are written in a local buffer, whose end stays in a register.
+    constexpr int slotElements = 6;
+    char slots[GSV_FULL::slotCount * slotElements * (1 + LogLineWriter::maxUnsignedDigits)];
+    char *p = slots;
     for (int j = 0; j < GSV_FULL::slotCount; ++j) {
-        putSlotElement(line, record.number[j], empty);
-        putSlotElement(line, record.azimuth[j], GSV_FULL::gsvEmptyAzimuth);
-        putSlotElement(line, record.elevation[j], empty);
-        putSlotElement(line, record.snr1[j], empty);
-        putSlotElement(line, record.snr2[j], empty);
-        putSlotElement(line, record.used[j], empty);
+        p = putSlotElement(p, record.number[j], empty);
+        p = putSlotElement(p, record.azimuth[j], GSV_FULL::gsvEmptyAzimuth);
+        p = putSlotElement(p, record.elevation[j], empty);
+        p = putSlotElement(p, record.snr1[j], empty);
+        p = putSlotElement(p, record.snr2[j], empty);
+        p = putSlotElement(p, record.used[j], empty);
     }
+    line.append(slots, int(p - slots));
     line.append("\r\n");
     return line.bytes();
 }

@@ -127,12 +127,14 @@ void LogLineWriter::appendNumber(qint64 value)
     }
 }
 
-void LogLineWriter::appendLargerUnsigned(quint64 value)
+char *LogLineWriter::writeLargerUnsigned(char *out, quint64 value)
 {
     char buffer[24];
     char *const end = buffer + sizeof buffer;
     const char *first = writeDigitsBackwards(end, value, 1);
-    appendBytes(first, int(end - first));
+    const int count = int(end - first);
+    std::memcpy(out, first, size_t(count));
+    return out + count;
 }
 
 void LogLineWriter::appendFixed(double value, int decimals)

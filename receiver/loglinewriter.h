@@ -33,18 +33,29 @@ public:
     void appendNumber(qint64 value);
     void appendUnsigned(quint64 value)
     {
-        // Most fields are small counts, statuses and satellite numbers.
-        if (value < 10) {
-            append(char('0' + value));
-        } else if (value < 100) {
-            char *p = room(2);
-            p[0] = char('0' + value / 10);
-            p[1] = char('0' + value % 10);
-            m_size += 2;
-        } else {
-            appendLargerUnsigned(value);
-        }
+        char *p = room(maxUnsignedDigits);
+        m_size += int(writeUnsigned(p, value) - p);
     }
+    void append(const char *bytes, int count) { appendBytes(bytes, count); }
+    // Writes value in decimal at out (room for maxUnsignedDigits) and returns the end.
+    static char *writeUnsigned(char *out, quint64 value)
+    {
+        // Most fields are small counts, statuses, satellite numbers and azimuths.
+        if (value < 10) {
+            *out++ = char('0' + value);
+        } else if (value < 100) {
+            *out++ = char('0' + value / 10);
+            *out++ = char('0' + value % 10);
+        } else if (value < 1000) {
+            *out++ = char('0' + value / 100);
+            *out++ = char('0' + value / 10 % 10);
+            *out++ = char('0' + value % 10);
+        } else {
+            out = writeLargerUnsigned(out, value);
+        }
+        return out;
+    }
+    static constexpr int maxUnsignedDigits = 20;
     // Fixed notation, as QString::number(value, 'f', decimals).
     void appendFixed(double value, int decimals);
     // An empty field when not valid.
@@ -77,7 +88,7 @@ private:
         return m_data + m_size;
     }
     void grow(int count);
-    void appendLargerUnsigned(quint64 value);
+    static char *writeLargerUnsigned(char *out, quint64 value);
 
     // Every line of a record fits here; only numbers left to Qt (values near the
     // largest doubles) can outgrow it.

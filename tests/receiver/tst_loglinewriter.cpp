@@ -227,7 +227,8 @@ void tst_LogLineWriter::integers()
         line.appendNumber(value);
         QCOMPARE(line.bytes(), QByteArray::number(value));
     }
-    const quint64 unsignedValues[] = {0, 7, 4294967295u, std::numeric_limits<quint64>::max()};
+    const quint64 unsignedValues[] = {0,    7,     9,           10,  99, 100, 359, 999,
+                                      1000, 65535, 4294967295u, std::numeric_limits<quint64>::max()};
     for (quint64 value : unsignedValues) {
         LogLineWriter line;
         line.appendUnsigned(value);
