@@ -94,7 +94,19 @@ QSet<int> SentenceHandler::takeFullUsedSet(FullUsed &used)
     bool same = maskOnly && used.lastFromMaskOnly;
     for (int w = 0; w < FullUsed::maskWords; ++w)
         same = same && used.gathering[w] == used.lastMask[w];
-    if (!same) {
+    if (!same && maskOnly && used.lastFromMaskOnly) {
+        // Usually one satellite comes or goes: the set is mended in place, which costs
+        // nothing more than a rebuild when a listener still holds the last one.
+        for (int w = 0; w < FullUsed::maskWords; ++w) {
+            const quint64 gone = used.lastMask[w] & ~used.gathering[w];
+            const quint64 come = used.gathering[w] & ~used.lastMask[w];
+            for (quint64 bits = gone; bits != 0; bits &= bits - 1)
+                used.last.remove(w * 64 + qCountTrailingZeroBits(bits));
+            for (quint64 bits = come; bits != 0; bits &= bits - 1)
+                used.last.insert(w * 64 + qCountTrailingZeroBits(bits));
+            used.lastMask[w] = used.gathering[w];
+        }
+    } else if (!same) {
         QSet<int> set;
         for (int w = 0; w < FullUsed::maskWords; ++w) {
             for (quint64 bits = used.gathering[w]; bits != 0; bits &= bits - 1)
