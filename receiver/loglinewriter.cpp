@@ -7,6 +7,9 @@ namespace {
 
 constexpr int maxExactDecimals = 9;
 
+// The room writeFixed's caller gives it.
+constexpr int outSize = 32;
+
 constexpr double powersOfTen[maxExactDecimals + 1] = {1e0, 1e1, 1e2, 1e3, 1e4,
                                                       1e5, 1e6, 1e7, 1e8, 1e9};
 
@@ -68,22 +71,23 @@ int LogLineWriter::writeFixed(char *out, double value, int decimals)
             ++digits;
     }
 
-    char buffer[32];
-    char *const end = buffer + sizeof buffer;
-    char *first = writeDigitsBackwards(end, digits, decimals + 1);
-    char *p = out;
+    // Written backwards to end, then moved to out in one fixed-size copy: at most a
+    // sign, 16 digits, a point and padding zeros, well inside the 32 bytes.
+    char buffer[2 * outSize];
+    char *const end = buffer + outSize;
+    char *p = end;
+    for (int i = 0; i < decimals; ++i) {
+        *--p = char('0' + digits % 10);
+        digits /= 10;
+    }
+    if (decimals > 0)
+        *--p = '.';
+    p = writeDigitsBackwards(p, digits, 1);
     // Every negative value keeps its sign, also when it rounds to zero; -0.0 has none.
     if (value < 0)
-        *p++ = '-';
-    const int integerDigits = int(end - first) - decimals;
-    for (int i = 0; i < integerDigits; ++i)
-        *p++ = *first++;
-    if (decimals > 0) {
-        *p++ = '.';
-        while (first != end)
-            *p++ = *first++;
-    }
-    return int(p - out);
+        *--p = '-';
+    std::memcpy(out, p, outSize);
+    return int(end - p);
 }
 
 void LogLineWriter::grow(int count)

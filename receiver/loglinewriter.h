@@ -70,8 +70,8 @@ public:
     QByteArray bytes() const { return QByteArray(m_data, m_size); }
     QString text() const { return QString::fromUtf8(m_data, m_size); }
 
-    // The exact path of appendFixed: writes the digits to out (at least 32 bytes) and
-    // returns their count, or -1 when the value is outside it.
+    // The exact path of appendFixed: writes the digits to out (32 bytes, all of which
+    // may be overwritten) and returns their count, or -1 when the value is outside it.
     static int writeFixed(char *out, double value, int decimals);
 
 private:
