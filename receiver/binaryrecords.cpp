@@ -378,62 +378,56 @@ GsvFullMessage::GsvFullMessage(const QByteArray &payload)
     const int entryCount = payload.size() / entrySize;
     const auto *bytes = reinterpret_cast<const uchar *>(payload.constData());
 
-    // Count first, so every list is allocated once.
+    // Count first: every record's place is known before the entries are read.
     int counts[systemCount] = {};
     for (int i = 0; i < entryCount; ++i) {
         const uchar system = bytes[i * entrySize];
         if (system < systemCount)
             ++counts[system];
     }
-    int recordCount = 0;
-    for (int sys = 0; sys < systemCount; ++sys) {
-        m_entries[sys].reserve(counts[sys]);
-        recordCount += (counts[sys] + GSV_FULL::slotCount - 1) / GSV_FULL::slotCount;
-    }
-
-    for (int i = 0; i < entryCount; ++i) {
-        const uchar *raw = bytes + i * entrySize;
-        GsvFullEntry entry;
-        entry.system = raw[0];
-        entry.number = raw[1];
-        entry.azimuth = qFromLittleEndian<quint16>(raw + 2);
-        entry.elevation = raw[4];
-        entry.snr1 = raw[5];
-        entry.snr2 = raw[6];
-        entry.used = raw[7];
-        if (entry.system < systemCount)
-            m_entries[entry.system].append(entry);
-    }
 
     // Records go system by system in this order, whatever order the entries came in.
     static const QString talkers[systemCount] = {
         QStringLiteral("GP"), QStringLiteral("GL"), QStringLiteral("GB"),
         QStringLiteral("GA"), QStringLiteral("GI"), QStringLiteral("GS")};
-    m_records.resize(recordCount);
-    GSV_FULL *record = m_records.data();
+    int firstRecord[systemCount] = {};
+    int recordCount = 0;
     for (int sys = 0; sys < systemCount; ++sys) {
-        const QVector<GsvFullEntry> &list = m_entries[sys];
-        const int n = list.size();
+        firstRecord[sys] = recordCount;
+        recordCount += (counts[sys] + GSV_FULL::slotCount - 1) / GSV_FULL::slotCount;
+    }
+    m_records.resize(recordCount);
+    GSV_FULL *const records = m_records.data();
+    for (int sys = 0; sys < systemCount; ++sys) {
+        const int n = counts[sys];
         const int k = (n + GSV_FULL::slotCount - 1) / GSV_FULL::slotCount;
-        for (int i = 1; i <= k; ++i, ++record) {
-            record->talker = talkers[sys];
-            record->totalMessages = quint16(k);
-            record->messageNumber = quint16(i);
-            record->satellitesInView = quint16(n);
-            for (int j = 0; j < GSV_FULL::slotCount; ++j) {
-                const int index = GSV_FULL::slotCount * (i - 1) + j;
-                if (index >= n)
-                    break; // the slot keeps its empty-slot markers
-                const GsvFullEntry &entry = list.at(index);
-                record->system[j] = entry.system;
-                record->number[j] = entry.number;
-                record->elevation[j] = entry.elevation;
-                record->azimuth[j] = entry.azimuth;
-                record->snr1[j] = entry.snr1;
-                record->snr2[j] = entry.snr2;
-                record->used[j] = entry.used;
-            }
+        for (int i = 1; i <= k; ++i) {
+            GSV_FULL &record = records[firstRecord[sys] + i - 1];
+            record.talker = talkers[sys];
+            record.totalMessages = quint16(k);
+            record.messageNumber = quint16(i);
+            record.satellitesInView = quint16(n);
         }
+    }
+
+    // Each system's entries fill its records' slots in the order they came; slots left
+    // over keep their empty-slot markers.
+    int filled[systemCount] = {};
+    for (int i = 0; i < entryCount; ++i) {
+        const uchar *raw = bytes + i * entrySize;
+        const uchar system = raw[0];
+        if (system >= systemCount)
+            continue;
+        const int index = filled[system]++;
+        GSV_FULL &record = records[firstRecord[system] + index / GSV_FULL::slotCount];
+        const int j = index % GSV_FULL::slotCount;
+        record.system[j] = system;
+        record.number[j] = raw[1];
+        record.azimuth[j] = qFromLittleEndian<quint16>(raw + 2);
+        record.elevation[j] = raw[4];
+        record.snr1[j] = raw[5];
+        record.snr2[j] = raw[6];
+        record.used[j] = raw[7];
     }
 }
 

@@ -285,6 +285,5 @@ public:
     QList<QByteArray> logLines() const;
 
 private:
-    QVector<GsvFullEntry> m_entries[systemCount];
     QVector<GSV_FULL> m_records;
 };
