@@ -439,24 +439,10 @@ void tst_BinaryRecords::rsolIFullValues()
     QCOMPARE(r.aux, f.aux);
 }
 
+// The integer solution follows the same status rules as the full one.
 void tst_BinaryRecords::rsolIFullStatus_data()
 {
-    QTest::addColumn<int>("pos");
-    QTest::addColumn<int>("vel");
-    QTest::addColumn<int>("time");
-    QTest::addColumn<bool>("positionValid");
-    QTest::addColumn<bool>("hdopValid");
-    QTest::addColumn<bool>("velocityValid");
-    QTest::addColumn<bool>("timeValid");
-    QTest::addColumn<bool>("dateValid");
-
-    QTest::newRow("all 4") << 4 << 4 << 4 << true << true << true << true << true;
-    QTest::newRow("velocity 0") << 4 << 0 << 4 << true << true << false << true << true;
-    QTest::newRow("position 0") << 0 << 4 << 4 << false << false << true << true << true;
-    QTest::newRow("position 6: no hdop") << 6 << 4 << 4 << true << false << true << true << true;
-    QTest::newRow("time 1: time only") << 1 << 1 << 1 << true << true << true << true << false;
-    QTest::newRow("time 2: date only") << 1 << 1 << 2 << true << true << true << false << true;
-    QTest::newRow("time 0") << 1 << 1 << 0 << true << true << true << false << false;
+    rsolFullStatus_data();
 }
 
 void tst_BinaryRecords::rsolIFullStatus()
