@@ -1,0 +1,7 @@
+#include "firmwareinstaller.h"
+
+FirmwareInstaller::FirmwareInstaller(BinaryConfigurator *configurator, QObject *parent)
+    : QObject(parent)
+    , m_configurator(configurator)
+{
+}

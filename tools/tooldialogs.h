@@ -1,0 +1,6 @@
+#pragma once
+
+#include "dialogseam.h"
+
+// The message boxes and file dialogs of the service tools.
+using ToolDialogs = DialogSeam<struct ToolsArea>;

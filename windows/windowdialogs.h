@@ -1,0 +1,6 @@
+#pragma once
+
+#include "dialogseam.h"
+
+// The message boxes and file dialogs of the monitor windows.
+using WindowDialogs = DialogSeam<struct WindowsArea>;
