@@ -1,13 +1,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <QMetaType>
 #include <QObject>
 
 #include "interfacemode.h"
-
-// Lets tests record the mode with QSignalSpy; the program itself connects directly.
-Q_DECLARE_METATYPE(InterfaceMode)
 
 // A parser takes the received byte stream in chunks of any size and reports every
 // line or record it finds to the logs through dataParsed.

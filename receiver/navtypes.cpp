@@ -1,5 +1,7 @@
 #include "navtypes.h"
 
+#include <QCoreApplication>
+
 #include <QObject>
 
 #include <cmath>
@@ -40,12 +42,12 @@ Time::Time(double value, TimeFormat format)
 QString Coordinates::solutionTypeToString(int code)
 {
     switch (code) {
-    case 0: return QObject::tr("NV");
-    case 1: return QObject::tr("SINGLE");
-    case 2: return QObject::tr("CDDIFF");
-    case 4: return QObject::tr("FIX");
-    case 5: return QObject::tr("FLOAT");
-    case 6: return QObject::tr("EXT");
+    case 0: return QCoreApplication::translate("Coordinates", "NV");
+    case 1: return QCoreApplication::translate("Coordinates", "SINGLE");
+    case 2: return QCoreApplication::translate("Coordinates", "CDDIFF");
+    case 4: return QCoreApplication::translate("Coordinates", "FIX");
+    case 5: return QCoreApplication::translate("Coordinates", "FLOAT");
+    case 6: return QCoreApplication::translate("Coordinates", "EXT");
     default: return QString::number(code, 10);
     }
 }

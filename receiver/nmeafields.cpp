@@ -165,35 +165,52 @@ bool NMEAFields::isPresent(int n) const
     return spanPresent(m_spans[n]);
 }
 
-double NMEAFields::number(int n) const
+double NMEAFields::number(int n, bool *ok) const
 {
+    if (ok)
+        *ok = true;
     if (!isPresent(n))
         return 0.0;
-    if (m_useStrings)
-        return m_strings.at(n).toDouble();
-    return toNumber(m_text + m_spans[n].start, m_spans[n].size);
+    bool converted = false;
+    const double value = m_useStrings ? m_strings.at(n).toDouble(&converted)
+                                      : toNumber(m_text + m_spans[n].start, m_spans[n].size, &converted);
+    if (ok)
+        *ok = converted;
+    return converted ? value : 0.0;
 }
 
-short NMEAFields::toShort(int n) const
+short NMEAFields::toShort(int n, bool *ok) const
 {
+    if (ok)
+        *ok = true;
     if (!isPresent(n))
         return 0;
+    bool converted = false;
+    int value = 0;
     if (m_useStrings)
-        return m_strings.at(n).toShort();
-    bool ok = false;
-    const int value = toInteger(m_text + m_spans[n].start, m_spans[n].size, 10, &ok);
-    if (!ok || value < std::numeric_limits<short>::min() || value > std::numeric_limits<short>::max())
+        value = m_strings.at(n).toInt(&converted);
+    else
+        value = toInteger(m_text + m_spans[n].start, m_spans[n].size, 10, &converted);
+    if (!converted || value < std::numeric_limits<short>::min() || value > std::numeric_limits<short>::max()) {
+        if (ok)
+            *ok = false;
         return 0;
+    }
     return short(value);
 }
 
-int NMEAFields::toInt(int n) const
+int NMEAFields::toInt(int n, bool *ok) const
 {
+    if (ok)
+        *ok = true;
     if (!isPresent(n))
         return 0;
-    if (m_useStrings)
-        return m_strings.at(n).toInt();
-    return toInteger(m_text + m_spans[n].start, m_spans[n].size, 10);
+    bool converted = false;
+    const int value = m_useStrings ? m_strings.at(n).toInt(&converted)
+                                   : toInteger(m_text + m_spans[n].start, m_spans[n].size, 10, &converted);
+    if (ok)
+        *ok = converted;
+    return converted ? value : 0;
 }
 
 char NMEAFields::letter(int n) const

@@ -39,10 +39,12 @@ public:
     bool isPresent(int n) const;
 
     // Field n converted as a C-locale double, short or int; 0 where the text does
-    // not convert, where it is empty or where the field is missing.
-    double number(int n) const;
-    short toShort(int n) const;
-    int toInt(int n) const;
+    // not convert, where it is empty or where the field is missing. ok, when given, is
+    // false only for a present field whose text does not convert (junk is never a
+    // number, however it arrived).
+    double number(int n, bool *ok = nullptr) const;
+    short toShort(int n, bool *ok = nullptr) const;
+    int toInt(int n, bool *ok = nullptr) const;
     // The first character of field n as a Latin-1 char; 'n' for an empty or missing
     // field (the first letter of the empty-field marker).
     char letter(int n) const;

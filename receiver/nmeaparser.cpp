@@ -4,9 +4,9 @@
 
 namespace {
 
-// The XOR of the characters between '$' and '*', each taken as its Latin-1 code
-// sign-extended to 16 bits. For 7-bit text this is the NMEA 0183 checksum; a line
-// with bytes above 0x7F can only match by accident of the extension.
+// The XOR of the bytes between '$' and '*', each sign-extended to 16 bits. For 7-bit
+// text this is the NMEA 0183 checksum; a line with bytes above 0x7F can only match by
+// accident of the extension.
 inline quint16 xorStep(quint16 sum, char c)
 {
     return sum ^ quint16(qint16(static_cast<signed char>(c)));
@@ -53,6 +53,18 @@ void NMEAParser::parse(const QByteArray &data)
     const char *pos = begin;
     while (pos < end) {
         const char *lineEnd = static_cast<const char *>(std::memchr(pos, '\n', size_t(end - pos)));
+        // A '$' inside a line starts the next sentence: the line before it lost its
+        // line feed on the way (noise, a wrong baud for a moment). The piece goes on as
+        // a line of its own and the sentence after it is kept.
+        const char *scanEnd = lineEnd ? lineEnd : end;
+        const char *dollar = pos + 1 < scanEnd
+            ? static_cast<const char *>(std::memchr(pos + 1, '$', size_t(scanEnd - pos - 1)))
+            : nullptr;
+        if (dollar) {
+            parseLine(pos, int(dollar - pos));
+            pos = dollar;
+            continue;
+        }
         if (!lineEnd)
             break;
         parseLine(pos, int(lineEnd - pos) + 1);
@@ -69,18 +81,23 @@ void NMEAParser::parseLine(const char *line, int size)
 {
     // Plain 7-bit text is what the receiver sends: it is its own UTF-8 and Latin-1
     // form, so it is handled as bytes. Anything else takes the text road, where a NUL
-    // ends the line and invalid UTF-8 is replaced as QString does it.
+    // ends the line and invalid UTF-8 is replaced as QString does it; its checksum is
+    // still taken over the bytes as they came, so no received byte is invisible to it.
     for (int i = 0; i < size; ++i) {
         const unsigned char c = static_cast<unsigned char>(line[i]);
         if (c == 0 || c >= 0x80) {
             const char *nul = static_cast<const char *>(std::memchr(line, 0, size_t(size)));
-            parseSentence(QString::fromUtf8(line, nul ? int(nul - line) : size));
+            const int length = nul ? int(nul - line) : size;
+            const QString text = QString::fromUtf8(line, length);
+            emit dataParsed(text.toUtf8(), m_reportedMode);
+            if (checkSumBytes(line, length))
+                parseCheckedSentence(text);
             return;
         }
     }
 
-    emit dataParsed(QByteArray(line, size), InterfaceNmea);
-    if (!checkSumLatin1(line, size))
+    emit dataParsed(QByteArray(line, size), m_reportedMode);
+    if (!checkSumBytes(line, size))
         return;
     const SentenceType type = sentenceType(line, size);
     if (type == SentenceType::Unknown)
@@ -91,9 +108,13 @@ void NMEAParser::parseLine(const char *line, int size)
 
 void NMEAParser::parseSentence(const QString &line)
 {
-    emit dataParsed(line.toUtf8(), InterfaceNmea);
-    if (!checkSum(line))
-        return;
+    emit dataParsed(line.toUtf8(), m_reportedMode);
+    if (checkSum(line))
+        parseCheckedSentence(line);
+}
+
+void NMEAParser::parseCheckedSentence(const QString &line)
+{
     const int comma = line.indexOf(QLatin1Char(','));
     if (comma < 3)
         return;
@@ -105,6 +126,11 @@ void NMEAParser::parseSentence(const QString &line)
         return;
     const NMEAFields fields(line);
     emitRecord(kind, fields);
+}
+
+void NMEAParser::setReportedMode(InterfaceMode mode)
+{
+    m_reportedMode = mode;
 }
 
 NMEAParser::SentenceType NMEAParser::sentenceType(const char *line, int size)
@@ -167,7 +193,7 @@ void NMEAParser::emitRecord(SentenceType type, const NMEAFields &fields)
     }
 }
 
-bool NMEAParser::checkSumLatin1(const char *line, int size)
+bool NMEAParser::checkSumBytes(const char *line, int size)
 {
     if (size < 1 || line[0] != '$')
         return false;
@@ -187,19 +213,11 @@ bool NMEAParser::checkSumLatin1(const char *line, int size)
 
 bool NMEAParser::checkSum(const QString &line) const
 {
-    if (!line.startsWith(QLatin1Char('$')))
-        return false;
-    const int star = line.indexOf(QLatin1Char('*'));
-    if (star < 0)
-        return false;
-    bool ok = false;
-    const int expected = line.mid(star + 1, 2).toInt(&ok, 16);
-    if (!ok)
-        return false;
-    quint16 sum = 0;
-    for (int i = 1; i < star; ++i)
-        sum = xorStep(sum, line.at(i).toLatin1());
-    return sum == quint16(expected);
+    // A character beyond Latin-1 counts as 0, as it always has for text given to us.
+    QByteArray bytes(line.size(), Qt::Uninitialized);
+    for (int i = 0; i < line.size(); ++i)
+        bytes[i] = line.at(i).toLatin1();
+    return checkSumBytes(bytes.constData(), bytes.size());
 }
 
 QStringList NMEAParser::markEmptyFields(const QString &line) const

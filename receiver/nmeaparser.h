@@ -24,6 +24,10 @@ public:
     // Forgets the partial line waiting for its end.
     void clear();
 
+    // The mode that dataParsed reports: NMEA for the receiver's NMEA output, binary for
+    // the text the binary frame reader hands over.
+    void setReportedMode(InterfaceMode mode);
+
     // Handles one line (line end included): dataParsed first, then the checksum
     // test, then the record of a known sentence.
     void parseSentence(const QString &line);
@@ -67,7 +71,9 @@ private:
     void emitRecord(SentenceType type, const NMEAFields &fields);
     static SentenceType sentenceType(const char *line, int size);
     static SentenceType typeNamed(const char *type);
-    static bool checkSumLatin1(const char *line, int size);
+    // The one checksum test of both roads, over the line's bytes as received.
+    static bool checkSumBytes(const char *line, int size);
+    void parseCheckedSentence(const QString &line);
 
     GGA ggaFrom(const NMEAFields &fields) const;
     GSA gsaFrom(const NMEAFields &fields) const;
@@ -78,6 +84,7 @@ private:
     ZDA zdaFrom(const NMEAFields &fields) const;
     HDG hdgFrom(const NMEAFields &fields) const;
 
+    InterfaceMode m_reportedMode = InterfaceNmea;
     const int maxBuffer = 10000;
     QByteArray buffer;
     const double noDopValue = 0.0;

@@ -1,51 +1,16 @@
 #include "nmearecordbuilders.h"
 
-#include <QCoreApplication>
-#include <QDataStream>
-#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTimer>
 
 #include <cmath>
 #include <cstring>
 
+#include "payloadreader.h"
+
 namespace {
 
-// Little-endian field reader; every field past the end of a short payload reads as 0.
-class PayloadReader
-{
-public:
-    explicit PayloadReader(const QByteArray &payload)
-        : m_stream(payload)
-    {
-        m_stream.setByteOrder(QDataStream::LittleEndian);
-    }
-
-    double f64() { return floating<double>(QDataStream::DoublePrecision); }
-    double f32() { return floating<float>(QDataStream::SinglePrecision); }
-    quint8 u8() { return field<quint8>(); }
-    qint8 s8() { return field<qint8>(); }
-    quint16 u16() { return field<quint16>(); }
-    quint32 u32() { return field<quint32>(); }
-
-private:
-    template <typename T>
-    T field()
-    {
-        T value = 0;
-        m_stream >> value;
-        return value;
-    }
-
-    // The stream reads float and double alike at the precision set, so it is set per field.
-    template <typename T>
-    double floating(QDataStream::FloatingPointPrecision precision)
-    {
-        m_stream.setFloatingPointPrecision(precision);
-        return field<T>();
-    }
-
-    QDataStream m_stream;
-};
+using payload::PayloadReader;
 
 void setTalker(char (&talker)[3], const char *text)
 {
@@ -256,10 +221,9 @@ QString formatZDA(const ZDA &)
 
 void delayWithEvents(int milliseconds)
 {
-    // A monotonic clock: a time-of-day clock would wait a day across midnight or for ever
-    // after a clock change.
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    // A local event loop that a timer ends: the timer runs on the monotonic clock, and
+    // the loop sleeps between events instead of spinning.
+    QEventLoop loop;
+    QTimer::singleShot(qMax(0, milliseconds), &loop, &QEventLoop::quit);
+    loop.exec();
 }

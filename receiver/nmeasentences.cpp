@@ -2,26 +2,57 @@
 // when a member is valid. "Present" members are valid only when their field holds
 // text; the others are given a value whatever the field holds, so an empty field
 // there is a valid 0 (or the letter n), unless the sentence's own quality, mode or
-// status says the fix is not valid.
+// status says the fix is not valid. A field whose text does not convert as its number
+// is never valid: a corrupted line can match its checksum by chance, and its junk
+// must not reach the screen as a valid 0.
 
 #include "checkedconvert.h"
 #include "nmeaparser.h"
 
 namespace {
 
+// A member given a value whatever its field holds: an empty field is a valid 0.
+NavDataValue<double> numberOf(const NMEAFields &fields, int n)
+{
+    bool ok = false;
+    const double value = fields.number(n, &ok);
+    return ok ? NavDataValue<double>(value) : NavDataValue<double>();
+}
+
+NavDataValue<short> shortOf(const NMEAFields &fields, int n)
+{
+    bool ok = false;
+    const short value = fields.toShort(n, &ok);
+    return ok ? NavDataValue<short>(value) : NavDataValue<short>();
+}
+
+NavDataValue<int> intOf(const NMEAFields &fields, int n)
+{
+    bool ok = false;
+    const int value = fields.toInt(n, &ok);
+    return ok ? NavDataValue<int>(value) : NavDataValue<int>();
+}
+
 NavDataValue<double> numberIfPresent(const NMEAFields &fields, int n)
 {
-    return fields.isPresent(n) ? NavDataValue<double>(fields.number(n)) : NavDataValue<double>();
+    return fields.isPresent(n) ? numberOf(fields, n) : NavDataValue<double>();
 }
 
 NavDataValue<short> shortIfPresent(const NMEAFields &fields, int n)
 {
-    return fields.isPresent(n) ? NavDataValue<short>(fields.toShort(n)) : NavDataValue<short>();
+    return fields.isPresent(n) ? shortOf(fields, n) : NavDataValue<short>();
 }
 
 NavDataValue<int> intIfPresent(const NMEAFields &fields, int n)
 {
-    return fields.isPresent(n) ? NavDataValue<int>(fields.toInt(n)) : NavDataValue<int>();
+    return fields.isPresent(n) ? intOf(fields, n) : NavDataValue<int>();
+}
+
+// hhmmss.ss of field n; not valid where the text does not convert.
+Time timeOf(const NMEAFields &fields, int n)
+{
+    const NavDataValue<double> value = numberOf(fields, n);
+    return value.isValid() ? Time(value.value, HhMmSs) : Time();
 }
 
 NavDataValue<signed char> letterIfPresent(const NMEAFields &fields, int n)
@@ -47,21 +78,21 @@ GGA NMEAParser::ggaFrom(const NMEAFields &fields) const
     fields.copyTalker(gga.talker);
     // Quality 0 (also an empty field) means no fix: the position fields then hold
     // nothing worth showing.
-    const short quality = fields.toShort(6);
-    gga.quality = NavDataValue<short>(quality);
+    // A quality that is not a number says nothing about the fix: taken as none.
+    gga.quality = shortOf(fields, 6);
     gga.latHemisphere = fields.letter(3);
     gga.lonHemisphere = fields.letter(5);
     gga.geoidSeparation = numberIfPresent(fields, 11);
-    if (quality == 0)
+    if (!gga.quality.isValid() || gga.quality.value == 0)
         return gga;
-    gga.time = NavDataValue<double>(fields.number(1));
-    gga.latitude = NavDataValue<double>(fields.number(2));
-    gga.longitude = NavDataValue<double>(fields.number(4));
-    gga.satellites = NavDataValue<short>(fields.toShort(7));
-    gga.hdop = NavDataValue<double>(fields.number(8));
-    gga.altitude = NavDataValue<double>(fields.number(9));
-    gga.dgpsAge = NavDataValue<int>(fields.toInt(13));
-    gga.dgpsStationId = NavDataValue<int>(fields.toInt(14));
+    gga.time = numberOf(fields, 1);
+    gga.latitude = numberOf(fields, 2);
+    gga.longitude = numberOf(fields, 4);
+    gga.satellites = shortOf(fields, 7);
+    gga.hdop = numberOf(fields, 8);
+    gga.altitude = numberOf(fields, 9);
+    gga.dgpsAge = intOf(fields, 13);
+    gga.dgpsStationId = intOf(fields, 14);
     return gga;
 }
 
@@ -78,9 +109,9 @@ GSA NMEAParser::gsaFrom(const NMEAFields &fields) const
     for (int i = 0; i < 3; ++i) {
         if (!fields.isPresent(15 + i))
             continue;
-        const double dop = fields.number(15 + i);
-        if (dop != noDopValue)
-            *dops[i] = NavDataValue<double>(dop);
+        const NavDataValue<double> dop = numberOf(fields, 15 + i);
+        if (dop.isValid() && dop.value != noDopValue)
+            *dops[i] = dop;
     }
     return gsa;
 }
@@ -126,16 +157,17 @@ RMC NMEAParser::rmcFrom(const NMEAFields &fields) const
     // Mode N: the receiver says the data are not valid, so its time and date are
     // not taken; the other members follow their own fields.
     if (modeSaysValid(fields, 12, &rmc.mode)) {
-        rmc.time = Time(fields.number(1), HhMmSs);
-        rmc.date = NavDataValue<int>(fields.toInt(9));
+        rmc.time = timeOf(fields, 1);
+        rmc.date = intOf(fields, 9);
     }
     rmc.status = fields.letter(2);
     rmc.latitude = numberIfPresent(fields, 3);
     rmc.latHemisphere = letterIfPresent(fields, 4);
     rmc.longitude = numberIfPresent(fields, 5);
     rmc.lonHemisphere = letterIfPresent(fields, 6);
-    if (fields.isPresent(7))
-        rmc.speedKmh = NavDataValue<double>(fields.number(7) * 1.852); // knots to km/h
+    const NavDataValue<double> knots = numberIfPresent(fields, 7);
+    if (knots.isValid())
+        rmc.speedKmh = NavDataValue<double>(knots.value * 1.852); // knots to km/h
     rmc.course = numberIfPresent(fields, 8);
     rmc.magneticVariation = numberIfPresent(fields, 10);
     rmc.variationDirection = letterIfPresent(fields, 11);
@@ -147,9 +179,9 @@ VTG NMEAParser::vtgFrom(const NMEAFields &fields) const
     VTG vtg;
     fields.copyTalker(vtg.talker);
     if (modeSaysValid(fields, 9, &vtg.mode)) {
-        vtg.courseTrue = NavDataValue<double>(fields.number(1));
-        vtg.speedKnots = NavDataValue<double>(fields.number(5));
-        vtg.speedKmh = NavDataValue<double>(fields.number(7));
+        vtg.courseTrue = numberOf(fields, 1);
+        vtg.speedKnots = numberOf(fields, 5);
+        vtg.speedKmh = numberOf(fields, 7);
     }
     vtg.courseMagnetic = numberIfPresent(fields, 3);
     return vtg;
@@ -160,9 +192,12 @@ ZDA NMEAParser::zdaFrom(const NMEAFields &fields) const
     ZDA zda;
     fields.copyTalker(zda.talker);
     if (fields.isPresent(1))
-        zda.time = Time(fields.number(1), HhMmSs);
-    if (fields.isPresent(2) && fields.isPresent(3) && fields.isPresent(4))
-        zda.date = Date(fields.toShort(2), fields.toShort(3), fields.toInt(4));
+        zda.time = timeOf(fields, 1);
+    const NavDataValue<short> day = shortIfPresent(fields, 2);
+    const NavDataValue<short> month = shortIfPresent(fields, 3);
+    const NavDataValue<int> year = intIfPresent(fields, 4);
+    if (day.isValid() && month.isValid() && year.isValid())
+        zda.date = Date(day.value, month.value, year.value);
     zda.zoneHours = shortIfPresent(fields, 5);
     zda.zoneMinutes = shortIfPresent(fields, 6);
     return zda;
@@ -177,17 +212,19 @@ HDG NMEAParser::hdgFrom(const NMEAFields &fields) const
     // (NaN, infinite, beyond 16 bits signed or unsigned) is invalid, and like status 0 it leaves the
     // attitude unread.
     int status = 0;
-    if (!checkedToInteger(fields.number(7), status) || status < -32768 || status > 65535)
+    const NavDataValue<double> statusField = numberOf(fields, 7);
+    if (!statusField.isValid() || !checkedToInteger(statusField.value, status) || status < -32768
+        || status > 65535)
         return hdg;
     hdg.positionStatus = NavDataValue<unsigned char>(static_cast<unsigned char>(status & 0xFF));
     if (hdg.positionStatus.value == 0)
         return hdg;
-    hdg.field1 = NavDataValue<double>(fields.number(1));
-    hdg.yaw = NavDataValue<double>(fields.number(2));
+    hdg.field1 = numberOf(fields, 1);
+    hdg.yaw = numberOf(fields, 2);
     // The sentence carries pitch before roll; the record holds roll first.
-    hdg.pitch = NavDataValue<double>(fields.number(3));
-    hdg.roll = NavDataValue<double>(fields.number(4));
+    hdg.pitch = numberOf(fields, 3);
+    hdg.roll = numberOf(fields, 4);
     hdg.field5 = fields.toInt(5);
-    hdg.field6 = NavDataValue<double>(fields.number(6));
+    hdg.field6 = numberOf(fields, 6);
     return hdg;
 }

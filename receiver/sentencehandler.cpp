@@ -207,9 +207,9 @@ void SentenceHandler::handleSentence(GGA sentence)
         return;
     emit setQuality(sentence.quality);
     emit setHDOP(sentence.hdop);
-    // The parser makes latitude, longitude and altitude invalid together, so the latitude's
-    // flag speaks for all three.
-    if (!sentence.latitude.isValid()) {
+    // Without a fix the parser leaves all three invalid; a field that did not convert
+    // leaves only itself invalid, and a position is then not known either.
+    if (!sentence.latitude.isValid() || !sentence.longitude.isValid() || !sentence.altitude.isValid()) {
         emit setCoordinate(GeoCoordinate(false));
         return;
     }

@@ -29,6 +29,17 @@ ZRBBinaryParser::ZRBBinaryParser(QObject *parent)
     , m_sentenceParser(new NMEAParser(nullptr))
 {
     m_frame.reserve(FrameBodyOffset + BinaryFrame::MaxReceivedPayload);
+    m_sentenceParser->setReportedMode(InterfaceBinary);
+    connect(m_sentenceParser, SIGNAL(dataParsed(QByteArray, InterfaceMode)),
+            this, SIGNAL(dataParsed(QByteArray, InterfaceMode)));
+    static const char *const records[] = {
+        SIGNAL(sentenceIsReceived(GGA)), SIGNAL(sentenceIsReceived(GSA)),
+        SIGNAL(sentenceIsReceived(GST)), SIGNAL(sentenceIsReceived(GSV)),
+        SIGNAL(sentenceIsReceived(RMC)), SIGNAL(sentenceIsReceived(VTG)),
+        SIGNAL(sentenceIsReceived(ZDA)), SIGNAL(sentenceIsReceived(HDG)),
+    };
+    for (const char *record : records)
+        connect(m_sentenceParser, record, this, record);
 }
 
 ZRBBinaryParser::~ZRBBinaryParser()
@@ -40,18 +51,30 @@ void ZRBBinaryParser::reset()
 {
     m_state = HuntSync1;
     m_frame.clear();
-    m_textBuffer.clear();
-    ++m_resetCount;
+    m_sentenceParser->clear();
 }
 
 void ZRBBinaryParser::parse(const QByteArray &data)
 {
     // Our own reference keeps the chunk alive and unchanged whatever the slots
     // reached from handleFrame do with the caller's array.
-    const QByteArray chunk = data;
+    QByteArray chunk = data;
     const char *bytes = chunk.constData();
-    const int size = chunk.size();
+    int size = chunk.size();
     int i = 0;
+
+    // A rejected frame (bad checksum, or a length no frame can have) may have swallowed
+    // good frames in the bytes it claimed, for example when its length byte was hit by
+    // noise. Its bytes after the sync pair are scanned again, ahead of the rest of the
+    // chunk, so every frame inside them is still found.
+    auto rescan = [&](const QByteArray &rejected) {
+        chunk = rejected + QByteArray::fromRawData(bytes + i, size - i);
+        bytes = chunk.constData();
+        size = chunk.size();
+        i = 0;
+        m_state = HuntSync1;
+    };
+
     while (i < size) {
         switch (m_state) {
         case HuntSync1: {
@@ -69,11 +92,16 @@ void ZRBBinaryParser::parse(const QByteArray &data)
             m_state = HuntSync2;
             break;
         }
-        case HuntSync2:
-            // The byte that breaks the pair is not tried again as a first sync byte:
-            // "!!N" starts no frame.
-            m_state = quint8(bytes[i++]) == BinaryFrame::Sync2 ? ReadKind : HuntSync1;
+        case HuntSync2: {
+            // A '!' that breaks the pair may itself be the first sync byte of a frame:
+            // "!!N" starts a frame at the second '!'.
+            const quint8 byte = quint8(bytes[i++]);
+            if (byte == BinaryFrame::Sync2)
+                m_state = ReadKind;
+            else if (byte != BinaryFrame::Sync1)
+                m_state = HuntSync1;
             break;
+        }
         case ReadKind: {
             // Most frames lie whole inside the chunk: those are checked and decoded
             // where they stand, without gathering them byte by byte into m_frame.
@@ -82,15 +110,18 @@ void ZRBBinaryParser::parse(const QByteArray &data)
                 const int length = quint8(bytes[i + 2]) | (quint8(bytes[i + 3]) << 8);
                 if (length <= BinaryFrame::MaxReceivedPayload
                     && available >= FrameBodyOffset + length + 2) {
+                    const int end = i + FrameBodyOffset + length;
+                    // chunk keeps these bytes alive until the slots have returned.
+                    const QByteArray frame = QByteArray::fromRawData(bytes + i, FrameBodyOffset + length);
+                    const quint16 received = quint16(quint8(bytes[end]) | (quint8(bytes[end + 1]) << 8));
+                    m_state = HuntSync1;
+                    if (calcChecksum(frame) != received)
+                        break; // the hunt goes on right after the sync pair
                     m_kind = quint8(bytes[i]);
                     m_id = quint8(bytes[i + 1]);
                     m_length = quint16(length);
-                    const int end = i + FrameBodyOffset + length;
-                    m_receivedChecksum = quint16(quint8(bytes[end]) | (quint8(bytes[end + 1]) << 8));
-                    // chunk keeps these bytes alive until the slots have returned.
-                    const QByteArray frame = QByteArray::fromRawData(bytes + i, FrameBodyOffset + length);
+                    m_receivedChecksum = received;
                     i = end + 2;
-                    m_state = HuntSync1;
                     handleFrame(frame);
                     m_state = HuntSync1;
                     break;
@@ -119,7 +150,7 @@ void ZRBBinaryParser::parse(const QByteArray &data)
             else if (m_length <= BinaryFrame::MaxReceivedPayload)
                 m_state = ReadPayload;
             else
-                m_state = HuntSync1; // the announced payload is scanned like any other bytes
+                rescan(QByteArray(m_frame.constData(), m_frame.size()));
             break;
         case ReadPayload: {
             const int wanted = m_length - m_count;
@@ -138,6 +169,13 @@ void ZRBBinaryParser::parse(const QByteArray &data)
         case ReadChecksumHigh: {
             m_receivedChecksum = quint16(m_receivedChecksum | (quint8(bytes[i++]) << 8));
             m_state = HuntSync1;
+            if (!checkFrame(m_frame)) {
+                QByteArray rejected(m_frame.constData(), m_frame.size());
+                rejected.append(char(m_receivedChecksum & 0xFF));
+                rejected.append(char(m_receivedChecksum >> 8));
+                rescan(rejected);
+                break;
+            }
             // A copy: a slot reached from here may reset this parser, which clears m_frame.
             const QByteArray frame = m_frame;
             handleFrame(frame);
@@ -159,7 +197,8 @@ bool ZRBBinaryParser::checkFrame(const QByteArray &frame) const
 
 void ZRBBinaryParser::handleFrame(const QByteArray &frame)
 {
-    if (frame.size() < FrameBodyOffset || !checkFrame(frame))
+    // The frame's checksum has been tested by the caller.
+    if (frame.size() < FrameBodyOffset)
         return;
     const quint8 kind = quint8(frame.at(0));
     const quint8 id = quint8(frame.at(1));
@@ -248,67 +287,8 @@ void ZRBBinaryParser::dispatchGsvFull(const QByteArray &payload)
 
 void ZRBBinaryParser::parseText(const QByteArray &text)
 {
-    // Newest bytes win: the kept text never exceeds the limit, whatever arrives.
-    QByteArray buffer = m_textBuffer;
-    const int room = m_textLimit - text.size();
-    if (room <= 0)
-        buffer.clear();
-    else if (buffer.size() > room)
-        buffer = buffer.right(room);
-    buffer += text.right(m_textLimit);
-
-    // Lines are cut from this local copy: a slot reached from parseSentence may reset
-    // this parser (a protocol switch), which must not pull the text out from under us.
-    m_textBuffer.clear();
-    const quint32 resetsBefore = m_resetCount;
-    int start = 0;
-    for (;;) {
-        const int end = buffer.indexOf('\n', start);
-        if (end < 0)
-            break;
-        const char *line = buffer.constData() + start;
-        int length = end + 1 - start;
-        // A NUL ends the text as the receiver's C strings do.
-        const void *nul = std::memchr(line, '\0', size_t(length));
-        if (nul)
-            length = int(static_cast<const char *>(nul) - line);
-        start = end + 1;
-        parseSentence(QString::fromUtf8(line, length));
-    }
-
-    // A reset meanwhile discarded the unfinished line. Text added by a nested call
-    // came after ours.
-    if (m_resetCount == resetsBefore) {
-        m_textBuffer = buffer.mid(start) + m_textBuffer;
-        if (m_textBuffer.size() > m_textLimit)
-            m_textBuffer = m_textBuffer.right(m_textLimit);
-    }
-}
-
-void ZRBBinaryParser::parseSentence(const QString &line)
-{
-    // Every line reaches the log, also one that fails its checksum.
-    emit dataParsed(line.toUtf8(), InterfaceBinary);
-    if (!m_sentenceParser->checkSum(line))
-        return;
-    const int comma = line.indexOf(QLatin1Char(','));
-    if (comma < 3)
-        return;
-    const QStringRef type = line.midRef(comma - 3, 3);
-    if (type == QLatin1String("GGA"))
-        emit sentenceIsReceived(m_sentenceParser->parseGGA(line));
-    else if (type == QLatin1String("GSA"))
-        emit sentenceIsReceived(m_sentenceParser->parseGSA(line));
-    else if (type == QLatin1String("GST"))
-        emit sentenceIsReceived(m_sentenceParser->parseGST(line));
-    else if (type == QLatin1String("GSV"))
-        emit sentenceIsReceived(m_sentenceParser->parseGSV(line));
-    else if (type == QLatin1String("RMC"))
-        emit sentenceIsReceived(m_sentenceParser->parseRMC(line));
-    else if (type == QLatin1String("VTG"))
-        emit sentenceIsReceived(m_sentenceParser->parseVTG(line));
-    else if (type == QLatin1String("ZDA"))
-        emit sentenceIsReceived(m_sentenceParser->parseZDA(line));
-    else if (type == QLatin1String("HDG"))
-        emit sentenceIsReceived(m_sentenceParser->parseHDG(line));
+    // The text inside frames is cut, checked and decoded exactly as the receiver's NMEA
+    // output is: the sentence parser keeps the unfinished line across frames and
+    // reports through our signals.
+    m_sentenceParser->parse(text);
 }

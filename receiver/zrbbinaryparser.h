@@ -55,7 +55,6 @@ private:
     void dispatch(int number, const QByteArray &payload);
     void dispatchGsvFull(const QByteArray &payload);
     void parseText(const QByteArray &text);
-    void parseSentence(const QString &line);
     // Decodes one binary record, logs its line, then hands the record on.
     template <typename Record>
     void emitRecord(const QByteArray &payload);
@@ -67,11 +66,7 @@ private:
     quint16 m_length = 0;
     quint16 m_count = 0;
     quint16 m_receivedChecksum = 0;
-    const int m_textLimit = 10000;
-    QByteArray m_textBuffer; // NMEA text of message frames not yet cut into lines
-    // Its checksum test and sentence decoders serve the NMEA text inside frames; its
-    // own buffer and signals are not used.
+    // Cuts, checks and decodes the NMEA text inside message frames (and keeps its
+    // unfinished line, at most 10000 bytes); its signals are relayed as ours.
     NMEAParser *m_sentenceParser;
-    // Counts resets, so text cutting can tell that a slot reset us meanwhile.
-    quint32 m_resetCount = 0;
 };

@@ -49,14 +49,14 @@ private slots:
         QTest::newRow("noise around frames")
             << QByteArray("garbage!x") + done + QByteArray("\x21\x21", 2) + data4 + QByteArray("N!")
             << QStringList{"status 1 ", "status 2 01020304"};
-        QTest::newRow("!!N starts no frame")
-            << QByteArray::fromHex("21214e000100000103") << QStringList{};
-        QTest::newRow("!N after !!N does")
-            << QByteArray::fromHex("21214e000100000103") + done << QStringList{"status 1 "};
-        // The byte that breaks a sync pair is not tried again as a first sync byte, so
-        // an odd run of '!' right before a frame hides that frame's own '!'.
+        // The '!' that breaks a sync pair is tried again as a first sync byte: a stray
+        // '!' right before a frame costs nothing.
+        QTest::newRow("!!N starts a frame at the second !")
+            << QByteArray::fromHex("21214e000100000103") << QStringList{"status 1 "};
+        QTest::newRow("!N after !!N as well")
+            << QByteArray::fromHex("21214e000100000103") + done << QStringList{"status 1 ", "status 1 "};
         QTest::newRow("odd run of ! before a frame")
-            << QByteArray("\x21\x21\x21", 3) + done << QStringList{};
+            << QByteArray("\x21\x21\x21", 3) + done << QStringList{"status 1 "};
         QTest::newRow("bad checksum dropped, next frame handled")
             << QByteArray::fromHex("214e000100000102") + done << QStringList{"status 1 "};
         QTest::newRow("kind 2 ignored")

@@ -340,15 +340,22 @@ void TestNmeaParser::textBeyondAscii()
     parser.parse("$GPTXT,\xff*00\r\n");
     QCOMPARE(recorder.lines.last(), QByteArray("$GPTXT,\xef\xbf\xbd*00\r\n"));
 
-    // A character beyond Latin-1 adds nothing to the checksum; the number after
-    // the blank still converts.
-    const QByteArray body = "GPGGA,123519,4807.038,N,01131.000,E,1,08,\xe2\x80\x83" "0.9,545.4,M,46.9,M,,";
+    // The checksum is taken over the bytes as they came: a checksum that leaves out the
+    // bytes of a character beyond Latin-1 no longer passes, one over all of them does,
+    // and the number after the blanks still converts.
+    const QByteArray body = "GPGGA,123519,4807.038,N,01131.000,E,1,08,\xe2\x80\x83\xe2\x80\x82" "0.9,545.4,M,46.9,M,,";
+    auto withSum = [](const QByteArray &text, const QByteArray &summed) {
+        quint8 sum = 0;
+        for (const char c : summed)
+            sum ^= quint8(c);
+        return '$' + text + '*' + QByteArray::number(sum, 16).rightJustified(2, '0') + "\r\n";
+    };
     QByteArray narrow = body;
     narrow.replace("\xe2\x80\x83", "");
-    quint8 sum = 0;
-    for (const char c : narrow)
-        sum ^= quint8(c);
-    parser.parse('$' + body + '*' + QByteArray::number(sum, 16).rightJustified(2, '0') + "\r\n");
+    narrow.replace("\xe2\x80\x82", "");
+    parser.parse(withSum(body, narrow));
+    QCOMPARE(recorder.ggas.size(), 0);
+    parser.parse(withSum(body, body));
     QCOMPARE(recorder.ggas.size(), 1);
     QCOMPARE(recorder.ggas.first().hdop.value, 0.9);
 

@@ -180,7 +180,7 @@ void TestNmeaSentences::records_data()
                               << "talker=GP time=123519.25 lat=4807.038 latH=N lon=1131 lonH=E quality=1 sats=8 "
                                  "hdop=0.9 alt=545.4 geoid=46.9 age=0 station=0";
     QTest::newRow("dgps age and station") << "GNGGA,000001,0000.000,S,00000.000,W,2,12,1.0,-12.5,M,-3.0,M,2.5,0042"
-                                          << "talker=GN time=1 latH=S lonH=W quality=2 alt=-12.5 geoid=-3 age=0 station=42";
+                                          << "talker=GN time=1 latH=S lonH=W quality=2 alt=-12.5 geoid=-3 age=- station=42";
     QTest::newRow("quality 0 blanks the fix") << "GPGGA,123519,4807.038,N,01131.000,E,0,08,0.9,545.4,M,46.9,M,,"
                                               << "time=- lat=- latH=N lon=- lonH=E quality=0 sats=- hdop=- alt=- "
                                                  "geoid=46.9 age=- station=-";
@@ -194,8 +194,10 @@ void TestNmeaSentences::records_data()
                                               << "talker=GP time=- lat=- latH=N lonH=n quality=0 geoid=- age=- station=-";
     QTest::newRow("truncated after quality") << "GPGGA,123519,4807.038,N,01131.000,E,1"
                                              << "time=123519 quality=1 sats=0 hdop=0 alt=0 geoid=- age=0 station=0";
-    QTest::newRow("junk numbers read 0") << "GPGGA,12x,abc,N,1e2,E,1,z8,0.9,545.4,M,46.9,M,,"
-                                         << "time=0 lat=0 lon=100 sats=0";
+    QTest::newRow("junk numbers are not valid") << "GPGGA,12x,abc,N,1e2,E,1,z8,0.9,545.4,M,46.9,M,,"
+                                                << "time=- lat=- lon=100 sats=- hdop=0.9";
+    QTest::newRow("junk quality is no fix") << "GPGGA,123519,4807.038,N,01131.000,E,1x,08,0.9,545.4,M,46.9,M,,"
+                                            << "time=- lat=- quality=- sats=-";
     QTest::newRow("full") << "GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1"
                           << "talker=GP mode=A fix=3 prn=4/5/-/9/12/-/-/24/-/-/-/- pdop=2.5 hdop=1.3 vdop=2.1";
     QTest::newRow("empty prns and dop 0.0") << "GNGSA,A,1,,,,,,,,,,,,,0.0,0.0,0.0"
