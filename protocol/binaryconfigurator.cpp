@@ -100,6 +100,16 @@ int BinaryConfigurator::timeoutFor(MsgType group, unsigned char subId)
     return DefaultTimeoutMs;
 }
 
+int BinaryConfigurator::queuedRequests(MsgType group, unsigned char subId) const
+{
+    int count = 0;
+    for (int i = 0; i < groups.size(); ++i) {
+        if (groups.at(i) == group && subIds.at(i) == subId)
+            ++count;
+    }
+    return count;
+}
+
 void BinaryConfigurator::enqueueRequest(const QByteArray &payload, MsgType group, unsigned char subId)
 {
     payloads.append(payload);

@@ -123,6 +123,11 @@ public:
     // How long the receiver gets to answer a request, in milliseconds.
     static int timeoutFor(MsgType group, unsigned char subId);
 
+    // How many requests of this group and sub-id are in the queue, the one in flight
+    // included. A window that pairs replies with its own requests by order alone
+    // learns from it which answers belong to requests queued before its own.
+    int queuedRequests(MsgType group, unsigned char subId) const;
+
     // Group 3: receiver parameters.
     void sendOpen();
     void sendProbe();

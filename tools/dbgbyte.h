@@ -6,9 +6,12 @@
 #include "icontroller.h"
 
 class Controller;
-class Model;
+class QLineEdit;
+class Ui_DBGByte;
 
-// (First form: what the workspace relies on; its own change fills in the rest.)
+// Sends one of the four debug bytes (group 200, sub-ids 0x80 to 0x83) through the
+// command engine's queue. What the receiver does with the byte is its own business;
+// the window shows no answer.
 class DBGByte : public QWidget, public IController
 {
     Q_OBJECT
@@ -19,6 +22,16 @@ public:
 
     void setController(Controller *controller) override;
 
+protected slots:
+    void on_btnExecute0_clicked();
+    void on_btnExecute1_clicked();
+    void on_btnExecute2_clicked();
+    void on_btnExecute3_clicked();
+
 private:
-    QPointer<Controller> m_controller;
+    // The value of a field that holds a whole number from 0 to 255; -1 otherwise.
+    static int acceptedValue(const QLineEdit *field);
+
+    Ui_DBGByte *ui;
+    QPointer<Controller> controller;
 };

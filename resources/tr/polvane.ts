@@ -33,6 +33,304 @@
     <message>
         <source>EXT</source>
         <translation>EXT</translation>
+    <name>CommandBuilderWidget</name>
+    <message>
+        <source>Command builder</source>
+        <translation>Command builder</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>N:</source>
+        <translation>N:</translation>
+    </message>
+    <message>
+        <source>CRC:</source>
+        <translation>CRC:</translation>
+    </message>
+    <message>
+        <source>0x</source>
+        <translation>0x</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>from file</source>
+        <translation>from file</translation>
+    </message>
+    <message>
+        <source>Data file name:</source>
+        <translation>Data file name:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>manually, hex</source>
+        <translation>manually, hex</translation>
+    </message>
+    <message>
+        <source>byte 0:</source>
+        <translation>byte 0:</translation>
+    </message>
+    <message>
+        <source>byte 1:</source>
+        <translation>byte 1:</translation>
+    </message>
+    <message>
+        <source>byte 2:</source>
+        <translation>byte 2:</translation>
+    </message>
+    <message>
+        <source>byte 3:</source>
+        <translation>byte 3:</translation>
+    </message>
+    <message>
+        <source>* fill in blank fields</source>
+        <translation>* fill in blank fields</translation>
+    </message>
+    <message>
+        <source>Clear fields</source>
+        <translation>Clear fields</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Choose file</source>
+        <translation>Choose file</translation>
+    </message>
+    <message>
+        <source>Error opening file</source>
+        <translation>Error opening file</translation>
+    </message>
+    <message>
+        <source>Cannot open file.</source>
+        <translation>Cannot open file.</translation>
+    </message>
+    <message>
+        <source>File is larger than 65535 bytes.</source>
+        <translation>File is larger than 65535 bytes.</translation>
+    </message>
+    <message>
+        <source>Error incorrect value</source>
+        <translation>Error incorrect value</translation>
+    </message>
+    <message>
+        <source>Value &quot;%1&quot; is incorrect.</source>
+        <translation>Value &quot;%1&quot; is incorrect.</translation>
+    </message>
+</context>
+<context>
+    <name>DBGByte</name>
+    <message>
+        <source>DBGByte widget</source>
+        <translation>DBGByte widget</translation>
+    </message>
+    <message>
+        <source>Mode 0</source>
+        <translation>Mode 0</translation>
+    </message>
+    <message>
+        <source>Data:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Execute</source>
+        <translation>Execute</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Mode 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Mode 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Mode 3</translation>
+    </message>
+</context>
+<context>
+    <name>RK2290SettingsWidget</name>
+    <message>
+        <source>RK2290 Settings</source>
+        <translation>RK2290 Settings</translation>
+    </message>
+    <message>
+        <source>Device selection</source>
+        <translation>Device selection</translation>
+    </message>
+    <message>
+        <source>RK2290#0</source>
+        <translation>RK2290#0</translation>
+    </message>
+    <message>
+        <source>RK2290#1</source>
+        <translation>RK2290#1</translation>
+    </message>
+    <message>
+        <source>RST</source>
+        <translation>RST</translation>
+    </message>
+    <message>
+        <source>Register settings</source>
+        <translation>Register settings</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>FRQ_band</source>
+        <translation>FRQ_band</translation>
+    </message>
+    <message>
+        <source>FRQ_band1</source>
+        <translation>FRQ_band1</translation>
+    </message>
+    <message>
+        <source>FRQ_band2</source>
+        <translation>FRQ_band2</translation>
+    </message>
+    <message>
+        <source>FRQ_band3</source>
+        <translation>FRQ_band3</translation>
+    </message>
+    <message>
+        <source>FRQ_band4</source>
+        <translation>FRQ_band4</translation>
+    </message>
+    <message>
+        <source>Reg 12 TBI_REF1</source>
+        <translation>Reg 12 TBI_REF1</translation>
+    </message>
+    <message>
+        <source>TBI_ref_band1</source>
+        <translation>TBI_ref_band1</translation>
+    </message>
+    <message>
+        <source>TBI_ref_band2</source>
+        <translation>TBI_ref_band2</translation>
+    </message>
+    <message>
+        <source>Reg 13 TBI_REF2</source>
+        <translation>Reg 13 TBI_REF2</translation>
+    </message>
+    <message>
+        <source>TBI_ref_band3</source>
+        <translation>TBI_ref_band3</translation>
+    </message>
+    <message>
+        <source>TBI_ref_band4</source>
+        <translation>TBI_ref_band4</translation>
+    </message>
+    <message>
+        <source>Reg 14 TBI_REF3</source>
+        <translation>Reg 14 TBI_REF3</translation>
+    </message>
+    <message>
+        <source>TBI_ref_cx</source>
+        <translation>TBI_ref_cx</translation>
+    </message>
+    <message>
+        <source>Trim ADC</source>
+        <translation>Trim ADC</translation>
+    </message>
+    <message>
+        <source>RF AGC</source>
+        <translation>RF AGC</translation>
+    </message>
+    <message>
+        <source>Ch1</source>
+        <translation>Ch1</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>Ch2</source>
+        <translation>Ch2</translation>
+    </message>
+    <message>
+        <source>Ch3</source>
+        <translation>Ch3</translation>
+    </message>
+    <message>
+        <source>Ch4</source>
+        <translation>Ch4</translation>
+    </message>
+    <message>
+        <source>IFA AGC Gain</source>
+        <translation>IFA AGC Gain</translation>
+    </message>
+    <message>
+        <source>Write RF AGC</source>
+        <translation>Write RF AGC</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>RF AGC On</source>
+        <translation>RF AGC On</translation>
+    </message>
+    <message>
+        <source>RF AGC Off</source>
+        <translation>RF AGC Off</translation>
+    </message>
+    <message>
+        <source>Reg 29 AK_CONFIG1</source>
+        <translation>Reg 29 AK_CONFIG1</translation>
+    </message>
+    <message>
+        <source>AK_host_mode 0</source>
+        <translation>AK_host_mode 0</translation>
+    </message>
+    <message>
+        <source>AK_host_mode 1</source>
+        <translation>AK_host_mode 1</translation>
+    </message>
+    <message>
+        <source>AK_host_mode 2</source>
+        <translation>AK_host_mode 2</translation>
+    </message>
+    <message>
+        <source>AK_host_mode 3</source>
+        <translation>AK_host_mode 3</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restart?</source>
+        <translation>Are you sure you want to restart?</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,84 @@
+#pragma once
+
+// What the tool tests share: widgets found by object name, the fence that proves
+// nothing more went out, the Russian catalogue and the screenshot folder.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTranslator>
+#include <QWidget>
+#include <QtTest>
+
+#include "binaryconfigurator.h"
+#include "controller.h"
+#include "receiversession.h"
+
+template <class T>
+T *childOf(QWidget *root, const char *name)
+{
+    T *found = root->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no widget %s", name);
+    return found;
+}
+
+inline QByteArray hexBytes(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// Queues one last, answered request through the command engine and waits until the
+// receiver has it. Everything queued before it, and everything written straight to the
+// link before it, has arrived by then. Returns the frames that came between the fence
+// before (if any) and this one, or a list holding only "no fence" when it did not arrive.
+inline QList<QByteArray> framesBeforeFence(ReceiverSession &session)
+{
+    const auto isFence = [](const ScriptedReceiver::Command &command) {
+        return command.group == 3 && command.subId == 0x06;
+    };
+    const int fencesBefore = session.receiver.count(3, 0x06);
+    session.receiver.answerAlways(3, 0x06, ScriptedReceiver::data(hexBytes("18")));
+    session.controller->binaryConfigurator()->requestNchn();
+    if (!QTest::qWaitFor([&]() { return session.receiver.count(3, 0x06) > fencesBefore; }, 8000))
+        return {QByteArray("no fence")};
+    // The frames after the previous fence, up to this one.
+    QList<QByteArray> frames;
+    int fences = 0;
+    for (const ScriptedReceiver::Command &command : session.receiver.commands()) {
+        if (isFence(command)) {
+            if (++fences > fencesBefore)
+                break;
+            continue;
+        }
+        if (fences == fencesBefore)
+            frames << command.frame;
+    }
+    return frames;
+}
+
+// The Russian catalogue as the connection screen installs it.
+class RussianCatalogue
+{
+public:
+    RussianCatalogue()
+    {
+        loaded = translator.load(QStringLiteral(":/tr/polvane_ru.qm"));
+        if (loaded)
+            QCoreApplication::installTranslator(&translator);
+    }
+    ~RussianCatalogue() { QCoreApplication::removeTranslator(&translator); }
+    bool loaded = false;
+
+private:
+    QTranslator translator;
+};
+
+// The screenshots go to "screenshots" at the root of the build tree; the test programs
+// live two folders below it.
+inline bool saveScreenshot(QWidget *widget, const QString &fileName)
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots");
+    if (!QDir().mkpath(folder))
+        return false;
+    return widget->grab().save(QDir(folder).absoluteFilePath(fileName));
+}
