@@ -1,6 +1,7 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
+
 <context>
     <name>MainWindow</name>
     <message>
@@ -33,6 +34,9 @@
     <message>
         <source>EXT</source>
         <translation>EXT</translation>
+    </message>
+</context>
+<context>
     <name>CommandBuilderWidget</name>
     <message>
         <source>Command builder</source>
