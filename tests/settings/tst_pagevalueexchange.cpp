@@ -10,6 +10,7 @@
 
 #include "abstractconfigurationwidget.h"
 #include "connectguard.h"
+#include "settingsdialogs.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ private slots:
     void comboBoxGivesTheItemData();
     void emptiedComboTextIsFilledAgain();
     void comboTextIsReadAsANumber();
+    void requestErrorBoxNamesTheCommand();
 };
 
 void TestPageValueExchange::lineEdit_data()
@@ -196,6 +198,28 @@ void TestPageValueExchange::comboTextIsReadAsANumber()
     int value = -1;
     page.comboText(value, &box, -1);
     QCOMPARE(value, 460800);
+}
+
+void TestPageValueExchange::requestErrorBoxNamesTheCommand()
+{
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title, text;
+    QMessageBox::StandardButtons buttons;
+    SettingsDialogs::setMessageHook([&](QWidget *, QMessageBox::Icon i, const QString &t, const QString &x,
+                                        QMessageBox::StandardButtons b) {
+        icon = i;
+        title = t;
+        text = x;
+        buttons = b;
+        return QMessageBox::Ok;
+    });
+    ExchangePage page;
+    page.showRequestError("requestDataSet");
+    SettingsDialogs::setMessageHook(nullptr);
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(title, QString("Error"));
+    QCOMPARE(text, QString("Error while requesting a command 'requestDataSet'"));
+    QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 }
 
 QTEST_MAIN(TestPageValueExchange)
