@@ -1,22 +1,123 @@
 #include "settingscontainerwidget.h"
+#include "ui_settingscontainerwidget.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QSettings>
 
 #include "controller.h"
 #include "model.h"
+#include "settingspages.h"
+#include "settingswidget.h"
+
+namespace {
+
+const QString settingsFile = QStringLiteral("settings.ini");
+const QString geometryKey = QStringLiteral("Settings/geometry");
+
+} // namespace
 
 SettingsContainerWidget::SettingsContainerWidget(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
+    , ui(new Ui::SettingsContainerWidget)
 {
+    ui->setupUi(this);
+    restoreGeometrySettings();
+    QFile styleFile(QStringLiteral(":/qss/pushButtonAsTab.qss"));
+    if (styleFile.open(QIODevice::ReadOnly)) {
+        const QString style = QString::fromLatin1(styleFile.readAll());
+        for (QRadioButton *selector : selectors())
+            selector->setStyleSheet(style);
+    }
+    ui->radBtnInterface->setChecked(true);
 }
 
-SettingsContainerWidget::~SettingsContainerWidget() = default;
-
-void SettingsContainerWidget::setModel(Model *model)
+SettingsContainerWidget::~SettingsContainerWidget()
 {
-    m_model = model;
+    if (currentPage)
+        currentPage->deleteLater();
+    saveGeometrySettings();
+    delete ui;
 }
 
-void SettingsContainerWidget::setController(Controller *controller)
+void SettingsContainerWidget::setModel(Model *newModel)
 {
-    m_controller = controller;
+    model = newModel;
 }
 
+void SettingsContainerWidget::setController(Controller *newController)
+{
+    controller = newController;
+    openPage(ui->radBtnInterface);
+}
+
+void SettingsContainerWidget::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    deleteLater();
+}
+
+void SettingsContainerWidget::openPage(QRadioButton *selector)
+{
+    setPage(createSettingsPage(selector->objectName(), this));
+}
+
+void SettingsContainerWidget::setPage(QWidget *page)
+{
+    if (currentPage) {
+        // The old page lives on until the event loop deletes it and may still take
+        // replies meanwhile; it leaves the page area at once so only one page shows.
+        ui->settingsLayout->removeWidget(currentPage);
+        currentPage->hide();
+        currentPage->deleteLater();
+    }
+    currentPage = page;
+    if (!page)
+        return;
+    if (IModel *modelUser = dynamic_cast<IModel *>(page))
+        modelUser->setModel(model);
+    if (IController *controllerUser = dynamic_cast<IController *>(page))
+        controllerUser->setController(controller);
+    ui->settingsLayout->addWidget(page);
+    if (SettingsWidget *settingsPage = qobject_cast<SettingsWidget *>(page))
+        settingsPage->readSettings();
+}
+
+void SettingsContainerWidget::restoreGeometrySettings()
+{
+    QSettings defaults(QStringLiteral(":/settings/settings.ini"), QSettings::IniFormat);
+    QSettings values(settingsFile, QSettings::IniFormat);
+    const QVariant geometry = values.value(geometryKey, defaults.value(geometryKey));
+    restoreGeometry(geometry.toByteArray());
+}
+
+void SettingsContainerWidget::saveGeometrySettings()
+{
+    QSettings values(settingsFile, QSettings::IniFormat);
+    values.setValue(geometryKey, saveGeometry());
+}
+
+QList<QRadioButton *> SettingsContainerWidget::selectors() const
+{
+    return {ui->radBtnInterface,          ui->radBtnDataSet,
+            ui->radBtnNavigationSystems,  ui->radBtnSolutionParameters,
+            ui->radBtnAtmosphericCorr,    ui->radBtnPPS,
+            ui->radBtnCalendarSettings,   ui->radBtnRawData,
+            ui->radBtnFirmwareContainer,  ui->radBtnCommandBuilder,
+            ui->radBtnConstellationControl_1, ui->radBtnConstellationControl_2,
+            ui->radBtnSaveSettings};
+}
+
+void SettingsContainerWidget::on_radBtnInterface_clicked() { openPage(ui->radBtnInterface); }
+void SettingsContainerWidget::on_radBtnDataSet_clicked() { openPage(ui->radBtnDataSet); }
+void SettingsContainerWidget::on_radBtnNavigationSystems_clicked() { openPage(ui->radBtnNavigationSystems); }
+void SettingsContainerWidget::on_radBtnSolutionParameters_clicked() { openPage(ui->radBtnSolutionParameters); }
+void SettingsContainerWidget::on_radBtnAtmosphericCorr_clicked() { openPage(ui->radBtnAtmosphericCorr); }
+void SettingsContainerWidget::on_radBtnPPS_clicked() { openPage(ui->radBtnPPS); }
+void SettingsContainerWidget::on_radBtnCalendarSettings_clicked() { openPage(ui->radBtnCalendarSettings); }
+void SettingsContainerWidget::on_radBtnRawData_clicked() { openPage(ui->radBtnRawData); }
+void SettingsContainerWidget::on_radBtnFirmwareContainer_clicked() { openPage(ui->radBtnFirmwareContainer); }
+void SettingsContainerWidget::on_radBtnCommandBuilder_clicked() { openPage(ui->radBtnCommandBuilder); }
+void SettingsContainerWidget::on_radBtnConstellationControl_1_clicked() { openPage(ui->radBtnConstellationControl_1); }
+void SettingsContainerWidget::on_radBtnConstellationControl_2_clicked() { openPage(ui->radBtnConstellationControl_2); }
+void SettingsContainerWidget::on_radBtnSaveSettings_clicked() { openPage(ui->radBtnSaveSettings); }

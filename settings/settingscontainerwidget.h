@@ -3,13 +3,22 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "imodel.h"
 #include "icontroller.h"
+#include "imodel.h"
 
 class Controller;
 class Model;
+class QCloseEvent;
+class QRadioButton;
 
-// (First form: what the workspace relies on; its own change fills in the rest.)
+namespace Ui {
+class SettingsContainerWidget;
+}
+
+// The settings dialog: a column of selectors styled as tabs on the left and one page
+// at a time on the right. Picking a selector creates its page afresh, hands it the
+// Model and the Controller and lets it read the receiver. The dialog deletes itself
+// when closed and keeps its geometry in "settings.ini".
 class SettingsContainerWidget : public QWidget, public IModel, public IController
 {
     Q_OBJECT
@@ -19,9 +28,38 @@ public:
     ~SettingsContainerWidget() override;
 
     void setModel(Model *model) override;
+    // Also opens the first page, "Interface".
     void setController(Controller *controller) override;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void on_radBtnInterface_clicked();
+    void on_radBtnDataSet_clicked();
+    void on_radBtnNavigationSystems_clicked();
+    void on_radBtnSolutionParameters_clicked();
+    void on_radBtnAtmosphericCorr_clicked();
+    void on_radBtnPPS_clicked();
+    void on_radBtnCalendarSettings_clicked();
+    void on_radBtnRawData_clicked();
+    void on_radBtnFirmwareContainer_clicked();
+    void on_radBtnCommandBuilder_clicked();
+    void on_radBtnConstellationControl_1_clicked();
+    void on_radBtnConstellationControl_2_clicked();
+    void on_radBtnSaveSettings_clicked();
+
 private:
-    QPointer<Model> m_model;
-    QPointer<Controller> m_controller;
+    // Creates the page behind the selector and shows it; a selector without a page
+    // leaves the page area empty.
+    void openPage(QRadioButton *selector);
+    void setPage(QWidget *page);
+    void restoreGeometrySettings();
+    void saveGeometrySettings();
+    QList<QRadioButton *> selectors() const;
+
+    Ui::SettingsContainerWidget *ui;
+    QPointer<Model> model;
+    QPointer<Controller> controller;
+    QPointer<QWidget> currentPage;
 };

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPair>
+#include <QString>
+#include <QVector>
+
+#include "binaryconfigurator.h"
+#include "pagevalueexchange.h"
+#include "settingswidget.h"
+
+class QCheckBox;
+class QRadioButton;
+class QRegExpValidator;
+
+// One connection a page keeps with the command engine, as SIGNAL/SLOT text.
+struct PageConnection {
+    const char *signal;
+    const char *slot;
+};
+using PageConnectionTable = QVector<PageConnection>;
+
+// The base of every receiver settings page.
+//
+// The page pattern:
+// - The constructor builds the page's form on placeholder() (so connecting slots by
+//   name never reaches the page: it connects its own widgets itself), installs its
+//   validators and clears every widget and value as readSettings does.
+// - setController moves the page's table of engine connections to the new Controller
+//   (moveConfiguratorConnections).
+// - Per setting the page keeps the value last received and the value taken from the
+//   widgets; unknown numbers, enumerations and combo indices hold unsetValue (-1), an
+//   empty field holds unsetText.
+// - readSettings clears the page and sends one getter per setting, in a fixed order.
+// - A reply slot stores the value as both received and current and shows it.
+// - writeSettings takes the widgets into the current values (the exchange templates
+//   below), sends the setter of every setting whose current value differs from the
+//   received one, and always ends with readSettings, so the page shows what the
+//   receiver took.
+// - requestError acts only on the page's own command group: a failed getter clears
+//   that setting, a failed setter (getter + 0x80) asks for the setting again. No box.
+class AbstractConfigurationWidget : public SettingsWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AbstractConfigurationWidget(QWidget *parent = nullptr);
+
+    void setModel(Model *model) override;
+    // The standard error box naming a command; the pages report their own errors
+    // in their requestError slots and do not call it.
+    virtual void showRequestError(const QString &command);
+
+protected:
+    bool isUnset(int value) const { return value == unsetValue; }
+    bool isEmptyText(const QString &text) const { return text == unsetText; }
+
+    void clearComboBox(QComboBox *box) const;
+    void clearLineEdit(QLineEdit *edit) const;
+    void uncheckButton(QCheckBox *box) const;
+    void uncheckButton(QRadioButton *button) const;
+
+    // A field with text gives the value; an emptied field shows the value again,
+    // unless the value is the field's unset value, and then it stays empty.
+    template <typename T>
+    void exchangeLineEditValue(T &value, QLineEdit *edit, PageValue::Same_t<T> unset)
+    {
+        const QString text = edit->text();
+        if (!isEmptyText(text)) {
+            value = PageValue::fromText<T>(text);
+            return;
+        }
+        if (value == unset)
+            return;
+        edit->setText(PageValue::textOf(value));
+    }
+
+    // The current item's data; a box without a current item gives the unset value.
+    // The box itself is not touched.
+    template <typename T>
+    void exchangeComboBoxData(T &value, QComboBox *box, PageValue::Same_t<T> unset)
+    {
+        const int index = box->currentIndex();
+        value = T(box->itemData(index, Qt::UserRole).toInt());
+        if (isUnset(index))
+            value = unset;
+    }
+
+    // exchangeLineEditValue for an editable combo box's text.
+    template <typename T>
+    void exchangeComboBoxText(T &value, QComboBox *box, PageValue::Same_t<T> unset)
+    {
+        const QString text = box->currentText();
+        if (!isEmptyText(text)) {
+            value = PageValue::fromText<T>(text);
+            return;
+        }
+        if (value == unset)
+            return;
+        box->setCurrentText(PageValue::textOf(value));
+    }
+
+    // Digits of one unsigned byte, 0 to 255, for the fields whose value travels as one
+    // byte: a larger number cannot be typed, so it never goes out as its low 8 bits.
+    QRegExpValidator *newByteValidator();
+    static bool isByte(int value) { return value >= 0 && value <= 255; }
+
+    // Disconnects the table from the engine of the Controller held so far, stores the
+    // new Controller and connects the table to its engine.
+    void moveConfiguratorConnections(Controller *newController, const PageConnectionTable &table);
+    // The engine of the held Controller, or null.
+    BinaryConfigurator *configurator() const;
+    // Whether a request error is one this page answers: a Controller is held and the
+    // request is of the page's command group.
+    bool isOwnRequest(const QPair<MsgType, unsigned char> &request,
+                      MsgType group = MsgReceiverParameters) const;
+
+    const int unsetValue;
+    const QString unsetText;
+};

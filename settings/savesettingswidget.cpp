@@ -1,0 +1,173 @@
+#include "savesettingswidget.h"
+#include "ui_savesettingswidget.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "controller.h"
+#include "eventdispatcher.h"
+#include "settingsdialogs.h"
+
+namespace {
+
+const PageConnectionTable connections = {
+    {SIGNAL(stgmChanged(BinaryConfigurator::STGM)), SLOT(stgmChanged(BinaryConfigurator::STGM))},
+    {SIGNAL(requestError(QPair<MsgType, unsigned char>)), SLOT(requestError(QPair<MsgType, unsigned char>))},
+    {SIGNAL(userTagChanged(QString)), SLOT(userTagChanged(QString))},
+};
+
+const unsigned char saveSettingsCommand = 0x42;
+const unsigned char stgmGetter = 0x43;
+const unsigned char stgmSetter = stgmGetter + 0x80;
+
+// What both tags hold while no tag is known.
+QString noTag()
+{
+    return QStringLiteral("none");
+}
+
+} // namespace
+
+SaveSettingsWidget::SaveSettingsWidget(QWidget *parent)
+    : AbstractConfigurationWidget(parent)
+    , ui(new Ui::SaveSettingsWidget)
+{
+    ui->setupUi(placeholder());
+    saveButton()->hide();
+    ui->comBoxSTG->addItem(tr("SET 1"), int(BinaryConfigurator::STGM_SET1));
+    ui->comBoxSTG->addItem(tr("SET 2"), int(BinaryConfigurator::STGM_SET2));
+    ui->comBoxSTGM->addItem(tr("SET DEFAULT"), int(BinaryConfigurator::STGM_DEFAULT));
+    ui->comBoxSTGM->addItem(tr("SET 1"), int(BinaryConfigurator::STGM_SET1));
+    ui->comBoxSTGM->addItem(tr("SET 2"), int(BinaryConfigurator::STGM_SET2));
+    clearStgm();
+    clearUserTag();
+    connect(ui->btnSaveSTG, SIGNAL(clicked(bool)), this, SLOT(on_btnSaveSTG_clicked(bool)));
+    connect(ui->btnSaveSTGM, SIGNAL(clicked(bool)), this, SLOT(on_btnSaveSTGM_clicked(bool)));
+    ui->editUserTag->setMaxLength(userTagFieldSize - 1);
+    connect(ui->btnSaveUserTeg, SIGNAL(clicked(bool)), this, SLOT(on_btnSaveUserTeg_clicked(bool)));
+}
+
+SaveSettingsWidget::~SaveSettingsWidget()
+{
+    delete ui;
+}
+
+QString SaveSettingsWidget::fitUserTag(QString tag)
+{
+    // The engine writes the tag in the local 8-bit encoding and cuts it at 32 bytes;
+    // cutting here instead, a whole character at a time, keeps a multi-byte character
+    // from being split into bytes the receiver would show as garbage.
+    while (tag.toLocal8Bit().size() > userTagFieldSize) {
+        const int n = tag.size();
+        const bool pair = n >= 2 && tag.at(n - 1).isLowSurrogate() && tag.at(n - 2).isHighSurrogate();
+        tag.chop(pair ? 2 : 1);
+    }
+    return tag;
+}
+
+void SaveSettingsWidget::setController(Controller *newController)
+{
+    moveConfiguratorConnections(newController, connections);
+}
+
+void SaveSettingsWidget::readSettings()
+{
+    if (!controller)
+        return;
+    clearStgm();
+    clearUserTag();
+    configurator()->requestStgm();
+    configurator()->requestUserTag();
+}
+
+void SaveSettingsWidget::writeSettings()
+{
+    // Every action of this page has its own button.
+}
+
+void SaveSettingsWidget::on_btnSaveUserTeg_clicked(bool)
+{
+    if (!controller)
+        return;
+    const QString text = ui->editUserTag->text();
+    if (!text.isEmpty())
+        currentUserTag = QStringLiteral("%1%2").arg(QStringLiteral("#"), text);
+    currentUserTag = fitUserTag(currentUserTag);
+    // The field shows what goes out: the tag typed, as far as it fits, or, when the
+    // field was emptied, the tag last reported.
+    showUserTag(currentUserTag);
+    if (currentUserTag != receivedUserTag) {
+        configurator()->setUserTag(currentUserTag);
+        receivedUserTag = currentUserTag;
+        controller->eventDispatcher()->setSettingTag(currentUserTag);
+    }
+}
+
+void SaveSettingsWidget::on_btnSaveSTG_clicked(bool)
+{
+    if (!controller)
+        return;
+    saveTarget = ui->comBoxSTG->currentData(Qt::UserRole).toInt();
+    configurator()->saveSettings(quint8(saveTarget));
+}
+
+void SaveSettingsWidget::on_btnSaveSTGM_clicked(bool)
+{
+    if (!controller)
+        return;
+    currentStgm = isUnset(ui->comBoxSTGM->currentIndex()) ? unsetValue
+                                                           : ui->comBoxSTGM->currentData(Qt::UserRole).toInt();
+    if (currentStgm != receivedStgm && !isUnset(currentStgm)) {
+        configurator()->setStgm(BinaryConfigurator::STGM(currentStgm));
+        receivedStgm = currentStgm;
+    }
+}
+
+void SaveSettingsWidget::stgmChanged(BinaryConfigurator::STGM stgm)
+{
+    receivedStgm = currentStgm = int(stgm);
+    ui->comBoxSTGM->setCurrentIndex(ui->comBoxSTGM->findData(int(stgm), Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void SaveSettingsWidget::requestError(QPair<MsgType, unsigned char> request)
+{
+    if (!isOwnRequest(request))
+        return;
+    switch (request.second) {
+    case stgmGetter:
+        clearStgm();
+        break;
+    case stgmSetter:
+        configurator()->requestStgm();
+        break;
+    case saveSettingsCommand:
+        SettingsDialogs::message(this, QMessageBox::Information, tr("Information"),
+                                 tr("Settings failed to save."), QMessageBox::Ok, QMessageBox::Ok);
+        break;
+    default:
+        break;
+    }
+}
+
+void SaveSettingsWidget::userTagChanged(QString tag)
+{
+    currentUserTag = tag;
+    showUserTag(tag);
+}
+
+void SaveSettingsWidget::clearStgm()
+{
+    clearComboBox(ui->comBoxSTGM);
+    receivedStgm = currentStgm = unsetValue;
+}
+
+void SaveSettingsWidget::clearUserTag()
+{
+    clearLineEdit(ui->editUserTag);
+    receivedUserTag = currentUserTag = noTag();
+}
+
+void SaveSettingsWidget::showUserTag(const QString &tag)
+{
+    ui->editUserTag->setText(tag.startsWith(QLatin1Char('#')) ? tag.mid(1) : tr("UNDEFINED"));
+}

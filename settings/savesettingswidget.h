@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QPair>
+#include <QString>
+
+#include "abstractconfigurationwidget.h"
+
+namespace Ui {
+class SaveSettingsWidget;
+}
+
+// "Save settings": stores the active settings into set 1 or 2, picks the set the
+// receiver uses, and reads and writes the tag that names the current settings (the
+// workspace shows it in its title). Each has its own button that acts at once; the
+// frame's Save button is hidden.
+class SaveSettingsWidget : public AbstractConfigurationWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SaveSettingsWidget(QWidget *parent = nullptr);
+    ~SaveSettingsWidget() override;
+
+    void setController(Controller *controller) override;
+    void readSettings() override;
+    void writeSettings() override;
+
+    // The receiver's tag field is 32 bytes, the leading "#" included.
+    static constexpr int userTagFieldSize = 32;
+    // Drops characters from the end of the tag until its encoding fits the field.
+    static QString fitUserTag(QString tag);
+
+private slots:
+    void on_btnSaveUserTeg_clicked(bool checked);
+    void on_btnSaveSTG_clicked(bool checked);
+    void on_btnSaveSTGM_clicked(bool checked);
+    void stgmChanged(BinaryConfigurator::STGM stgm);
+    void requestError(QPair<MsgType, unsigned char> request);
+    void userTagChanged(QString tag);
+
+private:
+    void clearStgm();
+    void clearUserTag();
+    void showUserTag(const QString &tag);
+
+    Ui::SaveSettingsWidget *ui;
+    int saveTarget = -1;
+    int receivedStgm = -1;
+    int currentStgm = -1;
+    // The tag this page last wrote, and the tag last reported or typed, "#" included.
+    QString receivedUserTag;
+    QString currentUserTag;
+};

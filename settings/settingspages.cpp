@@ -1,0 +1,43 @@
+#include "settingspages.h"
+
+#include <QString>
+
+#include "calendarsettingswidget.h"
+#include "commandbuilderwidget.h"
+#include "datasetwidget.h"
+#include "savesettingswidget.h"
+
+namespace {
+
+template <typename Page>
+QWidget *create(QWidget *parent)
+{
+    return new Page(parent);
+}
+
+struct PageRow {
+    const char *selector;
+    QWidget *(*create)(QWidget *parent);
+};
+
+// One row per page: the selector's object name and the page it opens. A page is a
+// QWidget made with its parent alone; the dialog hands it the Model if it is an IModel,
+// the Controller if it is an IController, and reads it at once if it is a
+// SettingsWidget.
+const PageRow pageRows[] = {
+    {"radBtnDataSet", create<DataSetWidget>},
+    {"radBtnCalendarSettings", create<CalendarSettingsWidget>},
+    {"radBtnCommandBuilder", create<CommandBuilderWidget>},
+    {"radBtnSaveSettings", create<SaveSettingsWidget>},
+};
+
+} // namespace
+
+QWidget *createSettingsPage(const QString &selector, QWidget *parent)
+{
+    for (const PageRow &row : pageRows) {
+        if (selector == QLatin1String(row.selector))
+            return row.create(parent);
+    }
+    return nullptr;
+}

@@ -1,0 +1,286 @@
+// The save settings page against a receiver that keeps its settings in a table.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextCodec>
+#include <QtTest>
+
+#include <memory>
+
+#include "connectguard.h"
+#include "controller.h"
+#include "eventdispatcher.h"
+#include "pagesession.h"
+#include "savesettingswidget.h"
+#include "settingsdialogs.h"
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// The tag as the receiver keeps it: the text, then zero bytes to 32.
+QByteArray tagField(const QByteArray &text)
+{
+    return text + QByteArray(32 - text.size(), '\0');
+}
+
+const QByteArray stgmGetter = commandFrame(3, 0x43);
+const QByteArray tagGetter = commandFrame(3, 0x44);
+
+struct Box {
+    QMessageBox::Icon icon;
+    QString title;
+    QString text;
+};
+
+} // namespace
+
+class TestSaveSettingsWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void frameSaveButtonIsHidden();
+    void savingIntoASetSendsItEveryTime();
+    void refusedSaveIsShown();
+    void otherRefusalsShowNothing();
+    void activeSetIsSentOnlyWhenChanged();
+    void activeSetUnknownSendsNothing();
+    void reportedTagIsShown_data();
+    void reportedTagIsShown();
+    void typedTagIsWrittenAndAnnounced();
+    void emptiedTagFieldWritesTheReportedTagAgain();
+    void longTagIsCutAtAWholeCharacter_data();
+    void longTagIsCutAtAWholeCharacter();
+
+private:
+    template <typename T>
+    T *child(const char *name) const { return page->findChild<T *>(name); }
+    void click(const char *name) const { child<QPushButton>(name)->click(); }
+    void openPage();
+
+    std::unique_ptr<PageSession> session;
+    std::unique_ptr<SaveSettingsWidget> page;
+    QList<Box> boxes;
+};
+
+void TestSaveSettingsWidget::initTestCase()
+{
+    installConnectGuard();
+    // The tag goes out in the local 8-bit encoding; on the bench machines that is UTF-8.
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    SettingsDialogs::setMessageHook([this](QWidget *, QMessageBox::Icon icon, const QString &title,
+                                           const QString &text, QMessageBox::StandardButtons) {
+        boxes.append({icon, title, text});
+        return QMessageBox::Ok;
+    });
+}
+
+void TestSaveSettingsWidget::init()
+{
+    boxes.clear();
+    session = std::make_unique<PageSession>();
+    QVERIFY(session->open());
+    session->table.store(3, 0x43, hex("01"));
+    session->table.store(3, 0x44, tagField("#bench 7"));
+    session->table.acknowledge(3, 0x42);
+    page = std::make_unique<SaveSettingsWidget>(nullptr);
+}
+
+void TestSaveSettingsWidget::cleanup()
+{
+    page.reset();
+    session.reset();
+}
+
+void TestSaveSettingsWidget::openPage()
+{
+    page->setController(session->controller);
+    page->readSettings();
+    QVERIFY(session->settle());
+    QCOMPARE(child<QLineEdit>("editUserTag")->text(), QString("bench 7"));
+    QCOMPARE(child<QComboBox>("comBoxSTGM")->currentText(), QString("SET 1"));
+    QCOMPARE(session->table.frames(), QList<QByteArray>({stgmGetter, tagGetter}));
+    session->table.clearRecord();
+}
+
+void TestSaveSettingsWidget::frameSaveButtonIsHidden()
+{
+    QVERIFY(child<QPushButton>("btnSave")->isHidden());
+    QVERIFY(!child<QPushButton>("btnRefresh")->isHidden());
+    QCOMPARE(child<QLineEdit>("editUserTag")->maxLength(), 31);
+}
+
+void TestSaveSettingsWidget::savingIntoASetSendsItEveryTime()
+{
+    openPage();
+    child<QComboBox>("comBoxSTG")->setCurrentIndex(1);
+    QCOMPARE(child<QComboBox>("comBoxSTG")->currentText(), QString("SET 2"));
+    click("btnSaveSTG");
+    click("btnSaveSTG");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>({hex("214e0342010002481d"), hex("214e0342010002481d")}));
+    QVERIFY(boxes.isEmpty());
+}
+
+void TestSaveSettingsWidget::refusedSaveIsShown()
+{
+    openPage();
+    session->table.refuse(3, 0x42);
+    click("btnSaveSTG");
+    QVERIFY(session->settle());
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).icon, QMessageBox::Information);
+    QCOMPARE(boxes.at(0).title, QString("Information"));
+    QCOMPARE(boxes.at(0).text, QString("Settings failed to save."));
+    QCOMPARE(session->table.frames(), QList<QByteArray>({commandFrame(3, 0x42, hex("01"))}));
+}
+
+void TestSaveSettingsWidget::otherRefusalsShowNothing()
+{
+    session->table.refuse(3, 0x43);
+    session->table.refuse(3, 0x44);
+    page->setController(session->controller);
+    page->readSettings();
+    QVERIFY(session->settle());
+    QCOMPARE(child<QComboBox>("comBoxSTGM")->currentIndex(), -1);
+    QVERIFY(boxes.isEmpty());
+}
+
+void TestSaveSettingsWidget::activeSetIsSentOnlyWhenChanged()
+{
+    openPage();
+    QComboBox *active = child<QComboBox>("comBoxSTGM");
+    click("btnSaveSTGM");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.total(), 0);
+
+    active->setCurrentIndex(active->findText("SET 2"));
+    click("btnSaveSTGM");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>({commandFrame(3, 0xC3, hex("02"))}));
+
+    // A refused change reads the active set back.
+    session->table.clearRecord();
+    session->table.refuse(3, 0xC3);
+    active->setCurrentIndex(active->findText("SET DEFAULT"));
+    click("btnSaveSTGM");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>({commandFrame(3, 0xC3, hex("00")), stgmGetter}));
+    QCOMPARE(active->currentText(), QString("SET 2"));
+}
+
+void TestSaveSettingsWidget::activeSetUnknownSendsNothing()
+{
+    session->table.refuse(3, 0x43);
+    page->setController(session->controller);
+    page->readSettings();
+    QVERIFY(session->settle());
+    session->table.clearRecord();
+    click("btnSaveSTGM");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.total(), 0);
+}
+
+void TestSaveSettingsWidget::reportedTagIsShown_data()
+{
+    QTest::addColumn<QByteArray>("reported");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("with hash") << tagField("#abc") << "abc";
+    QTest::newRow("none") << tagField("none") << "UNDEFINED";
+    QTest::newRow("empty") << QByteArray(32, '\0') << "UNDEFINED";
+    QTest::newRow("only hash") << tagField("#") << "";
+    QTest::newRow("cyrillic") << tagField(QString::fromUtf8("#стенд").toUtf8()) << QString::fromUtf8("стенд");
+}
+
+void TestSaveSettingsWidget::reportedTagIsShown()
+{
+    QFETCH(QByteArray, reported);
+    QFETCH(QString, shown);
+    session->table.store(3, 0x44, reported);
+    page->setController(session->controller);
+    page->readSettings();
+    QVERIFY(session->settle());
+    QCOMPARE(child<QLineEdit>("editUserTag")->text(), shown);
+}
+
+void TestSaveSettingsWidget::typedTagIsWrittenAndAnnounced()
+{
+    openPage();
+    QSignalSpy announced(session->controller->eventDispatcher(), SIGNAL(settingTagChanged(QString)));
+    QLineEdit *tag = child<QLineEdit>("editUserTag");
+    tag->clear();
+    QTest::keyClicks(tag, "abc");
+    click("btnSaveUserTeg");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>({hex("214e03c42000236162") + hex("63") + QByteArray(28, '\0') + hex("3290")}));
+    QCOMPARE(announced.count(), 1);
+    QCOMPARE(announced.at(0).at(0).toString(), QString("#abc"));
+
+    // The same tag again is not written twice.
+    click("btnSaveUserTeg");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.count(3, 0xC4), 1);
+    QCOMPARE(announced.count(), 1);
+}
+
+void TestSaveSettingsWidget::emptiedTagFieldWritesTheReportedTagAgain()
+{
+    // After a read the page has written nothing, so the tag reported goes out again.
+    openPage();
+    QSignalSpy announced(session->controller->eventDispatcher(), SIGNAL(settingTagChanged(QString)));
+    child<QLineEdit>("editUserTag")->clear();
+    click("btnSaveUserTeg");
+    QVERIFY(session->settle());
+    QCOMPARE(child<QLineEdit>("editUserTag")->text(), QString("bench 7"));
+    QCOMPARE(session->table.frames(), QList<QByteArray>({commandFrame(3, 0xC4, tagField("#bench 7"))}));
+    QCOMPARE(announced.count(), 1);
+    QCOMPARE(announced.at(0).at(0).toString(), QString("#bench 7"));
+}
+
+void TestSaveSettingsWidget::longTagIsCutAtAWholeCharacter_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    const QString ascii31(31, QLatin1Char('z'));
+    QTest::newRow("31 latin letters fit") << ascii31 << "#" + ascii31;
+    // Two bytes each: "#" and 15 letters are 31 bytes, a 16th would make 33.
+    const QString cyrillic = QString::fromUtf8("ж").repeated(31);
+    QTest::newRow("cyrillic") << cyrillic << "#" + cyrillic.left(15);
+    // "#" and 30 letters, then a two-byte letter: 33 bytes, the letter goes whole.
+    QTest::newRow("two-byte letter at the end") << QString(30, QLatin1Char('a')) + QString::fromUtf8("é")
+                                                << "#" + QString(30, QLatin1Char('a'));
+    // Four bytes and two UTF-16 units each: "#" and 7 of them are 29 bytes.
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x9B\xB0");
+    QTest::newRow("surrogate pairs") << emoji.repeated(8) << "#" + emoji.repeated(7);
+}
+
+void TestSaveSettingsWidget::longTagIsCutAtAWholeCharacter()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    openPage();
+    QSignalSpy announced(session->controller->eventDispatcher(), SIGNAL(settingTagChanged(QString)));
+    child<QLineEdit>("editUserTag")->setText(typed);
+    click("btnSaveUserTeg");
+    QVERIFY(session->settle());
+    const QByteArray bytes = written.toUtf8();
+    QVERIFY(bytes.size() <= 32);
+    QCOMPARE(session->table.frames(),
+             QList<QByteArray>({commandFrame(3, 0xC4, bytes + QByteArray(32 - bytes.size(), '\0'))}));
+    QCOMPARE(announced.count(), 1);
+    QCOMPARE(announced.at(0).at(0).toString(), written);
+    // The field shows what was written.
+    QCOMPARE(child<QLineEdit>("editUserTag")->text(), written.mid(1));
+}
+
+QTEST_MAIN(TestSaveSettingsWidget)
+#include "tst_savesettingswidget.moc"

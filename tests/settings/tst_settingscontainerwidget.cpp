@@ -1,0 +1,407 @@
+// The settings dialog as the workspace opens it, against a receiver that keeps its
+// settings in a table.
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include <memory>
+
+#include "calendarsettingswidget.h"
+#include "commandbuilderwidget.h"
+#include "connectguard.h"
+#include "controller.h"
+#include "datasetwidget.h"
+#include "imodel.h"
+#include "pagesession.h"
+#include "settingscontainerwidget.h"
+#include "settingswidget.h"
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// Selector, its row in the column, its text.
+struct Selector {
+    const char *name;
+    int row;
+    const char *text;
+};
+
+const Selector selectors[] = {
+    {"radBtnInterface", 0, "Interface"},
+    {"radBtnDataSet", 1, "DataSet"},
+    {"radBtnNavigationSystems", 2, "Navigation systems"},
+    {"radBtnSolutionParameters", 3, "Solution parameters"},
+    {"radBtnAtmosphericCorr", 4, "Atmospheric Corrections"},
+    {"radBtnPPS", 5, "PPS"},
+    {"radBtnCalendarSettings", 6, "Calendar settings"},
+    {"radBtnRawData", 7, "Raw data"},
+    {"radBtnFirmwareContainer", 8, "Firmware"},
+    {"radBtnCommandBuilder", 9, "Command builder"},
+    {"radBtnConstellationControl_1", 11, "ConstellationControl #1"},
+    {"radBtnConstellationControl_2", 12, "ConstellationControl #2"},
+    {"radBtnSaveSettings", 13, "Save settings"},
+};
+
+QString screenshotDir()
+{
+    // The test runs in <build>/tests/settings.
+    return QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
+}
+
+} // namespace
+
+class TestSettingsContainerWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void opensOnInterfaceWithTheTabStyle();
+    void selectorsStandInTheirRows();
+    void calendarTwiceGivesTwoFreshPages();
+    void pagesGetBothObjectsAndReadAtOnce();
+    void commandBuilderGetsNoModelAndNoFrame();
+    void commandBuilderWritesThroughTheController();
+    void selectorWithoutPageEmptiesThePageArea();
+    void pagesOutliveTheirController();
+    void closedDialogReopensWithItsGeometry();
+    void withoutSettingsFileTheFormSizeHolds();
+    void russianTexts();
+    void screenshotOfTheDataSetPage();
+    void screenshotsOfTheOtherPages_data();
+    void screenshotsOfTheOtherPages();
+
+private:
+    SettingsContainerWidget *openDialog();
+    QWidget *shownPage() const;
+    void pick(const char *selector) const { dialog->findChild<QRadioButton *>(selector)->click(); }
+
+    std::unique_ptr<QTemporaryDir> workDir;
+    QString oldDir;
+    std::unique_ptr<PageSession> session;
+    std::unique_ptr<QWidget> workspace;
+    QPointer<SettingsContainerWidget> dialog;
+};
+
+void TestSettingsContainerWidget::initTestCase()
+{
+    installConnectGuard();
+    oldDir = QDir::currentPath();
+}
+
+void TestSettingsContainerWidget::init()
+{
+    // "settings.ini" lives in the working directory.
+    workDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(workDir->isValid());
+    QVERIFY(QDir::setCurrent(workDir->path()));
+    session = std::make_unique<PageSession>();
+    QVERIFY(session->open());
+    session->table.store(3, 0x41, hex("021207"));
+    session->table.store(3, 0x09, hex("fc000a00"));
+    session->table.store(3, 0x0A, hex("01"));
+    workspace = std::make_unique<QWidget>();
+    workspace->resize(1000, 800);
+}
+
+void TestSettingsContainerWidget::cleanup()
+{
+    delete dialog;
+    workspace.reset();
+    session.reset();
+    QDir::setCurrent(oldDir);
+    workDir.reset();
+}
+
+SettingsContainerWidget *TestSettingsContainerWidget::openDialog()
+{
+    // As the workspace opens it.
+    dialog = new SettingsContainerWidget(workspace.get(), Qt::Dialog | Qt::WindowCloseButtonHint);
+    dialog->setModel(session->model);
+    dialog->setController(session->controller);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
+    return dialog;
+}
+
+QWidget *TestSettingsContainerWidget::shownPage() const
+{
+    QVBoxLayout *area = dialog->findChild<QVBoxLayout *>("settingsLayout");
+    if (!area || area->count() == 0)
+        return nullptr;
+    return area->itemAt(0)->widget();
+}
+
+void TestSettingsContainerWidget::opensOnInterfaceWithTheTabStyle()
+{
+    openDialog();
+    QFile styleFile(":/qss/pushButtonAsTab.qss");
+    QVERIFY(styleFile.open(QIODevice::ReadOnly));
+    const QString style = QString::fromLatin1(styleFile.readAll());
+    QVERIFY(style.contains("QRadioButton:checked:!active"));
+    int checked = 0;
+    for (const Selector &s : selectors) {
+        QRadioButton *button = dialog->findChild<QRadioButton *>(s.name);
+        QVERIFY2(button, s.name);
+        QCOMPARE(button->styleSheet(), style);
+        checked += button->isChecked();
+    }
+    QCOMPARE(checked, 1);
+    QVERIFY(dialog->findChild<QRadioButton *>("radBtnInterface")->isChecked());
+    QCOMPARE(dialog->windowTitle(), QString("Settings"));
+    QCOMPARE(dialog->size(), QSize(700, 500));
+    QCOMPARE(dialog->minimumSize(), QSize(550, 450));
+    // No Interface page stands behind its selector yet: the page area stays empty and
+    // nothing is asked of the receiver.
+    QCOMPARE(shownPage(), nullptr);
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.total(), 0);
+}
+
+void TestSettingsContainerWidget::selectorsStandInTheirRows()
+{
+    openDialog();
+    QGridLayout *column = dialog->findChild<QGridLayout *>("gridLayout_3");
+    QVERIFY(column);
+    for (const Selector &s : selectors) {
+        QRadioButton *button = dialog->findChild<QRadioButton *>(s.name);
+        int row = -1, col = -1, rowSpan = 0, colSpan = 0;
+        column->getItemPosition(column->indexOf(button), &row, &col, &rowSpan, &colSpan);
+        QCOMPARE(row, s.row);
+        QCOMPARE(col, 0);
+        QCOMPARE(button->text(), QString(s.text));
+    }
+}
+
+void TestSettingsContainerWidget::calendarTwiceGivesTwoFreshPages()
+{
+    openDialog();
+    pick("radBtnCalendarSettings");
+    QPointer<QWidget> first = shownPage();
+    QVERIFY(qobject_cast<CalendarSettingsWidget *>(first));
+    QLineEdit *cycle = first->findChild<QLineEdit *>("editGPSCycle");
+    QTRY_COMPARE(cycle->text(), QString("2"));
+    cycle->setText("9");
+
+    pick("radBtnCalendarSettings");
+    QPointer<QWidget> second = shownPage();
+    QVERIFY(qobject_cast<CalendarSettingsWidget *>(second));
+    QVERIFY(second != first);
+    QCOMPARE(second->findChild<QLineEdit *>("editGPSCycle")->text(), QString());
+    QTRY_VERIFY(first.isNull());
+    QTRY_COMPARE(second->findChild<QLineEdit *>("editGPSCycle")->text(), QString("2"));
+    QVERIFY(session->settle());
+    const QByteArray getter = hex("214e0341000044cf");
+    QCOMPARE(session->table.frames(), QList<QByteArray>({getter, getter}));
+    QVERIFY(dialog->findChild<QRadioButton *>("radBtnCalendarSettings")->isChecked());
+}
+
+void TestSettingsContainerWidget::pagesGetBothObjectsAndReadAtOnce()
+{
+    openDialog();
+    const struct {
+        const char *selector;
+        const char *page;
+        QList<QByteArray> getters;
+    } rows[] = {
+        {"radBtnDataSet", "DataSetWidget", {commandFrame(3, 0x09), commandFrame(3, 0x0A)}},
+        {"radBtnCalendarSettings", "CalendarSettingsWidget", {commandFrame(3, 0x41)}},
+        {"radBtnSaveSettings", "SaveSettingsWidget", {commandFrame(3, 0x43), commandFrame(3, 0x44)}},
+    };
+    for (const auto &row : rows) {
+        session->table.clearRecord();
+        pick(row.selector);
+        QWidget *page = shownPage();
+        QVERIFY(page);
+        QCOMPARE(page->metaObject()->className(), row.page);
+        QCOMPARE(page->parentWidget(), static_cast<QWidget *>(dialog->findChild<QWidget *>("widget")));
+        QVERIFY(session->settle());
+        QCOMPARE(session->table.frames(), row.getters);
+    }
+}
+
+void TestSettingsContainerWidget::commandBuilderGetsNoModelAndNoFrame()
+{
+    openDialog();
+    pick("radBtnDataSet");
+    QVERIFY(session->settle());
+    session->table.clearRecord();
+    pick("radBtnCommandBuilder");
+    QWidget *page = shownPage();
+    QVERIFY(qobject_cast<CommandBuilderWidget *>(page));
+    QVERIFY(!qobject_cast<SettingsWidget *>(page));
+    QVERIFY(!dynamic_cast<IModel *>(page));
+    QVERIFY(!page->findChild<QPushButton *>("btnRefresh"));
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.total(), 0);
+}
+
+void TestSettingsContainerWidget::commandBuilderWritesThroughTheController()
+{
+    openDialog();
+    pick("radBtnCommandBuilder");
+    QWidget *page = shownPage();
+    QPushButton *send = page->findChild<QPushButton *>("btnSend");
+    if (!send)
+        QSKIP("the command builder has no form yet");
+    page->findChild<QLineEdit *>("editType")->setText("03");
+    page->findChild<QLineEdit *>("editId")->setText("00");
+    send->click();
+    // Only the Controller the dialog handed it leads to the receiver.
+    QTRY_COMPARE(session->table.frames(), QList<QByteArray>({hex("214e03000000030c")}));
+}
+
+void TestSettingsContainerWidget::selectorWithoutPageEmptiesThePageArea()
+{
+    openDialog();
+    pick("radBtnDataSet");
+    QPointer<QWidget> page = shownPage();
+    QVERIFY(page);
+    pick("radBtnPPS");
+    QCOMPARE(shownPage(), nullptr);
+    QVERIFY(page->isHidden());
+    QTRY_VERIFY(page.isNull());
+}
+
+void TestSettingsContainerWidget::pagesOutliveTheirController()
+{
+    // On disconnect the Controller goes before the workspace and its dialog.
+    openDialog();
+    pick("radBtnDataSet");
+    QWidget *page = shownPage();
+    QTRY_COMPARE(page->findChild<QLineEdit *>("editGSVPeriod")->text(), QString("1"));
+    delete session->controller;
+    session->controller = nullptr;
+    page->findChild<QCheckBox *>("chBoxGGA")->click();
+    page->findChild<QPushButton *>("btnSave")->click();
+    page->findChild<QPushButton *>("btnRefresh")->click();
+    QCOMPARE(page->findChild<QLineEdit *>("editGSVPeriod")->text(), QString("1"));
+    pick("radBtnCalendarSettings");
+    pick("radBtnSaveSettings");
+    shownPage()->findChild<QPushButton *>("btnSaveSTG")->click();
+    shownPage()->findChild<QPushButton *>("btnSaveUserTeg")->click();
+    dialog->close();
+    QTRY_VERIFY(dialog.isNull());
+}
+
+void TestSettingsContainerWidget::closedDialogReopensWithItsGeometry()
+{
+    openDialog();
+    dialog->resize(800, 600);
+    QTRY_COMPARE(dialog->size(), QSize(800, 600));
+    dialog->close();
+    QTRY_VERIFY(dialog.isNull());
+    QVERIFY(QSettings("settings.ini", QSettings::IniFormat).contains("Settings/geometry"));
+
+    openDialog();
+    QCOMPARE(dialog->size(), QSize(800, 600));
+}
+
+void TestSettingsContainerWidget::withoutSettingsFileTheFormSizeHolds()
+{
+    QVERIFY(!QFile::exists("settings.ini"));
+    openDialog();
+    QCOMPARE(dialog->size(), QSize(700, 500));
+
+    // A file with a broken value is no better than none.
+    dialog->close();
+    QTRY_VERIFY(dialog.isNull());
+    QSettings("settings.ini", QSettings::IniFormat).setValue("Settings/geometry", QByteArray("garbage"));
+    openDialog();
+    QCOMPARE(dialog->size(), QSize(700, 500));
+}
+
+void TestSettingsContainerWidget::russianTexts()
+{
+    QTranslator russian;
+    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
+    QCoreApplication::installTranslator(&russian);
+    openDialog();
+    QCOMPARE(dialog->windowTitle(), QString::fromUtf8("Настройки"));
+    QCOMPARE(dialog->findChild<QRadioButton *>("radBtnCalendarSettings")->text(),
+             QString::fromUtf8("Настройки календаря"));
+    QCOMPARE(dialog->findChild<QRadioButton *>("radBtnSaveSettings")->text(),
+             QString::fromUtf8("Сохранение настроек"));
+    pick("radBtnDataSet");
+    QWidget *page = shownPage();
+    QCOMPARE(page->findChild<QGroupBox *>("groupBox")->title(), QString::fromUtf8("Набор данных"));
+    QCOMPARE(page->findChild<QPushButton *>("btnRefresh")->text(), QString::fromUtf8("Обновить"));
+    QCOMPARE(page->findChild<QPushButton *>("btnSave")->text(), QString::fromUtf8("Сохранить"));
+    pick("radBtnSaveSettings");
+    page = shownPage();
+    QCOMPARE(page->findChild<QPushButton *>("btnSaveSTGM")->text(), QString::fromUtf8("Установить"));
+    QCoreApplication::removeTranslator(&russian);
+}
+
+void TestSettingsContainerWidget::screenshotOfTheDataSetPage()
+{
+    // The NMEA messages of a bench receiver and two binary ones, GSV every second.
+    session->table.store(3, 0x09, hex("fc000a00"));
+    session->table.store(3, 0x0A, hex("01"));
+    workspace->show();
+    openDialog();
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    pick("radBtnDataSet");
+    QWidget *page = shownPage();
+    QTRY_COMPARE(page->findChild<QLineEdit *>("editGSVPeriod")->text(), QString("1"));
+    QVERIFY(page->findChild<QCheckBox *>("chBoxGGA")->isChecked());
+    QVERIFY(page->findChild<QCheckBox *>("chBoxRPOS_LLA")->isChecked());
+    QVERIFY(!page->findChild<QCheckBox *>("chBoxTXT")->isChecked());
+    QVERIFY(QDir().mkpath(screenshotDir()));
+    const QString file = screenshotDir() + "/settingscontainerwidget_dataset.png";
+    QVERIFY(dialog->grab().save(file));
+    qInfo("screenshot: %s", qPrintable(file));
+}
+
+void TestSettingsContainerWidget::screenshotsOfTheOtherPages_data()
+{
+    QTest::addColumn<QString>("selector");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("calendar") << "radBtnCalendarSettings" << "editGpsUtcShift" << "18"
+                              << "settingscontainerwidget_calendar.png";
+    QTest::newRow("save settings") << "radBtnSaveSettings" << "editUserTag" << "bench 7"
+                                   << "settingscontainerwidget_savesettings.png";
+}
+
+void TestSettingsContainerWidget::screenshotsOfTheOtherPages()
+{
+    QFETCH(QString, selector);
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QFETCH(QString, file);
+    session->table.store(3, 0x43, hex("02"));
+    session->table.store(3, 0x44, QByteArray("#bench 7") + QByteArray(24, '\0'));
+    workspace->show();
+    openDialog();
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    pick(qPrintable(selector));
+    QTRY_COMPARE(shownPage()->findChild<QLineEdit *>(field)->text(), value);
+    QVERIFY(session->settle());
+    QVERIFY(QDir().mkpath(screenshotDir()));
+    QVERIFY(dialog->grab().save(screenshotDir() + "/" + file));
+}
+
+QTEST_MAIN(TestSettingsContainerWidget)
+#include "tst_settingscontainerwidget.moc"
