@@ -3,33 +3,20 @@
 // that ends in a restart and a read-back.
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTranslator>
 #include <QtTest>
 
-#include <cmath>
 #include <cstring>
 #include <limits>
-#include <memory>
 
 #include "calibration.h"
 #include "connectguard.h"
 #include "tst_calibration_rig.h"
+#include "tst_calibration_suite.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
-const Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
-                                    | Qt::WindowCloseButtonHint;
 
 float floatAt(const QByteArray &bytes, int offset)
 {
@@ -38,177 +25,11 @@ float floatAt(const QByteArray &bytes, int offset)
     return value;
 }
 
-// Start, let the receiver answer one poll with the new table, then Stop.
-bool calibrate(CalibrationRig &rig, const QByteArray &table)
-{
-    rig.receiver().answerAlways(5, 0x81, ScriptedReceiver::done());
-    rig.receiver().answerAlways(5, 0x04, ScriptedReceiver::data(table));
-    rig.button("btnStart")->click();
-    if (!QTest::qWaitFor([&rig]() { return rig.newShown >= 1; }, 5000))
-        return false;
-    rig.button("btnStop")->click();
-    return true;
-}
-
 } // namespace
-
-class tst_Calibration : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-
-    void form();
-    void formTexts_data();
-    void formTexts();
-    void russianCatalogue_data();
-    void russianCatalogue();
-
-    void openingReadsPositionThenTable();
-    void setWritesPosition();
-    void refusedPositionShowsZero();
-    void refusedSetReadsPositionAgain();
-    void currentTableShownInCurrentAndCombined();
-    void missingTableShowsError();
-
-    void pollingFollowsAcknowledgement();
-    void refusedStartGivesNoPoll();
-    void startAcknowledgedAfterStopGivesNoPoll();
-    void choiceOfEntries();
-    void userPicksNewEntry();
-    void combinedBoxHidesAndShowsNumbers();
-
-    void saveRestartWritesTableAndRestarts();
-    void untouchedEntriesKeepTheirPrecision();
-    void saveRestartBeforeAnyTableWritesNothing();
-    void refusedWriteReadsBack();
-    void windowClosedAfterWriteSendsNothingMore();
-
-    void screenshots_data();
-    void screenshots();
-};
 
 void tst_Calibration::initTestCase()
 {
     installConnectGuard();
-}
-
-// ---- Form ----
-
-void tst_Calibration::form()
-{
-    Calibration window(nullptr, DialogFlags);
-    QCOMPARE(window.objectName(), QStringLiteral("Calibration"));
-    QCOMPARE(window.size(), QSize(753, 882));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Calibration"));
-
-    const auto edits = [&window](const char *pattern) {
-        return window.findChildren<QLineEdit *>(QRegularExpression(QLatin1String(pattern)));
-    };
-    const QList<QLineEdit *> shown = edits("^edit(Curr|New)L[12](Value|Std)_([0-9]|1[0-3])$");
-    const QList<QLineEdit *> combined = edits("^editCombL[12](Value|Std)_([0-9]|1[0-3])$");
-    QCOMPARE(shown.size(), 112);
-    QCOMPARE(combined.size(), 56);
-    for (QLineEdit *edit : shown)
-        QVERIFY2(edit->isReadOnly() && edit->text().isEmpty(), qPrintable(edit->objectName()));
-    for (QLineEdit *edit : combined)
-        QVERIFY2(!edit->isReadOnly() && edit->text().isEmpty(), qPrintable(edit->objectName()));
-
-    const QList<QCheckBox *> newBoxes =
-        window.findChildren<QCheckBox *>(QRegularExpression(QStringLiteral("^chBoxNewL[12]Flag_([0-9]|1[0-3])$")));
-    const QList<QCheckBox *> combBoxes =
-        window.findChildren<QCheckBox *>(QRegularExpression(QStringLiteral("^chBoxCombL[12]Flag_([0-9]|1[0-3])$")));
-    QCOMPARE(newBoxes.size(), 28);
-    QCOMPARE(combBoxes.size(), 28);
-    QCOMPARE(window.findChildren<QCheckBox *>().size(), 56);
-    for (QCheckBox *box : newBoxes)
-        QVERIFY2(!box->isEnabled() && !box->isChecked() && box->text().isEmpty(), qPrintable(box->objectName()));
-    for (QCheckBox *box : combBoxes)
-        QVERIFY2(box->isEnabled() && !box->isChecked() && box->text().isEmpty(), qPrintable(box->objectName()));
-
-    // Idle: everything but Stop can be pressed.
-    for (const char *name : {"btnSet", "btnStart", "btnSaveRestart", "btnReadeFile", "btnSaveFile", "btnSaveFileTemper"})
-        QVERIFY2(window.findChild<QPushButton *>(QLatin1String(name))->isEnabled(), name);
-    QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("btnStop"))->isEnabled());
-}
-
-void tst_Calibration::formTexts_data()
-{
-    QTest::addColumn<QString>("object");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("first row of current L1") << "label" << "-7:";
-    QTest::newRow("row 0 of current L1") << "label_8" << "0:";
-    QTest::newRow("last row of current L1") << "label_13" << "6:";
-    QTest::newRow("last row of current L2") << "label_40" << "6:";
-    QTest::newRow("first row of new L2") << "label_68" << "-7:";
-    QTest::newRow("row 0 of combined L2") << "label_109" << "0:";
-    QTest::newRow("last row of combined L2") << "label_115" << "6:";
-    QTest::newRow("new L2 std head") << "label_83" << "SLD:";
-    QTest::newRow("new L1 std head") << "label_53" << "STD:";
-    QTest::newRow("current L2 std head") << "label_38" << "STD:";
-    QTest::newRow("combined L2 std head") << "label_117" << "STD:";
-    QTest::newRow("combined L1 band") << "label_119" << "L1";
-    QTest::newRow("combined L2 value head") << "label_116" << "Value:";
-    QTest::newRow("latitude") << "label_120" << "Latitude:";
-    QTest::newRow("temperature") << "label_17" << "Temperature:";
-    QTest::newRow("save and restart") << "btnSaveRestart" << "Save && Restart";
-    QTest::newRow("read") << "btnReadeFile" << "Read";
-    QTest::newRow("temperature save") << "btnSaveFileTemper" << "Save";
-    QTest::newRow("set") << "btnSet" << "Set";
-    QTest::newRow("lla box") << "grBoxLLA" << "LLA";
-    QTest::newRow("data box") << "groupBox" << "Calibration data";
-    QTest::newRow("temperature box") << "groupBox_2" << "Temperature";
-}
-
-static QString textOf(QObject *object)
-{
-    if (auto *label = qobject_cast<QLabel *>(object))
-        return label->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(object))
-        return button->text();
-    if (auto *box = qobject_cast<QGroupBox *>(object))
-        return box->title();
-    return QStringLiteral("<no such object>");
-}
-
-void tst_Calibration::formTexts()
-{
-    QFETCH(QString, object);
-    QFETCH(QString, text);
-    Calibration window(nullptr, DialogFlags);
-    QCOMPARE(textOf(window.findChild<QObject *>(object)), text);
-}
-
-void tst_Calibration::russianCatalogue_data()
-{
-    QTest::addColumn<QString>("object");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("set, as the catalogue spells it") << "btnSet" << QString::fromUtf8("Установаить");
-    QTest::newRow("save and restart") << "btnSaveRestart" << QString::fromUtf8("Сохранить && Перезапустить");
-    QTest::newRow("combined") << "grBoxCombined" << QString::fromUtf8("Комбинированные");
-    QTest::newRow("value head") << "label_52" << QString::fromUtf8("Значение:");
-    QTest::newRow("temperature save") << "btnSaveFileTemper" << QString::fromUtf8("Сохранить");
-    QTest::newRow("lla stays") << "grBoxLLA" << "LLA";
-    QTest::newRow("band stays") << "label_84" << "L2";
-    QTest::newRow("std stays") << "label_16" << "STD:";
-    QTest::newRow("sld stays") << "label_83" << "SLD:";
-    QTest::newRow("channel stays") << "label_54" << "-7:";
-}
-
-void tst_Calibration::russianCatalogue()
-{
-    QFETCH(QString, object);
-    QFETCH(QString, text);
-    QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(":/tr/polvane_ru.qm")));
-    QCoreApplication::installTranslator(&translator);
-    Calibration window(nullptr, DialogFlags);
-    QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(window.windowTitle(), QString::fromUtf8("Калибровка"));
-    QCOMPARE(textOf(window.findChild<QObject *>(object)), text);
 }
 
 // ---- Position and current table ----
@@ -226,8 +47,8 @@ void tst_Calibration::openingReadsPositionThenTable()
     rig.show();
 
     QTRY_COMPARE(rig.receiver().commands().size(), 2);
-    QCOMPARE(rig.receiver().commands().at(0).frame, hex("21 4E 05 00 00 00 05 14"));
-    QCOMPARE(rig.receiver().commands().at(1).frame, hex("21 4E 05 03 00 00 08 1D"));
+    QCOMPARE(rig.receiver().commands().at(0).frame, hexBytes("21 4E 05 00 00 00 05 14"));
+    QCOMPARE(rig.receiver().commands().at(1).frame, hexBytes("21 4E 05 03 00 00 08 1D"));
     // The table is asked for only once the position has been answered.
     QVERIFY2(arrivals.at(1) - arrivals.at(0) >= 250, qPrintable(QString::number(arrivals.at(1) - arrivals.at(0))));
     QCOMPARE(rig.edit("editLat")->text(), QStringLiteral("55.75000000"));
@@ -246,14 +67,14 @@ void tst_Calibration::setWritesPosition()
     rig.button("btnSet")->click();
     QTRY_COMPARE(rig.receiver().commands().size(), 1);
     QCOMPARE(rig.receiver().commands().at(0).frame,
-             hex("21 4E 05 80 18 00 CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40 00 00 00 00 00 C0 62 40 BD E8"));
+             hexBytes("21 4E 05 80 18 00 CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40 00 00 00 00 00 C0 62 40 BD E8"));
 
     // Texts that are not numbers are sent as 0.
     rig.edit("editAlt")->setText(QStringLiteral("high"));
     rig.button("btnSet")->click();
     QTRY_COMPARE(rig.receiver().commands().size(), 2);
     const QByteArray payload = rig.receiver().commands().at(1).payload;
-    QCOMPARE(payload.mid(0, 16), hex("CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40"));
+    QCOMPARE(payload.mid(0, 16), hexBytes("CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40"));
     QCOMPARE(payload.mid(16), QByteArray(8, '\0'));
 }
 
@@ -342,7 +163,7 @@ void tst_Calibration::pollingFollowsAcknowledgement()
     clock.start();
     rig.button("btnStart")->click();
     QTRY_COMPARE(rig.receiver().commands().size(), 1);
-    QCOMPARE(rig.receiver().commands().at(0).frame, hex("21 4E 05 81 00 00 86 98"));
+    QCOMPARE(rig.receiver().commands().at(0).frame, hexBytes("21 4E 05 81 00 00 86 98"));
     QVERIFY(!rig.button("btnStart")->isEnabled());
     QVERIFY(rig.button("btnStop")->isEnabled());
     QVERIFY(!rig.button("btnSaveRestart")->isEnabled());
@@ -352,7 +173,7 @@ void tst_Calibration::pollingFollowsAcknowledgement()
     QVERIFY(!rig.flagBox("New", 3)->isEnabled());
 
     QTRY_COMPARE_WITH_TIMEOUT(polls.size(), 2, 5000);
-    QCOMPARE(rig.receiver().commands().at(1).frame, hex("21 4E 05 04 00 00 09 20"));
+    QCOMPARE(rig.receiver().commands().at(1).frame, hexBytes("21 4E 05 04 00 00 09 20"));
     QVERIFY2(polls.at(0) >= 1400 && polls.at(0) < 2200, qPrintable(QString::number(polls.at(0))));
     const qint64 interval = polls.at(1) - polls.at(0);
     QVERIFY2(interval >= 1300 && interval < 2000, qPrintable(QString::number(interval)));
@@ -440,7 +261,7 @@ void tst_Calibration::choiceOfEntries()
     CalibrationRig rig;
     QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), current));
     QVERIFY(rig.showAndRead());
-    QVERIFY(calibrate(rig, fresh));
+    QVERIFY(rig.calibrate(fresh));
 
     for (int i = 0; i < count; ++i) {
         for (int entry : {i, 14 + i}) {
@@ -462,7 +283,7 @@ void tst_Calibration::userPicksNewEntry()
     CalibrationRig rig;
     QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), TableBytes().entry(0, 1.0f, 0.1f, 1).entry(1, 1.5f, 0.1f, 1)));
     QVERIFY(rig.showAndRead());
-    QVERIFY(calibrate(rig, TableBytes().entry(0, 2.0f, 0.4f, 1).entry(1, 2.5f, 0.05f, 1)));
+    QVERIFY(rig.calibrate(TableBytes().entry(0, 2.0f, 0.4f, 1).entry(1, 2.5f, 0.05f, 1)));
     QVERIFY(!rig.flagBox("New", 0)->isChecked());
     QCOMPARE(rig.valueEdit("Comb", 0)->text(), QStringLiteral("1.000"));
     QVERIFY(rig.flagBox("New", 1)->isChecked());
@@ -509,15 +330,15 @@ void tst_Calibration::combinedBoxHidesAndShowsNumbers()
 void tst_Calibration::saveRestartWritesTableAndRestarts()
 {
     TableBytes current = currentTable();
-    current.entry(0, 1.5f, 0.25f, 1, hex("AA BB CC"));
-    current.entry(20, 0.5f, 0.125f, 0, hex("01 02 03"));
+    current.entry(0, 1.5f, 0.25f, 1, hexBytes("AA BB CC"));
+    current.entry(20, 0.5f, 0.125f, 0, hexBytes("01 02 03"));
     CalibrationRig rig;
     QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), current));
     QVERIFY(rig.showAndRead());
     // The new table carries reserved bytes of its own; only the current table's are sent.
     TableBytes fresh = newTable();
-    fresh.entry(0, 1.25f, 0.125f, 1, hex("11 22 33"));
-    QVERIFY(calibrate(rig, fresh));
+    fresh.entry(0, 1.25f, 0.125f, 1, hexBytes("11 22 33"));
+    QVERIFY(rig.calibrate(fresh));
     rig.receiver().answerAlways(5, 0x04, ScriptedReceiver::silence());
     rig.receiver().answerAlways(5, 0x84, ScriptedReceiver::done());
     rig.receiver().clearRecord();
@@ -540,10 +361,10 @@ void tst_Calibration::saveRestartWritesTableAndRestarts()
     QTRY_COMPARE(rig.receiver().commands().size(), 1);
     const ScriptedReceiver::Command write = rig.receiver().commands().at(0);
     QCOMPARE(write.frame.size(), 344);
-    QCOMPARE(write.frame.left(6), hex("21 4E 05 84 50 01"));
+    QCOMPARE(write.frame.left(6), hexBytes("21 4E 05 84 50 01"));
     QVERIFY(write.checksumOk);
-    QCOMPARE(write.payload.mid(0, 12), QByteArray(Payload().f32(1.25f).f32(0.125f).u8(1)) + hex("AA BB CC"));
-    QCOMPARE(write.payload.mid(20 * 12 + 9, 3), hex("01 02 03"));
+    QCOMPARE(write.payload.mid(0, 12), QByteArray(Payload().f32(1.25f).f32(0.125f).u8(1)) + hexBytes("AA BB CC"));
+    QCOMPARE(write.payload.mid(20 * 12 + 9, 3), hexBytes("01 02 03"));
     for (int i = 1; i < 28; ++i) {
         if (i != 20)
             QCOMPARE(write.payload.mid(i * 12 + 9, 3), current.bytes.mid(i * 12 + 9, 3));
@@ -558,8 +379,8 @@ void tst_Calibration::saveRestartWritesTableAndRestarts()
     QTRY_VERIFY(restartedAt >= 0);
     QCOMPARE(commandsAtRestart, 1);
     QTRY_COMPARE_WITH_TIMEOUT(readBack.size(), 2, 4000);
-    QCOMPARE(rig.receiver().commands().at(1).frame, hex("21 4E 05 00 00 00 05 14"));
-    QCOMPARE(rig.receiver().commands().at(2).frame, hex("21 4E 05 03 00 00 08 1D"));
+    QCOMPARE(rig.receiver().commands().at(1).frame, hexBytes("21 4E 05 00 00 00 05 14"));
+    QCOMPARE(rig.receiver().commands().at(2).frame, hexBytes("21 4E 05 03 00 00 08 1D"));
     const qint64 delay = readBack.at(0) - restartedAt;
     QVERIFY2(delay >= 900 && delay < 1600, qPrintable(QString::number(delay)));
     QSignalSpy more(&rig.receiver(), &ScriptedReceiver::commandReceived);
@@ -645,41 +466,4 @@ void tst_Calibration::windowClosedAfterWriteSendsNothingMore()
     QCOMPARE(rig.receiver().commands().size(), 1);
 }
 
-// ---- Screenshots ----
-
-void tst_Calibration::screenshots_data()
-{
-    QTest::addColumn<QString>("catalogue");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("english") << QString() << "calibration.png";
-    QTest::newRow("russian") << ":/tr/polvane_ru.qm" << "calibration_ru.png";
-}
-
-void tst_Calibration::screenshots()
-{
-    QFETCH(QString, catalogue);
-    QFETCH(QString, file);
-    std::unique_ptr<QTranslator> translator;
-    if (!catalogue.isEmpty()) {
-        translator = std::make_unique<QTranslator>();
-        QVERIFY(translator->load(catalogue));
-        QCoreApplication::installTranslator(translator.get());
-    }
-    CalibrationRig rig;
-    QVERIFY(rig.open(llaPayload(55.75581234, 37.61730125, 156.284), currentTable()));
-    QVERIFY(rig.showAndRead());
-    QVERIFY(calibrate(rig, newTable()));
-    // The user keeps one current entry instead of the new one and drops another entry.
-    rig.flagBox("New", 16)->click();
-    rig.flagBox("Comb", 12)->click();
-    rig.edit("editTemperature")->setText(QStringLiteral("24.5"));
-    if (translator)
-        QCoreApplication::removeTranslator(translator.get());
-
-    const QImage image = rig.window->grab().toImage();
-    QVERIFY(!image.isNull());
-    QVERIFY(image.save(screenshotPath(file)));
-}
-
 QTEST_MAIN(tst_Calibration)
-#include "tst_calibration.moc"

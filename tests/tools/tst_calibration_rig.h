@@ -44,6 +44,16 @@ public:
     QByteArray bytes;
 };
 
+// "21 4E 05 ..." as bytes.
+inline QByteArray hexBytes(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+// The flags the workspace opens the window with.
+const Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                                    | Qt::WindowCloseButtonHint;
+
 // The position reply: the receiver keeps longitude first.
 inline QByteArray llaPayload(double lat, double lon, double alt)
 {
@@ -192,6 +202,18 @@ public:
                 out.append(command.payload);
         }
         return out;
+    }
+
+    // Start, let the receiver answer one poll with the new table, then Stop.
+    bool calibrate(const QByteArray &table)
+    {
+        receiver().answerAlways(5, 0x81, ScriptedReceiver::done());
+        receiver().answerAlways(5, 0x04, ScriptedReceiver::data(table));
+        button("btnStart")->click();
+        if (!QTest::qWaitFor([this]() { return newShown >= 1; }, 5000))
+            return false;
+        button("btnStop")->click();
+        return true;
     }
 
     ReceiverSession session;
