@@ -587,4 +587,171 @@
         <translation>UNDEFINED</translation>
     </message>
 </context>
+<context>
+    <name>Calibration</name>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>LLA</source>
+        <translation>LLA</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>Latitude:</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>Longitude:</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altitude:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Calibration data</source>
+        <translation>Calibration data</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Combined</source>
+        <translation>Combined</translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation>L1</translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation>L2</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>STD:</source>
+        <translation>STD:</translation>
+    </message>
+    <message>
+        <source>SLD:</source>
+        <translation>SLD:</translation>
+    </message>
+    <message>
+        <source>-7:</source>
+        <translation>-7:</translation>
+    </message>
+    <message>
+        <source>-6:</source>
+        <translation>-6:</translation>
+    </message>
+    <message>
+        <source>-5:</source>
+        <translation>-5:</translation>
+    </message>
+    <message>
+        <source>-4:</source>
+        <translation>-4:</translation>
+    </message>
+    <message>
+        <source>-3:</source>
+        <translation>-3:</translation>
+    </message>
+    <message>
+        <source>-2:</source>
+        <translation>-2:</translation>
+    </message>
+    <message>
+        <source>-1:</source>
+        <translation>-1:</translation>
+    </message>
+    <message>
+        <source>0:</source>
+        <translation>0:</translation>
+    </message>
+    <message>
+        <source>1:</source>
+        <translation>1:</translation>
+    </message>
+    <message>
+        <source>2:</source>
+        <translation>2:</translation>
+    </message>
+    <message>
+        <source>3:</source>
+        <translation>3:</translation>
+    </message>
+    <message>
+        <source>4:</source>
+        <translation>4:</translation>
+    </message>
+    <message>
+        <source>5:</source>
+        <translation>5:</translation>
+    </message>
+    <message>
+        <source>6:</source>
+        <translation>6:</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Restart</source>
+        <translation>Save &amp;&amp; Restart</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>Choose file</source>
+        <translation>Choose file</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+</context>
 </TS>
