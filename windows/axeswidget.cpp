@@ -14,6 +14,14 @@
 
 namespace {
 
+// A number wider than its field is read from its first digit: the field shows the start,
+// not the end with the leading digits scrolled away.
+void showNumber(QLineEdit *edit, const QString &text)
+{
+    edit->setText(text);
+    edit->setCursorPosition(0);
+}
+
 const ConnectionTable sentenceHandlerConnections = {
     {SIGNAL(setRoll(NavDataValue<double>)), SLOT(rollChanged(NavDataValue<double>))},
     {SIGNAL(setPitch(NavDataValue<double>)), SLOT(pitchChanged(NavDataValue<double>))},
@@ -168,9 +176,9 @@ void AxesWidget::coordMAChanged(Coordinates coord)
 void AxesWidget::showAntenna(const Coordinates &coord, QLineEdit *x, QLineEdit *y, QLineEdit *z)
 {
     if (coord.isValid()) {
-        x->setText(QString::number(coord.x, 'f', 3));
-        y->setText(QString::number(coord.y, 'f', 3));
-        z->setText(QString::number(coord.z, 'f', 3));
+        showNumber(x, QString::number(coord.x, 'f', 3));
+        showNumber(y, QString::number(coord.y, 'f', 3));
+        showNumber(z, QString::number(coord.z, 'f', 3));
     }
     for (QLineEdit *edit : {x, y, z})
         setValueStyle(edit, coord.isValid());
@@ -183,7 +191,7 @@ void AxesWidget::updateBaseLineLength()
         const double dx = coordSA.x - coordMA.x;
         const double dy = coordSA.y - coordMA.y;
         const double dz = coordSA.z - coordMA.z;
-        ui->editLenghtBL->setText(QString::number(std::sqrt(dx * dx + dy * dy + dz * dz), 'f', 4));
+        showNumber(ui->editLenghtBL, QString::number(std::sqrt(dx * dx + dy * dy + dz * dz), 'f', 4));
     } else {
         ui->editLenghtBL->clear();
     }

@@ -7,6 +7,8 @@
 #include <QWebPage>
 #include <QWebSettings>
 
+#include <cmath>
+
 #include "controller.h"
 #include "sentencehandler.h"
 #include "windowpattern.h"
@@ -55,12 +57,13 @@ void MapWidget::setScriptHook(ScriptHook hook)
 
 void MapWidget::receiverCoordinatesChanged(GeoCoordinate coordinate)
 {
-    // The map keeps the last valid position.
-    if (!coordinate.isValid())
+    // The map keeps the last valid position. A NaN or an infinity would be written as
+    // "nan" or "inf", names the page does not know.
+    const double latitude = coordinate.latitudeDegrees();
+    const double longitude = coordinate.longitudeDegrees();
+    if (!coordinate.isValid() || !std::isfinite(latitude) || !std::isfinite(longitude))
         return;
-    runScript(QStringLiteral("setLocation(%1,%2)")
-                  .arg(coordinate.latitudeDegrees())
-                  .arg(coordinate.longitudeDegrees()));
+    runScript(QStringLiteral("setLocation(%1,%2)").arg(latitude).arg(longitude));
 }
 
 void MapWidget::resizeEvent(QResizeEvent *)
