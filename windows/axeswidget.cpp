@@ -6,6 +6,7 @@
 #include <QPropertyAnimation>
 
 #include <cmath>
+#include <initializer_list>
 
 #include "controller.h"
 #include "model.h"
