@@ -89,9 +89,9 @@ void BaseInfoWidget::setCoordinate(GeoCoordinate coordinate)
 {
     const bool valid = coordinate.isValid();
     if (valid) {
-        ui->editLatitude->setText(coordinate.latitudeText());
-        ui->editLongitude->setText(coordinate.longitudeText());
-        ui->editAltitude->setText(coordinate.heightText());
+        setFieldText(ui->editLatitude, coordinate.latitudeText());
+        setFieldText(ui->editLongitude, coordinate.longitudeText());
+        setFieldText(ui->editAltitude, coordinate.heightText());
     }
     setLabelActive(ui->editLatitude, valid);
     setLabelActive(ui->editLongitude, valid);
@@ -102,10 +102,10 @@ void BaseInfoWidget::setUTC(Time time)
 {
     if (time.isValid()) {
         // Two significant digits of the seconds: 7.5 stays 7.5 (no fill), 59.96 reads 60.
-        ui->editUTC->setText(QStringLiteral("%1:%2:%3")
-                                 .arg(double(time.hours), 2, 'f', 0, QLatin1Char('0'))
-                                 .arg(double(time.minutes), 2, 'f', 0, QLatin1Char('0'))
-                                 .arg(time.seconds, 2, 'g', 2, QLatin1Char('0')));
+        setFieldText(ui->editUTC, QStringLiteral("%1:%2:%3")
+                                      .arg(double(time.hours), 2, 'f', 0, QLatin1Char('0'))
+                                      .arg(double(time.minutes), 2, 'f', 0, QLatin1Char('0'))
+                                      .arg(time.seconds, 2, 'g', 2, QLatin1Char('0')));
     }
     setLabelActive(ui->editUTC, time.isValid());
 }
@@ -117,10 +117,10 @@ void BaseInfoWidget::setDate(NavDataValue<int> date)
         const int day = date.value / 10000;
         const int month = (date.value % 10000) / 100;
         const int year = date.value % 100;
-        ui->editDate->setText(QStringLiteral("%1.%2.%3")
-                                  .arg(day, 2, 10, QLatin1Char('0'))
-                                  .arg(month, 2, 10, QLatin1Char('0'))
-                                  .arg(year, 2, 10, QLatin1Char('0')));
+        setFieldText(ui->editDate, QStringLiteral("%1.%2.%3")
+                                       .arg(day, 2, 10, QLatin1Char('0'))
+                                       .arg(month, 2, 10, QLatin1Char('0'))
+                                       .arg(year, 2, 10, QLatin1Char('0')));
     }
     setLabelActive(ui->editDate, date.isValid());
 }
@@ -128,10 +128,10 @@ void BaseInfoWidget::setDate(NavDataValue<int> date)
 void BaseInfoWidget::setDate(Date date)
 {
     if (date.isValid()) {
-        ui->editDate->setText(QStringLiteral("%1.%2.%3")
-                                  .arg(date.day, 2, 10, QLatin1Char('0'))
-                                  .arg(date.month, 2, 10, QLatin1Char('0'))
-                                  .arg(date.year % 100, 2, 10, QLatin1Char('0')));
+        setFieldText(ui->editDate, QStringLiteral("%1.%2.%3")
+                                       .arg(date.day, 2, 10, QLatin1Char('0'))
+                                       .arg(date.month, 2, 10, QLatin1Char('0'))
+                                       .arg(date.year % 100, 2, 10, QLatin1Char('0')));
     }
     setLabelActive(ui->editDate, date.isValid());
 }
@@ -139,21 +139,21 @@ void BaseInfoWidget::setDate(Date date)
 void BaseInfoWidget::setHDOP(NavDataValue<double> hdop)
 {
     if (hdop.isValid())
-        ui->editHDOP->setText(QString::number(hdop.value, 'f', 1));
+        setFieldText(ui->editHDOP, QString::number(hdop.value, 'f', 1));
     setLabelActive(ui->editHDOP, hdop.isValid());
 }
 
 void BaseInfoWidget::setPDOP(NavDataValue<double> pdop)
 {
     if (pdop.isValid())
-        ui->editPDOP->setText(QString::number(pdop.value, 'f', 1));
+        setFieldText(ui->editPDOP, QString::number(pdop.value, 'f', 1));
     setLabelActive(ui->editPDOP, pdop.isValid());
 }
 
 void BaseInfoWidget::setVDOP(NavDataValue<double> vdop)
 {
     if (vdop.isValid())
-        ui->editVDOP->setText(QString::number(vdop.value, 'f', 1));
+        setFieldText(ui->editVDOP, QString::number(vdop.value, 'f', 1));
     setLabelActive(ui->editVDOP, vdop.isValid());
 }
 
@@ -161,14 +161,14 @@ void BaseInfoWidget::setSpeed(NavDataValue<double> speed)
 {
     // The sentence handler already gives km/h, whatever the sentence carried.
     if (speed.isValid())
-        ui->editSpeed->setText(tr("%1 km/h").arg(speed.value, 0, 'f', 3, QLatin1Char(' ')));
+        setFieldText(ui->editSpeed, tr("%1 km/h").arg(speed.value, 0, 'f', 3, QLatin1Char(' ')));
     setLabelActive(ui->editSpeed, speed.isValid());
 }
 
 void BaseInfoWidget::setCourse(NavDataValue<double> course)
 {
     if (course.isValid())
-        ui->editCourse->setText(QString::number(course.value, 'f', 3) + QChar(0x00B0));
+        setFieldText(ui->editCourse, QString::number(course.value, 'f', 3) + QChar(0x00B0));
     setLabelActive(ui->editCourse, course.isValid());
 }
 
@@ -190,21 +190,21 @@ void BaseInfoWidget::setFixMode(signed char cMode, short dMode)
         break;
     }
     if (!fix.isEmpty())
-        ui->editFixMode->setText(QString(QChar(uchar(cMode))) + QLatin1Char(' ') + fix);
+        setFieldText(ui->editFixMode, QString(QChar(uchar(cMode))) + QLatin1Char(' ') + fix);
     setLabelActive(ui->editFixMode, !fix.isEmpty());
 }
 
 void BaseInfoWidget::setQuality(NavDataValue<short> qualityIndicator)
 {
     if (qualityIndicator.isValid())
-        ui->editQuality->setText(QString::number(qualityIndicator.value));
+        setFieldText(ui->editQuality, QString::number(qualityIndicator.value));
     setLabelActive(ui->editQuality, qualityIndicator.isValid());
 }
 
 void BaseInfoWidget::setPositioningSystemMode(NavDataValue<signed char> mode)
 {
     if (mode.isValid())
-        ui->editPositioningSystemMode->setText(QString(QChar(uchar(mode.value))));
+        setFieldText(ui->editPositioningSystemMode, QString(QChar(uchar(mode.value))));
     setLabelActive(ui->editPositioningSystemMode, mode.isValid());
 }
 
@@ -224,23 +224,23 @@ void BaseInfoWidget::protocolDefined(InterfaceMode mode)
         break;
     }
     setLabelActive(ui->editProtocol, true);
-    ui->editProtocol->setText(text);
+    setFieldText(ui->editProtocol, text);
 }
 
 void BaseInfoWidget::displayTestBaudRate(int baudRate)
 {
     // Red while the search runs: the rate shown is only being tried.
     ui->editProtocol->setStyleSheet(QStringLiteral("QLineEdit { color: red;}"));
-    ui->editProtocol->setText(QStringLiteral("--, %1")
-                                  .arg(baudRate == -1 ? twoDashes : QString::number(baudRate)));
+    setFieldText(ui->editProtocol,
+                 QStringLiteral("--, %1").arg(baudRate == -1 ? twoDashes : QString::number(baudRate)));
 }
 
 void BaseInfoWidget::displayBaudRateMaster(bool isFound)
 {
     setLabelActive(ui->editProtocol, true);
     // The search talks the binary protocol only, so a rate found is a binary link.
-    ui->editProtocol->setText(isFound ? QStringLiteral("ZRB_Binary, %1").arg(baudRateText())
-                                      : QStringLiteral("--, --"));
+    setFieldText(ui->editProtocol,
+                 isFound ? QStringLiteral("ZRB_Binary, %1").arg(baudRateText()) : QStringLiteral("--, --"));
 }
 
 void BaseInfoWidget::clearWindow()

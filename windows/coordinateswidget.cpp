@@ -71,7 +71,7 @@ void CoordinatesWidget::velStsChanged(NavDataValue<int> sts)
             text = QString::number(sts.value);
             break;
         }
-        ui->editStsVEL->setText(text);
+        setFieldText(ui->editStsVEL, text);
     }
     setLabelActive(ui->editStsVEL, sts.isValid());
 }
@@ -106,38 +106,38 @@ void CoordinatesWidget::setSpeedENU(Coordinates speedENU, NavDataValue<double> v
     showTriple(speedENU, 2, ui->editReceiverSpeed_ENU_ve, ui->editReceiverSpeed_ENU_vn,
                ui->editReceiverSpeed_ENU_vu);
     if (ven.isValid())
-        ui->editReceiverSpeed_ENU_ven->setText(fixed(ven.value, 2));
+        setFieldText(ui->editReceiverSpeed_ENU_ven, fixed(ven.value, 2));
     setLabelActive(ui->editReceiverSpeed_ENU_ven, ven.isValid());
     if (cog.isValid())
-        ui->editReceiverSpeed_ENU_cog->setText(fixed(cog.value, 3));
+        setFieldText(ui->editReceiverSpeed_ENU_cog, fixed(cog.value, 3));
     setLabelActive(ui->editReceiverSpeed_ENU_cog, cog.isValid());
 }
 
 void CoordinatesWidget::setTotalSA(NavDataValue<int> num)
 {
     if (num.isValid())
-        ui->editTotalSA->setText(QString::number(num.value));
+        setFieldText(ui->editTotalSA, QString::number(num.value));
     setLabelActive(ui->editTotalSA, num.isValid());
 }
 
 void CoordinatesWidget::setARF(NavDataValue<float> arf)
 {
     if (arf.isValid())
-        ui->editARF->setText(fixed(double(arf.value), 2));
+        setFieldText(ui->editARF, fixed(double(arf.value), 2));
     setLabelActive(ui->editARF, arf.isValid());
 }
 
 void CoordinatesWidget::setAge(NavDataValue<int> age)
 {
     if (age.isValid())
-        ui->editAgeBS->setText(tr("%1").arg(age.value, 0, 10));
+        setFieldText(ui->editAgeBS, tr("%1").arg(age.value, 0, 10));
     setLabelActive(ui->editAgeBS, age.isValid());
 }
 
 void CoordinatesWidget::setClmb(NavDataValue<double> clmb)
 {
     if (clmb.isValid())
-        ui->editReceiverSpeed_ENU_clmb->setText(fixed(clmb.value, 2));
+        setFieldText(ui->editReceiverSpeed_ENU_clmb, fixed(clmb.value, 2));
     setLabelActive(ui->editReceiverSpeed_ENU_clmb, clmb.isValid());
 }
 
@@ -155,9 +155,9 @@ void CoordinatesWidget::showTriple(const Coordinates &value, int decimals, QLine
                                    QLineEdit *y, QLineEdit *z)
 {
     if (value.isValid()) {
-        x->setText(fixed(value.x, decimals));
-        y->setText(fixed(value.y, decimals));
-        z->setText(fixed(value.z, decimals));
+        setFieldText(x, fixed(value.x, decimals));
+        setFieldText(y, fixed(value.y, decimals));
+        setFieldText(z, fixed(value.z, decimals));
     }
     setLabelActive(x, value.isValid());
     setLabelActive(y, value.isValid());
@@ -167,7 +167,7 @@ void CoordinatesWidget::showTriple(const Coordinates &value, int decimals, QLine
 void CoordinatesWidget::showStatus(QLineEdit *edit, const NavDataValue<int> &sts)
 {
     if (sts.isValid())
-        edit->setText(Coordinates::solutionTypeToString(sts.value));
+        setFieldText(edit, Coordinates::solutionTypeToString(sts.value));
     setLabelActive(edit, sts.isValid());
 }
 

@@ -91,7 +91,7 @@
     <name>CoordinatesWidget</name>
     <message>
         <source>Form</source>
-        <translation>Координаты</translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Receiver coordinates (ECEF)</source>
@@ -304,11 +304,11 @@
     </message>
     <message>
         <source>El, °</source>
-        <translation>Угол места, °</translation>
+        <translation>УМ, °</translation>
     </message>
     <message>
         <source>Az, °</source>
-        <translation>Азимут, °</translation>
+        <translation>Аз, °</translation>
     </message>
 </context>
 </TS>
