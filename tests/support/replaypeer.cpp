@@ -1,0 +1,227 @@
+#include "replaypeer.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QHostAddress>
+#include <QTime>
+
+#include <cmath>
+
+namespace {
+
+// The rate mode's own tick: fine enough that 21,000 lines a second go out in bursts of
+// about a hundred, as replay_server's 1 ms ticks of 21 lines do once the timer is late.
+const int rateTickMs = 5;
+
+} // namespace
+
+ReplayPeer::ReplayPeer(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_server, &QTcpServer::newConnection, this, &ReplayPeer::acceptClient);
+    connect(&m_timer, &QTimer::timeout, this, &ReplayPeer::tick);
+}
+
+ReplayPeer::~ReplayPeer()
+{
+    m_timer.stop();
+    for (const QPointer<QTcpSocket> &client : qAsConst(m_clients)) {
+        if (client) {
+            disconnect(client, nullptr, this, nullptr);
+            client->abort();
+        }
+    }
+}
+
+ReplayPeer::Timing ReplayPeer::timing(int speed)
+{
+    speed = qBound(1, speed, 1000);
+    Timing t;
+    t.intervalMs = 1000 / speed;
+    t.linesPerTick = t.intervalMs <= 30 ? speed / 50 + 1 : 1;
+    return t;
+}
+
+QList<QByteArray> ReplayPeer::linesOf(const QByteArray &bytes)
+{
+    QList<QByteArray> lines;
+    int start = 0;
+    while (start < bytes.size()) {
+        int end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        QByteArray line = bytes.mid(start, end - start);
+        // Text mode: a CR LF line end is read as LF.
+        if (line.endsWith("\r\n"))
+            line.remove(line.size() - 2, 1);
+        // The line's text ends at a NUL, its line feed with it.
+        const int nul = line.indexOf('\0');
+        if (nul >= 0)
+            line.truncate(nul);
+        lines.append(line);
+        start = end;
+    }
+    return lines;
+}
+
+bool ReplayPeer::loadFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    setLines(linesOf(file.readAll()));
+    return true;
+}
+
+void ReplayPeer::setLines(const QList<QByteArray> &lines)
+{
+    m_lines = lines;
+    m_position = 0;
+    m_finished = false;
+}
+
+bool ReplayPeer::listen()
+{
+    return m_server.isListening() || m_server.listen(QHostAddress::LocalHost, 0);
+}
+
+quint16 ReplayPeer::port() const
+{
+    return m_server.serverPort();
+}
+
+void ReplayPeer::setSpeed(int speed)
+{
+    m_rate = 0;
+    m_timing = timing(speed);
+    if (m_timer.isActive())
+        m_timer.setInterval(m_timing.intervalMs);
+}
+
+void ReplayPeer::playAtRate(double linesPerSecond)
+{
+    m_rate = linesPerSecond;
+    m_rateSent = 0;
+    m_clock.start();
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.start(rateTickMs);
+}
+
+void ReplayPeer::play()
+{
+    if (m_lines.isEmpty())
+        return;
+    m_finished = false;
+    if (m_rate > 0) {
+        playAtRate(m_rate);
+        return;
+    }
+    m_timer.setTimerType(Qt::CoarseTimer);
+    m_timer.start(m_timing.intervalMs);
+}
+
+void ReplayPeer::pause()
+{
+    m_timer.stop();
+}
+
+void ReplayPeer::stop()
+{
+    m_timer.stop();
+    m_position = 0;
+}
+
+void ReplayPeer::acceptClient()
+{
+    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+        connect(socket, &QTcpSocket::disconnected, this, &ReplayPeer::dropClient);
+        socket->write(greeting());
+        m_clients.append(socket);
+        emit clientConnected();
+    }
+}
+
+void ReplayPeer::dropClient()
+{
+    auto *socket = qobject_cast<QTcpSocket *>(sender());
+    m_clients.removeAll(socket);
+    if (socket)
+        socket->deleteLater();
+}
+
+QByteArray ReplayPeer::greeting()
+{
+    // replay_server's frame: 16-bit length of the rest, the time of day and the text as
+    // QDataStream of Qt 4.2 writes them, big-endian.
+    QByteArray block;
+    QDataStream out(&block, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_4_2);
+    out << quint16(0) << QTime::currentTime() << QStringLiteral("Server Response: Connected!");
+    out.device()->seek(0);
+    out << quint16(block.size() - 2);
+    return block;
+}
+
+bool ReplayPeer::nextLine(QByteArray *line)
+{
+    if (m_position >= m_lines.size()) {
+        if (!m_loop || m_lines.isEmpty())
+            return false;
+        m_position = 0;
+    }
+    *line = m_lines.at(m_position++);
+    return true;
+}
+
+void ReplayPeer::sendLine(const QByteArray &line)
+{
+    const QList<QPointer<QTcpSocket>> clients = m_clients;
+    for (const QPointer<QTcpSocket> &client : clients) {
+        if (!client)
+            continue;
+        client->write(line);
+        if (client->bytesToWrite() > m_maxPending) {
+            // As replay_server does with a client that does not read.
+            m_clients.removeAll(client);
+            disconnect(client, nullptr, this, nullptr);
+            client->abort();
+            client->deleteLater();
+            ++m_dropped;
+        }
+    }
+    ++m_linesSent;
+    m_bytesSent += line.size();
+}
+
+void ReplayPeer::tick()
+{
+    int count = m_timing.linesPerTick;
+    if (m_rate > 0) {
+        const qint64 due = qint64(std::floor(m_rate * double(m_clock.nsecsElapsed()) / 1e9));
+        count = int(qMin<qint64>(due - m_rateSent, 1 << 20));
+        m_rateSent = due;
+    }
+    QByteArray line;
+    for (int i = 0; i < count; ++i) {
+        if (!nextLine(&line)) {
+            // Without loop the step after the last line ends playback, as Stop does.
+            m_timer.stop();
+            m_position = 0;
+            m_finished = true;
+            updateBacklog();
+            emit playbackFinished();
+            return;
+        }
+        sendLine(line);
+    }
+    updateBacklog();
+}
+
+void ReplayPeer::updateBacklog()
+{
+    qint64 largest = 0;
+    for (const QPointer<QTcpSocket> &client : qAsConst(m_clients)) {
+        if (client)
+            largest = qMax(largest, client->bytesToWrite());
+    }
+    m_backlog = largest;
+}
