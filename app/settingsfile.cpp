@@ -1,0 +1,23 @@
+#include "settingsfile.h"
+
+#include <QSettings>
+
+namespace {
+
+const QString userFile = QStringLiteral("settings.ini");
+const QString defaultsFile = QStringLiteral(":/settings/settings.ini");
+
+} // namespace
+
+QVariant SettingsFile::value(const QString &key)
+{
+    const QSettings defaults(defaultsFile, QSettings::IniFormat);
+    const QSettings user(userFile, QSettings::IniFormat);
+    return user.value(key, defaults.value(key));
+}
+
+void SettingsFile::setValue(const QString &key, const QVariant &value)
+{
+    QSettings user(userFile, QSettings::IniFormat);
+    user.setValue(key, value);
+}

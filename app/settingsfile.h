@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+// The program's one settings file, "settings.ini" in the working directory. A value is
+// read from it with the embedded defaults ":/settings/settings.ini" as the fallback;
+// values are only ever written to the user's file.
+class SettingsFile
+{
+public:
+    static QVariant value(const QString &key);
+    static void setValue(const QString &key, const QVariant &value);
+};
