@@ -21,3 +21,10 @@ void SettingsFile::setValue(const QString &key, const QVariant &value)
     QSettings user(userFile, QSettings::IniFormat);
     user.setValue(key, value);
 }
+
+void SettingsFile::setValues(const QVector<QPair<QString, QVariant>> &values)
+{
+    QSettings user(userFile, QSettings::IniFormat);
+    for (const auto &value : values)
+        user.setValue(value.first, value.second);
+}

@@ -16,6 +16,7 @@
 
 #include "appdialogs.h"
 #include "displaycontainerwidget.h"
+#include "receiversession.h"
 
 struct AnsweredBox {
     QWidget *parent = nullptr;
@@ -84,4 +85,22 @@ inline QString screenshotDir()
     QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots"));
     dir.mkpath(QStringLiteral("."));
     return dir.absolutePath();
+}
+
+// A workspace as the main window opens one, on a session to the scripted receiver.
+inline DisplayContainerWidget *openWorkspace(ReceiverSession &session, bool autoDetect, InterfaceMode mode,
+                                             const QString &portName = QStringLiteral("127.0.0.1"))
+{
+    DisplayContainerWidget *workspace = new DisplayContainerWidget();
+    workspace->setAttribute(Qt::WA_DeleteOnClose);
+    workspace->setModel(session.model);
+    workspace->setController(session.controller);
+    workspace->startSession(autoDetect, mode, portName);
+    workspace->show();
+    return workspace;
+}
+
+inline QByteArray hexBytes(const char *text)
+{
+    return QByteArray::fromHex(text);
 }

@@ -21,7 +21,6 @@ class tst_ShellFrame : public QObject
 private slots:
     void initTestCase();
 
-    void frameTakesTheSizeOfItsWidget();
     void closingTheFrameOnlyHidesIt();
     void zeroPositionKeepsTheSize();
     void busyIndicatorForm();
@@ -35,20 +34,6 @@ private slots:
 void tst_ShellFrame::initTestCase()
 {
     installConnectGuard();
-}
-
-void tst_ShellFrame::frameTakesTheSizeOfItsWidget()
-{
-    QMdiArea area;
-    QWidget *content = new QWidget;
-    content->resize(300, 200);
-    MyMdiSubWindow *frame = new MyMdiSubWindow(content);
-    area.addSubWindow(frame);
-    QCOMPARE(frame->size(), QSize(300, 200));
-    QCOMPARE(frame->sizeIncrement(), QSize(300, 200));
-    QCOMPARE(frame->widget(), content);
-    QVERIFY(content->parent());
-    QVERIFY(frame->isAncestorOf(content));
 }
 
 void tst_ShellFrame::closingTheFrameOnlyHidesIt()

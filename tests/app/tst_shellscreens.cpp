@@ -1,7 +1,11 @@
 // Screenshots of the shell's windows for the record: the connection screen in both
 // languages and the busy indicator. Run under xvfb-run to see them with a real window
 // system; offscreen they are drawn the same way.
+#include <QAction>
 #include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -25,6 +29,7 @@ private slots:
     void connectionScreen_data();
     void connectionScreen();
     void busyIndicator();
+    void workspace();
 
 private:
     ShellFixture shell;
@@ -83,6 +88,36 @@ void tst_ShellScreens::busyIndicator()
     QVERIFY(QTest::qWaitForWindowExposed(&loader));
     const QString path = screenshotDir() + QStringLiteral("/loaderwidget.png");
     QVERIFY(loader.grab().save(path));
+    qInfo("saved %s", qPrintable(path));
+}
+
+void tst_ShellScreens::workspace()
+{
+    ReceiverSession session;
+    session.receiver.answerAlways(3, 0x44, ScriptedReceiver::data(QByteArray("#BASE1\0\0", 8)));
+    QVERIFY(session.open(InterfaceBinary));
+    std::unique_ptr<DisplayContainerWidget> workspace(openWorkspace(session, false, InterfaceBinary, QStringLiteral("COM3")));
+    QVERIFY(QTest::qWaitForWindowExposed(workspace.get()));
+    QTRY_VERIFY_WITH_TIMEOUT(workspace->windowTitle().endsWith(QLatin1String("#BASE1")), 5000);
+
+    // General Information, SkyView, C/No, Track and Message Log, with the background
+    // showing between them.
+    const QList<QAction *> entries = workspace->findChild<QMenu *>(QStringLiteral("menuWindow"))->actions();
+    const QList<QMdiSubWindow *> frames =
+        workspace->findChild<QMdiArea *>(QStringLiteral("mdiArea"))->subWindowList(QMdiArea::CreationOrder);
+    const struct { int index; QRect geometry; } placed[] = {
+        {0, QRect(10, 10, 480, 430)},   {1, QRect(500, 10, 430, 430)}, {4, QRect(940, 10, 600, 330)},
+        {2, QRect(10, 450, 480, 400)},  {6, QRect(500, 450, 760, 330)},
+    };
+    for (const auto &window : placed) {
+        entries[window.index]->trigger();
+        frames[window.index]->setGeometry(window.geometry);
+    }
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+
+    const QString path = screenshotDir() + QStringLiteral("/workspace.png");
+    QVERIFY(workspace->grab().save(path));
     qInfo("saved %s", qPrintable(path));
 }
 
