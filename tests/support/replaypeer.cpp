@@ -7,14 +7,6 @@
 
 #include <cmath>
 
-namespace {
-
-// The rate mode's own tick: fine enough that 21,000 lines a second go out in bursts of
-// about a hundred, as replay_server's 1 ms ticks of 21 lines do once the timer is late.
-const int rateTickMs = 5;
-
-} // namespace
-
 ReplayPeer::ReplayPeer(QObject *parent)
     : QObject(parent)
 {
@@ -97,13 +89,15 @@ void ReplayPeer::setSpeed(int speed)
         m_timer.setInterval(m_timing.intervalMs);
 }
 
-void ReplayPeer::playAtRate(double linesPerSecond)
+void ReplayPeer::playAtRate(double linesPerSecond, int burstsPerSecond)
 {
     m_rate = linesPerSecond;
+    m_bursts = qBound(1, burstsPerSecond, 1000);
     m_rateSent = 0;
+    m_finished = false;
     m_clock.start();
     m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.start(rateTickMs);
+    m_timer.start(1000 / m_bursts);
 }
 
 void ReplayPeer::play()
@@ -112,7 +106,7 @@ void ReplayPeer::play()
         return;
     m_finished = false;
     if (m_rate > 0) {
-        playAtRate(m_rate);
+        playAtRate(m_rate, m_bursts);
         return;
     }
     m_timer.setTimerType(Qt::CoarseTimer);

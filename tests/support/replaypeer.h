@@ -30,9 +30,11 @@
 // sending s / 50 + 1 lines when that interval is 30 ms or less, else one line. A client
 // that leaves more than maxPending() bytes unread is dropped, as replay_server drops it.
 //
-// For benchmarks there is also a steady rate in lines per second (playAtRate), paced by
-// the clock rather than by counting ticks, so a late tick sends more lines and the rate
-// holds. The counters may be read from another thread while the peer plays in its own.
+// For benchmarks there is also a steady rate in lines per second (playAtRate), sent in a
+// given number of bursts a second (a receiver at 10 Hz writes each epoch at once), paced
+// by the clock rather than by counting ticks, so a late tick sends more lines and the
+// rate holds. The counters may be read from another thread while the peer plays in its
+// own.
 class ReplayPeer : public QObject
 {
     Q_OBJECT
@@ -61,7 +63,7 @@ public:
     int clientCount() const { return m_clients.size(); }
 
     void setSpeed(int speed);
-    void playAtRate(double linesPerSecond);
+    void playAtRate(double linesPerSecond, int burstsPerSecond = 200);
     void setLoop(bool loop) { m_loop = loop; }
     // Plays from the current position (the first line at the start and after stop()).
     void play();
@@ -104,6 +106,7 @@ private:
     QElapsedTimer m_clock;
     Timing m_timing;
     double m_rate = 0; // lines per second; 0 plays by the timing rule
+    int m_bursts = 200;
     qint64 m_rateSent = 0;
     int m_position = 0;
     bool m_loop = false;

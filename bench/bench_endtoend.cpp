@@ -1,0 +1,315 @@
+// links: app polvaneresources
+// sources: ../tests/support/replaypeer.cpp ../tests/support/replaypeer.h
+//
+// polvane end to end: the real main window connects over TCP on 127.0.0.1 to a peer that
+// plays the sample log as replay_server does, and the workspace shows all eleven monitor
+// windows, tiled, rendered by the offscreen platform. The peer runs on a thread of its own
+// (it stands for another program). For each rate the program reports:
+//   gui_cpu_%          the GUI thread's CPU time per second of wall time (of one core);
+//   cpu_ms/data_s      the GUI thread's CPU time per second of the log's own time;
+//   late_p50_ms, late_p99_ms, late_max_ms
+//                      lateness of a 10 ms timer on the GUI thread: the event-loop delay
+//                      a user feels;
+//   lag_*_KiB          bytes the peer has sent that polvane's reader has not delivered yet
+//                      (kernel buffers and the peer's own), largest in the first and the
+//                      second half of the run and at the end;
+//   socket_max_KiB     the most bytes seen waiting on polvane's own socket (kernel queue
+//                      and the socket's buffer);
+//   keeps_up           1 when no client was dropped and the lag did not grow;
+//   rss_*_MiB          resident memory at the start of playback, half way and at the end.
+//
+//   QT_QPA_PLATFORM=offscreen taskset -c 0 build/bench/bench/bench_endtoend
+//   ... --benchmark_filter=replay1000_5min for the five-minute memory run.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <sys/ioctl.h>
+#include <time.h>
+
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <vector>
+
+#include "../tests/e2e/workspacedriver.h"
+#include "../tests/support/replaypeer.h"
+#include "controller.h"
+#include "mainwindow.h"
+#include "readerproxy.h"
+
+namespace {
+
+const char *const sampleLog = POLVANE_SOURCE_DIR "/samples/roof-10hz.nmea";
+// The sample's own pace: 75,054 lines in 600 s.
+const double sampleLinesPerSecond = 75054.0 / 600.0;
+
+double threadCpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+double rssMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+// Measures how late a 10 ms single-shot timer fires, re-armed every time.
+class LatenessProbe
+{
+public:
+    LatenessProbe()
+    {
+        m_timer.setSingleShot(true);
+        m_timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            const double late = double(m_clock.nsecsElapsed() - m_armedAt) / 1e6 - intervalMs;
+            m_samples.push_back(std::max(0.0, late));
+            arm();
+        });
+    }
+
+    void start()
+    {
+        m_samples.clear();
+        m_clock.start();
+        arm();
+    }
+    void stop() { m_timer.stop(); }
+
+    double percentile(double p) const
+    {
+        if (m_samples.empty())
+            return -1;
+        std::vector<double> sorted = m_samples;
+        std::sort(sorted.begin(), sorted.end());
+        const size_t index = std::min(sorted.size() - 1, size_t(p * double(sorted.size() - 1) + 0.5));
+        return sorted[index];
+    }
+
+private:
+    static constexpr int intervalMs = 10;
+    void arm()
+    {
+        m_armedAt = m_clock.nsecsElapsed();
+        m_timer.start(intervalMs);
+    }
+
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_armedAt = 0;
+    std::vector<double> m_samples;
+};
+
+// The peer on its own thread, reached through queued calls.
+class PeerThread
+{
+public:
+    explicit PeerThread(const QList<QByteArray> &lines)
+    {
+        m_thread.start();
+        m_context.moveToThread(&m_thread);
+        run([this, lines] {
+            m_peer = new ReplayPeer(&m_context);
+            m_peer->setLines(lines);
+            m_peer->setLoop(true);
+            m_peer->listen();
+        });
+    }
+
+    ~PeerThread()
+    {
+        run([this] { delete m_peer; });
+        m_thread.quit();
+        m_thread.wait();
+    }
+
+    template <class F>
+    void run(F f)
+    {
+        QMetaObject::invokeMethod(&m_context, f, Qt::BlockingQueuedConnection);
+    }
+
+    ReplayPeer *peer() const { return m_peer; }
+
+private:
+    QThread m_thread;
+    QObject m_context;
+    ReplayPeer *m_peer = nullptr;
+};
+
+qint64 socketBacklog(QTcpSocket *socket)
+{
+    if (!socket)
+        return 0;
+    int kernel = 0;
+    if (socket->socketDescriptor() >= 0)
+        ioctl(int(socket->socketDescriptor()), FIONREAD, &kernel);
+    return kernel + socket->bytesAvailable();
+}
+
+void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Arguments: lines per second and bursts per second (0: by speed), replay_server speed,
+// seconds of playback.
+void BM_EndToEnd(benchmark::State &state)
+{
+    const double rate = double(state.range(0));
+    const int bursts = int(state.range(1));
+    const int speed = int(state.range(2));
+    const int seconds = int(state.range(3));
+
+    QFile file(QString::fromUtf8(sampleLog));
+    if (!file.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("the sample log cannot be read");
+        return;
+    }
+    const QList<QByteArray> lines = ReplayPeer::linesOf(file.readAll());
+
+    for (auto _ : state) {
+        // The program keeps settings.ini in the working directory: start from none.
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        {
+            PeerThread peerThread(lines);
+            ReplayPeer *peer = peerThread.peer();
+            quint16 port = 0;
+            peerThread.run([&] { port = peer->port(); });
+
+            auto window = std::make_unique<MainWindow>();
+            window->show();
+            DisplayContainerWidget *workspace =
+                workspacedriver::connectOverTcp(window.get(), QStringLiteral("127.0.0.1"), port);
+            if (!workspace) {
+                state.SkipWithError("the workspace did not open");
+                break;
+            }
+            workspacedriver::showEveryWindow(workspace);
+            runFor(500);
+            if (workspacedriver::visibleWindowCount(workspace) != 11) {
+                state.SkipWithError("not every window is shown");
+                break;
+            }
+
+            Controller *controller = window->findChild<Controller *>();
+            QTcpSocket *socket = controller ? controller->findChild<QTcpSocket *>() : nullptr;
+            std::atomic<qint64> consumed{0};
+            QObject::connect(controller->reader(), &iReader::dataRead,
+                             [&consumed](const QByteArray &data) { consumed += data.size(); });
+
+            LatenessProbe probe;
+            const double rssStart = rssMiB();
+            double rssHalf = rssStart;
+            qint64 lagFirstHalf = 0;
+            qint64 lagSecondHalf = 0;
+            qint64 socketMax = 0;
+            // Only the greeting came before; from here on every byte sent is a line.
+            const qint64 consumedBefore = consumed;
+            peerThread.run([&] {
+                if (rate > 0)
+                    peer->playAtRate(rate, bursts);
+                else {
+                    peer->setSpeed(speed);
+                    peer->play();
+                }
+            });
+            const double cpuStart = threadCpuSeconds();
+            QElapsedTimer wall;
+            wall.start();
+            probe.start();
+            for (int s = 1; s <= seconds; ++s) {
+                runFor(int(qMax<qint64>(0, s * 1000 - wall.elapsed())));
+                const qint64 lag = qMax<qint64>(0, peer->bytesSent() - (consumed - consumedBefore));
+                socketMax = qMax(socketMax, socketBacklog(socket));
+                if (s <= seconds / 2)
+                    lagFirstHalf = qMax(lagFirstHalf, lag);
+                else
+                    lagSecondHalf = qMax(lagSecondHalf, lag);
+                if (s == seconds / 2)
+                    rssHalf = rssMiB();
+            }
+            probe.stop();
+            const double cpu = threadCpuSeconds() - cpuStart;
+            const double elapsed = double(wall.nsecsElapsed()) / 1e9;
+            peerThread.run([&] { peer->pause(); });
+            const qint64 sentLines = peer->linesSent();
+            const qint64 lagEnd = qMax<qint64>(0, peer->bytesSent() - (consumed - consumedBefore));
+            const int dropped = peer->droppedClients();
+            const double rssEnd = rssMiB();
+
+            const double dataSeconds = double(sentLines) / sampleLinesPerSecond;
+            state.counters["lines/s"] = double(sentLines) / elapsed;
+            state.counters["gui_cpu_%"] = 100.0 * cpu / elapsed;
+            state.counters["cpu_ms/data_s"] = dataSeconds > 0 ? 1000.0 * cpu / dataSeconds : 0;
+            state.counters["late_p50_ms"] = probe.percentile(0.50);
+            state.counters["late_p99_ms"] = probe.percentile(0.99);
+            state.counters["late_max_ms"] = probe.percentile(1.0);
+            state.counters["lag_1st_half_KiB"] = double(lagFirstHalf) / 1024.0;
+            state.counters["lag_2nd_half_KiB"] = double(lagSecondHalf) / 1024.0;
+            state.counters["lag_end_KiB"] = double(lagEnd) / 1024.0;
+            state.counters["keeps_up"] = dropped == 0 && lagSecondHalf <= lagFirstHalf + lagFirstHalf / 2 + 65536;
+            state.counters["rss_start_MiB"] = rssStart;
+            state.counters["rss_half_MiB"] = rssHalf;
+            state.counters["rss_end_MiB"] = rssEnd;
+            state.counters["socket_max_KiB"] = double(socketMax) / 1024.0;
+
+            workspace->close();
+            window.reset();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QDir::setCurrent(previous);
+    }
+}
+
+void oneRun(benchmark::internal::Benchmark *b)
+{
+    b->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+}
+
+// A receiver at 10 Hz writes each epoch at once: the sample at its own pace, and a
+// receiver with more satellites and sentences (about 700 lines a second).
+BENCHMARK(BM_EndToEnd)->Name("EndToEnd/sample_10Hz")->Args({125, 10, 0, 30})->Apply(oneRun);
+BENCHMARK(BM_EndToEnd)->Name("EndToEnd/receiver_10Hz_700")->Args({700, 10, 0, 60})->Apply(oneRun);
+// replay_server's pacing: speed 166 is about 700 lines a second in ticks of 4 lines every
+// 6 ms; speed 1000 is 21 lines every millisecond.
+BENCHMARK(BM_EndToEnd)->Name("EndToEnd/replay166")->Args({0, 0, 166, 60})->Apply(oneRun);
+BENCHMARK(BM_EndToEnd)->Name("EndToEnd/replay1000")->Args({0, 0, 1000, 60})->Apply(oneRun);
+BENCHMARK(BM_EndToEnd)->Name("EndToEnd/replay1000_5min")->Args({0, 0, 1000, 300})->Apply(oneRun);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
