@@ -37,6 +37,9 @@ public:
     static QString timeLabelText(double time);
 
     int pointCount() const { return points.size(); }
+    // A stored point as (time in seconds, value), oldest first, and its quality.
+    QPointF pointAt(int index) const { return points.at(index).first; }
+    qint16 qualityAt(int index) const { return points.at(index).second; }
 
 protected:
     void drawVerticalGrid(QPainter *p) override;

@@ -26,6 +26,7 @@ public:
 
     int pointCount() const { return points.size(); }
     QPointF pointAt(int index) const { return points.at(index).first; }
+    qint16 qualityAt(int index) const { return points.at(index).second; }
 
     // Text of an axis label: more decimals the smaller the value.
     static QString labelText(double value);
