@@ -46,7 +46,6 @@ void SnrView::setNamesLegend(const QVector<QString> &in_namesLegend)
     // Only the names given are replaced: a short list leaves the others as they were.
     for (int i = 0; i < namesLegend.size() && i < in_namesLegend.size(); ++i)
         namesLegend[i] = in_namesLegend.at(i);
-    update();
 }
 
 void SnrView::clear()

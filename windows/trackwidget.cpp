@@ -1,6 +1,8 @@
 #include "trackwidget.h"
 #include "ui_trackwidget.h"
 
+#include <QLineEdit>
+
 #include <cmath>
 
 #include "controller.h"
@@ -25,6 +27,14 @@ const ConnectionTable handlerConnections = {
 QObject *handlerOf(Controller *controller)
 {
     return controller ? controller->sentenceHandler() : nullptr;
+}
+
+// A coordinate is read from its degrees on: a field too narrow for the whole text shows
+// its beginning rather than its end.
+void showText(QLineEdit *edit, const QString &text)
+{
+    edit->setText(text);
+    edit->setCursorPosition(0);
 }
 
 } // namespace
@@ -173,9 +183,9 @@ void TrackWidget::showReferenceCoordinates()
     const bool valid = refCoordinates.isValid();
     if (valid) {
         const int format = degreeFormat();
-        ui->editRefLat->setText(refCoordinates.latitudeToString(format));
-        ui->editRefLon->setText(refCoordinates.longitudeToString(format));
-        ui->editRefAlt->setText(refCoordinates.heightToString());
+        showText(ui->editRefLat, refCoordinates.latitudeToString(format));
+        showText(ui->editRefLon, refCoordinates.longitudeToString(format));
+        showText(ui->editRefAlt, refCoordinates.heightToString());
     }
     setLabelActive(ui->editRefLat, valid);
     setLabelActive(ui->editRefLon, valid);
@@ -187,9 +197,9 @@ void TrackWidget::showReceiverCoordinates()
     const bool valid = lastReceiverCoordinates.isValid();
     if (valid) {
         const int format = degreeFormat();
-        ui->editRcvLat->setText(lastReceiverCoordinates.latitudeToString(format));
-        ui->editRcvLon->setText(lastReceiverCoordinates.longitudeToString(format));
-        ui->editRcvAlt->setText(lastReceiverCoordinates.heightToString());
+        showText(ui->editRcvLat, lastReceiverCoordinates.latitudeToString(format));
+        showText(ui->editRcvLon, lastReceiverCoordinates.longitudeToString(format));
+        showText(ui->editRcvAlt, lastReceiverCoordinates.heightToString());
     }
     setLabelActive(ui->editRcvLat, valid);
     setLabelActive(ui->editRcvLon, valid);
