@@ -1,6 +1,7 @@
 #pragma once
 
 #include "coordinategridview.h"
+#include "dotpainter.h"
 
 #include <QList>
 #include <QPair>
@@ -53,4 +54,5 @@ protected:
     int maxPoints;
     double pointRadius;
     QList<QPair<QPointF, qint16>> points;
+    DotPainter dots;
 };

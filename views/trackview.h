@@ -1,6 +1,7 @@
 #pragma once
 
 #include "coordinategridview.h"
+#include "dotpainter.h"
 
 #include <QList>
 #include <QPair>
@@ -44,4 +45,5 @@ protected:
     double labelOffset;
     double pointRadius;
     QList<QPair<QPointF, qint16>> points;
+    DotPainter dots;
 };
