@@ -1693,4 +1693,27 @@
         <translation>Save</translation>
     </message>
 </context>
+<context>
+    <name>GeoCoordinate</name>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>%1 m.</source>
+        <translation>%1 m.</translation>
+    </message>
+</context>
 </TS>

@@ -741,6 +741,18 @@
         <source>Temperature:</source>
         <translation>Температура:</translation>
     </message>
+    <message>
+        <source>Choose file</source>
+        <translation>Выберите файл</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Текстовые файлы (*.txt)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Сохранить файл</translation>
+    </message>
 </context>
 <context>
     <name>AxesWidget</name>
@@ -1679,6 +1691,29 @@
     <message>
         <source>Save</source>
         <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>GeoCoordinate</name>
+    <message>
+        <source>N</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>Ю</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>З</translation>
+    </message>
+    <message>
+        <source>%1 m.</source>
+        <translation>%1 м.</translation>
     </message>
 </context>
 </TS>
