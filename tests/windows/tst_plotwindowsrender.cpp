@@ -14,6 +14,7 @@
 
 #include <cmath>
 
+#include "screenshot.h"
 #include "connectguard.h"
 #include "displaysettingswidget.h"
 #include "plotview.h"
@@ -31,16 +32,10 @@ using namespace plotwindowstest;
 
 namespace {
 
-QString screenshotDir()
-{
-    // Test executables live in <build>/tests/windows.
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots")) + '/';
-}
-
 void save(QWidget *widget, const QString &name)
 {
     const QImage image = widget->grab().toImage();
-    QVERIFY(image.save(screenshotDir() + name));
+    QVERIFY(image.save(screenshotPath(name)));
 }
 
 // A receiver sitting on a pillar: a slow wander of a few decimetres with noise, the fix
@@ -89,7 +84,6 @@ private slots:
     void initTestCase()
     {
         installConnectGuard();
-        QVERIFY(QDir().mkpath(screenshotDir()));
     }
 
     void fourWindowsFedByTheReceiver()
