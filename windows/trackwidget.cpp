@@ -29,14 +29,6 @@ QObject *handlerOf(Controller *controller)
     return controller ? controller->sentenceHandler() : nullptr;
 }
 
-// A coordinate is read from its degrees on: a field too narrow for the whole text shows
-// its beginning rather than its end.
-void showText(QLineEdit *edit, const QString &text)
-{
-    edit->setText(text);
-    edit->setCursorPosition(0);
-}
-
 } // namespace
 
 TrackWidget::TrackWidget(QWidget *parent)
@@ -183,9 +175,9 @@ void TrackWidget::showReferenceCoordinates()
     const bool valid = refCoordinates.isValid();
     if (valid) {
         const int format = degreeFormat();
-        showText(ui->editRefLat, refCoordinates.latitudeToString(format));
-        showText(ui->editRefLon, refCoordinates.longitudeToString(format));
-        showText(ui->editRefAlt, refCoordinates.heightToString());
+        setFieldText(ui->editRefLat, refCoordinates.latitudeToString(format));
+        setFieldText(ui->editRefLon, refCoordinates.longitudeToString(format));
+        setFieldText(ui->editRefAlt, refCoordinates.heightToString());
     }
     setLabelActive(ui->editRefLat, valid);
     setLabelActive(ui->editRefLon, valid);
@@ -197,9 +189,9 @@ void TrackWidget::showReceiverCoordinates()
     const bool valid = lastReceiverCoordinates.isValid();
     if (valid) {
         const int format = degreeFormat();
-        showText(ui->editRcvLat, lastReceiverCoordinates.latitudeToString(format));
-        showText(ui->editRcvLon, lastReceiverCoordinates.longitudeToString(format));
-        showText(ui->editRcvAlt, lastReceiverCoordinates.heightToString());
+        setFieldText(ui->editRcvLat, lastReceiverCoordinates.latitudeToString(format));
+        setFieldText(ui->editRcvLon, lastReceiverCoordinates.longitudeToString(format));
+        setFieldText(ui->editRcvAlt, lastReceiverCoordinates.heightToString());
     }
     setLabelActive(ui->editRcvLat, valid);
     setLabelActive(ui->editRcvLon, valid);
