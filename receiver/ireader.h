@@ -22,6 +22,9 @@ public:
     explicit iReader(QObject *parent);
     ~iReader() override;
 
+    // The longest chunk a dataRead carries: the parsers take it whole.
+    static constexpr int maxChunkBytes = 4096;
+
     virtual bool isOpen() const = 0;
     // Discards what waits in the link's buffers.
     virtual void clear() = 0;
@@ -50,7 +53,7 @@ protected:
         }
     }
 
-    // Delivers what waits on the device chunk by chunk, then the empty chunk that
-    // ends the loop.
+    // Delivers what waits on the device chunk by chunk, none longer than maxChunkBytes,
+    // then the empty chunk that ends the loop.
     void deliverChunks(QIODevice *device);
 };

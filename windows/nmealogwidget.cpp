@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTextCursor>
+#include <QTimer>
 
 #include "controller.h"
 #include "debuglogwidget.h"
@@ -31,8 +32,10 @@ NMEALogWidget::NMEALogWidget(QWidget *parent)
     , file(new QFile(this))
     , writing(false)
     , receivedBytes(0.0)
+    , flushScheduled(false)
 {
     ui->setupUi(this);
+    hexFlowBlocks = qMax(1, ui->editHexFlow->maximumBlockCount());
     ui->btnStopWriting->hide();
 }
 
@@ -61,20 +64,45 @@ void NMEALogWidget::dataRead(QByteArray data, InterfaceMode mode)
     if (DebugLogWidget::isDebugLine(text))
         return;
 
-    // The colour is the whole view's: it follows the protocol of the latest line. A style
-    // sheet is only set when it changes, since each one re-polishes the view.
-    QString style;
+    // The colour is the whole view's: it follows the protocol of the latest line.
     if (mode == InterfaceNmea)
-        style = QStringLiteral("color: black;");
+        pendingStyle = QStringLiteral("color: black;");
     else if (mode == InterfaceBinary)
-        style = QStringLiteral("color: #0000CD;");
-    if (!style.isEmpty() && ui->editMessages->styleSheet() != style)
-        ui->editMessages->setStyleSheet(style);
+        pendingStyle = QStringLiteral("color: #0000CD;");
 
     // Each line brings its own line end, so it becomes one paragraph as it is.
-    ui->editMessages->moveCursor(QTextCursor::End);
-    ui->editMessages->textCursor().insertText(text);
-    ui->editMessages->moveCursor(QTextCursor::End);
+    pendingMessages += text;
+    scheduleFlush();
+}
+
+void NMEALogWidget::scheduleFlush()
+{
+    // A chunk brings many lines, one signal each. Laying out the view and scrolling it for
+    // every line cost more than everything else the workspace did with them, so the lines
+    // of one pass of the event loop go into the views at once, right after it.
+    if (flushScheduled)
+        return;
+    flushScheduled = true;
+    QTimer::singleShot(0, this, &NMEALogWidget::flushViews);
+}
+
+void NMEALogWidget::flushViews()
+{
+    flushScheduled = false;
+    // A style sheet is only set when it changes, since each one re-polishes the view.
+    if (!pendingStyle.isEmpty() && ui->editMessages->styleSheet() != pendingStyle)
+        ui->editMessages->setStyleSheet(pendingStyle);
+    if (!pendingMessages.isEmpty()) {
+        ui->editMessages->moveCursor(QTextCursor::End);
+        ui->editMessages->textCursor().insertText(pendingMessages);
+        ui->editMessages->moveCursor(QTextCursor::End);
+        pendingMessages.clear();
+    }
+    if (!pendingHex.isEmpty()) {
+        // One paragraph per chunk, as appendPlainText makes for each.
+        ui->editHexFlow->appendPlainText(pendingHex.join(QLatin1Char('\n')));
+        pendingHex.clear();
+    }
 }
 
 void NMEALogWidget::on_brnBrowse_clicked()
@@ -99,7 +127,11 @@ void NMEALogWidget::on_btnStopWriting_clicked()
 void NMEALogWidget::displayData(QByteArray data)
 {
     if (!data.isEmpty()) {
-        ui->editHexFlow->appendPlainText(QString::fromLatin1(data.toHex()));
+        pendingHex.append(QString::fromLatin1(data.toHex()));
+        // The view keeps its last 2000 paragraphs; more waiting would only be dropped.
+        if (pendingHex.size() > hexFlowBlocks)
+            pendingHex.removeFirst();
+        scheduleFlush();
         addBytesCount(data.size());
     }
     if (writing)
@@ -109,6 +141,8 @@ void NMEALogWidget::displayData(QByteArray data)
 void NMEALogWidget::clearWindow()
 {
     clearLineEdits(this);
+    pendingMessages.clear();
+    pendingHex.clear();
     ui->editMessages->clear();
     ui->editHexFlow->clear();
     receivedBytes = 0.0;

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QPointer>
+#include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "icontroller.h"
@@ -20,7 +22,8 @@ class NMEALogWidget;
 // binary records), the raw received chunks in hexadecimal with a byte counter, and, on
 // request, the raw byte stream written unchanged into a file.
 //
-// The file is opened for each chunk and closed again, so no handle is held between
+// The lines and chunks of one pass of the event loop reach the views together, right
+// after it. The file is opened for each chunk and closed again, so no handle is held between
 // chunks. A chunk that cannot be stored whole ends the writing with a message, so the
 // file never silently misses data while the window says it is writing.
 class NMEALogWidget : public QWidget, public IController, public IModel
@@ -44,6 +47,7 @@ private slots:
     void on_btnStartWriting_clicked();
     void on_btnStopWriting_clicked();
     void displayData(QByteArray data);
+    void flushViews();
 
 private:
     bool writeToFile(const QByteArray &data);
@@ -53,10 +57,17 @@ private:
     void addBytesCount(int count);
     void resetByteCounter();
     void showIdleButtons();
+    void scheduleFlush();
 
     Ui::NMEALogWidget *ui;
     QPointer<Controller> controller;
     QFile *file;
     bool writing;
     double receivedBytes;
+    // What arrived since the views were last filled (see scheduleFlush).
+    QString pendingMessages;
+    QStringList pendingHex;
+    QString pendingStyle;
+    int hexFlowBlocks = 2000;
+    bool flushScheduled;
 };

@@ -25,8 +25,13 @@ void moveConnections(QObject *oldSender, QObject *newSender, QObject *receiver,
 
 void setValueStyle(QWidget *widget, bool valid)
 {
-    if (widget)
-        widget->setStyleSheet(valid ? QStringLiteral("color: black") : QStringLiteral("color: gray"));
+    if (!widget)
+        return;
+    // Every setStyleSheet re-polishes the widget, even with the text it has; at ten
+    // values a second in every field that was a third of the time a session took.
+    const QString sheet = valid ? QStringLiteral("color: black") : QStringLiteral("color: gray");
+    if (widget->styleSheet() != sheet)
+        widget->setStyleSheet(sheet);
 }
 
 void setFieldText(QLineEdit *edit, const QString &text)

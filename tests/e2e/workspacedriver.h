@@ -51,11 +51,12 @@ T *child(QObject *root, const char *name)
     return root ? root->findChild<T *>(QLatin1String(name)) : nullptr;
 }
 
-inline DisplayContainerWidget *workspace()
+// A visible workspace that is not one of those given.
+inline DisplayContainerWidget *workspace(const QList<QWidget *> &others = {})
 {
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         auto *found = qobject_cast<DisplayContainerWidget *>(widget);
-        if (found && found->isVisible())
+        if (found && found->isVisible() && !others.contains(found))
             return found;
     }
     return nullptr;
@@ -77,9 +78,10 @@ inline DisplayContainerWidget *connectOverTcp(QWidget *mainWindow, const QString
     address->setText(host);
     portEdit->setText(QString::number(port));
     protocol->setCurrentIndex(protocol->findText(QStringLiteral("NMEA")));
+    const QList<QWidget *> before = QApplication::topLevelWidgets();
     connectButton->click();
-    waitFor([] { return workspace() != nullptr; }, timeoutMs);
-    return workspace();
+    waitFor([&before] { return workspace(before) != nullptr; }, timeoutMs);
+    return workspace(before);
 }
 
 inline QMdiArea *area(DisplayContainerWidget *workspace)

@@ -71,6 +71,33 @@ private slots:
         }
     }
 
+    void aBacklogArrivesInSlicesTheParsersTakeWhole()
+    {
+        // A GUI thread busy for a moment at replay speed finds far more waiting than the
+        // parsers take in one call (10000 bytes; they keep only the end of more).
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        SocketReader reader(nullptr);
+        reader.setHost(QStringLiteral("127.0.0.1"));
+        reader.setPort(server.serverPort());
+        QSignalSpy connectedSpy(&reader, SIGNAL(connected()));
+        reader.start();
+        QTcpSocket *peer = accept(server);
+        QVERIFY(peer);
+        QTRY_COMPARE_WITH_TIMEOUT(connectedSpy.count(), 1, 5000);
+
+        QSignalSpy dataSpy(&reader, SIGNAL(dataRead(QByteArray)));
+        QByteArray backlog;
+        for (int i = 0; backlog.size() < 60000; ++i)
+            backlog += "$GPTXT,01,01,02,line " + QByteArray::number(i) + "*00\r\n";
+        peer->write(backlog);
+        QVERIFY(peer->waitForBytesWritten(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy).size(), backlog.size(), 10000);
+        QCOMPARE(joinedBytes(dataSpy), backlog);
+        for (const QList<QVariant> &chunk : dataSpy)
+            QVERIFY(chunk.at(0).toByteArray().size() <= iReader::maxChunkBytes);
+    }
+
     void sendsToThePeer()
     {
         QTcpServer server;
