@@ -7,6 +7,10 @@ SocketReader::SocketReader(QObject *parent)
     : iReader(parent)
     , m_socket(new QTcpSocket(this))
 {
+    // A peer that sends faster than the program takes it in (replay_server at its top
+    // speed) is held back by TCP: what is not read yet waits in the kernel, so one pass of
+    // the event loop handles a bounded amount and timers and painting get their turn.
+    m_socket->setReadBufferSize(maxReadPerPass);
     connect(m_socket, SIGNAL(connected()), this, SIGNAL(connected()));
     // A failed connection closes the reader before the error is told, so a listener
     // that reacts to error() already finds the reader closed.

@@ -14,6 +14,9 @@ public:
     explicit SocketReader(QObject *parent);
     ~SocketReader() override;
 
+    // The most bytes the socket takes from the kernel before the program has read them.
+    static constexpr qint64 maxReadPerPass = 64 * 1024;
+
     QString host() const;
     int port() const;
     // Changing a setting on an open socket reconnects at once.

@@ -38,6 +38,10 @@ void setFieldText(QLineEdit *edit, const QString &text)
 {
     if (!edit)
         return;
+    // The same value comes many times an epoch (HDOP in GGA and every GSA); laying the
+    // field out again for it was the largest cost of a received line.
+    if (edit->cursorPosition() == 0 && edit->text() == text)
+        return;
     edit->setText(text);
     edit->setCursorPosition(0);
 }

@@ -132,6 +132,9 @@ void TestNMEALogWidget::formHasItsWidgets()
     QCOMPARE(messages()->maximumBlockCount(), 2000);
     QVERIFY(hexFlow()->isReadOnly());
     QCOMPARE(hexFlow()->maximumBlockCount(), 2000);
+    // Each chunk is one line of the view; wrapping a chunk of kilobytes into the width of
+    // the view cost more than the whole rest of the workspace.
+    QCOMPARE(hexFlow()->lineWrapMode(), QPlainTextEdit::NoWrap);
     QVERIFY(!hexFlow()->document()->isUndoRedoEnabled());
     QVERIFY(!counter()->isReadOnly());
     QVERIFY(child<QToolButton>("brnBrowse"));

@@ -27,6 +27,7 @@ class TestWindowPattern : public QObject
 private slots:
     void initTestCase() { installConnectGuard(); }
     void aValueStyleIsSetOnlyWhenItChanges();
+    void aFieldShowsTheBeginningOfItsValue();
 };
 
 void TestWindowPattern::aValueStyleIsSetOnlyWhenItChanges()
@@ -50,6 +51,31 @@ void TestWindowPattern::aValueStyleIsSetOnlyWhenItChanges()
     QVERIFY(changes.count > afterFirst);
     QCOMPARE(edit.palette().color(QPalette::Text), QColor(QStringLiteral("gray")));
     setValueStyle(nullptr, true);
+}
+
+void TestWindowPattern::aFieldShowsTheBeginningOfItsValue()
+{
+    QLineEdit edit;
+    edit.setReadOnly(true);
+    edit.resize(40, 24);
+    edit.show();
+    int changes = 0;
+    connect(&edit, &QLineEdit::textChanged, this, [&changes] { ++changes; });
+
+    setFieldText(&edit, QStringLiteral("55\u00b0 45' 14.106000\" N"));
+    QCOMPARE(edit.text(), QStringLiteral("55\u00b0 45' 14.106000\" N"));
+    QCOMPARE(edit.cursorPosition(), 0);
+    // The same value again changes nothing.
+    setFieldText(&edit, QStringLiteral("55\u00b0 45' 14.106000\" N"));
+    QCOMPARE(changes, 1);
+    // Once the user has moved along the field, the same value brings its beginning back.
+    edit.end(false);
+    setFieldText(&edit, QStringLiteral("55\u00b0 45' 14.106000\" N"));
+    QCOMPARE(edit.cursorPosition(), 0);
+    setFieldText(&edit, QStringLiteral("0.7"));
+    QCOMPARE(edit.text(), QStringLiteral("0.7"));
+    QCOMPARE(changes, 2);
+    setFieldText(nullptr, QStringLiteral("x"));
 }
 
 QTEST_MAIN(TestWindowPattern)
