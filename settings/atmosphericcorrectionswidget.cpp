@@ -38,15 +38,34 @@ AtmosphericCorrectionsWidget::AtmosphericCorrectionsWidget(QWidget *parent)
     ionoThresholdEdit->setValidator(newByteValidator());
 
     ui->comBox_TropoCorr->clear();
-    const char *tropoModes[] = {"OFF", "SBAS", "SAAST"};
-    for (int mode = 0; mode < 3; ++mode)
-        ui->comBox_TropoCorr->addItem(tr(tropoModes[mode]), mode);
+    const char *tropoModes[] = {
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "OFF"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "SBAS"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "SAAST")
+    };
+    int tropoMode = 0;
+    for (const char *text : tropoModes)
+        ui->comBox_TropoCorr->addItem(tr(text), tropoMode++);
     clearComboBox(ui->comBox_TropoCorr);
     ui->comBoxIonoCorrMode->clear();
-    const char *ionoModes[] = {"OFF", "USER",          "BDO",      "IRN",       "GPS",      "GAL",
-                               "AUTO_GENERIC", "AUTO_REGIONAL", "IRN_GRID", "SBAS_GRID", "DUAL_FRQ", "AUTO"};
-    for (int mode = 0; mode < 12; ++mode)
-        ui->comBoxIonoCorrMode->addItem(tr(ionoModes[mode]), mode);
+    const char *ionoModes[] = {
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "OFF"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "USER"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "BDO"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "IRN"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "GPS"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "GAL"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "AUTO_GENERIC"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "AUTO_REGIONAL"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "IRN_GRID"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "SBAS_GRID"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "DUAL_FRQ"),
+        QT_TRANSLATE_NOOP("AtmosphericCorrectionsWidget", "AUTO")
+    };
+    // Modes 1 to 10 are also the bit numbers of the exclude mask.
+    int ionoMode = 0;
+    for (const char *text : ionoModes)
+        ui->comBoxIonoCorrMode->addItem(tr(text), ionoMode++);
     clearComboBox(ui->comBoxIonoCorrMode);
 
     ionoModelEdits = {ui->lineEdit_A0, ui->lineEdit_A1, ui->lineEdit_A2, ui->lineEdit_A3,

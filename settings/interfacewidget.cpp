@@ -70,8 +70,8 @@ InterfaceWidget::InterfaceWidget(QWidget *parent)
         clearComboBox(box);
     }
     ui->editTransportDelay->setValidator(digits);
-    ui->comBoxBaseStation->addItem(tr("OEMv4 Novatel"), int(BinaryConfigurator::BaseStationOEMv4));
-    ui->comBoxBaseStation->addItem(tr("RTCM3"), int(BinaryConfigurator::BaseStationRTCM3));
+    ui->comBoxBaseStation->addItem(InterfaceWidget::tr("OEMv4 Novatel"), int(BinaryConfigurator::BaseStationOEMv4));
+    ui->comBoxBaseStation->addItem(InterfaceWidget::tr("RTCM3"), int(BinaryConfigurator::BaseStationRTCM3));
     clearComboBox(ui->comBoxBaseStation);
     clearPage();
 }

@@ -52,10 +52,19 @@ PPSWidget::PPSWidget(QWidget *parent)
     ui->editGloL2Slope->setValidator(signedDigits);
 
     ui->comBoxAdjustment->clear();
-    const char *scales[] = {"tscl_AUTO", "tscl_GPS", "tscl_GLO", "tscl_BDO",
-                            "tscl_GAL",  "tscl_IRN", "tscl_UTC", "tscl_NO"};
-    for (int scale = 0; scale < 8; ++scale)
-        ui->comBoxAdjustment->addItem(tr(scales[scale]), scale);
+    const char *scales[] = {
+        QT_TRANSLATE_NOOP("PPSWidget", "tscl_AUTO"),
+        QT_TRANSLATE_NOOP("PPSWidget", "tscl_GPS"),
+        QT_TRANSLATE_NOOP("PPSWidget", "tscl_GLO"),
+        QT_TRANSLATE_NOOP("PPSWidget", "tscl_BDO"),
+        QT_TRANSLATE_NOOP("PPSWidget", "tscl_GAL"),
+        QT_TRANSLATE_NOOP("PPSWidget", "tscl_IRN"),
+        QT_TRANSLATE_NOOP("PPSWidget", "tscl_UTC"),
+        QT_TRANSLATE_NOOP("PPSWidget", "tscl_NO")
+    };
+    int scale = 0;
+    for (const char *text : scales)
+        ui->comBoxAdjustment->addItem(tr(text), scale++);
     clearComboBox(ui->comBoxAdjustment);
     ui->comBoxClockSrc->clear();
     ui->comBoxClockSrc->addItem(tr("Receiver"));

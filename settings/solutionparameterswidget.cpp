@@ -75,17 +75,42 @@ SolutionParametersWidget::SolutionParametersWidget(QWidget *parent)
         new QRegExpValidator(QRegExp(QStringLiteral("[0-9]*"), Qt::CaseSensitive, QRegExp::RegExp), this));
 
     ui->comBoxModeTracking->clear();
-    fill(ui->comBoxModeTracking,
-         {{"Static & OCXO", 0}, {"Static & TCXO", 1}, {"Mid. dinamic", 2}, {"Max. dinamic", 3}});
+    fill(ui->comBoxModeTracking, {
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "Static & OCXO"), 0},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "Static & TCXO"), 1},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "Mid. dinamic"), 2},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "Max. dinamic"), 3}
+    });
     ui->comBoxSolutionRate->clear();
-    fill(ui->comBoxSolutionRate, {{"1 Hz", 1}, {"2 Hz", 2}, {"5 Hz", 5}, {"10 Hz", 10}});
+    fill(ui->comBoxSolutionRate, {
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "1 Hz"), 1},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "2 Hz"), 2},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "5 Hz"), 5},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "10 Hz"), 10}
+    });
     ui->comBoxSbasMode->clear();
-    fill(ui->comBoxSbasMode, {{"SBAS OFF", 0}, {"SBAS ON", 1}, {"SBAS+ ON", 2}});
+    fill(ui->comBoxSbasMode, {
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "SBAS OFF"), 0},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "SBAS ON"), 1},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "SBAS+ ON"), 2}
+    });
     // The receiver has no RTK mode 2.
-    fill(ui->comBoxModeRTK, {{"RTK STATIC", 0}, {"RTK KINEMATIC", 1}, {"RTK MOVING BASE", 3}});
-    fill(ui->comBoxRtlQlt, {{"DIFF", 2}, {"FLOAT", 5}, {"FIX", 4}});
-    fill(ui->comBoxSolutionMode,
-         {{"SINGLE", 1}, {"RTK", 2}, {"SINGLE + ANGLE ", 3}, {"RTK + ANGLE ", 4}});
+    fill(ui->comBoxModeRTK, {
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "RTK STATIC"), 0},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "RTK KINEMATIC"), 1},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "RTK MOVING BASE"), 3}
+    });
+    fill(ui->comBoxRtlQlt, {
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "DIFF"), 2},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "FLOAT"), 5},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "FIX"), 4}
+    });
+    fill(ui->comBoxSolutionMode, {
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "SINGLE"), 1},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "RTK"), 2},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "SINGLE + ANGLE "), 3},
+        {QT_TRANSLATE_NOOP("SolutionParametersWidget", "RTK + ANGLE "), 4}
+    });
 
     using Self = SolutionParametersWidget;
     choices = {

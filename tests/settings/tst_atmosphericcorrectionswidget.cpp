@@ -1,6 +1,7 @@
 // The atmospheric corrections page against a receiver that keeps its settings in a table.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -70,6 +71,7 @@ private slots:
     void refusedSettersAskOnceMore_data();
     void refusedSettersAskOnceMore();
 
+    void screenshot();
 private:
     QCheckBox *box(const QString &name) const { return page->findChild<QCheckBox *>(name); }
     QLineEdit *edit(const QString &name) const { return page->findChild<QLineEdit *>(name); }
@@ -277,6 +279,16 @@ void TestAtmosphericCorrectionsWidget::refusedSettersAskOnceMore()
     QVERIFY(session->settle());
     QCOMPARE(session->table.count(3, quint8(getter)), 2);
     QCOMPARE(session->table.total(), 3 + 3 + 1);
+}
+
+void TestAtmosphericCorrectionsWidget::screenshot()
+{
+    openPage();
+    QCOMPARE(checked(), maskNames);
+    page->resize(page->size().expandedTo(page->sizeHint()));
+    const QString dir = QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
+    QVERIFY(QDir().mkpath(dir));
+    QVERIFY(page->grab().save(dir + "/atmosphericcorrectionswidget.png"));
 }
 
 QTEST_MAIN(TestAtmosphericCorrectionsWidget)

@@ -1,5 +1,6 @@
 // The navigation systems page against a receiver that keeps its settings in a table.
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -43,6 +44,7 @@ private slots:
     void refusedSetterAsksOnceMore();
     void failedGettersLeaveTheirSettingEmpty();
 
+    void screenshot();
 private:
     QCheckBox *box(const QString &name) const { return page->findChild<QCheckBox *>(name); }
     void click(const char *name) const { page->findChild<QPushButton *>(name)->click(); }
@@ -193,6 +195,16 @@ void TestNavigationSystemsWidget::failedGettersLeaveTheirSettingEmpty()
     QVERIFY(session->settle());
     QCOMPARE(session->table.count(3, 0xA1), 0);
     QCOMPARE(checked(sbasNames), QStringList({"chBoxSbas_1"}));
+}
+
+void TestNavigationSystemsWidget::screenshot()
+{
+    openPage();
+    QCOMPARE(checked(gnssNames), QStringList({"chBoxGps"}));
+    page->resize(page->size().expandedTo(page->sizeHint()));
+    const QString dir = QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
+    QVERIFY(QDir().mkpath(dir));
+    QVERIFY(page->grab().save(dir + "/navigationsystemswidget.png"));
 }
 
 QTEST_MAIN(TestNavigationSystemsWidget)

@@ -1,5 +1,6 @@
 // The PPS page against a receiver that keeps its settings in a table.
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -41,6 +42,7 @@ private slots:
     void refusedSettersAskOnceMore_data();
     void refusedSettersAskOnceMore();
 
+    void screenshot();
 private:
     QLineEdit *edit(const char *name) const { return page->findChild<QLineEdit *>(name); }
     QComboBox *combo(const char *name) const { return page->findChild<QComboBox *>(name); }
@@ -234,6 +236,16 @@ void TestPPSWidget::refusedSettersAskOnceMore()
     QCOMPARE(session->table.count(quint8(group), quint8(getter)), 2);
     QCOMPARE(session->table.total(), 7);
     QCOMPARE(shown(), benchValues);
+}
+
+void TestPPSWidget::screenshot()
+{
+    openPage();
+    QCOMPARE(shown(), benchValues);
+    page->resize(page->size().expandedTo(page->sizeHint()));
+    const QString dir = QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
+    QVERIFY(QDir().mkpath(dir));
+    QVERIFY(page->grab().save(dir + "/ppswidget.png"));
 }
 
 QTEST_MAIN(TestPPSWidget)

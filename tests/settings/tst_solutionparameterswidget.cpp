@@ -3,10 +3,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -80,6 +82,7 @@ private slots:
     void refusedSolutionTypeReadsNothing();
     void unknownMaskByteKeepsTheMaskBack();
     void refusedSetterAsksOnceMore();
+    void russianTexts();
     void screenshotOfTheDialog();
 
 private:
@@ -319,6 +322,20 @@ void TestSolutionParametersWidget::refusedSetterAsksOnceMore()
     QCOMPARE(fixChecked(), QStringList({"chBoxGps", "chBoxGlonass", "chBoxBeiDou"}));
 }
 
+void TestSolutionParametersWidget::russianTexts()
+{
+    QTranslator russian;
+    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
+    QCoreApplication::installTranslator(&russian);
+    SolutionParametersWidget translated(nullptr);
+    QCoreApplication::removeTranslator(&russian);
+    QCOMPARE(translated.findChild<QGroupBox *>("groupBox_2")->title(), QString::fromUtf8("Настройки RTK"));
+    QCOMPARE(translated.findChild<QComboBox *>("comBoxSolutionRate")->itemText(3), QString::fromUtf8("10 Гц"));
+    QCOMPARE(translated.findChild<QComboBox *>("comBoxModeTracking")->itemText(2),
+             QString::fromUtf8("Средняя динамика"));
+    QCOMPARE(translated.findChild<QCheckBox *>("chBoxGlonass")->text(), QString::fromUtf8("ГЛОНАСС"));
+}
+
 void TestSolutionParametersWidget::screenshotOfTheDialog()
 {
     // The dialog keeps its geometry in "settings.ini" in the working directory.
@@ -346,6 +363,11 @@ void TestSolutionParametersWidget::screenshotOfTheDialog()
         QTRY_COMPARE(shownPage->findChild<QLineEdit *>("editRefBaseLineLength")->text(), QString("1000"));
         QVERIFY(session->settle());
         QVERIFY(shownPage->findChild<QCheckBox *>("chBoxBeiDou")->isChecked());
+        // At its form size the dialog squeezes the page's longer texts; the user widens
+        // it to the page's own size.
+        dialog->resize(dialog->size().expandedTo(dialog->sizeHint()));
+        QTRY_VERIFY(shownPage->findChild<QComboBox *>("comBoxModeRTK")->width()
+                    >= shownPage->findChild<QComboBox *>("comBoxModeRTK")->sizeHint().width());
         QVERIFY(QDir().mkpath(screenshotDir()));
         const QString file = screenshotDir() + "/settingscontainerwidget_solutionparameters.png";
         QVERIFY(dialog->grab().save(file));
