@@ -1,7 +1,6 @@
 // The atmospheric corrections page against a receiver that keeps its settings in a table.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -12,6 +11,7 @@
 #include "atmosphericcorrectionswidget.h"
 #include "connectguard.h"
 #include "pagesession.h"
+#include "screenshot.h"
 
 namespace {
 
@@ -286,9 +286,7 @@ void TestAtmosphericCorrectionsWidget::screenshot()
     openPage();
     QCOMPARE(checked(), maskNames);
     page->resize(page->size().expandedTo(page->sizeHint()));
-    const QString dir = QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
-    QVERIFY(QDir().mkpath(dir));
-    QVERIFY(page->grab().save(dir + "/atmosphericcorrectionswidget.png"));
+    QVERIFY(saveScreenshot(page.get(), "atmosphericcorrectionswidget.png"));
 }
 
 QTEST_MAIN(TestAtmosphericCorrectionsWidget)

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +18,7 @@
 #include "controller.h"
 #include "interfacewidget.h"
 #include "pagesession.h"
+#include "screenshot.h"
 #include "readerproxy.h"
 #include "settingsdialogs.h"
 
@@ -417,9 +417,7 @@ void TestInterfaceWidget::screenshot()
     openPage();
     QCOMPARE(shown(), benchValues);
     page->resize(page->size().expandedTo(page->sizeHint()));
-    const QString dir = QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
-    QVERIFY(QDir().mkpath(dir));
-    QVERIFY(page->grab().save(dir + "/interfacewidget.png"));
+    QVERIFY(saveScreenshot(page.get(), "interfacewidget.png"));
 }
 
 QTEST_MAIN(TestInterfaceWidget)

@@ -1,6 +1,5 @@
 // The navigation systems page against a receiver that keeps its settings in a table.
 #include <QCheckBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -10,6 +9,7 @@
 #include "connectguard.h"
 #include "navigationsystemswidget.h"
 #include "pagesession.h"
+#include "screenshot.h"
 
 namespace {
 
@@ -202,9 +202,7 @@ void TestNavigationSystemsWidget::screenshot()
     openPage();
     QCOMPARE(checked(gnssNames), QStringList({"chBoxGps"}));
     page->resize(page->size().expandedTo(page->sizeHint()));
-    const QString dir = QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
-    QVERIFY(QDir().mkpath(dir));
-    QVERIFY(page->grab().save(dir + "/navigationsystemswidget.png"));
+    QVERIFY(saveScreenshot(page.get(), "navigationsystemswidget.png"));
 }
 
 QTEST_MAIN(TestNavigationSystemsWidget)

@@ -1,6 +1,5 @@
 // The PPS page against a receiver that keeps its settings in a table.
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -9,6 +8,7 @@
 
 #include "connectguard.h"
 #include "pagesession.h"
+#include "screenshot.h"
 #include "ppswidget.h"
 
 namespace {
@@ -243,9 +243,7 @@ void TestPPSWidget::screenshot()
     openPage();
     QCOMPARE(shown(), benchValues);
     page->resize(page->size().expandedTo(page->sizeHint()));
-    const QString dir = QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
-    QVERIFY(QDir().mkpath(dir));
-    QVERIFY(page->grab().save(dir + "/ppswidget.png"));
+    QVERIFY(saveScreenshot(page.get(), "ppswidget.png"));
 }
 
 QTEST_MAIN(TestPPSWidget)

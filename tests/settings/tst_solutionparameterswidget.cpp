@@ -16,6 +16,7 @@
 
 #include "connectguard.h"
 #include "pagesession.h"
+#include "screenshot.h"
 #include "settingscontainerwidget.h"
 #include "solutionparameterswidget.h"
 
@@ -54,12 +55,6 @@ void storeBenchReceiver(SettingsTableReceiver &table)
 
 const QStringList benchValues = {"RTK",           "10",  "5",      "30",  "5 Hz", "SBAS ON", "RTK KINEMATIC",
                                  "FIX",           "3",   "30",     "1000", "Mid. dinamic"};
-
-QString screenshotDir()
-{
-    // The test runs in <build>/tests/settings.
-    return QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
-}
 
 } // namespace
 
@@ -368,10 +363,7 @@ void TestSolutionParametersWidget::screenshotOfTheDialog()
         dialog->resize(dialog->size().expandedTo(dialog->sizeHint()));
         QTRY_VERIFY(shownPage->findChild<QComboBox *>("comBoxModeRTK")->width()
                     >= shownPage->findChild<QComboBox *>("comBoxModeRTK")->sizeHint().width());
-        QVERIFY(QDir().mkpath(screenshotDir()));
-        const QString file = screenshotDir() + "/settingscontainerwidget_solutionparameters.png";
-        QVERIFY(dialog->grab().save(file));
-        qInfo("screenshot: %s", qPrintable(file));
+        saveDrawnScreenshot(dialog, "settingscontainerwidget_solutionparameters.png");
         dialog->close();
     }
     QDir::setCurrent(oldDir);
