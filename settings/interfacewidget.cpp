@@ -220,6 +220,8 @@ void InterfaceWidget::requestCompleted(QPair<MsgType, unsigned char> request)
         controller->reader()->emitDisplayBaudRateMaster(true);
         QTimer *wait = new QTimer(this);
         wait->setSingleShot(true);
+        // A coarse timer may fire up to 5 % early; the receiver gets its full time.
+        wait->setTimerType(Qt::PreciseTimer);
         connect(wait, SIGNAL(timeout()), this, SLOT(commandExecutionTimeout()));
         wait->start(ownPortSettleMs);
         return;
