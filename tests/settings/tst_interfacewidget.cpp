@@ -232,8 +232,8 @@ void TestInterfaceWidget::ownUartRateMovesTheLinkAndWaits_data()
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QByteArray>("setter");
     QTest::addColumn<bool>("own");
-    QTest::newRow("nchn 2, UART2") << hex("214e0002010002" "050d") << 2 << "230400"
-                                   << hex("214e0383040000840300" "125c") << true;
+    QTest::newRow("nchn 2, UART2") << hex("214e0002010002" "050d") << 2 << "460800"
+                                   << hex("214e038304000008070099ee") << true;
     QTest::newRow("nchn 2, UART1") << hex("214e0002010002" "050d") << 1 << "460800"
                                    << commandFrame(3, 0x82, hex("00080700")) << false;
     QTest::newRow("nchn 1, UART1") << ScriptedReceiver::frame(0, 2, hex("01")) << 1 << "460800"
@@ -249,6 +249,9 @@ void TestInterfaceWidget::ownUartRateMovesTheLinkAndWaits()
     QFETCH(bool, own);
     session->table.forget(3, 0x06);
     session->receiver.answerAlways(3, 0x06, ScriptedReceiver::raw(nchnReply));
+    // Every UART starts at 115200 here.
+    for (quint8 getter = 0x02; getter <= 0x05; ++getter)
+        session->table.store(3, getter, hex("00c20100"));
     openPage();
     typeRate(uart, rate);
     click("btnSave");
