@@ -2,10 +2,15 @@
 
 #include <QString>
 
+#include "atmosphericcorrectionswidget.h"
 #include "calendarsettingswidget.h"
 #include "commandbuilderwidget.h"
 #include "datasetwidget.h"
+#include "interfacewidget.h"
+#include "navigationsystemswidget.h"
+#include "ppswidget.h"
 #include "savesettingswidget.h"
+#include "solutionparameterswidget.h"
 
 namespace {
 
@@ -25,7 +30,12 @@ struct PageRow {
 // the Controller if it is an IController, and reads it at once if it is a
 // SettingsWidget.
 const PageRow pageRows[] = {
+    {"radBtnInterface", create<InterfaceWidget>},
     {"radBtnDataSet", create<DataSetWidget>},
+    {"radBtnNavigationSystems", create<NavigationSystemsWidget>},
+    {"radBtnSolutionParameters", create<SolutionParametersWidget>},
+    {"radBtnAtmosphericCorr", create<AtmosphericCorrectionsWidget>},
+    {"radBtnPPS", create<PPSWidget>},
     {"radBtnCalendarSettings", create<CalendarSettingsWidget>},
     {"radBtnCommandBuilder", create<CommandBuilderWidget>},
     {"radBtnSaveSettings", create<SaveSettingsWidget>},

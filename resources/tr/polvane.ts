@@ -588,6 +588,537 @@
     </message>
 </context>
 <context>
+    <name>InterfaceWidget</name>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baud Rate</translation>
+    </message>
+    <message>
+        <source>UART1</source>
+        <translation>UART1</translation>
+    </message>
+    <message>
+        <source>UART2 </source>
+        <translation>UART2 </translation>
+    </message>
+    <message>
+        <source>UART3 </source>
+        <translation>UART3 </translation>
+    </message>
+    <message>
+        <source>UART4</source>
+        <translation>UART4</translation>
+    </message>
+    <message>
+        <source>Base station</source>
+        <translation>Base station</translation>
+    </message>
+    <message>
+        <source>Data format</source>
+        <translation>Data format</translation>
+    </message>
+    <message>
+        <source>Transport delay, ms</source>
+        <translation>Transport delay, ms</translation>
+    </message>
+    <message>
+        <source>NMEA / Binary</source>
+        <translation>NMEA / Binary</translation>
+    </message>
+    <message>
+        <source>UART2</source>
+        <translation>UART2</translation>
+    </message>
+    <message>
+        <source>UART3</source>
+        <translation>UART3</translation>
+    </message>
+    <message>
+        <source>RAW DATA</source>
+        <translation>RAW DATA</translation>
+    </message>
+    <message>
+        <source>BASE DATA</source>
+        <translation>BASE DATA</translation>
+    </message>
+    <message>
+        <source>OEMv4 Novatel</source>
+        <translation>OEMv4 Novatel</translation>
+    </message>
+    <message>
+        <source>RTCM3</source>
+        <translation>RTCM3</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>UART changed</source>
+        <translation>UART changed</translation>
+    </message>
+</context>
+<context>
+    <name>NavigationSystemsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>GNSS_mask</source>
+        <translation>GNSS_mask</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>GLONASS</translation>
+    </message>
+    <message>
+        <source>Galileo</source>
+        <translation>Galileo</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>NavIC</source>
+        <translation>NavIC</translation>
+    </message>
+    <message>
+        <source>SBAS_mask</source>
+        <translation>SBAS_mask</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>SBAS #1</source>
+        <translation>SBAS #1</translation>
+    </message>
+    <message>
+        <source>SBAS #2</source>
+        <translation>SBAS #2</translation>
+    </message>
+    <message>
+        <source>SBAS #3</source>
+        <translation>SBAS #3</translation>
+    </message>
+    <message>
+        <source>SBAS #4</source>
+        <translation>SBAS #4</translation>
+    </message>
+    <message>
+        <source>SBAS #5</source>
+        <translation>SBAS #5</translation>
+    </message>
+    <message>
+        <source>SBAS #6</source>
+        <translation>SBAS #6</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionParametersWidget</name>
+    <message>
+        <source>Solution Parameters</source>
+        <translation>Solution Parameters</translation>
+    </message>
+    <message>
+        <source>Solution type</source>
+        <translation>Solution type</translation>
+    </message>
+    <message>
+        <source>PDOP limit</source>
+        <translation>PDOP limit</translation>
+    </message>
+    <message>
+        <source>Min Sat Elevation</source>
+        <translation>Min Sat Elevation</translation>
+    </message>
+    <message>
+        <source>Min Sat SNR</source>
+        <translation>Min Sat SNR</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>SBAS mode</source>
+        <translation>SBAS mode</translation>
+    </message>
+    <message>
+        <source>RTK settings</source>
+        <translation>RTK settings</translation>
+    </message>
+    <message>
+        <source>RTK mode</source>
+        <translation>RTK mode</translation>
+    </message>
+    <message>
+        <source>RTK quality</source>
+        <translation>RTK quality</translation>
+    </message>
+    <message>
+        <source>ARF</source>
+        <translation>ARF</translation>
+    </message>
+    <message>
+        <source>AGE, s</source>
+        <translation>AGE, s</translation>
+    </message>
+    <message>
+        <source>Base line, cm</source>
+        <translation>Base line, cm</translation>
+    </message>
+    <message>
+        <source>Fix GNSS mask</source>
+        <translation>Fix GNSS mask</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>GLONASS</translation>
+    </message>
+    <message>
+        <source>Galileo</source>
+        <translation>Galileo</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>NavIC</source>
+        <translation>NavIC</translation>
+    </message>
+    <message>
+        <source>Tracking</source>
+        <translation>Tracking</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <source>Static &amp; OCXO</source>
+        <translation>Static &amp; OCXO</translation>
+    </message>
+    <message>
+        <source>Static &amp; TCXO</source>
+        <translation>Static &amp; TCXO</translation>
+    </message>
+    <message>
+        <source>Mid. dinamic</source>
+        <translation>Mid. dinamic</translation>
+    </message>
+    <message>
+        <source>Max. dinamic</source>
+        <translation>Max. dinamic</translation>
+    </message>
+    <message>
+        <source>1 Hz</source>
+        <translation>1 Hz</translation>
+    </message>
+    <message>
+        <source>2 Hz</source>
+        <translation>2 Hz</translation>
+    </message>
+    <message>
+        <source>5 Hz</source>
+        <translation>5 Hz</translation>
+    </message>
+    <message>
+        <source>10 Hz</source>
+        <translation>10 Hz</translation>
+    </message>
+    <message>
+        <source>SBAS OFF</source>
+        <translation>SBAS OFF</translation>
+    </message>
+    <message>
+        <source>SBAS ON</source>
+        <translation>SBAS ON</translation>
+    </message>
+    <message>
+        <source>SBAS+ ON</source>
+        <translation>SBAS+ ON</translation>
+    </message>
+    <message>
+        <source>RTK STATIC</source>
+        <translation>RTK STATIC</translation>
+    </message>
+    <message>
+        <source>RTK KINEMATIC</source>
+        <translation>RTK KINEMATIC</translation>
+    </message>
+    <message>
+        <source>RTK MOVING BASE</source>
+        <translation>RTK MOVING BASE</translation>
+    </message>
+    <message>
+        <source>DIFF</source>
+        <translation>DIFF</translation>
+    </message>
+    <message>
+        <source>FLOAT</source>
+        <translation>FLOAT</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>SINGLE</source>
+        <translation>SINGLE</translation>
+    </message>
+    <message>
+        <source>RTK</source>
+        <translation>RTK</translation>
+    </message>
+    <message>
+        <source>SINGLE + ANGLE </source>
+        <translation>SINGLE + ANGLE </translation>
+    </message>
+    <message>
+        <source>RTK + ANGLE </source>
+        <translation>RTK + ANGLE </translation>
+    </message>
+</context>
+<context>
+    <name>AtmosphericCorrectionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>IONO corrections</source>
+        <translation>IONO corrections</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Trashold, %</source>
+        <translation>Trashold, %</translation>
+    </message>
+    <message>
+        <source>Exclude mask</source>
+        <translation>Exclude mask</translation>
+    </message>
+    <message>
+        <source>USER</source>
+        <translation>USER</translation>
+    </message>
+    <message>
+        <source>AUTO_GENERIC </source>
+        <translation>AUTO_GENERIC </translation>
+    </message>
+    <message>
+        <source>BDO</source>
+        <translation>BDO</translation>
+    </message>
+    <message>
+        <source>AUTO_REGIONAL </source>
+        <translation>AUTO_REGIONAL </translation>
+    </message>
+    <message>
+        <source>IRN</source>
+        <translation>IRN</translation>
+    </message>
+    <message>
+        <source>IRN_GRID </source>
+        <translation>IRN_GRID </translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>SBAS_GRID </source>
+        <translation>SBAS_GRID </translation>
+    </message>
+    <message>
+        <source>GAL</source>
+        <translation>GAL</translation>
+    </message>
+    <message>
+        <source>DUAL_FRQ </source>
+        <translation>DUAL_FRQ </translation>
+    </message>
+    <message>
+        <source>User IONO Model</source>
+        <translation>User IONO Model</translation>
+    </message>
+    <message>
+        <source>a0</source>
+        <translation>a0</translation>
+    </message>
+    <message>
+        <source>* 1e-8</source>
+        <translation>* 1e-8</translation>
+    </message>
+    <message>
+        <source>a1</source>
+        <translation>a1</translation>
+    </message>
+    <message>
+        <source>a2</source>
+        <translation>a2</translation>
+    </message>
+    <message>
+        <source>a3</source>
+        <translation>a3</translation>
+    </message>
+    <message>
+        <source>b0</source>
+        <translation>b0</translation>
+    </message>
+    <message>
+        <source>b1</source>
+        <translation>b1</translation>
+    </message>
+    <message>
+        <source>b2</source>
+        <translation>b2</translation>
+    </message>
+    <message>
+        <source>b3</source>
+        <translation>b3</translation>
+    </message>
+    <message>
+        <source>TROPO corrections</source>
+        <translation>TROPO corrections</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>SBAS</source>
+        <translation>SBAS</translation>
+    </message>
+    <message>
+        <source>SAAST</source>
+        <translation>SAAST</translation>
+    </message>
+    <message>
+        <source>AUTO_GENERIC</source>
+        <translation>AUTO_GENERIC</translation>
+    </message>
+    <message>
+        <source>AUTO_REGIONAL</source>
+        <translation>AUTO_REGIONAL</translation>
+    </message>
+    <message>
+        <source>IRN_GRID</source>
+        <translation>IRN_GRID</translation>
+    </message>
+    <message>
+        <source>SBAS_GRID</source>
+        <translation>SBAS_GRID</translation>
+    </message>
+    <message>
+        <source>DUAL_FRQ</source>
+        <translation>DUAL_FRQ</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+</context>
+<context>
+    <name>PPSWidget</name>
+    <message>
+        <source>PPS</source>
+        <translation>PPS</translation>
+    </message>
+    <message>
+        <source>PPS calibration value</source>
+        <translation>PPS calibration value</translation>
+    </message>
+    <message>
+        <source>PPS shift state adjustment</source>
+        <translation>PPS shift state adjustment</translation>
+    </message>
+    <message>
+        <source>Raw data clock source </source>
+        <translation>Raw data clock source </translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Clock tolerance, ms</source>
+        <translation>Clock tolerance, ms</translation>
+    </message>
+    <message>
+        <source>GLO L1 slope, ns</source>
+        <translation>GLO L1 slope, ns</translation>
+    </message>
+    <message>
+        <source>GLO L2 slope, ns</source>
+        <translation>GLO L2 slope, ns</translation>
+    </message>
+    <message>
+        <source>tscl_AUTO</source>
+        <translation>tscl_AUTO</translation>
+    </message>
+    <message>
+        <source>tscl_GPS</source>
+        <translation>tscl_GPS</translation>
+    </message>
+    <message>
+        <source>tscl_GLO</source>
+        <translation>tscl_GLO</translation>
+    </message>
+    <message>
+        <source>tscl_BDO</source>
+        <translation>tscl_BDO</translation>
+    </message>
+    <message>
+        <source>tscl_GAL</source>
+        <translation>tscl_GAL</translation>
+    </message>
+    <message>
+        <source>tscl_IRN</source>
+        <translation>tscl_IRN</translation>
+    </message>
+    <message>
+        <source>tscl_UTC</source>
+        <translation>tscl_UTC</translation>
+    </message>
+    <message>
+        <source>tscl_NO</source>
+        <translation>tscl_NO</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
     <name>Calibration</name>
     <message>
         <source>Calibration</source>
