@@ -4,7 +4,10 @@
 
 #include "calendarsettingswidget.h"
 #include "commandbuilderwidget.h"
+#include "constellationcontrolwidget1.h"
+#include "constellationcontrolwidget2.h"
 #include "datasetwidget.h"
+#include "rawdatawidget.h"
 #include "savesettingswidget.h"
 
 namespace {
@@ -27,7 +30,10 @@ struct PageRow {
 const PageRow pageRows[] = {
     {"radBtnDataSet", create<DataSetWidget>},
     {"radBtnCalendarSettings", create<CalendarSettingsWidget>},
+    {"radBtnRawData", create<RawDataWidget>},
     {"radBtnCommandBuilder", create<CommandBuilderWidget>},
+    {"radBtnConstellationControl_1", create<ConstellationControlWidget1>},
+    {"radBtnConstellationControl_2", create<ConstellationControlWidget2>},
     {"radBtnSaveSettings", create<SaveSettingsWidget>},
 };
 
