@@ -7,10 +7,6 @@ polvane_install_missing
 build="$POLVANE_ROOT/build/release"
 polvane_build "$build" -DCMAKE_BUILD_TYPE=Release -DPOLVANE_BUILD_TESTS=OFF -DPOLVANE_BUILD_BENCH=OFF
 
-if [ ! -x "$build/app/polvane" ]; then
-  echo "polvane is not there yet: the application shell has not been built."
-  exit 0
-fi
-# The program keeps "settings.ini" in its working directory.
+# The program keeps "settings.ini" (window geometry) in its working directory.
 cd "$build"
 exec "$build/app/polvane"

@@ -1,17 +1,407 @@
 #include "calibration.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
 #include "controller.h"
-#include "model.h"
+#include "tooldialogs.h"
+#include "ui_calibration.h"
+
+namespace {
+
+const int PollIntervalMs = 1500;
+// Long enough for the hot restart the workspace sends on restart() to take effect
+// before the position and the current table are read again.
+const int ReadBackDelayMs = 1000;
+
+// The engine's signals the window follows, connected to its slots of the same names.
+const char *const EngineSignals[][2] = {
+    {SIGNAL(llaChange(double, double, double)), SLOT(llaChange(double, double, double))},
+    {SIGNAL(oldClbDataChange(BinaryConfigurator::CalibrationData)),
+     SLOT(oldClbDataChange(BinaryConfigurator::CalibrationData))},
+    {SIGNAL(newClbDataChange(BinaryConfigurator::CalibrationData)),
+     SLOT(newClbDataChange(BinaryConfigurator::CalibrationData))},
+    {SIGNAL(requestError(QPair<MsgType, unsigned char>)), SLOT(requestError(QPair<MsgType, unsigned char>))},
+    {SIGNAL(requestCompleted(QPair<MsgType, unsigned char>)),
+     SLOT(requestCompleted(QPair<MsgType, unsigned char>))},
+};
+
+QString number(double value, int decimals)
+{
+    return QStringLiteral("%1").arg(value, 0, 'f', decimals);
+}
+
+bool isValid(const BinaryConfigurator::CalibrationEntry &entry)
+{
+    // The receiver marks a valid entry with 1; any other byte means not valid.
+    return entry.flag == 1;
+}
+
+} // namespace
 
 Calibration::Calibration(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
+    , ui(new Ui::Calibration)
+    , pollTimer(new QTimer)
+    , channelCount(14)
 {
+    ui->setupUi(this);
+
+    currentView = CalibrationSeries::fromForm(this, QStringLiteral("Curr"), channelCount);
+    newView = CalibrationSeries::fromForm(this, QStringLiteral("New"), channelCount);
+    combinedView = CalibrationSeries::fromForm(this, QStringLiteral("Comb"), channelCount);
+
+    ui->btnStop->setEnabled(false);
+    setNewFlagsEnabled(false);
+
+    connect(pollTimer, &QTimer::timeout, this, &Calibration::clbNewDataTimeout);
+
+    for (int i = 0; i < newView.size(); ++i)
+        connect(newView.at(i).flag, &QCheckBox::clicked, this, &Calibration::changeNewChBox);
+    for (int i = 0; i < combinedView.size(); ++i) {
+        const CalibrationEntryWidgets &widgets = combinedView.at(i);
+        connect(widgets.flag, &QCheckBox::clicked, this, &Calibration::changeCombFlag);
+        // Typing into the combined table makes it the user's choice (see combinedChosen).
+        connect(widgets.value, &QLineEdit::textEdited, this, &Calibration::markCombinedChosen);
+        connect(widgets.std, &QLineEdit::textEdited, this, &Calibration::markCombinedChosen);
+    }
 }
 
-Calibration::~Calibration() = default;
-
-void Calibration::setController(Controller *controller)
+Calibration::~Calibration()
 {
-    m_controller = controller;
+    delete pollTimer;
+    delete ui;
 }
 
+void Calibration::setController(Controller *c)
+{
+    if (controller) {
+        for (const auto &pair : EngineSignals)
+            disconnect(controller->binaryConfigurator(), pair[0], this, pair[1]);
+    }
+    controller = c;
+    if (controller) {
+        for (const auto &pair : EngineSignals)
+            connect(controller->binaryConfigurator(), pair[0], this, pair[1]);
+        readFromReceiver();
+    }
+}
+
+void Calibration::readFromReceiver()
+{
+    if (!controller)
+        return;
+    controller->binaryConfigurator()->requestLla();
+    controller->binaryConfigurator()->requestOldCalibrationData();
+}
+
+// ---- Replies ----
+
+void Calibration::llaChange(double lat, double lon, double alt)
+{
+    ui->editLat->setText(number(lat, 8));
+    ui->editLon->setText(number(lon, 8));
+    ui->editAlt->setText(number(alt, 3));
+}
+
+void Calibration::oldClbDataChange(BinaryConfigurator::CalibrationData clb)
+{
+    currentData = clb;
+    showCurrentData();
+    // The receiver's table replaces whatever the combined view held.
+    combinedData = clb;
+    combinedChosen = true;
+    showCombinedData();
+}
+
+void Calibration::newClbDataChange(BinaryConfigurator::CalibrationData clb)
+{
+    newData = clb;
+    chooseNewEntries();
+    showNewData();
+}
+
+void Calibration::requestError(QPair<MsgType, unsigned char> request)
+{
+    if (request.first != MsgCalibration || !controller)
+        return;
+    switch (request.second) {
+    case 0x00:
+        ui->editLat->setText(QStringLiteral("0"));
+        ui->editLon->setText(QStringLiteral("0"));
+        ui->editAlt->setText(QStringLiteral("0"));
+        break;
+    case 0x03:
+        showError(QStringLiteral("The data did not come"));
+        break;
+    case 0x80:
+        // Show the position the receiver really holds again.
+        controller->binaryConfigurator()->requestLla();
+        break;
+    case 0x84:
+        readFromReceiver();
+        break;
+    default:
+        // A lost poll is followed by the next one; a refused start leaves the
+        // window calibrating without polls until the user stops.
+        break;
+    }
+}
+
+void Calibration::requestCompleted(QPair<MsgType, unsigned char> request)
+{
+    if (request.first != MsgCalibration || !controller)
+        return;
+    switch (request.second) {
+    case 0x81:
+        startPolling();
+        break;
+    case 0x84:
+        scheduleUpdate();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- Buttons ----
+
+void Calibration::on_btnSet_clicked()
+{
+    const double lat = ui->editLat->text().toDouble();
+    const double lon = ui->editLon->text().toDouble();
+    const double alt = ui->editAlt->text().toDouble();
+    if (controller)
+        controller->binaryConfigurator()->setLla(lat, lon, alt);
+}
+
+void Calibration::on_btnStart_clicked()
+{
+    state = State::Calibrating;
+    setButtons(state);
+    setEditing(false);
+    if (controller)
+        controller->binaryConfigurator()->sendCalibrationCommand81();
+}
+
+void Calibration::on_btnStop_clicked()
+{
+    pollTimer->stop();
+    state = State::Reviewing;
+    setButtons(state);
+    setEditing(true);
+    chooseNewEntries();
+    showNewData();
+    combineData();
+    showCombinedData();
+}
+
+void Calibration::on_btnSaveRestart_clicked()
+{
+    if (!controller || !combinedChosen)
+        return;
+    readCombinedView();
+    // The reserved bytes of every entry are still those of the last current table:
+    // neither combining nor editing nor reading a file touches them.
+    controller->binaryConfigurator()->writeCalibrationData(combinedData);
+    clearNewView();
+    setNewFlagsEnabled(false);
+    state = State::Idle;
+    setButtons(state);
+}
+
+// ---- Polling and the read-back ----
+
+void Calibration::startPolling()
+{
+    // A start acknowledged only after the user pressed "Stop" starts nothing: polls in
+    // the reviewing state would overwrite the choices the user is making.
+    if (state != State::Calibrating)
+        return;
+    pollTimer->setInterval(PollIntervalMs);
+    pollTimer->start();
+}
+
+void Calibration::clbNewDataTimeout()
+{
+    if (controller)
+        controller->binaryConfigurator()->requestNewCalibrationData();
+}
+
+void Calibration::scheduleUpdate()
+{
+    // One shot bound to the window: a window closed in the meantime reads nothing.
+    QTimer::singleShot(ReadBackDelayMs, this, &Calibration::updateDataTimeout);
+    emit restart();
+}
+
+void Calibration::updateDataTimeout()
+{
+    readFromReceiver();
+}
+
+// ---- Check boxes ----
+
+void Calibration::changeNewChBox()
+{
+    for (int i = 0; i < newView.size(); ++i)
+        takeNew[i] = newView.at(i).flag->isChecked();
+    combineData();
+    markCombinedChosen();
+    showCombinedData();
+}
+
+void Calibration::changeCombFlag()
+{
+    readCombinedView();
+    markCombinedChosen();
+    showCombinedData();
+}
+
+void Calibration::markCombinedChosen()
+{
+    combinedChosen = true;
+}
+
+void Calibration::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    deleteLater();
+}
+
+// ---- Tables ----
+
+bool Calibration::isNewBetter(const CalibrationEntry &current, const CalibrationEntry &fresh)
+{
+    if (!isValid(fresh))
+        return false;
+    if (!isValid(current))
+        return true;
+    // Equal deviations take the new entry; a NaN on either side compares false and
+    // keeps the current one.
+    return current.std >= fresh.std;
+}
+
+void Calibration::chooseNewEntries()
+{
+    for (int i = 0; i < 28; ++i)
+        takeNew[i] = isNewBetter(currentData.entries[i], newData.entries[i]);
+}
+
+void Calibration::combineData()
+{
+    for (int i = 0; i < 28; ++i) {
+        const CalibrationEntry &from = takeNew[i] ? newData.entries[i] : currentData.entries[i];
+        CalibrationEntry &to = combinedData.entries[i];
+        to.value = from.value;
+        to.std = from.std;
+        to.flag = from.flag;
+    }
+}
+
+void Calibration::showEntry(const CalibrationEntryWidgets &widgets, const CalibrationEntry &entry)
+{
+    const bool valid = isValid(entry);
+    if (widgets.flag)
+        widgets.flag->setChecked(valid);
+    widgets.value->setText(valid ? number(entry.value, 3) : QString());
+    widgets.std->setText(valid ? number(entry.std, 3) : QString());
+}
+
+void Calibration::showNewEntry(const CalibrationEntry &entry, const CalibrationEntryWidgets &widgets, bool take)
+{
+    if (isValid(entry)) {
+        widgets.value->setText(number(entry.value, 3));
+        widgets.std->setText(number(entry.std, 3));
+    } else {
+        widgets.value->clear();
+        widgets.std->clear();
+        widgets.flag->setEnabled(false);
+    }
+    // The box shows what the combined table takes, not the new entry's own flag.
+    widgets.flag->setChecked(take);
+}
+
+void Calibration::showCurrentData()
+{
+    for (int i = 0; i < currentView.size(); ++i)
+        showEntry(currentView.at(i), currentData.entries[i]);
+}
+
+void Calibration::showNewData()
+{
+    for (int i = 0; i < newView.size(); ++i)
+        showNewEntry(newData.entries[i], newView.at(i), takeNew[i]);
+}
+
+void Calibration::showCombinedData()
+{
+    for (int i = 0; i < combinedView.size(); ++i)
+        showEntry(combinedView.at(i), combinedData.entries[i]);
+}
+
+void Calibration::readEntry(const CalibrationEntryWidgets &widgets, CalibrationEntry &entry)
+{
+    // The edits show 3 decimals. A text still as it was shown keeps the stored number
+    // whole, so writing a table back does not round every entry of the receiver.
+    const QString value = widgets.value->text();
+    if (!value.isEmpty() && value != number(entry.value, 3))
+        entry.value = value.toFloat();
+    const QString std = widgets.std->text();
+    if (!std.isEmpty() && std != number(entry.std, 3))
+        entry.std = std.toFloat();
+    entry.flag = widgets.flag->isChecked() ? 1 : 0;
+}
+
+void Calibration::readCombinedView()
+{
+    for (int i = 0; i < combinedView.size(); ++i)
+        readEntry(combinedView.at(i), combinedData.entries[i]);
+}
+
+void Calibration::clearNewView()
+{
+    for (int i = 0; i < newView.size(); ++i) {
+        const CalibrationEntryWidgets &widgets = newView.at(i);
+        widgets.value->clear();
+        widgets.std->clear();
+        widgets.flag->setChecked(false);
+    }
+}
+
+// ---- Enabled states ----
+
+void Calibration::setButtons(State s)
+{
+    const bool calibrating = s == State::Calibrating;
+    ui->btnStart->setEnabled(!calibrating);
+    ui->btnStop->setEnabled(calibrating);
+    ui->btnSaveRestart->setEnabled(!calibrating);
+    ui->btnSet->setEnabled(!calibrating);
+}
+
+void Calibration::setEditing(bool on)
+{
+    for (int i = 0; i < combinedView.size(); ++i) {
+        newView.at(i).flag->setEnabled(on);
+        const CalibrationEntryWidgets &widgets = combinedView.at(i);
+        widgets.value->setReadOnly(!on);
+        widgets.std->setReadOnly(!on);
+        widgets.flag->setEnabled(on);
+    }
+}
+
+void Calibration::setNewFlagsEnabled(bool on)
+{
+    for (int i = 0; i < newView.size(); ++i)
+        newView.at(i).flag->setEnabled(on);
+}
+
+void Calibration::showError(const QString &text)
+{
+    ToolDialogs::message(nullptr, QMessageBox::Critical, QString(), text, QMessageBox::Ok);
+}

@@ -1,14 +1,28 @@
 #pragma once
 
+#include <QPair>
 #include <QPointer>
 #include <QWidget>
 
+#include "binaryconfigurator.h"
+#include "calibrationseries.h"
 #include "icontroller.h"
 
 class Controller;
-class Model;
+class QCloseEvent;
+class QTimer;
+namespace Ui {
+class Calibration;
+}
 
-// (First form: what the workspace relies on; its own change fills in the rest.)
+// The engineering window that calibrates the receiver. It shows the receiver's
+// current table, the new table the receiver measures while a calibration runs, and
+// the combined table it writes back ("Save && Restart"); it also reads and sets the
+// position the receiver holds, and keeps the combined table in text files.
+//
+// States: idle (after construction and after a write), calibrating ("Start"; the new
+// table is polled once the receiver has acknowledged the start), reviewing ("Stop":
+// the user picks entries of the new table or edits the combined one).
 class Calibration : public QWidget, public IController
 {
     Q_OBJECT
@@ -18,10 +32,74 @@ public:
     ~Calibration() override;
 
     void setController(Controller *controller) override;
+
 signals:
-    // The receiver is to be restarted (hot) after a calibration table was written.
+    // The receiver has acknowledged a new calibration table: it is to be restarted
+    // (hot) so that it takes the table into use.
     void restart();
 
+public slots:
+    void llaChange(double lat, double lon, double alt);
+    void oldClbDataChange(BinaryConfigurator::CalibrationData clb);
+    void newClbDataChange(BinaryConfigurator::CalibrationData clb);
+    void requestError(QPair<MsgType, unsigned char> request);
+    void requestCompleted(QPair<MsgType, unsigned char> request);
+    void on_btnSet_clicked();
+    void on_btnStart_clicked();
+    void on_btnStop_clicked();
+    void on_btnSaveRestart_clicked();
+    void on_btnReadeFile_clicked();
+    void on_btnSaveFile_clicked();
+    void clbNewDataTimeout();
+    void updateDataTimeout();
+    void changeNewChBox();
+    void changeCombFlag();
+    void closeEvent(QCloseEvent *event) override;
+    void on_btnSaveFileTemper_clicked();
+
 private:
-    QPointer<Controller> m_controller;
+    using CalibrationEntry = BinaryConfigurator::CalibrationEntry;
+    using CalibrationData = BinaryConfigurator::CalibrationData;
+
+    enum class State { Idle, Calibrating, Reviewing };
+
+    void readFromReceiver();
+    void chooseNewEntries();
+    static bool isNewBetter(const CalibrationEntry &current, const CalibrationEntry &fresh);
+    void combineData();
+    void showCurrentData();
+    void showNewData();
+    void showCombinedData();
+    static void showEntry(const CalibrationEntryWidgets &widgets, const CalibrationEntry &entry);
+    static void showNewEntry(const CalibrationEntry &entry, const CalibrationEntryWidgets &widgets, bool take);
+    void readCombinedView();
+    static void readEntry(const CalibrationEntryWidgets &widgets, CalibrationEntry &entry);
+    void clearNewView();
+    void setEditing(bool on);
+    void setNewFlagsEnabled(bool on);
+    void setButtons(State state);
+    void startPolling();
+    void scheduleUpdate();
+    static void showError(const QString &text);
+    void markCombinedChosen();
+
+    Ui::Calibration *ui;
+    QPointer<Controller> controller;
+    // Zeroed until the receiver answers, so that nothing undefined is ever shown or sent.
+    CalibrationData currentData{};
+    CalibrationData newData{};
+    CalibrationData combinedData{};
+    CalibrationSeries currentView;
+    CalibrationSeries newView;
+    CalibrationSeries combinedView;
+    bool takeNew[28] = {};
+    QTimer *pollTimer;
+    int channelCount;
+    double temperature = 0;
+
+    State state = State::Idle;
+    // Whether the combined table is one somebody chose: the receiver's current table
+    // arrived, a file was read, or the user edited the combined view. Until then
+    // "Save && Restart" would overwrite the receiver's calibration with zeros.
+    bool combinedChosen = false;
 };

@@ -1,25 +1,177 @@
 #include "coordinateswidget.h"
+#include "ui_coordinateswidget.h"
+
+#include <QLineEdit>
 
 #include "controller.h"
-#include "model.h"
+#include "sentencehandler.h"
+#include "windowpattern.h"
+
+namespace {
+
+const ConnectionTable &sentenceHandlerConnections()
+{
+    static const ConnectionTable table = {
+        {SIGNAL(setVelSts(NavDataValue<int>)), SLOT(velStsChanged(NavDataValue<int>))},
+        {SIGNAL(setPosSts(NavDataValue<int>)), SLOT(setPosSts(NavDataValue<int>))},
+        {SIGNAL(setCoordReceiver(Coordinates)), SLOT(setCoordReceiver(Coordinates))},
+        {SIGNAL(setCoordBS(Coordinates, NavDataValue<int>)),
+         SLOT(setCoordBS(Coordinates, NavDataValue<int>))},
+        {SIGNAL(setSpeedECEF(Coordinates)), SLOT(setSpeedECEF(Coordinates))},
+        {SIGNAL(setSpeedENU(Coordinates, NavDataValue<double>, NavDataValue<double>)),
+         SLOT(setSpeedENU(Coordinates, NavDataValue<double>, NavDataValue<double>))},
+        {SIGNAL(setTotalSA(NavDataValue<int>)), SLOT(setTotalSA(NavDataValue<int>))},
+        {SIGNAL(setARF(NavDataValue<float>)), SLOT(setARF(NavDataValue<float>))},
+        {SIGNAL(setAge(NavDataValue<int>)), SLOT(setAge(NavDataValue<int>))},
+        {SIGNAL(setClmb(NavDataValue<double>)), SLOT(setClmb(NavDataValue<double>))},
+    };
+    return table;
+}
+
+} // namespace
 
 CoordinatesWidget::CoordinatesWidget(QWidget *parent)
     : QWidget(parent)
+    , ui(new Ui::CoordinatesWidget)
+    , controller(nullptr)
+{
+    ui->setupUi(this);
+}
+
+CoordinatesWidget::~CoordinatesWidget()
+{
+    delete ui;
+}
+
+void CoordinatesWidget::setController(Controller *newController)
+{
+    Controller *old = controller;
+    controller = newController;
+    moveConnections(old ? old->sentenceHandler() : nullptr,
+                    newController ? newController->sentenceHandler() : nullptr, this,
+                    sentenceHandlerConnections());
+}
+
+void CoordinatesWidget::setModel(Model *)
 {
 }
 
-CoordinatesWidget::~CoordinatesWidget() = default;
-
-void CoordinatesWidget::setModel(Model *model)
+void CoordinatesWidget::velStsChanged(NavDataValue<int> sts)
 {
-    m_model = model;
+    if (sts.isValid()) {
+        QString text;
+        switch (sts.value) {
+        case 0:
+            text = tr("NV");
+            break;
+        case 1:
+            text = tr("V");
+            break;
+        default:
+            text = QString::number(sts.value);
+            break;
+        }
+        setFieldText(ui->editStsVEL, text);
+    }
+    setLabelActive(ui->editStsVEL, sts.isValid());
 }
 
-void CoordinatesWidget::setController(Controller *controller)
+void CoordinatesWidget::setPosSts(NavDataValue<int> sts)
 {
-    m_controller = controller;
+    showStatus(ui->editReceiverStsPOS, sts);
+}
+
+void CoordinatesWidget::setCoordReceiver(Coordinates coordReceiver)
+{
+    showTriple(coordReceiver, 4, ui->editReceiverCoord_ECEF_x, ui->editReceiverCoord_ECEF_y,
+               ui->editReceiverCoord_ECEF_z);
+}
+
+void CoordinatesWidget::setCoordBS(Coordinates coordBS, NavDataValue<int> sts)
+{
+    // The status and the position carry their own flags.
+    showStatus(ui->editBsStsPOS, sts);
+    showTriple(coordBS, 4, ui->editCoordBS_ECEF_x, ui->editCoordBS_ECEF_y, ui->editCoordBS_ECEF_z);
+}
+
+void CoordinatesWidget::setSpeedECEF(Coordinates speedECEF)
+{
+    showTriple(speedECEF, 2, ui->editReceiverSpeed_ECEF_vx, ui->editReceiverSpeed_ECEF_vy,
+               ui->editReceiverSpeed_ECEF_vz);
+}
+
+void CoordinatesWidget::setSpeedENU(Coordinates speedENU, NavDataValue<double> ven,
+                                    NavDataValue<double> cog)
+{
+    showTriple(speedENU, 2, ui->editReceiverSpeed_ENU_ve, ui->editReceiverSpeed_ENU_vn,
+               ui->editReceiverSpeed_ENU_vu);
+    if (ven.isValid())
+        setFieldText(ui->editReceiverSpeed_ENU_ven, fixed(ven.value, 2));
+    setLabelActive(ui->editReceiverSpeed_ENU_ven, ven.isValid());
+    if (cog.isValid())
+        setFieldText(ui->editReceiverSpeed_ENU_cog, fixed(cog.value, 3));
+    setLabelActive(ui->editReceiverSpeed_ENU_cog, cog.isValid());
+}
+
+void CoordinatesWidget::setTotalSA(NavDataValue<int> num)
+{
+    if (num.isValid())
+        setFieldText(ui->editTotalSA, QString::number(num.value));
+    setLabelActive(ui->editTotalSA, num.isValid());
+}
+
+void CoordinatesWidget::setARF(NavDataValue<float> arf)
+{
+    if (arf.isValid())
+        setFieldText(ui->editARF, fixed(double(arf.value), 2));
+    setLabelActive(ui->editARF, arf.isValid());
+}
+
+void CoordinatesWidget::setAge(NavDataValue<int> age)
+{
+    if (age.isValid())
+        setFieldText(ui->editAgeBS, tr("%1").arg(age.value, 0, 10));
+    setLabelActive(ui->editAgeBS, age.isValid());
+}
+
+void CoordinatesWidget::setClmb(NavDataValue<double> clmb)
+{
+    if (clmb.isValid())
+        setFieldText(ui->editReceiverSpeed_ENU_clmb, fixed(clmb.value, 2));
+    setLabelActive(ui->editReceiverSpeed_ENU_clmb, clmb.isValid());
 }
 
 void CoordinatesWidget::clearWindow()
 {
+    clearLineEdits(this);
+}
+
+void CoordinatesWidget::setLabelActive(QWidget *widget, bool active)
+{
+    setValueStyle(widget, active);
+}
+
+void CoordinatesWidget::showTriple(const Coordinates &value, int decimals, QLineEdit *x,
+                                   QLineEdit *y, QLineEdit *z)
+{
+    if (value.isValid()) {
+        setFieldText(x, fixed(value.x, decimals));
+        setFieldText(y, fixed(value.y, decimals));
+        setFieldText(z, fixed(value.z, decimals));
+    }
+    setLabelActive(x, value.isValid());
+    setLabelActive(y, value.isValid());
+    setLabelActive(z, value.isValid());
+}
+
+void CoordinatesWidget::showStatus(QLineEdit *edit, const NavDataValue<int> &sts)
+{
+    if (sts.isValid())
+        setFieldText(edit, Coordinates::solutionTypeToString(sts.value));
+    setLabelActive(edit, sts.isValid());
+}
+
+QString CoordinatesWidget::fixed(double value, int decimals) const
+{
+    return tr("%1").arg(value, 0, 'f', decimals, QLatin1Char(' '));
 }

@@ -1,25 +1,85 @@
 #include "mapwidget.h"
+#include "ui_mapwidget.h"
+
+#include <QResizeEvent>
+#include <QUrl>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebSettings>
+
+#include <cmath>
 
 #include "controller.h"
-#include "model.h"
+#include "sentencehandler.h"
+#include "windowpattern.h"
+
+namespace {
+
+const ConnectionTable sentenceHandlerConnections = {
+    {SIGNAL(setCoordinate(GeoCoordinate)), SLOT(receiverCoordinatesChanged(GeoCoordinate))},
+};
+
+} // namespace
 
 MapWidget::MapWidget(QWidget *parent)
-    : QWidget(parent)
+    : QWidget(parent),
+      ui(new Ui::MapWidget)
 {
+    ui->setupUi(this);
+    QWebSettings *settings = ui->webView->settings();
+    settings->setAttribute(QWebSettings::JavascriptEnabled, true);
+    settings->setAttribute(QWebSettings::LocalContentCanAccessRemoteUrls, true);
+    ui->webView->load(QUrl(QStringLiteral("qrc:/map/index.html")));
 }
 
-MapWidget::~MapWidget() = default;
-
-void MapWidget::setModel(Model *model)
+MapWidget::~MapWidget()
 {
-    m_model = model;
+    delete ui;
 }
 
-void MapWidget::setController(Controller *controller)
+void MapWidget::setController(Controller *newController)
 {
-    m_controller = controller;
+    QObject *oldHandler = controller ? controller->sentenceHandler() : nullptr;
+    controller = newController;
+    moveConnections(oldHandler, controller ? controller->sentenceHandler() : nullptr, this,
+                    sentenceHandlerConnections);
+}
+
+void MapWidget::setModel(Model *)
+{
+    // The map needs nothing of the shared state.
+}
+
+void MapWidget::setScriptHook(ScriptHook hook)
+{
+    scriptHook = std::move(hook);
+}
+
+void MapWidget::receiverCoordinatesChanged(GeoCoordinate coordinate)
+{
+    // The map keeps the last valid position. A NaN or an infinity would be written as
+    // "nan" or "inf", names the page does not know.
+    const double latitude = coordinate.latitudeDegrees();
+    const double longitude = coordinate.longitudeDegrees();
+    if (!coordinate.isValid() || !std::isfinite(latitude) || !std::isfinite(longitude))
+        return;
+    runScript(QStringLiteral("setLocation(%1,%2)").arg(latitude).arg(longitude));
+}
+
+void MapWidget::resizeEvent(QResizeEvent *)
+{
+    // Also before the first position: the page answers the trigger without a map.
+    runScript(QStringLiteral("google.maps.event.trigger(map, 'resize');"));
 }
 
 void MapWidget::clearWindow()
 {
+    // The map keeps showing the last position.
+}
+
+void MapWidget::runScript(const QString &script)
+{
+    if (scriptHook)
+        scriptHook(this, script);
+    ui->webView->page()->mainFrame()->evaluateJavaScript(script);
 }

@@ -1,25 +1,183 @@
 #include "nmealogwidget.h"
+#include "ui_nmealogwidget.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QTextCursor>
 
 #include "controller.h"
-#include "model.h"
+#include "debuglogwidget.h"
+#include "parserproxy.h"
+#include "windowdialogs.h"
+#include "windowpattern.h"
+
+namespace {
+
+const ConnectionTable &parserConnections()
+{
+    static const ConnectionTable table = {
+        {SIGNAL(dataParsed(QByteArray, InterfaceMode)), SLOT(dataRead(QByteArray, InterfaceMode))},
+        {SIGNAL(displayData(QByteArray)), SLOT(displayData(QByteArray))},
+    };
+    return table;
+}
+
+} // namespace
 
 NMEALogWidget::NMEALogWidget(QWidget *parent)
     : QWidget(parent)
+    , ui(new Ui::NMEALogWidget)
+    , controller(nullptr)
+    , file(new QFile(this))
+    , writing(false)
+    , receivedBytes(0.0)
+{
+    ui->setupUi(this);
+    ui->btnStopWriting->hide();
+}
+
+NMEALogWidget::~NMEALogWidget()
+{
+    delete ui;
+}
+
+void NMEALogWidget::setController(Controller *newController)
+{
+    Controller *old = controller;
+    controller = newController;
+    moveConnections(old ? old->parser() : nullptr, newController ? newController->parser() : nullptr,
+                    this, parserConnections());
+}
+
+void NMEALogWidget::setModel(Model *)
 {
 }
 
-NMEALogWidget::~NMEALogWidget() = default;
-
-void NMEALogWidget::setModel(Model *model)
+void NMEALogWidget::dataRead(QByteArray data, InterfaceMode mode)
 {
-    m_model = model;
+    const int nul = data.indexOf('\0');
+    const QString text = QString::fromUtf8(data.constData(), nul < 0 ? data.size() : nul);
+    // Diagnostic lines belong to the debug log.
+    if (DebugLogWidget::isDebugLine(text))
+        return;
+
+    // The colour is the whole view's: it follows the protocol of the latest line. A style
+    // sheet is only set when it changes, since each one re-polishes the view.
+    QString style;
+    if (mode == InterfaceNmea)
+        style = QStringLiteral("color: black;");
+    else if (mode == InterfaceBinary)
+        style = QStringLiteral("color: #0000CD;");
+    if (!style.isEmpty() && ui->editMessages->styleSheet() != style)
+        ui->editMessages->setStyleSheet(style);
+
+    // Each line brings its own line end, so it becomes one paragraph as it is.
+    ui->editMessages->moveCursor(QTextCursor::End);
+    ui->editMessages->textCursor().insertText(text);
+    ui->editMessages->moveCursor(QTextCursor::End);
 }
 
-void NMEALogWidget::setController(Controller *controller)
+void NMEALogWidget::on_brnBrowse_clicked()
 {
-    m_controller = controller;
+    const QString name = WindowDialogs::saveFileName(this, tr("Save as"));
+    if (!name.isEmpty())
+        ui->editFileName->setText(name);
+}
+
+void NMEALogWidget::on_btnStartWriting_clicked()
+{
+    file->setFileName(ui->editFileName->text());
+    startWriting();
+}
+
+void NMEALogWidget::on_btnStopWriting_clicked()
+{
+    showIdleButtons();
+    writing = false;
+}
+
+void NMEALogWidget::displayData(QByteArray data)
+{
+    if (!data.isEmpty()) {
+        ui->editHexFlow->appendPlainText(QString::fromLatin1(data.toHex()));
+        addBytesCount(data.size());
+    }
+    if (writing)
+        writeToFile(data);
 }
 
 void NMEALogWidget::clearWindow()
 {
+    clearLineEdits(this);
+    ui->editMessages->clear();
+    ui->editHexFlow->clear();
+    receivedBytes = 0.0;
+}
+
+bool NMEALogWidget::writeToFile(const QByteArray &data)
+{
+    // A failure ends the writing before the box is shown: chunks that arrive while the box
+    // is open are neither written nor reported again.
+    if (!file->open(QIODevice::Append)) {
+        writing = false;
+        showOpenError();
+        return false;
+    }
+    // A short write or a failed flush (a full disk) loses bytes just as a failed write
+    // does, so each is a failed write.
+    const bool stored = file->write(data) == data.size() && file->flush();
+    file->close();
+    if (!stored) {
+        writing = false;
+        showWriteError();
+        return false;
+    }
+    return true;
+}
+
+void NMEALogWidget::startWriting()
+{
+    // WriteOnly creates the file or empties the one that is there.
+    if (!file->open(QIODevice::WriteOnly)) {
+        showOpenError();
+        return;
+    }
+    ui->btnStartWriting->hide();
+    ui->btnStopWriting->show();
+    resetByteCounter();
+    file->close();
+    writing = true;
+}
+
+void NMEALogWidget::showOpenError()
+{
+    showIdleButtons();
+    WindowDialogs::message(this, QMessageBox::Critical, tr("Error opening file"), tr("Cannot open file."),
+                           QMessageBox::Ok);
+}
+
+void NMEALogWidget::showWriteError()
+{
+    showIdleButtons();
+    WindowDialogs::message(this, QMessageBox::Critical, tr("Error writing file"),
+                           tr("An error occurred while writing the file."), QMessageBox::Ok);
+}
+
+void NMEALogWidget::addBytesCount(int count)
+{
+    receivedBytes += count;
+    // Six significant digits: from a million bytes on the counter reads 1e+06 and so on.
+    ui->editByteCounter->setText(QString::number(receivedBytes, 'g', 6));
+}
+
+void NMEALogWidget::resetByteCounter()
+{
+    receivedBytes = 0.0;
+    ui->editByteCounter->setText(QStringLiteral("0"));
+}
+
+void NMEALogWidget::showIdleButtons()
+{
+    ui->btnStartWriting->show();
+    ui->btnStopWriting->hide();
 }

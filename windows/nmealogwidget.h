@@ -1,17 +1,29 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPointer>
 #include <QWidget>
 
 #include "icontroller.h"
 #include "imodel.h"
+#include "interfacemode.h"
 
 class Controller;
 class Model;
+class QFile;
 
-// A monitor window of the workspace. (First form: what the workspace relies on; the
-// window's own change fills in its form and connections.)
-class NMEALogWidget : public QWidget, public IModel, public IController
+namespace Ui {
+class NMEALogWidget;
+}
+
+// "Message Log": every line the parser passes on (black for NMEA, blue for the text of
+// binary records), the raw received chunks in hexadecimal with a byte counter, and, on
+// request, the raw byte stream written unchanged into a file.
+//
+// The file is opened for each chunk and closed again, so no handle is held between
+// chunks. A chunk that cannot be stored whole ends the writing with a message, so the
+// file never silently misses data while the window says it is writing.
+class NMEALogWidget : public QWidget, public IController, public IModel
 {
     Q_OBJECT
 
@@ -19,13 +31,32 @@ public:
     explicit NMEALogWidget(QWidget *parent = nullptr);
     ~NMEALogWidget() override;
 
-    void setModel(Model *model) override;
     void setController(Controller *controller) override;
+    void setModel(Model *model) override;
 
 public slots:
+    // Empties the views and the two fields; writing, if on, goes on into the same file.
     void clearWindow();
 
+private slots:
+    void dataRead(QByteArray data, InterfaceMode mode);
+    void on_brnBrowse_clicked();
+    void on_btnStartWriting_clicked();
+    void on_btnStopWriting_clicked();
+    void displayData(QByteArray data);
+
 private:
-    QPointer<Model> m_model;
-    QPointer<Controller> m_controller;
+    bool writeToFile(const QByteArray &data);
+    void startWriting();
+    void showOpenError();
+    void showWriteError();
+    void addBytesCount(int count);
+    void resetByteCounter();
+    void showIdleButtons();
+
+    Ui::NMEALogWidget *ui;
+    QPointer<Controller> controller;
+    QFile *file;
+    bool writing;
+    double receivedBytes;
 };

@@ -29,6 +29,14 @@ void setValueStyle(QWidget *widget, bool valid)
         widget->setStyleSheet(valid ? QStringLiteral("color: black") : QStringLiteral("color: gray"));
 }
 
+void setFieldText(QLineEdit *edit, const QString &text)
+{
+    if (!edit)
+        return;
+    edit->setText(text);
+    edit->setCursorPosition(0);
+}
+
 void clearLineEdits(QWidget *root, const QStringList &spared)
 {
     if (!root)

@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QVector>
 
+class QLineEdit;
 class QObject;
 class QWidget;
 
@@ -33,6 +34,10 @@ void moveConnections(QObject *oldSender, QObject *newSender, QObject *receiver,
 
 // "color: black" for a valid value, "color: gray" for one that is not.
 void setValueStyle(QWidget *widget, bool valid);
+
+// Writes a value into its field with the cursor at the start, so that a text longer than
+// the field shows its first (most significant) characters rather than its end.
+void setFieldText(QLineEdit *edit, const QString &text);
 
 // Empties every QLineEdit below root, except those whose object name is in spared.
 void clearLineEdits(QWidget *root, const QStringList &spared = QStringList());

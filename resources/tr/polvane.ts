@@ -587,4 +587,849 @@
         <translation>UNDEFINED</translation>
     </message>
 </context>
+<context>
+    <name>Calibration</name>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>LLA</source>
+        <translation>LLA</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>Latitude:</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>Longitude:</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altitude:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Calibration data</source>
+        <translation>Calibration data</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Combined</source>
+        <translation>Combined</translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation>L1</translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation>L2</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>STD:</source>
+        <translation>STD:</translation>
+    </message>
+    <message>
+        <source>SLD:</source>
+        <translation>SLD:</translation>
+    </message>
+    <message>
+        <source>-7:</source>
+        <translation>-7:</translation>
+    </message>
+    <message>
+        <source>-6:</source>
+        <translation>-6:</translation>
+    </message>
+    <message>
+        <source>-5:</source>
+        <translation>-5:</translation>
+    </message>
+    <message>
+        <source>-4:</source>
+        <translation>-4:</translation>
+    </message>
+    <message>
+        <source>-3:</source>
+        <translation>-3:</translation>
+    </message>
+    <message>
+        <source>-2:</source>
+        <translation>-2:</translation>
+    </message>
+    <message>
+        <source>-1:</source>
+        <translation>-1:</translation>
+    </message>
+    <message>
+        <source>0:</source>
+        <translation>0:</translation>
+    </message>
+    <message>
+        <source>1:</source>
+        <translation>1:</translation>
+    </message>
+    <message>
+        <source>2:</source>
+        <translation>2:</translation>
+    </message>
+    <message>
+        <source>3:</source>
+        <translation>3:</translation>
+    </message>
+    <message>
+        <source>4:</source>
+        <translation>4:</translation>
+    </message>
+    <message>
+        <source>5:</source>
+        <translation>5:</translation>
+    </message>
+    <message>
+        <source>6:</source>
+        <translation>6:</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Restart</source>
+        <translation>Save &amp;&amp; Restart</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>Choose file</source>
+        <translation>Choose file</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>AxesWidget</name>
+    <message>
+        <source>Axes / Base line</source>
+        <translation>Axes / Base line</translation>
+    </message>
+    <message>
+        <source>Slave Antenna  (ECEF)</source>
+        <translation>Slave Antenna  (ECEF)</translation>
+    </message>
+    <message>
+        <source>x, m</source>
+        <translation>x, m</translation>
+    </message>
+    <message>
+        <source>y, m</source>
+        <translation>y, m</translation>
+    </message>
+    <message>
+        <source>z, m</source>
+        <translation>z, m</translation>
+    </message>
+    <message>
+        <source>Master Antenna  (ECEF)</source>
+        <translation>Master Antenna  (ECEF)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Length BL, m</source>
+        <translation>Length BL, m</translation>
+    </message>
+    <message>
+        <source>Course:</source>
+        <translation>Course:</translation>
+    </message>
+    <message>
+        <source>Roll:</source>
+        <translation>Roll:</translation>
+    </message>
+    <message>
+        <source>Pitch:</source>
+        <translation>Pitch:</translation>
+    </message>
+</context>
+<context>
+    <name>BaseLineWidget</name>
+    <message>
+        <source>Base line</source>
+        <translation>Base line</translation>
+    </message>
+    <message>
+        <source>Base line, m</source>
+        <translation>Base line, m</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimuth:</translation>
+    </message>
+</context>
+<context>
+    <name>MapWidget</name>
+    <message>
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+</context>
+<context>
+    <name>BaseLineBackgroundGrItem</name>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+</context>
+<context>
+    <name>BaseInfoWidget</name>
+    <message>
+        <source>General Information</source>
+        <translation>General Information</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>PDOP</source>
+        <translation>PDOP</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>HDOP</source>
+        <translation>HDOP</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>VDOP</source>
+        <translation>VDOP</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Fix Mode</source>
+        <translation>Fix Mode</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>Format, bitrate</source>
+        <translation>Format, bitrate</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>not available</translation>
+    </message>
+    <message>
+        <source>2D</source>
+        <translation>2D</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+</context>
+<context>
+    <name>CoordinatesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Receiver coordinates (ECEF)</source>
+        <translation>Receiver coordinates (ECEF)</translation>
+    </message>
+    <message>
+        <source>POS_STS</source>
+        <translation>POS_STS</translation>
+    </message>
+    <message>
+        <source>x, m</source>
+        <translation>x, m</translation>
+    </message>
+    <message>
+        <source>y, m</source>
+        <translation>y, m</translation>
+    </message>
+    <message>
+        <source>z, m</source>
+        <translation>z, m</translation>
+    </message>
+    <message>
+        <source>Coordinates BS (ECEF)</source>
+        <translation>Coordinates BS (ECEF)</translation>
+    </message>
+    <message>
+        <source>Receiver Speed</source>
+        <translation>Receiver Speed</translation>
+    </message>
+    <message>
+        <source>ECEF:</source>
+        <translation>ECEF:</translation>
+    </message>
+    <message>
+        <source>vx, m/s</source>
+        <translation>vx, m/s</translation>
+    </message>
+    <message>
+        <source>vy, m/s</source>
+        <translation>vy, m/s</translation>
+    </message>
+    <message>
+        <source>vz, m/s</source>
+        <translation>vz, m/s</translation>
+    </message>
+    <message>
+        <source>VEL_STS</source>
+        <translation>VEL_STS</translation>
+    </message>
+    <message>
+        <source>ENU:</source>
+        <translation>ENU:</translation>
+    </message>
+    <message>
+        <source>ve, m/s</source>
+        <translation>ve, m/s</translation>
+    </message>
+    <message>
+        <source>vn, m/s</source>
+        <translation>vn, m/s</translation>
+    </message>
+    <message>
+        <source>vu, m/s</source>
+        <translation>vu, m/s</translation>
+    </message>
+    <message>
+        <source>   -&gt;   </source>
+        <translation>   -&gt;   </translation>
+    </message>
+    <message>
+        <source>ven, m/s</source>
+        <translation>ven, m/s</translation>
+    </message>
+    <message>
+        <source>cog, °</source>
+        <translation>cog, °</translation>
+    </message>
+    <message>
+        <source>clmb, m/s</source>
+        <translation>clmb, m/s</translation>
+    </message>
+    <message>
+        <source>Total SA</source>
+        <translation>Total SA</translation>
+    </message>
+    <message>
+        <source>ARF</source>
+        <translation>ARF</translation>
+    </message>
+    <message>
+        <source>Age BS data, s</source>
+        <translation>Age BS data, s</translation>
+    </message>
+    <message>
+        <source>NV</source>
+        <translation>NV</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>DebugLogWidget</name>
+    <message>
+        <source>Debug log</source>
+        <translation>Debug log</translation>
+    </message>
+    <message>
+        <source>Debug:</source>
+        <translation>Debug:</translation>
+    </message>
+    <message>
+        <source>Table:</source>
+        <translation>Table:</translation>
+    </message>
+</context>
+<context>
+    <name>NMEALogWidget</name>
+    <message>
+        <source>Message Log</source>
+        <translation>Message Log</translation>
+    </message>
+    <message>
+        <source>Messages:</source>
+        <translation>Messages:</translation>
+    </message>
+    <message>
+        <source>Hex Flow:</source>
+        <translation>Hex Flow:</translation>
+    </message>
+    <message>
+        <source>Byte counter:</source>
+        <translation>Byte counter:</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Start writing</source>
+        <translation>Start writing</translation>
+    </message>
+    <message>
+        <source>Stop writing</source>
+        <translation>Stop writing</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Error opening file</source>
+        <translation>Error opening file</translation>
+    </message>
+    <message>
+        <source>Cannot open file.</source>
+        <translation>Cannot open file.</translation>
+    </message>
+    <message>
+        <source>Error writing file</source>
+        <translation>Error writing file</translation>
+    </message>
+    <message>
+        <source>An error occurred while writing the file.</source>
+        <translation>An error occurred while writing the file.</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteTablesWidget</name>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>NavIC</source>
+        <translation>NavIC</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>GLONASS</translation>
+    </message>
+    <message>
+        <source>Galileo </source>
+        <translation>Galileo </translation>
+    </message>
+    <message>
+        <source>SBAS</source>
+        <translation>SBAS</translation>
+    </message>
+    <message>
+        <source>FX</source>
+        <translation>FX</translation>
+    </message>
+    <message>
+        <source>PRN</source>
+        <translation>PRN</translation>
+    </message>
+    <message>
+        <source>C/No</source>
+        <translation>C/No</translation>
+    </message>
+    <message>
+        <source>El, °</source>
+        <translation>El, °</translation>
+    </message>
+    <message>
+        <source>Az, °</source>
+        <translation>Az, °</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>COM port</source>
+        <translation>COM port</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Baud rate:</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>Protocol:</source>
+        <translation>Protocol:</translation>
+    </message>
+    <message>
+        <source>Auto detect</source>
+        <translation>Auto detect</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Address:</translation>
+    </message>
+</context>
+<context>
+    <name>ReceiverConnectionWidget</name>
+    <message>
+        <source>Connection</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>En</source>
+        <translation>En</translation>
+    </message>
+    <message>
+        <source>Ru</source>
+        <translation>Ru</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Connection error.</source>
+        <translation>Connection error.</translation>
+    </message>
+    <message>
+        <source>Connection to receiver error has occurred.</source>
+        <translation>Connection to receiver error has occurred.</translation>
+    </message>
+</context>
+<context>
+    <name>LoaderWidget</name>
+    <message>
+        <source>Processing</source>
+        <translation>Processing</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Processing...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayContainerWidget</name>
+    <message>
+        <source>Polvane 5.4.2</source>
+        <translation>Polvane 5.4.2</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Set baud rate</source>
+        <translation>Set baud rate</translation>
+    </message>
+    <message>
+        <source>Switch protocol</source>
+        <translation>Switch protocol</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>NMEA messages</source>
+        <translation>NMEA messages</translation>
+    </message>
+    <message>
+        <source>Force restart</source>
+        <translation>Force restart</translation>
+    </message>
+    <message>
+        <source>Flash</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Activate</source>
+        <translation>Activate</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Auto connection</source>
+        <translation>Auto connection</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>1 Hz</source>
+        <translation>1 Hz</translation>
+    </message>
+    <message>
+        <source>5 Hz</source>
+        <translation>5 Hz</translation>
+    </message>
+    <message>
+        <source>10 Hz</source>
+        <translation>10 Hz</translation>
+    </message>
+    <message>
+        <source>20 Hz</source>
+        <translation>20 Hz</translation>
+    </message>
+    <message>
+        <source>40 Hz</source>
+        <translation>40 Hz</translation>
+    </message>
+    <message>
+        <source>By default</source>
+        <translation>By default</translation>
+    </message>
+    <message>
+        <source>Hot</source>
+        <translation>Hot</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Warm</translation>
+    </message>
+    <message>
+        <source>Cold</source>
+        <translation>Cold</translation>
+    </message>
+    <message>
+        <source>With default</source>
+        <translation>With default</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>SET 1</source>
+        <translation>SET 1</translation>
+    </message>
+    <message>
+        <source>SET 2</source>
+        <translation>SET 2</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>DEFAULT</translation>
+    </message>
+    <message>
+        <source>Clear windows</source>
+        <translation>Clear windows</translation>
+    </message>
+    <message>
+        <source>Show settings</source>
+        <translation>Show settings</translation>
+    </message>
+    <message>
+        <source>General Information</source>
+        <translation>General Information</translation>
+    </message>
+    <message>
+        <source>SkyView</source>
+        <translation>SkyView</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>C/No</source>
+        <translation>C/No</translation>
+    </message>
+    <message>
+        <source>Base line</source>
+        <translation>Base line</translation>
+    </message>
+    <message>
+        <source>Message Log</source>
+        <translation>Message Log</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>Debug log</source>
+        <translation>Debug log</translation>
+    </message>
+    <message>
+        <source>Coordinates</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Check connection settings.</source>
+        <translation>Check connection settings.</translation>
+    </message>
+    <message>
+        <source>UNDEFINED</source>
+        <translation>UNDEFINED</translation>
+    </message>
+    <message>
+        <source>This option is available in binary mode only. Do you want to switch to binary mode?</source>
+        <translation>This option is available in binary mode only. Do you want to switch to binary mode?</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 </TS>

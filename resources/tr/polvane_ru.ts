@@ -587,4 +587,837 @@
         <translation>НЕ ЗАДАНО</translation>
     </message>
 </context>
+<context>
+    <name>Calibration</name>
+    <message>
+        <source>Calibration</source>
+        <translation>Калибровка</translation>
+    </message>
+    <message>
+        <source>LLA</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>Широта:</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>Долгота:</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Высота:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Установаить</translation>
+    </message>
+    <message>
+        <source>Calibration data</source>
+        <translation>Калибровочные данные</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Текущие</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новые</translation>
+    </message>
+    <message>
+        <source>Combined</source>
+        <translation>Комбинированные</translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Значение:</translation>
+    </message>
+    <message>
+        <source>STD:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>SLD:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>-7:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>-6:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>-5:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>-4:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>-3:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>-2:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>-1:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>0:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>1:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>2:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>3:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>4:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>5:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>6:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Управление</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Restart</source>
+        <translation>Сохранить &amp;&amp; Перезапустить</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Читать</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+</context>
+<context>
+    <name>AxesWidget</name>
+    <message>
+        <source>Axes / Base line</source>
+        <translation>Оси / базовая линия</translation>
+    </message>
+    <message>
+        <source>Slave Antenna  (ECEF)</source>
+        <translation>Ведомая антенна  (ECEF)</translation>
+    </message>
+    <message>
+        <source>x, m</source>
+        <translation>x, м</translation>
+    </message>
+    <message>
+        <source>y, m</source>
+        <translation>y, м</translation>
+    </message>
+    <message>
+        <source>z, m</source>
+        <translation>z, м</translation>
+    </message>
+    <message>
+        <source>Master Antenna  (ECEF)</source>
+        <translation>Ведущая антенна  (ECEF)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Length BL, m</source>
+        <translation>Длина БЛ, м</translation>
+    </message>
+    <message>
+        <source>Course:</source>
+        <translation>Курс:</translation>
+    </message>
+    <message>
+        <source>Roll:</source>
+        <translation>Крен:</translation>
+    </message>
+    <message>
+        <source>Pitch:</source>
+        <translation>Тангаж:</translation>
+    </message>
+</context>
+<context>
+    <name>BaseLineWidget</name>
+    <message>
+        <source>Base line</source>
+        <translation>Базовая линия</translation>
+    </message>
+    <message>
+        <source>Base line, m</source>
+        <translation>Базовая линия, м</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Азимут:</translation>
+    </message>
+</context>
+<context>
+    <name>MapWidget</name>
+    <message>
+        <source>Map</source>
+        <translation>Карта</translation>
+    </message>
+</context>
+<context>
+    <name>BaseLineBackgroundGrItem</name>
+    <message>
+        <source>N</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>Ю</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>З</translation>
+    </message>
+</context>
+<context>
+    <name>BaseInfoWidget</name>
+    <message>
+        <source>General Information</source>
+        <translation>Общая информация</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>PDOP</source>
+        <translation>PDOP</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>HDOP</source>
+        <translation>HDOP</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Широта</translation>
+    </message>
+    <message>
+        <source>VDOP</source>
+        <translation>VDOP</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>Fix Mode</source>
+        <translation>Режим решения</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Качество</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Курс</translation>
+    </message>
+    <message>
+        <source>Format, bitrate</source>
+        <translation>Формат, скорость</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 км/ч</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>нет решения</translation>
+    </message>
+    <message>
+        <source>2D</source>
+        <translation>2D</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+</context>
+<context>
+    <name>CoordinatesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Receiver coordinates (ECEF)</source>
+        <translation>Координаты приёмника (ECEF)</translation>
+    </message>
+    <message>
+        <source>POS_STS</source>
+        <translation>POS_STS</translation>
+    </message>
+    <message>
+        <source>x, m</source>
+        <translation>x, м</translation>
+    </message>
+    <message>
+        <source>y, m</source>
+        <translation>y, м</translation>
+    </message>
+    <message>
+        <source>z, m</source>
+        <translation>z, м</translation>
+    </message>
+    <message>
+        <source>Coordinates BS (ECEF)</source>
+        <translation>Координаты БС (ECEF)</translation>
+    </message>
+    <message>
+        <source>Receiver Speed</source>
+        <translation>Скорость приёмника</translation>
+    </message>
+    <message>
+        <source>ECEF:</source>
+        <translation>ECEF:</translation>
+    </message>
+    <message>
+        <source>vx, m/s</source>
+        <translation>vx, м/с</translation>
+    </message>
+    <message>
+        <source>vy, m/s</source>
+        <translation>vy, м/с</translation>
+    </message>
+    <message>
+        <source>vz, m/s</source>
+        <translation>vz, м/с</translation>
+    </message>
+    <message>
+        <source>VEL_STS</source>
+        <translation>VEL_STS</translation>
+    </message>
+    <message>
+        <source>ENU:</source>
+        <translation>ENU:</translation>
+    </message>
+    <message>
+        <source>ve, m/s</source>
+        <translation>ve, м/с</translation>
+    </message>
+    <message>
+        <source>vn, m/s</source>
+        <translation>vn, м/с</translation>
+    </message>
+    <message>
+        <source>vu, m/s</source>
+        <translation>vu, м/с</translation>
+    </message>
+    <message>
+        <source>   -&gt;   </source>
+        <translation>   -&gt;   </translation>
+    </message>
+    <message>
+        <source>ven, m/s</source>
+        <translation>ven, м/с</translation>
+    </message>
+    <message>
+        <source>cog, °</source>
+        <translation>cog, °</translation>
+    </message>
+    <message>
+        <source>clmb, m/s</source>
+        <translation>clmb, м/с</translation>
+    </message>
+    <message>
+        <source>Total SA</source>
+        <translation>Всего НКА</translation>
+    </message>
+    <message>
+        <source>ARF</source>
+        <translation>ARF</translation>
+    </message>
+    <message>
+        <source>Age BS data, s</source>
+        <translation>Возраст данных БС, с</translation>
+    </message>
+    <message>
+        <source>NV</source>
+        <translation>NV</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>DebugLogWidget</name>
+    <message>
+        <source>Debug log</source>
+        <translation>Журнал отладки</translation>
+    </message>
+    <message>
+        <source>Debug:</source>
+        <translation>Отладка:</translation>
+    </message>
+    <message>
+        <source>Table:</source>
+        <translation>Таблица:</translation>
+    </message>
+</context>
+<context>
+    <name>NMEALogWidget</name>
+    <message>
+        <source>Message Log</source>
+        <translation>Журнал сообщений</translation>
+    </message>
+    <message>
+        <source>Messages:</source>
+        <translation>Сообщения:</translation>
+    </message>
+    <message>
+        <source>Hex Flow:</source>
+        <translation>Поток (hex):</translation>
+    </message>
+    <message>
+        <source>Byte counter:</source>
+        <translation>Счётчик байтов:</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>Start writing</source>
+        <translation>Начать запись</translation>
+    </message>
+    <message>
+        <source>Stop writing</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>Error opening file</source>
+        <translation>Ошибка открытия файла</translation>
+    </message>
+    <message>
+        <source>Cannot open file.</source>
+        <translation>Не удаётся открыть файл.</translation>
+    </message>
+    <message>
+        <source>Error writing file</source>
+        <translation>Ошибка записи файла</translation>
+    </message>
+    <message>
+        <source>An error occurred while writing the file.</source>
+        <translation>При записи файла произошла ошибка.</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteTablesWidget</name>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>NavIC</source>
+        <translation>NavIC</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>ГЛОНАСС</translation>
+    </message>
+    <message>
+        <source>Galileo </source>
+        <translation>Galileo </translation>
+    </message>
+    <message>
+        <source>SBAS</source>
+        <translation>SBAS</translation>
+    </message>
+    <message>
+        <source>FX</source>
+        <translation>FX</translation>
+    </message>
+    <message>
+        <source>PRN</source>
+        <translation>PRN</translation>
+    </message>
+    <message>
+        <source>C/No</source>
+        <translation>C/No</translation>
+    </message>
+    <message>
+        <source>El, °</source>
+        <translation>УМ, °</translation>
+    </message>
+    <message>
+        <source>Az, °</source>
+        <translation>Аз, °</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>COM port</source>
+        <translation>COM-порт</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Baud rate:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>Protocol:</source>
+        <translation>Протокол:</translation>
+    </message>
+    <message>
+        <source>Auto detect</source>
+        <translation>Автоопределение</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Адрес:</translation>
+    </message>
+</context>
+<context>
+    <name>ReceiverConnectionWidget</name>
+    <message>
+        <source>Connection</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>En</source>
+        <translation>En</translation>
+    </message>
+    <message>
+        <source>Ru</source>
+        <translation>Ru</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Connection error.</source>
+        <translation>Ошибка подключения.</translation>
+    </message>
+    <message>
+        <source>Connection to receiver error has occurred.</source>
+        <translation>Произошла ошибка подключения к приёмнику.</translation>
+    </message>
+</context>
+<context>
+    <name>LoaderWidget</name>
+    <message>
+        <source>Processing</source>
+        <translation>Обработка</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Обработка...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayContainerWidget</name>
+    <message>
+        <source>Polvane 5.4.2</source>
+        <translation>Polvane 5.4.2</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Set baud rate</source>
+        <translation>Скорость порта</translation>
+    </message>
+    <message>
+        <source>Switch protocol</source>
+        <translation>Сменить протокол</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Измерения</translation>
+    </message>
+    <message>
+        <source>NMEA messages</source>
+        <translation>Сообщения NMEA</translation>
+    </message>
+    <message>
+        <source>Force restart</source>
+        <translation>Перезапуск</translation>
+    </message>
+    <message>
+        <source>Flash</source>
+        <translation>Флеш-память</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Activate</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Окна</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Auto connection</source>
+        <translation>Автоподключение</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>1 Hz</source>
+        <translation>1 Гц</translation>
+    </message>
+    <message>
+        <source>5 Hz</source>
+        <translation>5 Гц</translation>
+    </message>
+    <message>
+        <source>10 Hz</source>
+        <translation>10 Гц</translation>
+    </message>
+    <message>
+        <source>20 Hz</source>
+        <translation>20 Гц</translation>
+    </message>
+    <message>
+        <source>40 Hz</source>
+        <translation>40 Гц</translation>
+    </message>
+    <message>
+        <source>By default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Hot</source>
+        <translation>Горячий</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Тёплый</translation>
+    </message>
+    <message>
+        <source>Cold</source>
+        <translation>Холодный</translation>
+    </message>
+    <message>
+        <source>With default</source>
+        <translation>Со сбросом настроек</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Аппаратный</translation>
+    </message>
+    <message>
+        <source>SET 1</source>
+        <translation>НАБОР 1</translation>
+    </message>
+    <message>
+        <source>SET 2</source>
+        <translation>НАБОР 2</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>ПО УМОЛЧАНИЮ</translation>
+    </message>
+    <message>
+        <source>Clear windows</source>
+        <translation>Очистить окна</translation>
+    </message>
+    <message>
+        <source>Show settings</source>
+        <translation>Показать настройки</translation>
+    </message>
+    <message>
+        <source>General Information</source>
+        <translation>Общая информация</translation>
+    </message>
+    <message>
+        <source>SkyView</source>
+        <translation>Небосвод</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Трек</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Графики</translation>
+    </message>
+    <message>
+        <source>C/No</source>
+        <translation>С/Ш</translation>
+    </message>
+    <message>
+        <source>Base line</source>
+        <translation>Базовая линия</translation>
+    </message>
+    <message>
+        <source>Message Log</source>
+        <translation>Журнал сообщений</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Карта</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Курс</translation>
+    </message>
+    <message>
+        <source>Debug log</source>
+        <translation>Отладочный журнал</translation>
+    </message>
+    <message>
+        <source>Coordinates</source>
+        <translation>Координаты</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Check connection settings.</source>
+        <translation>Проверьте параметры подключения.</translation>
+    </message>
+    <message>
+        <source>UNDEFINED</source>
+        <translation>НЕ ЗАДАН</translation>
+    </message>
+    <message>
+        <source>This option is available in binary mode only. Do you want to switch to binary mode?</source>
+        <translation>Эта функция доступна только в двоичном режиме. Перейти в двоичный режим?</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,104 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include "controller.h"
+#include "displaycontainerwidget.h"
+#include "model.h"
+#include "parserproxy.h"
+#include "receiverconnectionwidget.h"
+#include "sentencehandler.h"
+#include "settingsfile.h"
+
+namespace {
+
+const QString geometryKey = QStringLiteral("MainWindow/geometry");
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+    , m_translator(new QTranslator(this))
+    , m_connectionScreen(new ReceiverConnectionWidget(this))
+{
+    ui->setupUi(this);
+    switchTranslator(QLocale::system());
+    createModelAndController();
+    ui->mainContainer->addWidget(m_connectionScreen);
+
+    connect(m_connectionScreen, SIGNAL(receiverConnected(bool,InterfaceMode,QString)),
+            this, SLOT(showDisplay(bool,InterfaceMode,QString)));
+    connect(m_connectionScreen, SIGNAL(localeChanged(QLocale)), this, SLOT(switchTranslator(QLocale)));
+    m_connectionScreen->setController(m_controller);
+
+    restoreGeometry(SettingsFile::value(geometryKey).toByteArray());
+}
+
+MainWindow::~MainWindow()
+{
+    SettingsFile::setValue(geometryKey, saveGeometry());
+    delete ui;
+}
+
+void MainWindow::createModelAndController()
+{
+    m_model = new Model(this);
+    m_controller = new Controller(this);
+    connect(m_controller->sentenceHandler(), SIGNAL(setCoordinate(GeoCoordinate)),
+            m_model, SLOT(setReceiverCoordinates(GeoCoordinate)));
+    connect(m_model, SIGNAL(interfaceModeChanged(InterfaceMode)),
+            m_controller->parser(), SLOT(setInterfaceMode(InterfaceMode)));
+    m_controller->parser()->setInterfaceMode(m_model->interfaceMode());
+}
+
+void MainWindow::deleteModelAndController()
+{
+    // The receiver link goes with the Controller; the Model after it, so nothing of
+    // the old session still writes into it.
+    if (m_controller) {
+        m_controller->deleteLater();
+        m_controller = nullptr;
+    }
+    if (m_model) {
+        m_model->deleteLater();
+        m_model = nullptr;
+    }
+}
+
+void MainWindow::switchTranslator(const QLocale &locale)
+{
+    // The loader strips the name back at "_" and "." until a file exists, so ru_RU
+    // finds polvane_ru.qm and a language without a file of its own gets polvane.qm.
+    // A file that is not found leaves the translator empty; it is installed all the same
+    // and the texts stay in English.
+    QTranslator *translator = new QTranslator(this);
+    const bool found = translator->load(QStringLiteral("polvane_") + locale.name(), QStringLiteral(":/tr"));
+    Q_UNUSED(found);
+    QCoreApplication::removeTranslator(m_translator);
+    m_translator->deleteLater();
+    m_translator = translator;
+    QCoreApplication::installTranslator(m_translator);
+}
+
+void MainWindow::showDisplay(bool autoDetect, InterfaceMode mode, const QString &portName)
+{
+    DisplayContainerWidget *display = new DisplayContainerWidget();
+    display->setAttribute(Qt::WA_DeleteOnClose);
+    display->setModel(m_model);
+    display->setController(m_controller);
+    display->startSession(autoDetect, mode, portName);
+    connect(display, SIGNAL(disconnectAction()), this, SLOT(disconnectAction()));
+    display->show();
+    hide();
+}
+
+void MainWindow::disconnectAction()
+{
+    show();
+    deleteModelAndController();
+    createModelAndController();
+    m_connectionScreen->setController(m_controller);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+// The frame of a monitor window in the workspace. Closing it only hides it, so the
+// Windows menu can bring the window back with everything it has received meanwhile.
+class MyMdiSubWindow : public QMdiSubWindow
+{
+    Q_OBJECT
+
+public:
+    // The frame takes the widget as its child and the size its form gave it.
+    explicit MyMdiSubWindow(QWidget *widget);
+
+signals:
+    void closeWindow(bool visible);
+
+public slots:
+    // true puts the frame at the top-left corner of the area, keeping its size.
+    void setInZeroPosition(bool on);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QWidget *m_widget;
+};

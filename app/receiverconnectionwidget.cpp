@@ -1,0 +1,120 @@
+#include "receiverconnectionwidget.h"
+#include "ui_receiverconnectionwidget.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPixmap>
+
+#include "appdialogs.h"
+#include "controller.h"
+#include "readerproxy.h"
+
+ReceiverConnectionWidget::ReceiverConnectionWidget(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::ReceiverConnectionWidget)
+{
+    ui->setupUi(this);
+    connectionModeChanged(ConnectionMode::SerialPort);
+    setSerialPortNames();
+    connect(ui->connectionWidget, SIGNAL(connectionModeChanged(ConnectionMode)),
+            this, SLOT(connectionModeChanged(ConnectionMode)));
+    connect(ui->connectionWidget, SIGNAL(requestSerialPortNames()), this, SLOT(setSerialPortNames()));
+}
+
+ReceiverConnectionWidget::~ReceiverConnectionWidget()
+{
+    delete ui;
+}
+
+void ReceiverConnectionWidget::setController(Controller *controller)
+{
+    // Only the current link's errors raise the box: the old Controller may live on a
+    // little until its deferred deletion.
+    if (m_controller)
+        disconnect(m_controller->reader(), SIGNAL(error()), this, SLOT(receiverError()));
+    m_controller = controller;
+    if (m_controller)
+        connect(m_controller->reader(), SIGNAL(error()), this, SLOT(receiverError()));
+}
+
+void ReceiverConnectionWidget::on_btnConnect_clicked()
+{
+    if (!m_controller)
+        return;
+    ReaderProxy *reader = m_controller->reader();
+    connect(reader, SIGNAL(connected()), this, SLOT(readerConnected()));
+
+    const ConnectionMode mode = ui->connectionWidget->connectionMode();
+    if (mode == ConnectionMode::TcpSocket) {
+        QString host;
+        int port = 0;
+        if (ui->connectionWidget->socketSettings(host, port))
+            reader->openSocket(host, port);
+    } else if (mode == ConnectionMode::SerialPort) {
+        // The combo's rate is used even with auto-detect; the search replaces it.
+        QString portName;
+        int baudRate = 0;
+        if (ui->connectionWidget->serialSettings(portName, baudRate))
+            reader->openSerialPort(portName, baudRate);
+    }
+    if (mode != ConnectionMode::NoLink)
+        reader->start();
+}
+
+void ReceiverConnectionWidget::setSerialPortNames()
+{
+    ui->connectionWidget->setSerialPortNames(ReaderProxy::serialPortNames());
+}
+
+void ReceiverConnectionWidget::connectionModeChanged(ConnectionMode mode)
+{
+    ui->btnConnect->setEnabled(mode != ConnectionMode::NoLink);
+}
+
+void ReceiverConnectionWidget::receiverError()
+{
+    AppDialogs::message(this, QMessageBox::Critical, tr("Connection error."),
+                        tr("Connection to receiver error has occurred."), QMessageBox::Ok);
+}
+
+void ReceiverConnectionWidget::on_btnLocaleEn_clicked()
+{
+    emit localeChanged(QLocale(QLocale::English));
+}
+
+void ReceiverConnectionWidget::on_btnLocaleRu_clicked()
+{
+    emit localeChanged(QLocale(QLocale::Russian));
+}
+
+void ReceiverConnectionWidget::readerConnected()
+{
+    // Every Connect press added one connection; the first success removes them all, so
+    // one connection opens one workspace.
+    if (m_controller)
+        disconnect(m_controller->reader(), SIGNAL(connected()), this, SLOT(readerConnected()));
+
+    const bool autoDetect = ui->connectionWidget->isAutoDetect();
+    const QString protocol = ui->connectionWidget->protocolName();
+    const QString portName = ui->connectionWidget->portName();
+    const InterfaceMode mode = protocol == QLatin1String("NMEA") ? InterfaceNmea : InterfaceBinary;
+    emit receiverConnected(autoDetect, mode, portName);
+}
+
+void ReceiverConnectionWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QWidget::changeEvent(event);
+}
+
+void ReceiverConnectionWidget::paintEvent(QPaintEvent *event)
+{
+    // QPixmap keeps the decoded picture in the pixmap cache, so this is cheap after the
+    // first paint.
+    const QPixmap picture(QStringLiteral(":/background/Pic_for_polvane_1.png"));
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture.scaled(size(), Qt::KeepAspectRatioByExpanding, Qt::FastTransformation));
+    painter.end();
+    QWidget::paintEvent(event);
+}

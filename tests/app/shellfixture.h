@@ -1,0 +1,106 @@
+#pragma once
+
+// What the shell's tests share: a temporary working directory (the program keeps
+// "settings.ini" in the current one), the message boxes of the shell answered through
+// its seam and recorded, and a few finders.
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QString>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <memory>
+
+#include "appdialogs.h"
+#include "displaycontainerwidget.h"
+#include "receiversession.h"
+
+struct AnsweredBox {
+    QWidget *parent = nullptr;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+};
+
+class ShellFixture
+{
+public:
+    // Enters a fresh temporary working directory and answers every box with answer.
+    bool enter()
+    {
+        m_previous = QDir::currentPath();
+        m_dir = std::make_unique<QTemporaryDir>();
+        if (!m_dir->isValid() || !QDir::setCurrent(m_dir->path()))
+            return false;
+        boxes.clear();
+        answer = QMessageBox::Ok;
+        AppDialogs::setMessageHook([this](QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                          const QString &text, QMessageBox::StandardButtons buttons) {
+            boxes.append({parent, icon, title, text, buttons});
+            return answer;
+        });
+        return true;
+    }
+
+    void leave()
+    {
+        AppDialogs::setMessageHook(nullptr);
+        QDir::setCurrent(m_previous);
+        m_dir.reset();
+    }
+
+    QString path() const { return m_dir ? m_dir->path() : QString(); }
+
+    QList<AnsweredBox> boxes;
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+
+private:
+    QString m_previous;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+inline QList<DisplayContainerWidget *> workspaces()
+{
+    QList<DisplayContainerWidget *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (DisplayContainerWidget *workspace = qobject_cast<DisplayContainerWidget *>(widget))
+            found.append(workspace);
+    }
+    return found;
+}
+
+// Runs the deletions that deleteLater() queued, as the event loop would next.
+inline void processDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// screenshots/ at the root of the build tree (the tests run from build/<tree>/tests/app).
+inline QString screenshotDir()
+{
+    QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots"));
+    dir.mkpath(QStringLiteral("."));
+    return dir.absolutePath();
+}
+
+// A workspace as the main window opens one, on a session to the scripted receiver.
+inline DisplayContainerWidget *openWorkspace(ReceiverSession &session, bool autoDetect, InterfaceMode mode,
+                                             const QString &portName = QStringLiteral("127.0.0.1"))
+{
+    DisplayContainerWidget *workspace = new DisplayContainerWidget();
+    workspace->setAttribute(Qt::WA_DeleteOnClose);
+    workspace->setModel(session.model);
+    workspace->setController(session.controller);
+    workspace->startSession(autoDetect, mode, portName);
+    workspace->show();
+    return workspace;
+}
+
+inline QByteArray hexBytes(const char *text)
+{
+    return QByteArray::fromHex(text);
+}

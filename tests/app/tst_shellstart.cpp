@@ -1,0 +1,431 @@
+// The start of polvane as a user meets it: the main window with the connection screen,
+// the language switch, Connect over a socket and a serial line, the error box, the
+// return after Disconnect and the settings file, all in a temporary working directory.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTcpServer>
+#include <QToolButton>
+#include <QTranslator>
+#include <QtTest>
+
+#include <memory>
+
+#include "connectguard.h"
+#include "connectionwidget.h"
+#include "controller.h"
+#include "mainwindow.h"
+#include "model.h"
+#include "ptypair.h"
+#include "readerproxy.h"
+#include "receiverconnectionwidget.h"
+#include "scriptedreceiver.h"
+#include "shellfixture.h"
+
+Q_DECLARE_METATYPE(InterfaceMode)
+
+class tst_ShellStart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void mainWindowTitleSizeAndScreen();
+    void connectionScreenStartsOnTheSerialPort();
+    void baudRateTakesDigitsOnly_data();
+    void baudRateTakesDigitsOnly();
+    void socketProtocolGivesTheMode_data();
+    void socketProtocolGivesTheMode();
+    void serialLineOnAPty_data();
+    void serialLineOnAPty();
+    void connectOverTcpOpensTheWorkspace();
+    void refusedConnectionShowsTheErrorOnceAndConnectStillWorks();
+    void disconnectReturnsWithAFreshModelAndController();
+    void languageSwitchKeepsOneTranslator();
+    void translatorFileFollowsTheLocale_data();
+    void translatorFileFollowsTheLocale();
+    void geometryIsKeptInTheSettingsFile();
+
+private:
+    template <class T> T *widget(const char *name)
+    {
+        T *found = window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no widget %s", name);
+        return found;
+    }
+    ReceiverConnectionWidget *screen() { return window->findChild<ReceiverConnectionWidget *>(); }
+    Controller *currentController();
+    void chooseSocket(const QString &protocol, quint16 port, const QString &host = QStringLiteral("127.0.0.1"));
+    QString translatorFile();
+
+    ShellFixture shell;
+    std::unique_ptr<MainWindow> window;
+};
+
+void tst_ShellStart::initTestCase()
+{
+    installConnectGuard();
+    qRegisterMetaType<InterfaceMode>("InterfaceMode");
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void tst_ShellStart::init()
+{
+    QVERIFY(shell.enter());
+    window = std::make_unique<MainWindow>();
+}
+
+void tst_ShellStart::cleanup()
+{
+    for (DisplayContainerWidget *workspace : workspaces())
+        delete workspace;
+    window.reset();
+    processDeferredDeletes();
+    shell.leave();
+}
+
+Controller *tst_ShellStart::currentController()
+{
+    // The old Controller of a disconnect lingers until its deferred deletion.
+    processDeferredDeletes();
+    const QList<Controller *> controllers = window->findChildren<Controller *>(QString(), Qt::FindDirectChildrenOnly);
+    return controllers.size() == 1 ? controllers.first() : nullptr;
+}
+
+void tst_ShellStart::chooseSocket(const QString &protocol, quint16 port, const QString &host)
+{
+    widget<QRadioButton>("rBtnSocket")->click();
+    widget<QLineEdit>("editHostAddress")->setText(host);
+    widget<QLineEdit>("editPort")->setText(QString::number(port));
+    QComboBox *protocols = widget<QComboBox>("comBoxProtocolTCPIP");
+    protocols->setCurrentIndex(protocols->findText(protocol));
+}
+
+QString tst_ShellStart::translatorFile()
+{
+    processDeferredDeletes();
+    const QList<QTranslator *> translators = window->findChildren<QTranslator *>();
+    return translators.size() == 1 ? translators.first()->filePath() : QStringLiteral("<%1 translators>").arg(translators.size());
+}
+
+void tst_ShellStart::mainWindowTitleSizeAndScreen()
+{
+    QCOMPARE(window->windowTitle(), QStringLiteral("Polvane 5.4.2"));
+    QCOMPARE(window->size(), QSize(350, 500));
+    QVERIFY(!window->windowIcon().isNull());
+    QStackedWidget *container = widget<QStackedWidget>("mainContainer");
+    QCOMPARE(container->count(), 1);
+    QCOMPARE(container->currentWidget(), screen());
+    QCOMPARE(screen()->windowTitle(), QStringLiteral("Connection"));
+}
+
+void tst_ShellStart::connectionScreenStartsOnTheSerialPort()
+{
+    QComboBox *rates = widget<QComboBox>("comBoxBaudRate");
+    QStringList texts;
+    for (int i = 0; i < rates->count(); ++i) {
+        texts << rates->itemText(i);
+        QCOMPARE(rates->itemData(i).toInt(), rates->itemText(i).toInt());
+    }
+    QCOMPARE(texts, QStringList({"9600", "19200", "38400", "115200", "460800"}));
+    QCOMPARE(rates->currentText(), QStringLiteral("115200"));
+    QCOMPARE(widget<QComboBox>("comBoxProtocol")->currentText(), QStringLiteral("ZRB_Binary"));
+    QCOMPARE(widget<QComboBox>("comBoxProtocol")->count(), 2);
+    QCOMPARE(widget<QComboBox>("comBoxProtocolTCPIP")->currentText(), QStringLiteral("NMEA"));
+    QCOMPARE(widget<QComboBox>("comBoxProtocolTCPIP")->itemText(1), QStringLiteral("ZRB_Binary"));
+    QVERIFY(widget<QRadioButton>("rBtnSerialPort")->isChecked());
+    QVERIFY(!widget<QCheckBox>("chBoxAutoDetect")->isChecked());
+    QVERIFY(widget<QWidget>("widgetSerialPort")->isEnabled());
+    QVERIFY(!widget<QWidget>("widgetSocket")->isEnabled());
+    QVERIFY(widget<QPushButton>("btnConnect")->isEnabled());
+    QVERIFY(!widget<QToolButton>("btnRefresh")->icon().isNull());
+
+    // TCP/IP and back switch the enabled group and keep Connect enabled.
+    widget<QRadioButton>("rBtnSocket")->click();
+    QVERIFY(!widget<QWidget>("widgetSerialPort")->isEnabled());
+    QVERIFY(widget<QWidget>("widgetSocket")->isEnabled());
+    QVERIFY(widget<QPushButton>("btnConnect")->isEnabled());
+    widget<QRadioButton>("rBtnSerialPort")->click();
+    QVERIFY(widget<QWidget>("widgetSerialPort")->isEnabled());
+    QVERIFY(!widget<QWidget>("widgetSocket")->isEnabled());
+}
+
+void tst_ShellStart::baudRateTakesDigitsOnly_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a rate not in the list") << "57600" << "57600";
+    QTest::newRow("letters") << "abc" << "";
+    QTest::newRow("letters among digits") << "9a6b00" << "9600";
+}
+
+void tst_ShellStart::baudRateTakesDigitsOnly()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QComboBox *rates = widget<QComboBox>("comBoxBaudRate");
+    rates->lineEdit()->clear();
+    QTest::keyClicks(rates->lineEdit(), typed);
+    QCOMPARE(rates->currentText(), shown);
+}
+
+void tst_ShellStart::socketProtocolGivesTheMode_data()
+{
+    QTest::addColumn<QString>("protocol");
+    QTest::addColumn<bool>("autoDetectTicked");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("NMEA") << "NMEA" << false << 2;
+    QTest::newRow("ZRB_Binary") << "ZRB_Binary" << false << 1;
+    // Auto-detection is for serial ports; over TCP it is never passed on.
+    QTest::newRow("NMEA, auto detect ticked") << "NMEA" << true << 2;
+}
+
+void tst_ShellStart::socketProtocolGivesTheMode()
+{
+    QFETCH(QString, protocol);
+    QFETCH(bool, autoDetectTicked);
+    QFETCH(int, mode);
+    ScriptedReceiver receiver;
+    QVERIFY(receiver.listen());
+    if (autoDetectTicked)
+        widget<QCheckBox>("chBoxAutoDetect")->click();
+    chooseSocket(protocol, receiver.port());
+
+    QSignalSpy connected(screen(), SIGNAL(receiverConnected(bool,InterfaceMode,QString)));
+    widget<QPushButton>("btnConnect")->click();
+    QVERIFY(connected.wait(5000));
+    QCOMPARE(connected.count(), 1);
+    QCOMPARE(connected.first().at(0).toBool(), false);
+    QCOMPARE(int(connected.first().at(1).value<InterfaceMode>()), mode);
+    QCOMPARE(connected.first().at(2).toString(), QStringLiteral("127.0.0.1"));
+}
+
+void tst_ShellStart::serialLineOnAPty_data()
+{
+    QTest::addColumn<bool>("autoDetect");
+    QTest::addColumn<QString>("typedRate");
+    QTest::addColumn<QString>("protocol");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("openedAt");
+    QTest::newRow("auto detect, listed rate") << true << QString() << "ZRB_Binary" << 1 << 115200;
+    QTest::newRow("typed rate, NMEA") << false << "57600" << "NMEA" << 2 << 57600;
+}
+
+void tst_ShellStart::serialLineOnAPty()
+{
+    QFETCH(bool, autoDetect);
+    QFETCH(QString, typedRate);
+    QFETCH(QString, protocol);
+    QFETCH(int, mode);
+    QFETCH(int, openedAt);
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    ConnectionWidget *form = window->findChild<ConnectionWidget *>(QStringLiteral("connectionWidget"));
+    QVERIFY(form);
+    form->setSerialPortNames({pty.devicePath()});
+
+    QComboBox *rates = widget<QComboBox>("comBoxBaudRate");
+    QComboBox *protocols = widget<QComboBox>("comBoxProtocol");
+    if (!typedRate.isEmpty()) {
+        rates->lineEdit()->clear();
+        QTest::keyClicks(rates->lineEdit(), typedRate);
+    }
+    protocols->setCurrentIndex(protocols->findText(protocol));
+    if (autoDetect)
+        widget<QCheckBox>("chBoxAutoDetect")->click();
+    QCOMPARE(rates->isEnabled(), !autoDetect);
+    QCOMPARE(protocols->isEnabled(), !autoDetect);
+
+    QSignalSpy connected(screen(), SIGNAL(receiverConnected(bool,InterfaceMode,QString)));
+    widget<QPushButton>("btnConnect")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(connected.count(), 1, 5000);
+    QCOMPARE(connected.first().at(0).toBool(), autoDetect);
+    QCOMPARE(int(connected.first().at(1).value<InterfaceMode>()), mode);
+    QCOMPARE(connected.first().at(2).toString(), pty.devicePath());
+
+    QString port;
+    int rate = 0;
+    QVERIFY(currentController()->reader()->serialSettings(port, rate));
+    QCOMPARE(port, pty.devicePath());
+    if (!autoDetect)
+        QCOMPARE(rate, openedAt);
+    else
+        QVERIFY2(rate == openedAt || rate == 460800 || rate == 38400 || rate == 19200 || rate == 9600,
+                 "the search reopens the line at one of its rates");
+}
+
+void tst_ShellStart::connectOverTcpOpensTheWorkspace()
+{
+    ScriptedReceiver receiver;
+    QVERIFY(receiver.listen());
+    window->show();
+    chooseSocket(QStringLiteral("NMEA"), receiver.port());
+
+    QSignalSpy connected(screen(), SIGNAL(receiverConnected(bool,InterfaceMode,QString)));
+    widget<QPushButton>("btnConnect")->click();
+    QVERIFY(connected.wait(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(receiver.hasClient(), 5000);
+    QCOMPARE(connected.count(), 1);
+    QCOMPARE(connected.first().at(0).toBool(), false);
+    QCOMPARE(int(connected.first().at(1).value<InterfaceMode>()), 2);
+    QCOMPARE(connected.first().at(2).toString(), QStringLiteral("127.0.0.1"));
+
+    QCOMPARE(workspaces().size(), 1);
+    DisplayContainerWidget *workspace = workspaces().first();
+    QVERIFY(workspace->isVisible());
+    QVERIFY(workspace->isWindow());
+    QVERIFY(workspace->testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(!window->isVisible());
+    QVERIFY(shell.boxes.isEmpty());
+}
+
+void tst_ShellStart::refusedConnectionShowsTheErrorOnceAndConnectStillWorks()
+{
+    quint16 closedPort = 0;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        closedPort = probe.serverPort();
+    }
+    window->show();
+    chooseSocket(QStringLiteral("NMEA"), closedPort);
+    QSignalSpy connected(screen(), SIGNAL(receiverConnected(bool,InterfaceMode,QString)));
+    widget<QPushButton>("btnConnect")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(shell.boxes.size(), 1, 5000);
+    QCOMPARE(shell.boxes.first().icon, QMessageBox::Critical);
+    QCOMPARE(shell.boxes.first().title, QStringLiteral("Connection error."));
+    QCOMPARE(shell.boxes.first().text, QStringLiteral("Connection to receiver error has occurred."));
+    QCOMPARE(shell.boxes.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(shell.boxes.first().parent, static_cast<QWidget *>(screen()));
+    QVERIFY(workspaces().isEmpty());
+    QVERIFY(window->isVisible());
+
+    // The page is unchanged and a second Connect, now to a receiver, opens one workspace.
+    ScriptedReceiver receiver;
+    QVERIFY(receiver.listen());
+    widget<QLineEdit>("editPort")->setText(QString::number(receiver.port()));
+    widget<QPushButton>("btnConnect")->click();
+    QVERIFY(connected.wait(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(receiver.hasClient(), 5000);
+    QCOMPARE(connected.count(), 1);
+    QCOMPARE(workspaces().size(), 1);
+    QCOMPARE(shell.boxes.size(), 1);
+}
+
+void tst_ShellStart::disconnectReturnsWithAFreshModelAndController()
+{
+    ScriptedReceiver receiver;
+    QVERIFY(receiver.listen());
+    window->show();
+    QPointer<Controller> oldController = currentController();
+    QPointer<Model> oldModel = window->findChild<Model *>();
+    QVERIFY(oldController && oldModel);
+
+    chooseSocket(QStringLiteral("ZRB_Binary"), receiver.port());
+    widget<QPushButton>("btnConnect")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(workspaces().size(), 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(receiver.hasClient(), 5000);
+    QCOMPARE(int(oldModel->interfaceMode()), 1);
+
+    QPointer<DisplayContainerWidget> workspace = workspaces().first();
+    QAction *disconnect = workspace->findChild<QAction *>(QStringLiteral("actionDisconnect"));
+    QVERIFY(disconnect);
+    disconnect->trigger();
+    QVERIFY(window->isVisible());
+    processDeferredDeletes();
+    QVERIFY(!oldController);
+    QVERIFY(!oldModel);
+    QVERIFY(!workspace);
+    // The old link went with the old Controller.
+    QTRY_VERIFY_WITH_TIMEOUT(!receiver.hasClient(), 5000);
+
+    Controller *controller = currentController();
+    QVERIFY(controller);
+    const QList<Model *> models = window->findChildren<Model *>();
+    QCOMPARE(models.size(), 1);
+    QCOMPARE(int(models.first()->interfaceMode()), 2);
+    QCOMPARE(int(controller->reader()->readerType()), 0);
+
+    // The screen holds the new Controller: Connect opens the new link.
+    widget<QPushButton>("btnConnect")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(workspaces().size(), 1, 5000);
+    QCOMPARE(int(controller->reader()->readerType()), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(receiver.hasClient(), 5000);
+}
+
+void tst_ShellStart::languageSwitchKeepsOneTranslator()
+{
+    QPushButton *connect = widget<QPushButton>("btnConnect");
+    QGroupBox *group = widget<QGroupBox>("groupBox");
+    QLabel *rate = widget<QLabel>("labelBaudRate");
+    QRadioButton *serial = widget<QRadioButton>("rBtnSerialPort");
+
+    struct Step { const char *button; const char *connect; const char *group; const char *rate; const char *serial; };
+    const Step steps[] = {
+        {"btnLocaleRu", "Подключить", "Подключение", "Скорость:", "COM-порт"},
+        {"btnLocaleEn", "Connect", "Connection", "Baud rate:", "COM port"},
+        {"btnLocaleRu", "Подключить", "Подключение", "Скорость:", "COM-порт"},
+    };
+    for (const Step &step : steps) {
+        QPointer<QTranslator> before = window->findChild<QTranslator *>();
+        widget<QToolButton>(step.button)->click();
+        // The language change reaches the widgets as a posted event.
+        QTRY_COMPARE_WITH_TIMEOUT(connect->text(), QString::fromUtf8(step.connect), 5000);
+        QCOMPARE(group->title(), QString::fromUtf8(step.group));
+        QCOMPARE(rate->text(), QString::fromUtf8(step.rate));
+        QCOMPARE(serial->text(), QString::fromUtf8(step.serial));
+        processDeferredDeletes();
+        QVERIFY(!before);
+        QCOMPARE(window->findChildren<QTranslator *>().size(), 1);
+    }
+    QCOMPARE(QCoreApplication::translate("ReceiverConnectionWidget", "Connection error."),
+             QString::fromUtf8("Ошибка подключения."));
+    QCOMPARE(translatorFile(), QStringLiteral(":/tr/polvane_ru.qm"));
+}
+
+void tst_ShellStart::translatorFileFollowsTheLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("ru_RU") << QLocale(QLocale::Russian, QLocale::Russia) << ":/tr/polvane_ru.qm";
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << ":/tr/polvane.qm";
+    QTest::newRow("de_DE has no file of its own") << QLocale(QLocale::German, QLocale::Germany) << ":/tr/polvane.qm";
+}
+
+void tst_ShellStart::translatorFileFollowsTheLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, file);
+    window->switchTranslator(locale);
+    QCOMPARE(translatorFile(), file);
+}
+
+void tst_ShellStart::geometryIsKeptInTheSettingsFile()
+{
+    QVERIFY(!QFile::exists(QStringLiteral("settings.ini")));
+    window->resize(420, 530);
+    window.reset();
+    {
+        const QSettings settings(QStringLiteral("settings.ini"), QSettings::IniFormat);
+        QVERIFY(settings.contains(QStringLiteral("MainWindow/geometry")));
+        QVERIFY(!settings.value(QStringLiteral("MainWindow/geometry")).toByteArray().isEmpty());
+    }
+    window = std::make_unique<MainWindow>();
+    QCOMPARE(window->size(), QSize(420, 530));
+}
+
+QTEST_MAIN(tst_ShellStart)
+#include "tst_shellstart.moc"

@@ -1,0 +1,469 @@
+// The calibration window against the scripted receiver: the frames it writes, the
+// tables it shows, the choices between the current and the new table, and the write
+// that ends in a restart and a read-back.
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <cstring>
+#include <limits>
+
+#include "calibration.h"
+#include "connectguard.h"
+#include "tst_calibration_rig.h"
+#include "tst_calibration_suite.h"
+
+namespace {
+
+float floatAt(const QByteArray &bytes, int offset)
+{
+    float value = 0;
+    std::memcpy(&value, bytes.constData() + offset, sizeof value);
+    return value;
+}
+
+} // namespace
+
+void tst_Calibration::initTestCase()
+{
+    installConnectGuard();
+}
+
+// ---- Position and current table ----
+
+void tst_Calibration::openingReadsPositionThenTable()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.session.open(InterfaceBinary));
+    QElapsedTimer clock;
+    QList<qint64> arrivals;
+    QObject::connect(&rig.receiver(), &ScriptedReceiver::commandReceived, &rig.workspace,
+                     [&](int) { arrivals.append(clock.elapsed()); });
+    rig.receiver().answerAlways(5, 0x00, ScriptedReceiver::late(ScriptedReceiver::data(llaPayload(55.75, 37.6, 150.0)), 300));
+    clock.start();
+    rig.show();
+
+    QTRY_COMPARE(rig.receiver().commands().size(), 2);
+    QCOMPARE(rig.receiver().commands().at(0).frame, hexBytes("21 4E 05 00 00 00 05 14"));
+    QCOMPARE(rig.receiver().commands().at(1).frame, hexBytes("21 4E 05 03 00 00 08 1D"));
+    // The table is asked for only once the position has been answered.
+    QVERIFY2(arrivals.at(1) - arrivals.at(0) >= 250, qPrintable(QString::number(arrivals.at(1) - arrivals.at(0))));
+    QCOMPARE(rig.edit("editLat")->text(), QStringLiteral("55.75000000"));
+    QCOMPARE(rig.edit("editLon")->text(), QStringLiteral("37.60000000"));
+    QCOMPARE(rig.edit("editAlt")->text(), QStringLiteral("150.000"));
+}
+
+void tst_Calibration::setWritesPosition()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), TableBytes()));
+    rig.receiver().answerAlways(5, 0x80, ScriptedReceiver::done());
+    QVERIFY(rig.showAndRead());
+    rig.receiver().clearRecord();
+
+    rig.button("btnSet")->click();
+    QTRY_COMPARE(rig.receiver().commands().size(), 1);
+    QCOMPARE(rig.receiver().commands().at(0).frame,
+             hexBytes("21 4E 05 80 18 00 CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40 00 00 00 00 00 C0 62 40 BD E8"));
+
+    // Texts that are not numbers are sent as 0.
+    rig.edit("editAlt")->setText(QStringLiteral("high"));
+    rig.button("btnSet")->click();
+    QTRY_COMPARE(rig.receiver().commands().size(), 2);
+    const QByteArray payload = rig.receiver().commands().at(1).payload;
+    QCOMPARE(payload.mid(0, 16), hexBytes("CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40"));
+    QCOMPARE(payload.mid(16), QByteArray(8, '\0'));
+}
+
+void tst_Calibration::refusedPositionShowsZero()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(QByteArray(), TableBytes()));
+    rig.receiver().answerAlways(5, 0x00, ScriptedReceiver::refused());
+    rig.show();
+    QTRY_COMPARE(rig.edit("editLat")->text(), QStringLiteral("0"));
+    QCOMPARE(rig.edit("editLon")->text(), QStringLiteral("0"));
+    QCOMPARE(rig.edit("editAlt")->text(), QStringLiteral("0"));
+    QVERIFY(rig.messages.isEmpty());
+}
+
+void tst_Calibration::refusedSetReadsPositionAgain()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), TableBytes()));
+    rig.receiver().answerAlways(5, 0x80, ScriptedReceiver::refused());
+    QVERIFY(rig.showAndRead());
+    rig.edit("editLat")->setText(QStringLiteral("12.5"));
+
+    rig.button("btnSet")->click();
+    // The refused position is replaced by the one the receiver holds.
+    QTRY_COMPARE(rig.edit("editLat")->text(), QStringLiteral("55.75000000"));
+    QCOMPARE(rig.receiver().count(5, 0x00), 2);
+}
+
+void tst_Calibration::currentTableShownInCurrentAndCombined()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0),
+                     TableBytes().entry(0, 1.5f, 0.25f, 1).entry(1, 9.0f, 0.5f, 0).entry(14, -0.125f, 0.0615f, 1)
+                         .entry(27, 3.0f, 1.0f, 2)));
+    QVERIFY(rig.showAndRead());
+
+    for (const char *set : {"Curr", "Comb"}) {
+        QCOMPARE(rig.valueEdit(set, 0)->text(), QStringLiteral("1.500"));
+        QCOMPARE(rig.stdEdit(set, 0)->text(), QStringLiteral("0.250"));
+        QCOMPARE(rig.valueEdit(set, 1)->text(), QString());
+        QCOMPARE(rig.stdEdit(set, 1)->text(), QString());
+        QCOMPARE(rig.valueEdit(set, 14)->text(), QStringLiteral("-0.125"));
+        QCOMPARE(rig.stdEdit(set, 14)->text(), QStringLiteral("0.062"));
+        // Only a flag of 1 marks a valid entry.
+        QCOMPARE(rig.valueEdit(set, 27)->text(), QString());
+    }
+    QVERIFY(rig.flagBox("Comb", 0)->isChecked());
+    QVERIFY(!rig.flagBox("Comb", 1)->isChecked());
+    QVERIFY(rig.flagBox("Comb", 14)->isChecked());
+    QVERIFY(!rig.flagBox("Comb", 27)->isChecked());
+    // The new view waits for a calibration.
+    QCOMPARE(rig.valueEdit("New", 0)->text(), QString());
+}
+
+void tst_Calibration::missingTableShowsError()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), QByteArray()));
+    rig.receiver().answerAlways(5, 0x03, ScriptedReceiver::refused());
+    rig.show();
+    QTRY_COMPARE(rig.messages.size(), 1);
+    QCOMPARE(rig.messages.at(0).text, QStringLiteral("The data did not come"));
+    QCOMPARE(rig.messages.at(0).icon, QMessageBox::Critical);
+    QCOMPARE(rig.messages.at(0).title, QString());
+    QCOMPARE(rig.messages.at(0).parent, nullptr);
+}
+
+// ---- Calibrating ----
+
+void tst_Calibration::pollingFollowsAcknowledgement()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), currentTable()));
+    QVERIFY(rig.showAndRead());
+    rig.receiver().clearRecord();
+    rig.receiver().answerAlways(5, 0x81, ScriptedReceiver::done());
+    rig.receiver().answerAlways(5, 0x04, ScriptedReceiver::data(newTable()));
+    QElapsedTimer clock;
+    QList<qint64> polls;
+    QObject::connect(&rig.receiver(), &ScriptedReceiver::commandReceived, &rig.workspace, [&](int index) {
+        if (rig.receiver().commands().at(index).subId == 0x04)
+            polls.append(clock.elapsed());
+    });
+
+    clock.start();
+    rig.button("btnStart")->click();
+    QTRY_COMPARE(rig.receiver().commands().size(), 1);
+    QCOMPARE(rig.receiver().commands().at(0).frame, hexBytes("21 4E 05 81 00 00 86 98"));
+    QVERIFY(!rig.button("btnStart")->isEnabled());
+    QVERIFY(rig.button("btnStop")->isEnabled());
+    QVERIFY(!rig.button("btnSaveRestart")->isEnabled());
+    QVERIFY(!rig.button("btnSet")->isEnabled());
+    QVERIFY(rig.valueEdit("Comb", 3)->isReadOnly());
+    QVERIFY(!rig.flagBox("Comb", 3)->isEnabled());
+    QVERIFY(!rig.flagBox("New", 3)->isEnabled());
+
+    QTRY_COMPARE_WITH_TIMEOUT(polls.size(), 2, 5000);
+    QCOMPARE(rig.receiver().commands().at(1).frame, hexBytes("21 4E 05 04 00 00 09 20"));
+    QVERIFY2(polls.at(0) >= 1400 && polls.at(0) < 2200, qPrintable(QString::number(polls.at(0))));
+    const qint64 interval = polls.at(1) - polls.at(0);
+    QVERIFY2(interval >= 1300 && interval < 2000, qPrintable(QString::number(interval)));
+    // New tables while calibrating change the new view only.
+    QCOMPARE(rig.valueEdit("New", 0)->text(), QStringLiteral("-2.513"));
+    QCOMPARE(rig.valueEdit("Comb", 0)->text(), QStringLiteral("-2.566"));
+
+    const int written = rig.receiver().commands().size();
+    rig.button("btnStop")->click();
+    QVERIFY(rig.button("btnStart")->isEnabled());
+    QVERIFY(!rig.button("btnStop")->isEnabled());
+    QVERIFY(rig.button("btnSaveRestart")->isEnabled());
+    QVERIFY(rig.button("btnSet")->isEnabled());
+    QVERIFY(!rig.valueEdit("Comb", 3)->isReadOnly());
+    QVERIFY(rig.flagBox("Comb", 3)->isEnabled());
+    QSignalSpy more(&rig.receiver(), &ScriptedReceiver::commandReceived);
+    QVERIFY(!more.wait(2000));
+    QCOMPARE(rig.receiver().commands().size(), written);
+}
+
+void tst_Calibration::refusedStartGivesNoPoll()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), currentTable()));
+    QVERIFY(rig.showAndRead());
+    rig.receiver().answerAlways(5, 0x81, ScriptedReceiver::refused());
+
+    rig.button("btnStart")->click();
+    QTRY_COMPARE(rig.receiver().count(5, 0x81), 1);
+    QSignalSpy more(&rig.receiver(), &ScriptedReceiver::commandReceived);
+    QVERIFY(!more.wait(2000));
+    QCOMPARE(rig.receiver().count(5, 0x04), 0);
+    // Still calibrating: only Stop leads out.
+    QVERIFY(rig.button("btnStop")->isEnabled());
+    QVERIFY(!rig.button("btnStart")->isEnabled());
+}
+
+void tst_Calibration::startAcknowledgedAfterStopGivesNoPoll()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), currentTable()));
+    QVERIFY(rig.showAndRead());
+    rig.receiver().answerAlways(5, 0x81, ScriptedReceiver::late(ScriptedReceiver::done(), 500));
+
+    rig.button("btnStart")->click();
+    QTRY_COMPARE(rig.receiver().count(5, 0x81), 1);
+    rig.button("btnStop")->click();
+    QSignalSpy more(&rig.receiver(), &ScriptedReceiver::commandReceived);
+    QVERIFY(!more.wait(2500));
+    QCOMPARE(rig.receiver().count(5, 0x04), 0);
+}
+
+void tst_Calibration::choiceOfEntries()
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    struct Case {
+        const char *name;
+        quint8 currentFlag;
+        float currentStd;
+        quint8 newFlag;
+        float newStd;
+        bool takesNew;
+    };
+    const Case cases[] = {
+        {"current clear, new set", 0, 0.1f, 1, 0.2f, true},
+        {"both clear", 0, 0.1f, 0, 0.2f, false},
+        {"current set, new clear", 1, 0.2f, 0, 0.1f, false},
+        {"new deviation smaller", 1, 0.2f, 1, 0.1f, true},
+        {"new deviation larger", 1, 0.1f, 1, 0.2f, false},
+        {"equal deviations", 1, 0.125f, 1, 0.125f, true},
+        {"current deviation NaN", 1, nan, 1, 0.1f, false},
+        {"new deviation NaN", 1, 0.1f, 1, nan, false},
+    };
+    const int count = int(sizeof cases / sizeof cases[0]);
+    // Entry i of the L1 band holds case i, the same case sits at entry 14 + i of L2.
+    TableBytes current;
+    TableBytes fresh;
+    for (int i = 0; i < count; ++i) {
+        for (int entry : {i, 14 + i}) {
+            current.entry(entry, 1.0f + i, cases[i].currentStd, cases[i].currentFlag);
+            fresh.entry(entry, 2.0f + i, cases[i].newStd, cases[i].newFlag);
+        }
+    }
+
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), current));
+    QVERIFY(rig.showAndRead());
+    QVERIFY(rig.calibrate(fresh));
+
+    for (int i = 0; i < count; ++i) {
+        for (int entry : {i, 14 + i}) {
+            const Case &c = cases[i];
+            const QByteArray name = QByteArray(c.name) + " at entry " + QByteArray::number(entry);
+            QVERIFY2(rig.flagBox("New", entry)->isChecked() == c.takesNew, name);
+            // A new entry that is not valid cannot be picked.
+            QVERIFY2(rig.flagBox("New", entry)->isEnabled() == (c.newFlag == 1), name);
+            const quint8 flag = c.takesNew ? c.newFlag : c.currentFlag;
+            const QString value = flag == 1 ? QString::number(double(c.takesNew ? 2 + i : 1 + i), 'f', 3) : QString();
+            QVERIFY2(rig.valueEdit("Comb", entry)->text() == value, name + ": " + rig.valueEdit("Comb", entry)->text().toUtf8());
+            QVERIFY2(rig.flagBox("Comb", entry)->isChecked() == (flag == 1), name);
+        }
+    }
+}
+
+void tst_Calibration::userPicksNewEntry()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), TableBytes().entry(0, 1.0f, 0.1f, 1).entry(1, 1.5f, 0.1f, 1)));
+    QVERIFY(rig.showAndRead());
+    QVERIFY(rig.calibrate(TableBytes().entry(0, 2.0f, 0.4f, 1).entry(1, 2.5f, 0.05f, 1)));
+    QVERIFY(!rig.flagBox("New", 0)->isChecked());
+    QCOMPARE(rig.valueEdit("Comb", 0)->text(), QStringLiteral("1.000"));
+    QVERIFY(rig.flagBox("New", 1)->isChecked());
+    QCOMPARE(rig.valueEdit("Comb", 1)->text(), QStringLiteral("2.500"));
+
+    // The user's choice wins over the deviations, both ways.
+    rig.flagBox("New", 0)->click();
+    rig.flagBox("New", 1)->click();
+    QCOMPARE(rig.valueEdit("Comb", 0)->text(), QStringLiteral("2.000"));
+    QCOMPARE(rig.stdEdit("Comb", 0)->text(), QStringLiteral("0.400"));
+    QCOMPARE(rig.valueEdit("Comb", 1)->text(), QStringLiteral("1.500"));
+}
+
+void tst_Calibration::combinedBoxHidesAndShowsNumbers()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), TableBytes().entry(0, 1.5f, 0.25f, 1).entry(1, 0.75f, 0.5f, 1)));
+    QVERIFY(rig.showAndRead());
+
+    QCheckBox *box = rig.flagBox("Comb", 0);
+    box->click();
+    QVERIFY(!box->isChecked());
+    QCOMPARE(rig.valueEdit("Comb", 0)->text(), QString());
+    QCOMPARE(rig.stdEdit("Comb", 0)->text(), QString());
+    box->click();
+    QCOMPARE(rig.valueEdit("Comb", 0)->text(), QStringLiteral("1.500"));
+    QCOMPARE(rig.stdEdit("Comb", 0)->text(), QStringLiteral("0.250"));
+
+    // An emptied text keeps its number; a text that is not a number stores 0.
+    QLineEdit *value = rig.valueEdit("Comb", 1);
+    value->selectAll();
+    QTest::keyClick(value, Qt::Key_Backspace);
+    QLineEdit *std = rig.stdEdit("Comb", 1);
+    std->selectAll();
+    QTest::keyClicks(std, QStringLiteral("abc"));
+    rig.flagBox("Comb", 1)->click();
+    rig.flagBox("Comb", 1)->click();
+    QCOMPARE(value->text(), QStringLiteral("0.750"));
+    QCOMPARE(std->text(), QStringLiteral("0.000"));
+}
+
+// ---- Writing the table ----
+
+void tst_Calibration::saveRestartWritesTableAndRestarts()
+{
+    TableBytes current = currentTable();
+    current.entry(0, 1.5f, 0.25f, 1, hexBytes("AA BB CC"));
+    current.entry(20, 0.5f, 0.125f, 0, hexBytes("01 02 03"));
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), current));
+    QVERIFY(rig.showAndRead());
+    // The new table carries reserved bytes of its own; only the current table's are sent.
+    TableBytes fresh = newTable();
+    fresh.entry(0, 1.25f, 0.125f, 1, hexBytes("11 22 33"));
+    QVERIFY(rig.calibrate(fresh));
+    rig.receiver().answerAlways(5, 0x04, ScriptedReceiver::silence());
+    rig.receiver().answerAlways(5, 0x84, ScriptedReceiver::done());
+    rig.receiver().clearRecord();
+
+    QElapsedTimer clock;
+    qint64 restartedAt = -1;
+    int commandsAtRestart = -1;
+    QObject::connect(rig.window, &Calibration::restart, &rig.workspace, [&]() {
+        restartedAt = clock.elapsed();
+        commandsAtRestart = rig.receiver().commands().size();
+    });
+    QList<qint64> readBack;
+    QObject::connect(&rig.receiver(), &ScriptedReceiver::commandReceived, &rig.workspace, [&](int index) {
+        if (rig.receiver().commands().at(index).subId != 0x84)
+            readBack.append(clock.elapsed());
+    });
+    clock.start();
+    rig.button("btnSaveRestart")->click();
+
+    QTRY_COMPARE(rig.receiver().commands().size(), 1);
+    const ScriptedReceiver::Command write = rig.receiver().commands().at(0);
+    QCOMPARE(write.frame.size(), 344);
+    QCOMPARE(write.frame.left(6), hexBytes("21 4E 05 84 50 01"));
+    QVERIFY(write.checksumOk);
+    QCOMPARE(write.payload.mid(0, 12), QByteArray(Payload().f32(1.25f).f32(0.125f).u8(1)) + hexBytes("AA BB CC"));
+    QCOMPARE(write.payload.mid(20 * 12 + 9, 3), hexBytes("01 02 03"));
+    for (int i = 1; i < 28; ++i) {
+        if (i != 20)
+            QCOMPARE(write.payload.mid(i * 12 + 9, 3), current.bytes.mid(i * 12 + 9, 3));
+    }
+    // The new view is emptied and back to idle.
+    QCOMPARE(rig.valueEdit("New", 0)->text(), QString());
+    QVERIFY(!rig.flagBox("New", 0)->isChecked());
+    QVERIFY(!rig.flagBox("New", 0)->isEnabled());
+    QVERIFY(rig.button("btnStart")->isEnabled());
+
+    // restart() comes with the acknowledgement; the read-back about a second later.
+    QTRY_VERIFY(restartedAt >= 0);
+    QCOMPARE(commandsAtRestart, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(readBack.size(), 2, 4000);
+    QCOMPARE(rig.receiver().commands().at(1).frame, hexBytes("21 4E 05 00 00 00 05 14"));
+    QCOMPARE(rig.receiver().commands().at(2).frame, hexBytes("21 4E 05 03 00 00 08 1D"));
+    const qint64 delay = readBack.at(0) - restartedAt;
+    QVERIFY2(delay >= 900 && delay < 1600, qPrintable(QString::number(delay)));
+    QSignalSpy more(&rig.receiver(), &ScriptedReceiver::commandReceived);
+    QVERIFY(!more.wait(1500));
+    QCOMPARE(rig.receiver().commands().size(), 3);
+}
+
+void tst_Calibration::untouchedEntriesKeepTheirPrecision()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0),
+                     TableBytes().entry(0, 1.23456f, 0.0123456f, 1).entry(1, 0.98765f, 0.04321f, 1)));
+    QVERIFY(rig.showAndRead());
+    rig.receiver().answerAlways(5, 0x84, ScriptedReceiver::silence());
+    QCOMPARE(rig.valueEdit("Comb", 0)->text(), QStringLiteral("1.235"));
+
+    QLineEdit *edited = rig.valueEdit("Comb", 1);
+    edited->selectAll();
+    QTest::keyClicks(edited, QStringLiteral("2.5"));
+    rig.button("btnSaveRestart")->click();
+    QTRY_COMPARE(rig.payloads(0x84).size(), 1);
+    const QByteArray table = rig.payloads(0x84).at(0);
+    QCOMPARE(floatAt(table, 0), 1.23456f);
+    QCOMPARE(floatAt(table, 4), 0.0123456f);
+    QCOMPARE(floatAt(table, 12), 2.5f);
+    QCOMPARE(floatAt(table, 16), 0.04321f);
+}
+
+void tst_Calibration::saveRestartBeforeAnyTableWritesNothing()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), QByteArray()));
+    rig.receiver().answerAlways(5, 0x03, ScriptedReceiver::refused());
+    rig.show();
+    QTRY_COMPARE(rig.messages.size(), 1);
+
+    rig.button("btnSaveRestart")->click();
+    QSignalSpy more(&rig.receiver(), &ScriptedReceiver::commandReceived);
+    QVERIFY(!more.wait(1000));
+    QCOMPARE(rig.receiver().count(5, 0x84), 0);
+
+    // A value the user types makes the table theirs.
+    rig.flagBox("Comb", 2)->click();
+    QCOMPARE(rig.valueEdit("Comb", 2)->text(), QStringLiteral("0.000"));
+    rig.valueEdit("Comb", 2)->selectAll();
+    QTest::keyClicks(rig.valueEdit("Comb", 2), QStringLiteral("0.5"));
+    rig.button("btnSaveRestart")->click();
+    QTRY_COMPARE(rig.payloads(0x84).size(), 1);
+    QCOMPARE(rig.payloads(0x84).at(0), QByteArray(TableBytes().entry(2, 0.5f, 0.0f, 1)));
+}
+
+void tst_Calibration::refusedWriteReadsBack()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), currentTable()));
+    QVERIFY(rig.showAndRead());
+    rig.receiver().answerAlways(5, 0x84, ScriptedReceiver::refused());
+    QSignalSpy restarts(rig.window.data(), SIGNAL(restart()));
+    rig.receiver().clearRecord();
+
+    rig.button("btnSaveRestart")->click();
+    QTRY_COMPARE(rig.receiver().commands().size(), 3);
+    QCOMPARE(rig.receiver().commands().at(1).subId, quint8(0x00));
+    QCOMPARE(rig.receiver().commands().at(2).subId, quint8(0x03));
+    QCOMPARE(restarts.count(), 0);
+}
+
+void tst_Calibration::windowClosedAfterWriteSendsNothingMore()
+{
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), currentTable()));
+    QVERIFY(rig.showAndRead());
+    rig.receiver().answerAlways(5, 0x84, ScriptedReceiver::done());
+    QSignalSpy restarts(rig.window.data(), SIGNAL(restart()));
+    rig.receiver().clearRecord();
+
+    rig.button("btnSaveRestart")->click();
+    QVERIFY(restarts.wait(3000));
+    QTimer::singleShot(200, rig.window.data(), &QWidget::close);
+    QTRY_VERIFY(rig.window.isNull());
+    QSignalSpy more(&rig.receiver(), &ScriptedReceiver::commandReceived);
+    QVERIFY(!more.wait(1800));
+    QCOMPARE(rig.receiver().commands().size(), 1);
+}
+
+QTEST_MAIN(tst_Calibration)

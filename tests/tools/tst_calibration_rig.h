@@ -1,0 +1,228 @@
+#pragma once
+
+// The calibration window as the workspace opens it (a child window with its dialog
+// flags, window-modal, handed the Controller once), on a real Controller whose link
+// is a socket to the scripted receiver in binary mode. Message boxes and file dialogs
+// are answered through the tools' seam and recorded.
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+#include <QtTest>
+
+#include "calibration.h"
+#include "controller.h"
+#include "payload.h"
+#include "receiversession.h"
+#include "tooldialogs.h"
+
+// A calibration table as the receiver sends it: 28 entries of 12 bytes (value and
+// std as little-endian singles, the flag byte, three reserved bytes).
+class TableBytes
+{
+public:
+    TableBytes()
+        : bytes(336, '\0')
+    {
+    }
+
+    TableBytes &entry(int index, float value, float std, quint8 flag,
+                      const QByteArray &reserved = QByteArray(3, '\0'))
+    {
+        QByteArray e = Payload().f32(value).f32(std).u8(flag);
+        e += reserved.left(3);
+        bytes.replace(index * 12, 12, e);
+        return *this;
+    }
+
+    operator QByteArray() const { return bytes; }
+
+    QByteArray bytes;
+};
+
+// "21 4E 05 ..." as bytes.
+inline QByteArray hexBytes(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+// The flags the workspace opens the window with.
+const Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                                    | Qt::WindowCloseButtonHint;
+
+// The position reply: the receiver keeps longitude first.
+inline QByteArray llaPayload(double lat, double lon, double alt)
+{
+    return Payload().f64(lon).f64(lat).f64(alt);
+}
+
+// Tables that look like a real receiver's: GLONASS channels -7 to 6 in two bands,
+// biases of a few tenths and deviations of a few hundredths.
+inline TableBytes currentTable()
+{
+    TableBytes table;
+    for (int i = 0; i < 28; ++i) {
+        const int row = i % 14 - 7;
+        const bool l2 = i >= 14;
+        if (row == 6 && l2)
+            continue; // never measured
+        table.entry(i, float(0.412 * row + (l2 ? 1.237 : 0.318)), float(0.031 + 0.004 * (i % 5)), 1,
+                    QByteArray::fromHex("5a0000"));
+    }
+    return table;
+}
+
+inline TableBytes newTable()
+{
+    TableBytes table;
+    for (int i = 0; i < 28; ++i) {
+        const int row = i % 14 - 7;
+        const bool l2 = i >= 14;
+        if (i % 9 == 4)
+            continue; // the channel had no satellite during the run
+        table.entry(i, float(0.405 * row + (l2 ? 1.251 : 0.322)), float(0.018 + 0.011 * (i % 4)), 1);
+    }
+    return table;
+}
+
+inline QString screenshotPath(const QString &name)
+{
+    // The test runs from <build>/tests/tools; the pictures go to <build>/screenshots.
+    QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots"));
+    dir.mkpath(QStringLiteral("."));
+    return dir.absoluteFilePath(name);
+}
+
+struct ShownMessage {
+    QWidget *parent = nullptr;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+};
+
+struct AskedFile {
+    QWidget *parent = nullptr;
+    FileDialogKind kind = FileDialogKind::Open;
+    QString caption;
+    QString dir;
+    QString filter;
+};
+
+class CalibrationRig
+{
+public:
+    CalibrationRig()
+    {
+        ToolDialogs::setMessageHook([this](QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                           const QString &text, QMessageBox::StandardButtons) {
+            messages.append(ShownMessage{parent, icon, title, text});
+            return QMessageBox::Ok;
+        });
+        ToolDialogs::setFileHook([this](QWidget *parent, FileDialogKind kind, const QString &caption,
+                                        const QString &dir, const QString &filter) {
+            files.append(AskedFile{parent, kind, caption, dir, filter});
+            return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+        });
+    }
+
+    ~CalibrationRig()
+    {
+        delete window;
+        ToolDialogs::setMessageHook(nullptr);
+        ToolDialogs::setFileHook(nullptr);
+    }
+
+    // Connects the session; the receiver answers the position and the current table
+    // (an empty payload leaves that request unanswered).
+    bool open(const QByteArray &lla, const QByteArray &table)
+    {
+        if (!session.open(InterfaceBinary))
+            return false;
+        if (!lla.isEmpty())
+            receiver().answerAlways(5, 0x00, ScriptedReceiver::data(lla));
+        if (!table.isEmpty())
+            receiver().answerAlways(5, 0x03, ScriptedReceiver::data(table));
+        return true;
+    }
+
+    // Opens the window as Shift+C does.
+    void show()
+    {
+        workspace.resize(900, 950);
+        workspace.show();
+        window = new Calibration(&workspace, Qt::Dialog | Qt::WindowMinimizeButtonHint
+                                                 | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+        window->setController(session.controller);
+        window->setWindowModality(Qt::WindowModal);
+        window->show();
+        // Connected after the window, so these run once the window has shown a reply.
+        BinaryConfigurator *engine = session.controller->binaryConfigurator();
+        QObject::connect(engine, &BinaryConfigurator::llaChange, &workspace, [this]() { ++positionsShown; });
+        QObject::connect(engine, &BinaryConfigurator::oldClbDataChange, &workspace, [this]() { ++currentShown; });
+        QObject::connect(engine, &BinaryConfigurator::newClbDataChange, &workspace, [this]() { ++newShown; });
+    }
+
+    // Opens the window and waits until it shows the position and the current table.
+    bool showAndRead()
+    {
+        show();
+        return QTest::qWaitFor([this]() { return positionsShown == 1 && currentShown == 1; }, 5000);
+    }
+
+    ScriptedReceiver &receiver() { return session.receiver; }
+
+    QLineEdit *edit(const QString &name) const { return window->findChild<QLineEdit *>(name); }
+    QCheckBox *box(const QString &name) const { return window->findChild<QCheckBox *>(name); }
+    QPushButton *button(const QString &name) const { return window->findChild<QPushButton *>(name); }
+
+    // Set "Curr", "New" or "Comb"; entry 0 to 27 (14 and up are band L2).
+    QLineEdit *valueEdit(const char *set, int entry) const
+    {
+        return edit(QStringLiteral("edit%1L%2Value_%3").arg(QLatin1String(set)).arg(entry / 14 + 1).arg(entry % 14));
+    }
+    QLineEdit *stdEdit(const char *set, int entry) const
+    {
+        return edit(QStringLiteral("edit%1L%2Std_%3").arg(QLatin1String(set)).arg(entry / 14 + 1).arg(entry % 14));
+    }
+    QCheckBox *flagBox(const char *set, int entry) const
+    {
+        return box(QStringLiteral("chBox%1L%2Flag_%3").arg(QLatin1String(set)).arg(entry / 14 + 1).arg(entry % 14));
+    }
+
+    // The payloads of every command of group 5 with this sub-id so far.
+    QList<QByteArray> payloads(quint8 subId) const
+    {
+        QList<QByteArray> out;
+        for (const ScriptedReceiver::Command &command : session.receiver.commands()) {
+            if (command.group == 5 && command.subId == subId)
+                out.append(command.payload);
+        }
+        return out;
+    }
+
+    // Start, let the receiver answer one poll with the new table, then Stop.
+    bool calibrate(const QByteArray &table)
+    {
+        receiver().answerAlways(5, 0x81, ScriptedReceiver::done());
+        receiver().answerAlways(5, 0x04, ScriptedReceiver::data(table));
+        button("btnStart")->click();
+        if (!QTest::qWaitFor([this]() { return newShown >= 1; }, 5000))
+            return false;
+        button("btnStop")->click();
+        return true;
+    }
+
+    ReceiverSession session;
+    QWidget workspace;
+    QPointer<Calibration> window;
+    QList<ShownMessage> messages;
+    QList<AskedFile> files;
+    QStringList fileAnswers;
+    int positionsShown = 0;
+    int currentShown = 0;
+    int newShown = 0;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+
+// The calibration window's tests: its form and catalogue (tst_calibration_form.cpp),
+// and its dealings with the receiver (tst_calibration.cpp).
+class tst_Calibration : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void form();
+    void formTexts_data();
+    void formTexts();
+    void russianCatalogue_data();
+    void russianCatalogue();
+
+    void openingReadsPositionThenTable();
+    void setWritesPosition();
+    void refusedPositionShowsZero();
+    void refusedSetReadsPositionAgain();
+    void currentTableShownInCurrentAndCombined();
+    void missingTableShowsError();
+
+    void pollingFollowsAcknowledgement();
+    void refusedStartGivesNoPoll();
+    void startAcknowledgedAfterStopGivesNoPoll();
+    void choiceOfEntries();
+    void userPicksNewEntry();
+    void combinedBoxHidesAndShowsNumbers();
+
+    void saveRestartWritesTableAndRestarts();
+    void untouchedEntriesKeepTheirPrecision();
+    void saveRestartBeforeAnyTableWritesNothing();
+    void refusedWriteReadsBack();
+    void windowClosedAfterWriteSendsNothingMore();
+
+    void screenshots_data();
+    void screenshots();
+};

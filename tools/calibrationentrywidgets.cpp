@@ -1,0 +1,9 @@
+#include "calibrationentrywidgets.h"
+
+CalibrationEntryWidgets::CalibrationEntryWidgets(QLineEdit *valueEdit, QLineEdit *stdEdit,
+                                                 QCheckBox *flagBox)
+    : value(valueEdit)
+    , std(stdEdit)
+    , flag(flagBox)
+{
+}
