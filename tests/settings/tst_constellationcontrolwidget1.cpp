@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTranslator>
+#include <QGroupBox>
+#include <QLabel>
 #include <QtTest>
 
 #include <memory>
@@ -53,6 +56,7 @@ private slots:
     void saveBeforeAnyReplySendsNothing();
     void refreshKeepsTheShownValues();
     void refusedSetterAsksForItsList();
+    void russianTexts();
 
 private:
     QComboBox *combo(const QString &name) const { return page->findChild<QComboBox *>(name); }
@@ -321,6 +325,19 @@ void TestConstellationControlWidget1::refusedSetterAsksForItsList()
     QCOMPARE(session->table.frames(),
              QList<QByteArray>({commandFrame(12, 0x81, hex("020101010100")), commandFrame(12, 0x01)}));
     QCOMPARE(combo("comBoxGpsSecondFrq")->currentText(), QString("L2"));
+}
+
+void TestConstellationControlWidget1::russianTexts()
+{
+    QTranslator russian;
+    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
+    QCoreApplication::installTranslator(&russian);
+    ConstellationControlWidget1 translated(nullptr);
+    QCoreApplication::removeTranslator(&russian);
+    QCOMPARE(translated.findChild<QGroupBox *>("grBoxSignalsAllocation")->title(),
+             QString::fromUtf8("Распределение сигналов"));
+    QCOMPARE(translated.findChild<QLabel *>("labelGloFrq")->text(), QString::fromUtf8("ГЛН"));
+    QCOMPARE(translated.findChild<QComboBox *>("comBoxGpsPrimFrq")->itemText(0), QString::fromUtf8("ВЫКЛ"));
 }
 
 QTEST_MAIN(TestConstellationControlWidget1)

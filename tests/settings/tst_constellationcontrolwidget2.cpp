@@ -1,6 +1,9 @@
 // The NavIC PRN code page against a receiver that keeps its settings in a table.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTranslator>
+#include <QGroupBox>
+#include <QLabel>
 #include <QtTest>
 
 #include <memory>
@@ -79,6 +82,7 @@ private slots:
     void failedGetterLeavesTheBandEmptyAndUnsent();
     void saveBeforeAnyReplySendsNothing();
     void refusedSetterAsksForItsBand();
+    void russianTexts();
 
 private:
     QLineEdit *edit(const QString &name) const { return page->findChild<QLineEdit *>(name); }
@@ -230,6 +234,17 @@ void TestConstellationControlWidget2::refusedSetterAsksForItsBand()
     codes[0] = 0xff;
     QCOMPARE(session->table.frames(), QList<QByteArray>({commandFrame(12, 0x84, codeWords(codes)), commandFrame(12, 0x04)}));
     QCOMPARE(edit("lineEditSat_1_S")->text(), QString("0000"));
+}
+
+void TestConstellationControlWidget2::russianTexts()
+{
+    QTranslator russian;
+    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
+    QCoreApplication::installTranslator(&russian);
+    ConstellationControlWidget2 translated(nullptr);
+    QCoreApplication::removeTranslator(&russian);
+    QCOMPARE(translated.findChild<QGroupBox *>("grBoxNavIcCodesS")->title(), QString::fromUtf8("Диапазон S"));
+    QCOMPARE(translated.findChild<QLabel *>("labelSat_14_L")->text(), QString::fromUtf8("КА №14"));
 }
 
 QTEST_MAIN(TestConstellationControlWidget2)

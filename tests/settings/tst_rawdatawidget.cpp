@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTranslator>
+#include <QGroupBox>
 #include <QtTest>
 
 #include <memory>
@@ -69,6 +71,7 @@ private slots:
     void refusedMaskSetterAsksOnce();
     void refusedFormatGetterEmptiesOnlyItsBox();
     void withoutControllerTheButtonsDoNothing();
+    void russianTexts();
 
 private:
     template <typename W>
@@ -367,6 +370,19 @@ void TestRawDataWidget::withoutControllerTheButtonsDoNothing()
     QVERIFY(session->settle());
     QCOMPARE(session->table.frames(), QList<QByteArray>());
     QCOMPARE(combo("comBoxRawDataMode")->currentText(), QString("Off"));
+}
+
+void TestRawDataWidget::russianTexts()
+{
+    QTranslator russian;
+    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
+    QCoreApplication::installTranslator(&russian);
+    RawDataWidget translated(nullptr);
+    QCoreApplication::removeTranslator(&russian);
+    QCOMPARE(translated.findChild<QGroupBox *>("groupBox")->title(), QString::fromUtf8("Сырые данные"));
+    QCOMPARE(translated.findChild<QRadioButton *>("radBtnUserData")->text(), QString::fromUtf8("Данные пользователя"));
+    QCOMPARE(translated.findChild<QComboBox *>("comBoxRawDataMode")->itemText(0), QString::fromUtf8("Выкл."));
+    QCOMPARE(translated.findChild<QComboBox *>("comBoxSmoothingMode")->itemText(0), QString::fromUtf8("ВКЛ"));
 }
 
 QTEST_MAIN(TestRawDataWidget)
