@@ -1,5 +1,6 @@
 // The signal allocation page against a receiver that keeps its settings in a table.
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -14,6 +15,7 @@
 #include "constellationcontrolwidget1.h"
 #include "controller.h"
 #include "pagesession.h"
+#include "settingspages.h"
 
 namespace {
 
@@ -31,6 +33,12 @@ const QStringList sbasEdits = {"lineEditSbas_1", "lineEditSbas_2", "lineEditSbas
 
 const QList<QByteArray> getters = {commandFrame(12, 0x00), commandFrame(12, 0x01), commandFrame(12, 0x02)};
 
+QString screenshotDir()
+{
+    // The test runs in <build>/tests/settings.
+    return QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
+}
+
 } // namespace
 
 class TestConstellationControlWidget1 : public QObject
@@ -41,6 +49,8 @@ private slots:
     void initTestCase() { installConnectGuard(); }
     void init();
     void cleanup();
+
+    void theSelectorOpensThisPage();
 
     void boxesOfferTheirBands_data();
     void boxesOfferTheirBands();
@@ -57,6 +67,7 @@ private slots:
     void refreshKeepsTheShownValues();
     void refusedSetterAsksForItsList();
     void russianTexts();
+    void screenshot();
 
 private:
     QComboBox *combo(const QString &name) const { return page->findChild<QComboBox *>(name); }
@@ -102,6 +113,12 @@ void TestConstellationControlWidget1::cleanup()
 {
     page.reset();
     session.reset();
+}
+
+void TestConstellationControlWidget1::theSelectorOpensThisPage()
+{
+    std::unique_ptr<QWidget> opened(createSettingsPage("radBtnConstellationControl_1", nullptr));
+    QVERIFY(qobject_cast<ConstellationControlWidget1 *>(opened.get()));
 }
 
 void TestConstellationControlWidget1::openPage()
@@ -338,6 +355,20 @@ void TestConstellationControlWidget1::russianTexts()
              QString::fromUtf8("Распределение сигналов"));
     QCOMPARE(translated.findChild<QLabel *>("labelGloFrq")->text(), QString::fromUtf8("ГЛН"));
     QCOMPARE(translated.findChild<QComboBox *>("comBoxGpsPrimFrq")->itemText(0), QString::fromUtf8("ВЫКЛ"));
+}
+
+void TestConstellationControlWidget1::screenshot()
+{
+    session->table.store(12, 0x01, hex("010101020100"));
+    openPage();
+    // The size of its form, as the settings dialog gives it room.
+    page->resize(696, 400);
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+    QVERIFY(QDir().mkpath(screenshotDir()));
+    const QString file = screenshotDir() + "/constellationcontrolwidget1.png";
+    QVERIFY(page->grab().save(file));
+    qInfo("screenshot: %s", qPrintable(file));
 }
 
 QTEST_MAIN(TestConstellationControlWidget1)

@@ -1,4 +1,5 @@
 // The NavIC PRN code page against a receiver that keeps its settings in a table.
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTranslator>
@@ -12,6 +13,7 @@
 #include "constellationcontrolwidget2.h"
 #include "controller.h"
 #include "pagesession.h"
+#include "settingspages.h"
 #include "payload.h"
 
 namespace {
@@ -63,6 +65,12 @@ QVector<quint16> codesFrom(int first)
     return codes;
 }
 
+QString screenshotDir()
+{
+    // The test runs in <build>/tests/settings.
+    return QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
+}
+
 } // namespace
 
 class TestConstellationControlWidget2 : public QObject
@@ -74,6 +82,8 @@ private slots:
     void init();
     void cleanup();
 
+    void theSelectorOpensThisPage();
+
     void replyShowsFourHexDigits();
     void oneSBandCodeSendsTheWholeBandOnly();
     void unchangedCodesSendNothing();
@@ -83,6 +93,7 @@ private slots:
     void saveBeforeAnyReplySendsNothing();
     void refusedSetterAsksForItsBand();
     void russianTexts();
+    void screenshot();
 
 private:
     QLineEdit *edit(const QString &name) const { return page->findChild<QLineEdit *>(name); }
@@ -122,6 +133,12 @@ void TestConstellationControlWidget2::cleanup()
 {
     page.reset();
     session.reset();
+}
+
+void TestConstellationControlWidget2::theSelectorOpensThisPage()
+{
+    std::unique_ptr<QWidget> opened(createSettingsPage("radBtnConstellationControl_2", nullptr));
+    QVERIFY(qobject_cast<ConstellationControlWidget2 *>(opened.get()));
 }
 
 void TestConstellationControlWidget2::openPage()
@@ -245,6 +262,19 @@ void TestConstellationControlWidget2::russianTexts()
     QCoreApplication::removeTranslator(&russian);
     QCOMPARE(translated.findChild<QGroupBox *>("grBoxNavIcCodesS")->title(), QString::fromUtf8("Диапазон S"));
     QCOMPARE(translated.findChild<QLabel *>("labelSat_14_L")->text(), QString::fromUtf8("КА №14"));
+}
+
+void TestConstellationControlWidget2::screenshot()
+{
+    openPage();
+    // The size of its form, as the settings dialog gives it room.
+    page->resize(479, 600);
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+    QVERIFY(QDir().mkpath(screenshotDir()));
+    const QString file = screenshotDir() + "/constellationcontrolwidget2.png";
+    QVERIFY(page->grab().save(file));
+    qInfo("screenshot: %s", qPrintable(file));
 }
 
 QTEST_MAIN(TestConstellationControlWidget2)

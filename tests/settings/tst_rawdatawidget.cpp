@@ -1,6 +1,7 @@
 // The raw data page against a receiver that keeps its settings in a table.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +14,7 @@
 #include "connectguard.h"
 #include "controller.h"
 #include "pagesession.h"
+#include "settingspages.h"
 #include "payload.h"
 #include "rawdatawidget.h"
 
@@ -44,6 +46,12 @@ QList<QByteArray> getters()
     return frames;
 }
 
+QString screenshotDir()
+{
+    // The test runs in <build>/tests/settings.
+    return QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
+}
+
 } // namespace
 
 class TestRawDataWidget : public QObject
@@ -54,6 +62,8 @@ private slots:
     void initTestCase() { installConnectGuard(); }
     void init();
     void cleanup();
+
+    void theSelectorOpensThisPage();
 
     void openingReadsSixGettersInOrder();
     void messagesReplyChecksItsBoxesAndSaveSendsTheMask();
@@ -72,6 +82,7 @@ private slots:
     void refusedFormatGetterEmptiesOnlyItsBox();
     void withoutControllerTheButtonsDoNothing();
     void russianTexts();
+    void screenshot();
 
 private:
     template <typename W>
@@ -124,6 +135,12 @@ void TestRawDataWidget::cleanup()
 {
     page.reset();
     session.reset();
+}
+
+void TestRawDataWidget::theSelectorOpensThisPage()
+{
+    std::unique_ptr<QWidget> opened(createSettingsPage("radBtnRawData", nullptr));
+    QVERIFY(qobject_cast<RawDataWidget *>(opened.get()));
 }
 
 void TestRawDataWidget::openPage()
@@ -383,6 +400,20 @@ void TestRawDataWidget::russianTexts()
     QCOMPARE(translated.findChild<QRadioButton *>("radBtnUserData")->text(), QString::fromUtf8("Данные пользователя"));
     QCOMPARE(translated.findChild<QComboBox *>("comBoxRawDataMode")->itemText(0), QString::fromUtf8("Выкл."));
     QCOMPARE(translated.findChild<QComboBox *>("comBoxSmoothingMode")->itemText(0), QString::fromUtf8("ВКЛ"));
+}
+
+void TestRawDataWidget::screenshot()
+{
+    session->table.store(8, 0x01, bestPos(1, 55.751244, 37.618423, 156.25));
+    openPage();
+    // The size of its form, as the settings dialog gives it room.
+    page->resize(548, 650);
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+    QVERIFY(QDir().mkpath(screenshotDir()));
+    const QString file = screenshotDir() + "/rawdatawidget.png";
+    QVERIFY(page->grab().save(file));
+    qInfo("screenshot: %s", qPrintable(file));
 }
 
 QTEST_MAIN(TestRawDataWidget)
