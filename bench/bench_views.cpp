@@ -37,6 +37,24 @@ void BM_PlotViewFull(benchmark::State &state)
 }
 BENCHMARK(BM_PlotViewFull);
 
+// What a new sample costs at full load: the time window slides, so every dot moves.
+void BM_PlotViewSample(benchmark::State &state)
+{
+    PlotView view;
+    view.resize(800, 300);
+    int i = 0;
+    for (; i < 5000; ++i)
+        view.addValue(i * 0.03, std::sin(i / 100.0), qint16(i % 6));
+    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        view.addValue(i * 0.03, std::sin(i / 100.0), qint16(i % 6));
+        ++i;
+        view.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PlotViewSample);
+
 void BM_TrackViewFull(benchmark::State &state)
 {
     TrackView view;
@@ -46,6 +64,25 @@ void BM_TrackViewFull(benchmark::State &state)
     paintLoop(state, view);
 }
 BENCHMARK(BM_TrackViewFull);
+
+// A new sample in mean mode: the reference moves, every point shifts, one is added.
+void BM_TrackViewSample(benchmark::State &state)
+{
+    TrackView view;
+    view.resize(600, 600);
+    int i = 0;
+    for (; i < 5000; ++i)
+        view.addPoint(0.4 * std::cos(i / 300.0), 0.3 * std::sin(i / 170.0), qint16(i % 7));
+    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        view.shiftPoints(1e-5 * std::sin(i / 7.0), 1e-5 * std::cos(i / 5.0));
+        view.addPoint(0.4 * std::cos(i / 300.0), 0.3 * std::sin(i / 170.0), qint16(i % 7));
+        ++i;
+        view.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_TrackViewSample);
 
 void BM_SkyViewFull(benchmark::State &state)
 {

@@ -23,6 +23,7 @@ public:
     virtual void setVScale(double in_vScale);
     virtual void setHScale(double in_hScale);
     virtual void setText(const QString &in_text);
+    QString caption() const { return text; }
 
     virtual bool gestureEvent(QGestureEvent *event);
     virtual void zoom(double factor);

@@ -5,27 +5,19 @@
 
 #include <cmath>
 
+#include "qualitycolor.h"
+
 namespace {
 
 constexpr double secondsPerDay = 86400;
-
-QColor qualityColor(qint16 quality)
-{
-    switch (quality) {
-    case 1: return Qt::cyan;
-    case 2: return Qt::blue;
-    case 4: return Qt::green;
-    case 5: return Qt::yellow;
-    default: return Qt::black;
-    }
-}
 
 } // namespace
 
 PlotView::PlotView(QWidget *parent)
     : CoordinateGridView(parent),
       maxPoints(5000),
-      pointRadius(2.5)
+      pointRadius(2.5),
+      dots(pointRadius)
 {
     fixedTopLeft = QPointF(0, 1.2);
     fixedBottomRight = QPointF(150, -1.2);
@@ -217,18 +209,15 @@ void PlotView::drawYLabel(QPainter *p, double value, double screenY)
 void PlotView::drawBackground(QPainter *p)
 {
     const double left = topLeft().x();
-    p->save();
+    dots.begin(p, size());
     for (int i = 0; i < points.size(); ++i) {
         const QPointF &sample = points.at(i).first;
         if (!(sample.x() > left))
             continue;
-        const QColor color = i == points.size() - 1 ? QColor(Qt::red) : qualityColor(points.at(i).second);
-        p->setPen(color);
-        p->setBrush(color);
-        const QPointF centre(mapX(p, timeToX(sample.x())), mapY(p, sample.y()));
-        p->drawEllipse(centre, pointRadius, pointRadius);
+        const QColor color = i == points.size() - 1 ? QColor(Qt::red) : qualityColor(points.at(i).second, Qt::black);
+        dots.addDot(QPointF(mapX(p, timeToX(sample.x())), mapY(p, sample.y())), color);
     }
-    p->restore();
+    dots.end();
 }
 
 void PlotView::drawData(QPainter *p)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "coordinategridview.h"
+#include "dotpainter.h"
 
 #include <QList>
 #include <QPair>
@@ -37,6 +38,9 @@ public:
     static QString timeLabelText(double time);
 
     int pointCount() const { return points.size(); }
+    // A stored point as (time in seconds, value), oldest first, and its quality.
+    QPointF pointAt(int index) const { return points.at(index).first; }
+    qint16 qualityAt(int index) const { return points.at(index).second; }
 
 protected:
     void drawVerticalGrid(QPainter *p) override;
@@ -50,4 +54,5 @@ protected:
     int maxPoints;
     double pointRadius;
     QList<QPair<QPointF, qint16>> points;
+    DotPainter dots;
 };

@@ -25,6 +25,8 @@ public:
     // either output may be left out.
     static void polarToXY(double r, double a, double *x, double *y);
 
+    QVector<SatelliteInfo> satellitesOf(SatNavSysEnum navSys) const { return satellites.value(navSys); }
+    QSet<int> usedSatellitesOf(SatNavSysEnum navSys) const { return usedSatelliteIds.value(navSys); }
     bool isFresh(SatNavSysEnum navSys) const { return dataFresh.value(navSys, false); }
     QColor systemColor(SatNavSysEnum navSys) const { return systemColors.value(navSys); }
 

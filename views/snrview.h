@@ -25,6 +25,7 @@ public:
 
     int slotCount() const { return int(fixedBottomRight.x()); }
     bool isFresh() const { return dataFresh; }
+    QVector<SatelliteInfo> satelliteData() const { return satelliteInfo; }
     QVector<QString> legendNames() const { return namesLegend; }
 
     QPointF plotCenter(QPainter *p) override;

@@ -5,27 +5,14 @@
 
 #include <cmath>
 
-namespace {
-
-QColor qualityColor(qint16 quality)
-{
-    switch (quality) {
-    case 1: return Qt::cyan;
-    case 2: return Qt::blue;
-    case 4: return Qt::green;
-    case 5: return Qt::yellow;
-    case 6: return Qt::black;
-    default: return Qt::gray;
-    }
-}
-
-} // namespace
+#include "qualitycolor.h"
 
 TrackView::TrackView(QWidget *parent)
     : CoordinateGridView(parent),
       maxNumberPointsLimit(5000),
       labelOffset(6.0),
-      pointRadius(2.5)
+      pointRadius(2.5),
+      dots(pointRadius)
 {
 }
 
@@ -154,17 +141,15 @@ void TrackView::drawBackground(QPainter *p)
 {
     const QPointF tl = topLeft();
     const QPointF br = bottomRight();
-    p->save();
+    dots.begin(p, size());
     for (int i = 0; i < points.size(); ++i) {
         const QPointF &point = points.at(i).first;
         if (!(point.x() > tl.x() && point.x() < br.x() && point.y() > br.y() && point.y() < tl.y()))
             continue;
-        const QColor color = i == points.size() - 1 ? QColor(Qt::red) : qualityColor(points.at(i).second);
-        p->setPen(color);
-        p->setBrush(color);
-        p->drawEllipse(mapToScreen(p, point), pointRadius, pointRadius);
+        const QColor color = i == points.size() - 1 ? QColor(Qt::red) : qualityColor(points.at(i).second, Qt::gray);
+        dots.addDot(mapToScreen(p, point), color);
     }
-    p->restore();
+    dots.end();
 }
 
 void TrackView::drawData(QPainter *p)

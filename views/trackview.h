@@ -1,6 +1,7 @@
 #pragma once
 
 #include "coordinategridview.h"
+#include "dotpainter.h"
 
 #include <QList>
 #include <QPair>
@@ -26,6 +27,7 @@ public:
 
     int pointCount() const { return points.size(); }
     QPointF pointAt(int index) const { return points.at(index).first; }
+    qint16 qualityAt(int index) const { return points.at(index).second; }
 
     // Text of an axis label: more decimals the smaller the value.
     static QString labelText(double value);
@@ -43,4 +45,5 @@ protected:
     double labelOffset;
     double pointRadius;
     QList<QPair<QPointF, qint16>> points;
+    DotPainter dots;
 };

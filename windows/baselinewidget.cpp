@@ -122,9 +122,7 @@ void BaseLineWidget::updateBaseLine()
         return;
     }
 
-    ui->editDistance->setText(QString::number(length, 'f', 6));
-    // A distance wider than the field is read from its first digit, not its last.
-    ui->editDistance->setCursorPosition(0);
+    setFieldText(ui->editDistance, QString::number(length, 'f', 6));
     azimuthTextItem.setText1(QString::number(az, 'g', 6));
     // The item does not schedule its own repaint.
     azimuthTextItem.update();

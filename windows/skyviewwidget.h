@@ -1,17 +1,25 @@
 #pragma once
 
 #include <QPointer>
+#include <QSet>
+#include <QVector>
 #include <QWidget>
 
 #include "icontroller.h"
 #include "imodel.h"
+#include "satellitetypes.h"
 
 class Controller;
 class Model;
 
-// A monitor window of the workspace. (First form: what the workspace relies on; the
-// window's own change fills in its form and connections.)
-class SkyViewWidget : public QWidget, public IModel, public IController
+namespace Ui {
+class SkyViewWidget;
+}
+
+// The "SkyView" window: the polar plot of the satellites in view. The used sets go
+// straight to the view; the satellite lists pass through the window, which leaves out
+// the satellites that cannot be placed on the plot.
+class SkyViewWidget : public QWidget, public IController, public IModel
 {
     Q_OBJECT
 
@@ -19,13 +27,17 @@ public:
     explicit SkyViewWidget(QWidget *parent = nullptr);
     ~SkyViewWidget() override;
 
-    void setModel(Model *model) override;
     void setController(Controller *controller) override;
+    void setModel(Model *model) override;
 
 public slots:
+    // The workspace's clearWindow() signal reaches every window here.
     void clearWindow();
 
+private slots:
+    void setSatellites(SatNavSysEnum system, QVector<SatelliteInfo> satellites);
+
 private:
-    QPointer<Model> m_model;
-    QPointer<Controller> m_controller;
+    Ui::SkyViewWidget *ui;
+    QPointer<Controller> controller;
 };

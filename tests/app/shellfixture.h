@@ -14,6 +14,7 @@
 
 #include <memory>
 
+#include "screenshot.h"
 #include "appdialogs.h"
 #include "displaycontainerwidget.h"
 #include "receiversession.h"
@@ -79,12 +80,10 @@ inline void processDeferredDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// screenshots/ at the root of the build tree (the tests run from build/<tree>/tests/app).
+// screenshots/ at the root of the build tree.
 inline QString screenshotDir()
 {
-    QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots"));
-    dir.mkpath(QStringLiteral("."));
-    return dir.absolutePath();
+    return screenshotPath(QString());
 }
 
 // A workspace as the main window opens one, on a session to the scripted receiver.

@@ -525,17 +525,32 @@ void tst_Workspace::hiddenKeysOpenTheTools()
 
 void tst_Workspace::calibrationRestartIsAHotRestart()
 {
+    // The receiver has a current calibration table, so "Save && Restart" has a table to
+    // write; the write is acknowledged and the workspace answers with a hot restart.
+    QByteArray table(336, '\0');
+    table[0] = char(0x00);
+    table[3] = char(0x3f); // entry 0: value 0.5
+    table[8] = 1;          // entry 0: valid
     session->receiver.answerAlways(3, 0x44, ScriptedReceiver::refused());
+    session->receiver.answerAlways(5, 0x03, ScriptedReceiver::data(table));
     session->receiver.setFallback(ScriptedReceiver::done());
     open(false, InterfaceBinary);
     waitForTitle();
-    session->receiver.clearRecord();
     QTest::keyClick(workspace, Qt::Key_C, Qt::ShiftModifier);
     Calibration *calibration = workspace->findChild<Calibration *>();
     QVERIFY(calibration);
-    QVERIFY(QMetaObject::invokeMethod(calibration, "restart"));
-    QTRY_COMPARE_WITH_TIMEOUT(session->receiver.commands().size(), 1, 5000);
-    QCOMPARE(session->receiver.commands().first().frame, hexBytes("214e07800100018929"));
+    QCOMPARE(calibration->windowTitle(), QStringLiteral("Calibration"));
+    QTRY_COMPARE_WITH_TIMEOUT(session->receiver.count(5, 0x03), 1, 5000);
+    QTest::qWait(100);
+    session->receiver.clearRecord();
+    QPushButton *save = calibration->findChild<QPushButton *>(QStringLiteral("btnSaveRestart"));
+    QVERIFY(save);
+    save->click();
+    QTRY_COMPARE_WITH_TIMEOUT(session->receiver.count(7, 0x80), 1, 5000);
+    const QList<ScriptedReceiver::Command> commands = session->receiver.commands();
+    QCOMPARE(commands.first().group, quint8(5));
+    QCOMPARE(commands.first().subId, quint8(0x84));
+    QCOMPARE(commands.at(1).frame, hexBytes("214e07800100018929"));
 }
 
 void tst_Workspace::backgroundIsTiled()

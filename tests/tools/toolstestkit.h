@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <QtTest>
 
+#include "screenshot.h"
 #include "binaryconfigurator.h"
 #include "controller.h"
 #include "receiversession.h"
@@ -73,12 +74,3 @@ private:
     QTranslator translator;
 };
 
-// The screenshots go to "screenshots" at the root of the build tree; the test programs
-// live two folders below it.
-inline bool saveScreenshot(QWidget *widget, const QString &fileName)
-{
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots");
-    if (!QDir().mkpath(folder))
-        return false;
-    return widget->grab().save(QDir(folder).absoluteFilePath(fileName));
-}

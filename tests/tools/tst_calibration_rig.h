@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <QtTest>
 
+#include "screenshot.h"
 #include "calibration.h"
 #include "controller.h"
 #include "payload.h"
@@ -87,14 +88,6 @@ inline TableBytes newTable()
         table.entry(i, float(0.405 * row + (l2 ? 1.251 : 0.322)), float(0.018 + 0.011 * (i % 4)), 1);
     }
     return table;
-}
-
-inline QString screenshotPath(const QString &name)
-{
-    // The test runs from <build>/tests/tools; the pictures go to <build>/screenshots.
-    QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots"));
-    dir.mkpath(QStringLiteral("."));
-    return dir.absoluteFilePath(name);
 }
 
 struct ShownMessage {

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "screenshot.h"
 #include "baseinfowidget.h"
 #include "binarypayloads.h"
 #include "connectguard.h"
@@ -32,12 +33,6 @@
 #include "sentencehandler.h"
 
 namespace {
-
-QString outputDir()
-{
-    // The test runs from <build>/tests/windows; the pictures go to <build>/screenshots.
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots"));
-}
 
 // One epoch of a multi-system receiver, as it would arrive at 1 Hz.
 QByteArray nmeaEpoch()
@@ -101,7 +96,7 @@ void save(QWidget *widget, const QString &name)
     QTRY_VERIFY(layoutsSettled(widget));
     const QImage image = widget->grab().toImage();
     QCOMPARE(image.size(), widget->size());
-    QVERIFY(image.save(QDir(outputDir()).filePath(name)));
+    QVERIFY(image.save(screenshotPath(name)));
     int dark = 0;
     for (int y = 0; y < image.height(); y += 2) {
         for (int x = 0; x < image.width(); x += 2)
@@ -142,7 +137,6 @@ private:
 void TestValueWindowsRender::initTestCase()
 {
     installConnectGuard();
-    QVERIFY(QDir().mkpath(outputDir()));
 }
 
 void TestValueWindowsRender::cleanup()
