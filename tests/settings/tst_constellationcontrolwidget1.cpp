@@ -1,6 +1,5 @@
 // The signal allocation page against a receiver that keeps its settings in a table.
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -15,6 +14,7 @@
 #include "constellationcontrolwidget1.h"
 #include "controller.h"
 #include "pagesession.h"
+#include "screenshot.h"
 #include "settingspages.h"
 
 namespace {
@@ -32,12 +32,6 @@ const QStringList sbasEdits = {"lineEditSbas_1", "lineEditSbas_2", "lineEditSbas
                                "lineEditSbas_4", "lineEditSbas_5", "lineEditSbas_6"};
 
 const QList<QByteArray> getters = {commandFrame(12, 0x00), commandFrame(12, 0x01), commandFrame(12, 0x02)};
-
-QString screenshotDir()
-{
-    // The test runs in <build>/tests/settings.
-    return QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
-}
 
 } // namespace
 
@@ -365,10 +359,8 @@ void TestConstellationControlWidget1::screenshot()
     page->resize(696, 400);
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page.get()));
-    QVERIFY(QDir().mkpath(screenshotDir()));
-    const QString file = screenshotDir() + "/constellationcontrolwidget1.png";
-    QVERIFY(page->grab().save(file));
-    qInfo("screenshot: %s", qPrintable(file));
+    saveDrawnScreenshot(page.get(), "constellationcontrolwidget1.png");
+    qInfo("screenshot: %s", qPrintable(screenshotPath("constellationcontrolwidget1.png")));
 }
 
 QTEST_MAIN(TestConstellationControlWidget1)

@@ -1,5 +1,4 @@
 // The NavIC PRN code page against a receiver that keeps its settings in a table.
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTranslator>
@@ -13,6 +12,7 @@
 #include "constellationcontrolwidget2.h"
 #include "controller.h"
 #include "pagesession.h"
+#include "screenshot.h"
 #include "settingspages.h"
 #include "payload.h"
 
@@ -63,12 +63,6 @@ QVector<quint16> codesFrom(int first)
     for (int i = 0; i < 14; ++i)
         codes.append(quint16(first + i));
     return codes;
-}
-
-QString screenshotDir()
-{
-    // The test runs in <build>/tests/settings.
-    return QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
 }
 
 } // namespace
@@ -271,10 +265,8 @@ void TestConstellationControlWidget2::screenshot()
     page->resize(479, 600);
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page.get()));
-    QVERIFY(QDir().mkpath(screenshotDir()));
-    const QString file = screenshotDir() + "/constellationcontrolwidget2.png";
-    QVERIFY(page->grab().save(file));
-    qInfo("screenshot: %s", qPrintable(file));
+    saveDrawnScreenshot(page.get(), "constellationcontrolwidget2.png");
+    qInfo("screenshot: %s", qPrintable(screenshotPath("constellationcontrolwidget2.png")));
 }
 
 QTEST_MAIN(TestConstellationControlWidget2)

@@ -1,7 +1,6 @@
 // The raw data page against a receiver that keeps its settings in a table.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +13,7 @@
 #include "connectguard.h"
 #include "controller.h"
 #include "pagesession.h"
+#include "screenshot.h"
 #include "settingspages.h"
 #include "payload.h"
 #include "rawdatawidget.h"
@@ -44,12 +44,6 @@ QList<QByteArray> getters()
     for (quint8 subId : {0x00, 0x01, 0x02, 0x03, 0x08, 0x0A})
         frames.append(commandFrame(8, subId));
     return frames;
-}
-
-QString screenshotDir()
-{
-    // The test runs in <build>/tests/settings.
-    return QDir(QCoreApplication::applicationDirPath() + "/../../screenshots").absolutePath();
 }
 
 } // namespace
@@ -410,10 +404,8 @@ void TestRawDataWidget::screenshot()
     page->resize(548, 650);
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page.get()));
-    QVERIFY(QDir().mkpath(screenshotDir()));
-    const QString file = screenshotDir() + "/rawdatawidget.png";
-    QVERIFY(page->grab().save(file));
-    qInfo("screenshot: %s", qPrintable(file));
+    saveDrawnScreenshot(page.get(), "rawdatawidget.png");
+    qInfo("screenshot: %s", qPrintable(screenshotPath("rawdatawidget.png")));
 }
 
 QTEST_MAIN(TestRawDataWidget)
