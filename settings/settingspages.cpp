@@ -7,6 +7,7 @@
 #include "constellationcontrolwidget1.h"
 #include "constellationcontrolwidget2.h"
 #include "datasetwidget.h"
+#include "firmwareinstallerwidget.h"
 #include "rawdatawidget.h"
 #include "savesettingswidget.h"
 
@@ -31,6 +32,7 @@ const PageRow pageRows[] = {
     {"radBtnDataSet", create<DataSetWidget>},
     {"radBtnCalendarSettings", create<CalendarSettingsWidget>},
     {"radBtnRawData", create<RawDataWidget>},
+    {"radBtnFirmwareContainer", create<FirmwareInstallerWidget>},
     {"radBtnCommandBuilder", create<CommandBuilderWidget>},
     {"radBtnConstellationControl_1", create<ConstellationControlWidget1>},
     {"radBtnConstellationControl_2", create<ConstellationControlWidget2>},
