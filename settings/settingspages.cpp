@@ -5,10 +5,14 @@
 #include "atmosphericcorrectionswidget.h"
 #include "calendarsettingswidget.h"
 #include "commandbuilderwidget.h"
+#include "constellationcontrolwidget1.h"
+#include "constellationcontrolwidget2.h"
 #include "datasetwidget.h"
+#include "firmwareinstallerwidget.h"
 #include "interfacewidget.h"
 #include "navigationsystemswidget.h"
 #include "ppswidget.h"
+#include "rawdatawidget.h"
 #include "savesettingswidget.h"
 #include "solutionparameterswidget.h"
 
@@ -37,7 +41,11 @@ const PageRow pageRows[] = {
     {"radBtnAtmosphericCorr", create<AtmosphericCorrectionsWidget>},
     {"radBtnPPS", create<PPSWidget>},
     {"radBtnCalendarSettings", create<CalendarSettingsWidget>},
+    {"radBtnRawData", create<RawDataWidget>},
+    {"radBtnFirmwareContainer", create<FirmwareInstallerWidget>},
     {"radBtnCommandBuilder", create<CommandBuilderWidget>},
+    {"radBtnConstellationControl_1", create<ConstellationControlWidget1>},
+    {"radBtnConstellationControl_2", create<ConstellationControlWidget2>},
     {"radBtnSaveSettings", create<SaveSettingsWidget>},
 };
 

@@ -2247,4 +2247,544 @@
         <translation>%1 m.</translation>
     </message>
 </context>
+<context>
+    <name>RawDataWidget</name>
+    <message>
+        <source>Raw data</source>
+        <translation>Raw data</translation>
+    </message>
+    <message>
+        <source>Raw data rate</source>
+        <translation>Raw data rate</translation>
+    </message>
+    <message>
+        <source>Smoothing mode</source>
+        <translation>Smoothing mode</translation>
+    </message>
+    <message>
+        <source>RAW SHELL</source>
+        <translation>RAW SHELL</translation>
+    </message>
+    <message>
+        <source>BESTPOS/1006</source>
+        <translation>BESTPOS/1006</translation>
+    </message>
+    <message>
+        <source>Single Sol</source>
+        <translation>Single Sol</translation>
+    </message>
+    <message>
+        <source>User data</source>
+        <translation>User data</translation>
+    </message>
+    <message>
+        <source>BestPos latitude, °</source>
+        <translation>BestPos latitude, °</translation>
+    </message>
+    <message>
+        <source>BestPos longitude, °</source>
+        <translation>BestPos longitude, °</translation>
+    </message>
+    <message>
+        <source>BestPos altitude, m</source>
+        <translation>BestPos altitude, m</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>NOVATEL:</source>
+        <translation>NOVATEL:</translation>
+    </message>
+    <message>
+        <source>RTCM3:</source>
+        <translation>RTCM3:</translation>
+    </message>
+    <message>
+        <source>RANGE</source>
+        <translation>RANGE</translation>
+    </message>
+    <message>
+        <source>RANGECMP</source>
+        <translation>RANGECMP</translation>
+    </message>
+    <message>
+        <source>GPSEPH</source>
+        <translation>GPSEPH</translation>
+    </message>
+    <message>
+        <source>GLOEPH</source>
+        <translation>GLOEPH</translation>
+    </message>
+    <message>
+        <source>GLOCLOCK</source>
+        <translation>GLOCLOCK</translation>
+    </message>
+    <message>
+        <source>BESTPOS</source>
+        <translation>BESTPOS</translation>
+    </message>
+    <message>
+        <source>GSVDATA</source>
+        <translation>GSVDATA</translation>
+    </message>
+    <message>
+        <source>BDSEPHEMERIS</source>
+        <translation>BDSEPHEMERIS</translation>
+    </message>
+    <message>
+        <source>GALINAV_EPH</source>
+        <translation>GALINAV_EPH</translation>
+    </message>
+    <message>
+        <source>IRNEPHEMERIS</source>
+        <translation>IRNEPHEMERIS</translation>
+    </message>
+    <message>
+        <source>1004+1012</source>
+        <translation>1004+1012</translation>
+    </message>
+    <message>
+        <source>1019</source>
+        <translation>1019</translation>
+    </message>
+    <message>
+        <source>1020</source>
+        <translation>1020</translation>
+    </message>
+    <message>
+        <source>1006</source>
+        <translation>1006</translation>
+    </message>
+    <message>
+        <source>Masks</source>
+        <translation>Masks</translation>
+    </message>
+    <message>
+        <source>Navigation systems</source>
+        <translation>Navigation systems</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>GLONASS</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>Galileo</source>
+        <translation>Galileo</translation>
+    </message>
+    <message>
+        <source>NavIC</source>
+        <translation>NavIC</translation>
+    </message>
+    <message>
+        <source>Min. C/N ratio,  dB/Hz</source>
+        <translation>Min. C/N ratio,  dB/Hz</translation>
+    </message>
+    <message>
+        <source>Min. elevation angle, °</source>
+        <translation>Min. elevation angle, °</translation>
+    </message>
+    <message>
+        <source>Use RAIM</source>
+        <translation>Use RAIM</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>1 Hz</source>
+        <translation>1 Hz</translation>
+    </message>
+    <message>
+        <source>5 Hz</source>
+        <translation>5 Hz</translation>
+    </message>
+    <message>
+        <source>10 Hz</source>
+        <translation>10 Hz</translation>
+    </message>
+    <message>
+        <source>20 Hz</source>
+        <translation>20 Hz</translation>
+    </message>
+    <message>
+        <source>40 Hz</source>
+        <translation>40 Hz</translation>
+    </message>
+    <message>
+        <source>NOVATEL</source>
+        <translation>NOVATEL</translation>
+    </message>
+    <message>
+        <source>NOVATEL + BIN</source>
+        <translation>NOVATEL + BIN</translation>
+    </message>
+    <message>
+        <source>RTCM3</source>
+        <translation>RTCM3</translation>
+    </message>
+    <message>
+        <source>RTCM3 + BIN</source>
+        <translation>RTCM3 + BIN</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+</context>
+<context>
+    <name>ConstellationControlWidget1</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Signals allocation</source>
+        <translation>Signals allocation</translation>
+    </message>
+    <message>
+        <source>SBAS CONSTL</source>
+        <translation>SBAS CONSTL</translation>
+    </message>
+    <message>
+        <source>Primary Frequency </source>
+        <translation>Primary Frequency </translation>
+    </message>
+    <message>
+        <source>Secondary Frequency </source>
+        <translation>Secondary Frequency </translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GLO</source>
+        <translation>GLO</translation>
+    </message>
+    <message>
+        <source>BDO</source>
+        <translation>BDO</translation>
+    </message>
+    <message>
+        <source>GAL</source>
+        <translation>GAL</translation>
+    </message>
+    <message>
+        <source>NavIc</source>
+        <translation>NavIc</translation>
+    </message>
+    <message>
+        <source>SBAS</source>
+        <translation>SBAS</translation>
+    </message>
+    <message>
+        <source>SBAS #1</source>
+        <translation>SBAS #1</translation>
+    </message>
+    <message>
+        <source>SBAS #2</source>
+        <translation>SBAS #2</translation>
+    </message>
+    <message>
+        <source>SBAS #3</source>
+        <translation>SBAS #3</translation>
+    </message>
+    <message>
+        <source>SBAS #4</source>
+        <translation>SBAS #4</translation>
+    </message>
+    <message>
+        <source>SBAS #5</source>
+        <translation>SBAS #5</translation>
+    </message>
+    <message>
+        <source>SBAS #6</source>
+        <translation>SBAS #6</translation>
+    </message>
+    <message>
+        <source>Save to flash and reset to make settings active!</source>
+        <translation>Save to flash and reset to make settings active!</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation>L1</translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation>L2</translation>
+    </message>
+    <message>
+        <source>L5</source>
+        <translation>L5</translation>
+    </message>
+    <message>
+        <source>B1</source>
+        <translation>B1</translation>
+    </message>
+    <message>
+        <source>B2</source>
+        <translation>B2</translation>
+    </message>
+    <message>
+        <source>E1</source>
+        <translation>E1</translation>
+    </message>
+    <message>
+        <source>E5b</source>
+        <translation>E5b</translation>
+    </message>
+    <message>
+        <source>E5a</source>
+        <translation>E5a</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+</context>
+<context>
+    <name>ConstellationControlWidget2</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>NavIc PRN Codes</source>
+        <translation>NavIc PRN Codes</translation>
+    </message>
+    <message>
+        <source>L5</source>
+        <translation>L5</translation>
+    </message>
+    <message>
+        <source>S band</source>
+        <translation>S band</translation>
+    </message>
+    <message>
+        <source>SAT #1</source>
+        <translation>SAT #1</translation>
+    </message>
+    <message>
+        <source>SAT #2</source>
+        <translation>SAT #2</translation>
+    </message>
+    <message>
+        <source>SAT #3</source>
+        <translation>SAT #3</translation>
+    </message>
+    <message>
+        <source>SAT #4</source>
+        <translation>SAT #4</translation>
+    </message>
+    <message>
+        <source>SAT #5</source>
+        <translation>SAT #5</translation>
+    </message>
+    <message>
+        <source>SAT #6</source>
+        <translation>SAT #6</translation>
+    </message>
+    <message>
+        <source>SAT #7</source>
+        <translation>SAT #7</translation>
+    </message>
+    <message>
+        <source>SAT #8</source>
+        <translation>SAT #8</translation>
+    </message>
+    <message>
+        <source>SAT #9</source>
+        <translation>SAT #9</translation>
+    </message>
+    <message>
+        <source>SAT #10</source>
+        <translation>SAT #10</translation>
+    </message>
+    <message>
+        <source>SAT #11</source>
+        <translation>SAT #11</translation>
+    </message>
+    <message>
+        <source>SAT #12</source>
+        <translation>SAT #12</translation>
+    </message>
+    <message>
+        <source>SAT #13</source>
+        <translation>SAT #13</translation>
+    </message>
+    <message>
+        <source>SAT #14</source>
+        <translation>SAT #14</translation>
+    </message>
+    <message>
+        <source>0x</source>
+        <translation>0x</translation>
+    </message>
+    <message>
+        <source>Save to flash and reset to make settings active!</source>
+        <translation>Save to flash and reset to make settings active!</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstallerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>User Firmware</source>
+        <translation>User Firmware</translation>
+    </message>
+    <message>
+        <source>Native Firmware</source>
+        <translation>Native Firmware</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Load mark</source>
+        <translation>Load mark</translation>
+    </message>
+    <message>
+        <source>Load mark:</source>
+        <translation>Load mark:</translation>
+    </message>
+    <message>
+        <source>Build attributes</source>
+        <translation>Build attributes</translation>
+    </message>
+    <message>
+        <source>Current:</source>
+        <translation>Current:</translation>
+    </message>
+    <message>
+        <source>New:</source>
+        <translation>New:</translation>
+    </message>
+    <message>
+        <source>Build version</source>
+        <translation>Build version</translation>
+    </message>
+    <message>
+        <source>Build date</source>
+        <translation>Build date</translation>
+    </message>
+    <message>
+        <source>Device ID 0</source>
+        <translation>Device ID 0</translation>
+    </message>
+    <message>
+        <source>Device ID 1</source>
+        <translation>Device ID 1</translation>
+    </message>
+    <message>
+        <source>Device ID 2</source>
+        <translation>Device ID 2</translation>
+    </message>
+    <message>
+        <source>Device ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>Choose file</source>
+        <translation>Choose file</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>File is not selected</source>
+        <translation>File is not selected</translation>
+    </message>
+    <message>
+        <source>This option is available only for developers. Are you sure that you want to do this?</source>
+        <translation>This option is available only for developers. Are you sure that you want to do this?</translation>
+    </message>
+    <message>
+        <source>Error writing sector</source>
+        <translation>Error writing sector</translation>
+    </message>
+    <message>
+        <source>An error occurred while writing the sector #%1.</source>
+        <translation>An error occurred while writing the sector #%1.</translation>
+    </message>
+    <message>
+        <source>Error erasing sector</source>
+        <translation>Error erasing sector</translation>
+    </message>
+    <message>
+        <source>An error occurred while erasing the sector #%1.</source>
+        <translation>An error occurred while erasing the sector #%1.</translation>
+    </message>
+    <message>
+        <source>Error validating firmware</source>
+        <translation>Error validating firmware</translation>
+    </message>
+    <message>
+        <source>An error occurred while validating installed firmware.</source>
+        <translation>An error occurred while validating installed firmware.</translation>
+    </message>
+    <message>
+        <source>Installation fail</source>
+        <translation>Installation fail</translation>
+    </message>
+    <message>
+        <source>An error occurred while installing firmware.</source>
+        <translation>An error occurred while installing firmware.</translation>
+    </message>
+    <message>
+        <source>File operation error</source>
+        <translation>File operation error</translation>
+    </message>
+    <message>
+        <source>An error occurred when performing a file operation.</source>
+        <translation>An error occurred when performing a file operation.</translation>
+    </message>
+    <message>
+        <source>Writing completed</source>
+        <translation>Writing completed</translation>
+    </message>
+    <message>
+        <source>Firmware writing is successfully completed.</source>
+        <translation>Firmware writing is successfully completed.</translation>
+    </message>
+</context>
 </TS>
