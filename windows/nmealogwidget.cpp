@@ -45,7 +45,7 @@ void NMEALogWidget::setController(Controller *newController)
 {
     Controller *old = controller;
     controller = newController;
-    moveConnections(old ? old->parser() : nullptr, newController ? newController->parser() : nullptr,
+    moveConnections(parserOf(old), parserOf(newController),
                     this, parserConnections());
 }
 
