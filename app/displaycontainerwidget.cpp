@@ -375,13 +375,8 @@ void DisplayContainerWidget::openRk2290Settings()
 
 void DisplayContainerWidget::openCalibration()
 {
-    if (!m_model)
+    if (!ensureBinaryMode())
         return;
-    if (m_model->interfaceMode() != InterfaceBinary) {
-        if (!askSwitchToBinary() || !m_controller)
-            return;
-        switchMode(InterfaceBinary);
-    }
     Calibration *tool = new Calibration(this, Qt::Dialog | Qt::WindowMinimizeButtonHint
                                                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     tool->setController(m_controller);

@@ -104,6 +104,8 @@ private:
     // Commands.
     void switchMode(InterfaceMode mode);
     bool askSwitchToBinary();
+    // True when the session is in binary mode, switching to it if the user agrees.
+    bool ensureBinaryMode();
     void openSettings();
     void setSettingsActionsEnabled(bool enabled);
     void setBaudRate(int baudRate);

@@ -116,15 +116,22 @@ void DisplayContainerWidget::openSettings()
     settings->show();
 }
 
-void DisplayContainerWidget::on_actionSettings_triggered()
+bool DisplayContainerWidget::ensureBinaryMode()
 {
     if (!m_model)
+        return false;
+    if (m_model->interfaceMode() == InterfaceBinary)
+        return true;
+    if (!askSwitchToBinary() || !m_controller)
+        return false;
+    switchMode(InterfaceBinary);
+    return true;
+}
+
+void DisplayContainerWidget::on_actionSettings_triggered()
+{
+    if (!ensureBinaryMode())
         return;
-    if (m_model->interfaceMode() != InterfaceBinary) {
-        if (!askSwitchToBinary() || !m_controller)
-            return;
-        switchMode(InterfaceBinary);
-    }
     // The window opens at once; its own requests queue behind the switch.
     openSettings();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
@@ -56,6 +57,8 @@ private:
     void applyTimingRule(int speed);
     void loadFile(const QString &path);
     void makeRowCurrent(int row);
+    void restartTickClock();
+    int ticksDue();
 
     QTimer timer;
     Server server;
@@ -64,4 +67,9 @@ private:
     int linesPerTick = 0;
     Ui_MainWindow *ui = nullptr;
     FileChooser chooseFile;
+    // The text of one tick's lines; kept so its room is reused from tick to tick.
+    QString tickText;
+    // Playing time since playback (re)started, and the ticks played in it.
+    QElapsedTimer tickClock;
+    qint64 ticksPlayed = 0;
 };

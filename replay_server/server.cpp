@@ -8,6 +8,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTime>
+#include <QTimer>
 #include <QtEndian>
 
 #include "appendlog.h"
@@ -37,8 +38,11 @@ QString replyFor(const QString &received)
 
 } // namespace
 
-Server::Server(QWidget *parent) : QWidget(parent)
+Server::Server(QWidget *parent) : QWidget(parent), stallCheck(new QTimer(this))
 {
+    clock.start();
+    stallCheck->setSingleShot(true);
+    connect(stallCheck, SIGNAL(timeout()), this, SLOT(dropStalledClients()));
 }
 
 Server::~Server()
@@ -49,8 +53,10 @@ Server::~Server()
         disconnect(socket, nullptr, this, nullptr);
     clients.clear();
     blockSizes.clear();
+    progress.clear();
     if (tcpServer)
         disconnect(tcpServer, nullptr, this, nullptr);
+    stallCheck->stop();
 }
 
 void Server::InitFromPort(int port)
@@ -98,6 +104,7 @@ void Server::slotNewConnection()
     connect(socket, SIGNAL(disconnected()), this, SLOT(slotDisconnect()));
     connect(socket, SIGNAL(readyRead()), this, SLOT(slotReadClient()));
     clients.append(socket);
+    progress.insert(socket, Progress{0, 0, clock.elapsed()});
     sendToClient(socket, QStringLiteral("Server Response: Connected!"));
     updateClientsLabel();
 }
@@ -158,6 +165,7 @@ void Server::forgetClient(QTcpSocket *socket)
     appendLog(QStringLiteral("slotDisconnect"));
     clients.removeAll(socket);
     blockSizes.remove(socket);
+    progress.remove(socket);
     disconnect(socket, nullptr, this, nullptr);
     socket->deleteLater();
     updateClientsLabel();
@@ -179,14 +187,58 @@ void Server::sendToClient(QTcpSocket *socket, const QString &text)
 qint64 Server::writeToClient(QTcpSocket *socket, const char *data, qint64 size)
 {
     const qint64 written = socket->write(data, size);
-    if (socket->bytesToWrite() > pendingCap) {
-        qDebug() << "Dropping a client that does not read:" << socket->peerName()
-                 << socket->bytesToWrite() << "bytes unsent";
-        socket->abort();
-        if (clients.contains(socket))
-            forgetClient(socket);
-    }
+    // The socket hands what it can to the system now, so its backlog is judged after it
+    // had its chance, not while a burst of lines is still on its way out.
+    socket->flush();
+    const auto entry = progress.find(socket);
+    if (entry == progress.end())
+        return written;  // gone while flushing (the peer closed), or not one of ours
+    if (written > 0)
+        entry.value().queued += written;
+    if (judgeBacklog(socket, entry.value()))
+        drop(socket);
     return written;
+}
+
+bool Server::judgeBacklog(QTcpSocket *socket, Progress &client)
+{
+    const qint64 backlog = socket->bytesToWrite();
+    const qint64 now = clock.elapsed();
+    const qint64 sent = client.queued - backlog;
+    if (sent > client.sent) {
+        client.sent = sent;
+        client.lastProgressMs = now;
+    }
+    if (backlog <= pendingCap)
+        return false;
+    // A reader that is behind for a moment keeps its link: only a client that has taken
+    // nothing for a while, or has fallen very far behind, is dropped.
+    const qint64 idleMs = now - client.lastProgressMs;
+    if (idleMs >= stallTimeoutMs || backlog > pendingCap * maxBacklogFactor)
+        return true;
+    if (!stallCheck->isActive())
+        stallCheck->start(int(stallTimeoutMs - idleMs) + 1);
+    return false;
+}
+
+void Server::drop(QTcpSocket *socket)
+{
+    qDebug() << "Dropping a client that does not read:" << socket->peerName()
+             << socket->bytesToWrite() << "bytes unsent";
+    // Through the ordinary disconnect path: the socket reports disconnected() at once.
+    socket->abort();
+    if (clients.contains(socket))
+        forgetClient(socket);
+}
+
+void Server::dropStalledClients()
+{
+    const QList<QTcpSocket *> current = clients;
+    for (QTcpSocket *socket : current) {
+        const auto entry = progress.find(socket);
+        if (entry != progress.end() && judgeBacklog(socket, entry.value()))
+            drop(socket);
+    }
 }
 
 void Server::sendToAll(const char *data, int size, qint64 *clientCount, qint64 *writtenSum)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QPointer>
@@ -7,6 +8,7 @@
 #include <QWidget>
 
 class QLabel;
+class QTimer;
 class QTcpServer;
 class QTcpSocket;
 
@@ -21,8 +23,14 @@ class Server : public QWidget
     Q_OBJECT
 
 public:
-    // Unsent bytes a client may hold before it is dropped, unless told otherwise.
+    // Unsent bytes a client may hold while it does not read before it is dropped,
+    // unless told otherwise.
     static constexpr qint64 defaultMaxPendingBytes = 4 * 1024 * 1024;
+    // How long a client over that mark may take no byte at all before it is dropped.
+    static constexpr int stallTimeoutMs = 1000;
+    // A client that reads, but falls this many times the mark behind, is dropped all the
+    // same: what it holds must stay bounded.
+    static constexpr int maxBacklogFactor = 16;
     // The longest text a frame can carry: the 16-bit length covers the 4-byte time,
     // the 4-byte text size and two bytes per UTF-16 unit.
     static constexpr int maxFrameTextUnits = (0xFFFF - 8) / 2;
@@ -49,7 +57,8 @@ public:
     void setClientsLabel(QLabel *label);
 
     // A client that does not read its data would otherwise make its write buffer grow for
-    // as long as playback runs; past this many unsent bytes it is dropped.
+    // as long as playback runs; one that holds more than this many unsent bytes and has
+    // taken nothing for stallTimeoutMs is dropped.
     void setMaxPendingBytes(qint64 bytes);
     qint64 maxPendingBytes() const;
 
@@ -63,10 +72,17 @@ public slots:
     void slotReadClient();
     void slotDisconnect();
 
+private slots:
+    void dropStalledClients();
+
 private:
     qint64 writeToClient(QTcpSocket *socket, const char *data, qint64 size);
     void forgetClient(QTcpSocket *socket);
     void updateClientsLabel();
+    struct Progress;
+    // Notes what has left the client's socket; true when the client is to be dropped.
+    bool judgeBacklog(QTcpSocket *socket, Progress &client);
+    void drop(QTcpSocket *socket);
 
     QTcpServer *tcpServer = nullptr;
     // The length of the frame each client has half sent; a client is absent while no
@@ -76,4 +92,17 @@ private:
     QPointer<QLabel> clientsLabel;
     QList<QTcpSocket *> clients;
     qint64 pendingCap = defaultMaxPendingBytes;
+
+    // How far each client has got: what we handed its socket, what has left the socket
+    // for the system, and when that last grew.
+    struct Progress {
+        qint64 queued = 0;
+        qint64 sent = 0;
+        qint64 lastProgressMs = 0;
+    };
+    QHash<QTcpSocket *, Progress> progress;
+    QElapsedTimer clock;
+    // Looks again at the clients over the mark when no write comes (playback paused or
+    // at its end), so a client that never reads does not keep its backlog for good.
+    QTimer *stallCheck;
 };

@@ -2,10 +2,19 @@
 
 #include <QString>
 
+#include "atmosphericcorrectionswidget.h"
 #include "calendarsettingswidget.h"
 #include "commandbuilderwidget.h"
+#include "constellationcontrolwidget1.h"
+#include "constellationcontrolwidget2.h"
 #include "datasetwidget.h"
+#include "firmwareinstallerwidget.h"
+#include "interfacewidget.h"
+#include "navigationsystemswidget.h"
+#include "ppswidget.h"
+#include "rawdatawidget.h"
 #include "savesettingswidget.h"
+#include "solutionparameterswidget.h"
 
 namespace {
 
@@ -25,9 +34,18 @@ struct PageRow {
 // the Controller if it is an IController, and reads it at once if it is a
 // SettingsWidget.
 const PageRow pageRows[] = {
+    {"radBtnInterface", create<InterfaceWidget>},
     {"radBtnDataSet", create<DataSetWidget>},
+    {"radBtnNavigationSystems", create<NavigationSystemsWidget>},
+    {"radBtnSolutionParameters", create<SolutionParametersWidget>},
+    {"radBtnAtmosphericCorr", create<AtmosphericCorrectionsWidget>},
+    {"radBtnPPS", create<PPSWidget>},
     {"radBtnCalendarSettings", create<CalendarSettingsWidget>},
+    {"radBtnRawData", create<RawDataWidget>},
+    {"radBtnFirmwareContainer", create<FirmwareInstallerWidget>},
     {"radBtnCommandBuilder", create<CommandBuilderWidget>},
+    {"radBtnConstellationControl_1", create<ConstellationControlWidget1>},
+    {"radBtnConstellationControl_2", create<ConstellationControlWidget2>},
     {"radBtnSaveSettings", create<SaveSettingsWidget>},
 };
 

@@ -74,9 +74,9 @@ void AxesWidget::setModel(Model *newModel)
 
 void AxesWidget::setController(Controller *newController)
 {
-    QObject *oldHandler = controller ? controller->sentenceHandler() : nullptr;
+    QObject *oldHandler = sentenceHandlerOf(controller);
     controller = newController;
-    moveConnections(oldHandler, controller ? controller->sentenceHandler() : nullptr, this,
+    moveConnections(oldHandler, sentenceHandlerOf(controller), this,
                     sentenceHandlerConnections);
 }
 

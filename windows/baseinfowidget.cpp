@@ -71,12 +71,12 @@ void BaseInfoWidget::setController(Controller *newController)
 {
     Controller *old = controller;
     controller = newController;
-    moveConnections(old ? old->sentenceHandler() : nullptr,
-                    newController ? newController->sentenceHandler() : nullptr, this,
+    moveConnections(sentenceHandlerOf(old),
+                    sentenceHandlerOf(newController), this,
                     sentenceHandlerConnections());
-    moveConnections(old ? old->parser() : nullptr, newController ? newController->parser() : nullptr,
+    moveConnections(parserOf(old), parserOf(newController),
                     this, parserConnections());
-    moveConnections(old ? old->reader() : nullptr, newController ? newController->reader() : nullptr,
+    moveConnections(readerOf(old), readerOf(newController),
                     this, readerConnections());
     ui->satelliteTables->setController(newController);
 }

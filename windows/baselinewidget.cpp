@@ -67,9 +67,9 @@ void BaseLineWidget::setModel(Model *newModel)
 
 void BaseLineWidget::setController(Controller *newController)
 {
-    QObject *oldHandler = controller ? controller->sentenceHandler() : nullptr;
+    QObject *oldHandler = sentenceHandlerOf(controller);
     controller = newController;
-    moveConnections(oldHandler, controller ? controller->sentenceHandler() : nullptr, this,
+    moveConnections(oldHandler, sentenceHandlerOf(controller), this,
                     sentenceHandlerConnections);
 }
 

@@ -47,8 +47,8 @@ void CoordinatesWidget::setController(Controller *newController)
 {
     Controller *old = controller;
     controller = newController;
-    moveConnections(old ? old->sentenceHandler() : nullptr,
-                    newController ? newController->sentenceHandler() : nullptr, this,
+    moveConnections(sentenceHandlerOf(old),
+                    sentenceHandlerOf(newController), this,
                     sentenceHandlerConnections());
 }
 

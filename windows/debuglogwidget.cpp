@@ -52,7 +52,7 @@ void DebugLogWidget::setController(Controller *newController)
 {
     Controller *old = controller;
     controller = newController;
-    moveConnections(old ? old->parser() : nullptr, newController ? newController->parser() : nullptr,
+    moveConnections(parserOf(old), parserOf(newController),
                     this, parserConnections());
 }
 

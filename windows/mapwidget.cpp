@@ -39,9 +39,9 @@ MapWidget::~MapWidget()
 
 void MapWidget::setController(Controller *newController)
 {
-    QObject *oldHandler = controller ? controller->sentenceHandler() : nullptr;
+    QObject *oldHandler = sentenceHandlerOf(controller);
     controller = newController;
-    moveConnections(oldHandler, controller ? controller->sentenceHandler() : nullptr, this,
+    moveConnections(oldHandler, sentenceHandlerOf(controller), this,
                     sentenceHandlerConnections);
 }
 

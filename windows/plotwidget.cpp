@@ -20,11 +20,6 @@ const ConnectionTable handlerConnections = {
      SLOT(receiverCoordinatesChanged(double, GeoCoordinate, short))},
 };
 
-QObject *handlerOf(Controller *controller)
-{
-    return controller ? controller->sentenceHandler() : nullptr;
-}
-
 } // namespace
 
 PlotWidget::PlotWidget(QWidget *parent)
@@ -52,7 +47,7 @@ void PlotWidget::setModel(Model *in_model)
 
 void PlotWidget::setController(Controller *in_controller)
 {
-    moveConnections(handlerOf(controller), handlerOf(in_controller), this, handlerConnections);
+    moveConnections(sentenceHandlerOf(controller), sentenceHandlerOf(in_controller), this, handlerConnections);
     controller = in_controller;
 }
 

@@ -69,8 +69,8 @@ SatelliteTablesWidget::~SatelliteTablesWidget()
 
 void SatelliteTablesWidget::setController(Controller *newController)
 {
-    SentenceHandler *oldHandler = controller ? controller->sentenceHandler() : nullptr;
-    SentenceHandler *newHandler = newController ? newController->sentenceHandler() : nullptr;
+    QObject *oldHandler = sentenceHandlerOf(controller);
+    QObject *newHandler = sentenceHandlerOf(newController);
     controller = newController;
     moveConnections(oldHandler, newHandler, this, sentenceHandlerConnections());
 }

@@ -18,11 +18,6 @@ const ConnectionTable windowConnections = {
      SLOT(setSatellites(SatNavSysEnum, QVector<SatelliteInfo>))},
 };
 
-QObject *handlerOf(Controller *controller)
-{
-    return controller ? controller->sentenceHandler() : nullptr;
-}
-
 } // namespace
 
 SkyViewWidget::SkyViewWidget(QWidget *parent)
@@ -39,8 +34,8 @@ SkyViewWidget::~SkyViewWidget()
 
 void SkyViewWidget::setController(Controller *in_controller)
 {
-    QObject *oldHandler = handlerOf(controller);
-    QObject *newHandler = handlerOf(in_controller);
+    QObject *oldHandler = sentenceHandlerOf(controller);
+    QObject *newHandler = sentenceHandlerOf(in_controller);
     moveConnections(oldHandler, newHandler, ui->skyView, viewConnections);
     moveConnections(oldHandler, newHandler, this, windowConnections);
     controller = in_controller;

@@ -13,11 +13,6 @@ const ConnectionTable connections = {
      SLOT(setSatellites(SatNavSysEnum, QVector<SatelliteInfo>))},
 };
 
-QObject *handlerOf(Controller *controller)
-{
-    return controller ? controller->sentenceHandler() : nullptr;
-}
-
 } // namespace
 
 SnrWidget::SnrWidget(QWidget *parent)
@@ -40,7 +35,7 @@ SnrWidget::~SnrWidget()
 
 void SnrWidget::setController(Controller *in_controller)
 {
-    moveConnections(handlerOf(controller), handlerOf(in_controller), this, connections);
+    moveConnections(sentenceHandlerOf(controller), sentenceHandlerOf(in_controller), this, connections);
     controller = in_controller;
     if (controller)
         initLegends();

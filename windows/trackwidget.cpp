@@ -24,11 +24,6 @@ const ConnectionTable handlerConnections = {
      SLOT(receiverCoordinatesChanged(double, GeoCoordinate, short))},
 };
 
-QObject *handlerOf(Controller *controller)
-{
-    return controller ? controller->sentenceHandler() : nullptr;
-}
-
 } // namespace
 
 TrackWidget::TrackWidget(QWidget *parent)
@@ -57,7 +52,7 @@ void TrackWidget::setModel(Model *in_model)
 
 void TrackWidget::setController(Controller *in_controller)
 {
-    moveConnections(handlerOf(controller), handlerOf(in_controller), this, handlerConnections);
+    moveConnections(sentenceHandlerOf(controller), sentenceHandlerOf(in_controller), this, handlerConnections);
     controller = in_controller;
 }
 

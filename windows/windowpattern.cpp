@@ -4,6 +4,11 @@
 #include <QObject>
 #include <QWidget>
 
+#include "controller.h"
+#include "parserproxy.h"
+#include "readerproxy.h"
+#include "sentencehandler.h"
+
 void moveConnections(QObject *oldSender, QObject *newSender, QObject *receiver,
                      const ConnectionTable &table)
 {
@@ -55,4 +60,19 @@ void clearLineEdits(QWidget *root, const QStringList &spared)
         if (!spared.contains(edit->objectName()))
             edit->clear();
     }
+}
+
+QObject *sentenceHandlerOf(Controller *controller)
+{
+    return controller ? controller->sentenceHandler() : nullptr;
+}
+
+QObject *parserOf(Controller *controller)
+{
+    return controller ? controller->parser() : nullptr;
+}
+
+QObject *readerOf(Controller *controller)
+{
+    return controller ? controller->reader() : nullptr;
 }

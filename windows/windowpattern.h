@@ -17,6 +17,7 @@
 #include <QVector>
 
 class QLineEdit;
+class Controller;
 class QObject;
 class QWidget;
 
@@ -41,3 +42,8 @@ void setFieldText(QLineEdit *edit, const QString &text);
 
 // Empties every QLineEdit below root, except those whose object name is in spared.
 void clearLineEdits(QWidget *root, const QStringList &spared = QStringList());
+
+// The objects of a Controller that the windows connect to; null for no Controller.
+QObject *sentenceHandlerOf(Controller *controller);
+QObject *parserOf(Controller *controller);
+QObject *readerOf(Controller *controller);

@@ -588,6 +588,537 @@
     </message>
 </context>
 <context>
+    <name>InterfaceWidget</name>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baud Rate</translation>
+    </message>
+    <message>
+        <source>UART1</source>
+        <translation>UART1</translation>
+    </message>
+    <message>
+        <source>UART2 </source>
+        <translation>UART2 </translation>
+    </message>
+    <message>
+        <source>UART3 </source>
+        <translation>UART3 </translation>
+    </message>
+    <message>
+        <source>UART4</source>
+        <translation>UART4</translation>
+    </message>
+    <message>
+        <source>Base station</source>
+        <translation>Base station</translation>
+    </message>
+    <message>
+        <source>Data format</source>
+        <translation>Data format</translation>
+    </message>
+    <message>
+        <source>Transport delay, ms</source>
+        <translation>Transport delay, ms</translation>
+    </message>
+    <message>
+        <source>NMEA / Binary</source>
+        <translation>NMEA / Binary</translation>
+    </message>
+    <message>
+        <source>UART2</source>
+        <translation>UART2</translation>
+    </message>
+    <message>
+        <source>UART3</source>
+        <translation>UART3</translation>
+    </message>
+    <message>
+        <source>RAW DATA</source>
+        <translation>RAW DATA</translation>
+    </message>
+    <message>
+        <source>BASE DATA</source>
+        <translation>BASE DATA</translation>
+    </message>
+    <message>
+        <source>OEMv4 Novatel</source>
+        <translation>OEMv4 Novatel</translation>
+    </message>
+    <message>
+        <source>RTCM3</source>
+        <translation>RTCM3</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>UART changed</source>
+        <translation>UART changed</translation>
+    </message>
+</context>
+<context>
+    <name>NavigationSystemsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>GNSS_mask</source>
+        <translation>GNSS_mask</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>GLONASS</translation>
+    </message>
+    <message>
+        <source>Galileo</source>
+        <translation>Galileo</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>NavIC</source>
+        <translation>NavIC</translation>
+    </message>
+    <message>
+        <source>SBAS_mask</source>
+        <translation>SBAS_mask</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>SBAS #1</source>
+        <translation>SBAS #1</translation>
+    </message>
+    <message>
+        <source>SBAS #2</source>
+        <translation>SBAS #2</translation>
+    </message>
+    <message>
+        <source>SBAS #3</source>
+        <translation>SBAS #3</translation>
+    </message>
+    <message>
+        <source>SBAS #4</source>
+        <translation>SBAS #4</translation>
+    </message>
+    <message>
+        <source>SBAS #5</source>
+        <translation>SBAS #5</translation>
+    </message>
+    <message>
+        <source>SBAS #6</source>
+        <translation>SBAS #6</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionParametersWidget</name>
+    <message>
+        <source>Solution Parameters</source>
+        <translation>Solution Parameters</translation>
+    </message>
+    <message>
+        <source>Solution type</source>
+        <translation>Solution type</translation>
+    </message>
+    <message>
+        <source>PDOP limit</source>
+        <translation>PDOP limit</translation>
+    </message>
+    <message>
+        <source>Min Sat Elevation</source>
+        <translation>Min Sat Elevation</translation>
+    </message>
+    <message>
+        <source>Min Sat SNR</source>
+        <translation>Min Sat SNR</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>SBAS mode</source>
+        <translation>SBAS mode</translation>
+    </message>
+    <message>
+        <source>RTK settings</source>
+        <translation>RTK settings</translation>
+    </message>
+    <message>
+        <source>RTK mode</source>
+        <translation>RTK mode</translation>
+    </message>
+    <message>
+        <source>RTK quality</source>
+        <translation>RTK quality</translation>
+    </message>
+    <message>
+        <source>ARF</source>
+        <translation>ARF</translation>
+    </message>
+    <message>
+        <source>AGE, s</source>
+        <translation>AGE, s</translation>
+    </message>
+    <message>
+        <source>Base line, cm</source>
+        <translation>Base line, cm</translation>
+    </message>
+    <message>
+        <source>Fix GNSS mask</source>
+        <translation>Fix GNSS mask</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>GLONASS</translation>
+    </message>
+    <message>
+        <source>Galileo</source>
+        <translation>Galileo</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>NavIC</source>
+        <translation>NavIC</translation>
+    </message>
+    <message>
+        <source>Tracking</source>
+        <translation>Tracking</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <source>Static &amp; OCXO</source>
+        <translation>Static &amp; OCXO</translation>
+    </message>
+    <message>
+        <source>Static &amp; TCXO</source>
+        <translation>Static &amp; TCXO</translation>
+    </message>
+    <message>
+        <source>Mid. dinamic</source>
+        <translation>Mid. dinamic</translation>
+    </message>
+    <message>
+        <source>Max. dinamic</source>
+        <translation>Max. dinamic</translation>
+    </message>
+    <message>
+        <source>1 Hz</source>
+        <translation>1 Hz</translation>
+    </message>
+    <message>
+        <source>2 Hz</source>
+        <translation>2 Hz</translation>
+    </message>
+    <message>
+        <source>5 Hz</source>
+        <translation>5 Hz</translation>
+    </message>
+    <message>
+        <source>10 Hz</source>
+        <translation>10 Hz</translation>
+    </message>
+    <message>
+        <source>SBAS OFF</source>
+        <translation>SBAS OFF</translation>
+    </message>
+    <message>
+        <source>SBAS ON</source>
+        <translation>SBAS ON</translation>
+    </message>
+    <message>
+        <source>SBAS+ ON</source>
+        <translation>SBAS+ ON</translation>
+    </message>
+    <message>
+        <source>RTK STATIC</source>
+        <translation>RTK STATIC</translation>
+    </message>
+    <message>
+        <source>RTK KINEMATIC</source>
+        <translation>RTK KINEMATIC</translation>
+    </message>
+    <message>
+        <source>RTK MOVING BASE</source>
+        <translation>RTK MOVING BASE</translation>
+    </message>
+    <message>
+        <source>DIFF</source>
+        <translation>DIFF</translation>
+    </message>
+    <message>
+        <source>FLOAT</source>
+        <translation>FLOAT</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>SINGLE</source>
+        <translation>SINGLE</translation>
+    </message>
+    <message>
+        <source>RTK</source>
+        <translation>RTK</translation>
+    </message>
+    <message>
+        <source>SINGLE + ANGLE </source>
+        <translation>SINGLE + ANGLE </translation>
+    </message>
+    <message>
+        <source>RTK + ANGLE </source>
+        <translation>RTK + ANGLE </translation>
+    </message>
+</context>
+<context>
+    <name>AtmosphericCorrectionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>IONO corrections</source>
+        <translation>IONO corrections</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Trashold, %</source>
+        <translation>Trashold, %</translation>
+    </message>
+    <message>
+        <source>Exclude mask</source>
+        <translation>Exclude mask</translation>
+    </message>
+    <message>
+        <source>USER</source>
+        <translation>USER</translation>
+    </message>
+    <message>
+        <source>AUTO_GENERIC </source>
+        <translation>AUTO_GENERIC </translation>
+    </message>
+    <message>
+        <source>BDO</source>
+        <translation>BDO</translation>
+    </message>
+    <message>
+        <source>AUTO_REGIONAL </source>
+        <translation>AUTO_REGIONAL </translation>
+    </message>
+    <message>
+        <source>IRN</source>
+        <translation>IRN</translation>
+    </message>
+    <message>
+        <source>IRN_GRID </source>
+        <translation>IRN_GRID </translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>SBAS_GRID </source>
+        <translation>SBAS_GRID </translation>
+    </message>
+    <message>
+        <source>GAL</source>
+        <translation>GAL</translation>
+    </message>
+    <message>
+        <source>DUAL_FRQ </source>
+        <translation>DUAL_FRQ </translation>
+    </message>
+    <message>
+        <source>User IONO Model</source>
+        <translation>User IONO Model</translation>
+    </message>
+    <message>
+        <source>a0</source>
+        <translation>a0</translation>
+    </message>
+    <message>
+        <source>* 1e-8</source>
+        <translation>* 1e-8</translation>
+    </message>
+    <message>
+        <source>a1</source>
+        <translation>a1</translation>
+    </message>
+    <message>
+        <source>a2</source>
+        <translation>a2</translation>
+    </message>
+    <message>
+        <source>a3</source>
+        <translation>a3</translation>
+    </message>
+    <message>
+        <source>b0</source>
+        <translation>b0</translation>
+    </message>
+    <message>
+        <source>b1</source>
+        <translation>b1</translation>
+    </message>
+    <message>
+        <source>b2</source>
+        <translation>b2</translation>
+    </message>
+    <message>
+        <source>b3</source>
+        <translation>b3</translation>
+    </message>
+    <message>
+        <source>TROPO corrections</source>
+        <translation>TROPO corrections</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>SBAS</source>
+        <translation>SBAS</translation>
+    </message>
+    <message>
+        <source>SAAST</source>
+        <translation>SAAST</translation>
+    </message>
+    <message>
+        <source>AUTO_GENERIC</source>
+        <translation>AUTO_GENERIC</translation>
+    </message>
+    <message>
+        <source>AUTO_REGIONAL</source>
+        <translation>AUTO_REGIONAL</translation>
+    </message>
+    <message>
+        <source>IRN_GRID</source>
+        <translation>IRN_GRID</translation>
+    </message>
+    <message>
+        <source>SBAS_GRID</source>
+        <translation>SBAS_GRID</translation>
+    </message>
+    <message>
+        <source>DUAL_FRQ</source>
+        <translation>DUAL_FRQ</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+</context>
+<context>
+    <name>PPSWidget</name>
+    <message>
+        <source>PPS</source>
+        <translation>PPS</translation>
+    </message>
+    <message>
+        <source>PPS calibration value</source>
+        <translation>PPS calibration value</translation>
+    </message>
+    <message>
+        <source>PPS shift state adjustment</source>
+        <translation>PPS shift state adjustment</translation>
+    </message>
+    <message>
+        <source>Raw data clock source </source>
+        <translation>Raw data clock source </translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Clock tolerance, ms</source>
+        <translation>Clock tolerance, ms</translation>
+    </message>
+    <message>
+        <source>GLO L1 slope, ns</source>
+        <translation>GLO L1 slope, ns</translation>
+    </message>
+    <message>
+        <source>GLO L2 slope, ns</source>
+        <translation>GLO L2 slope, ns</translation>
+    </message>
+    <message>
+        <source>tscl_AUTO</source>
+        <translation>tscl_AUTO</translation>
+    </message>
+    <message>
+        <source>tscl_GPS</source>
+        <translation>tscl_GPS</translation>
+    </message>
+    <message>
+        <source>tscl_GLO</source>
+        <translation>tscl_GLO</translation>
+    </message>
+    <message>
+        <source>tscl_BDO</source>
+        <translation>tscl_BDO</translation>
+    </message>
+    <message>
+        <source>tscl_GAL</source>
+        <translation>tscl_GAL</translation>
+    </message>
+    <message>
+        <source>tscl_IRN</source>
+        <translation>tscl_IRN</translation>
+    </message>
+    <message>
+        <source>tscl_UTC</source>
+        <translation>tscl_UTC</translation>
+    </message>
+    <message>
+        <source>tscl_NO</source>
+        <translation>tscl_NO</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
     <name>Calibration</name>
     <message>
         <source>Calibration</source>
@@ -1714,6 +2245,546 @@
     <message>
         <source>%1 m.</source>
         <translation>%1 m.</translation>
+    </message>
+</context>
+<context>
+    <name>RawDataWidget</name>
+    <message>
+        <source>Raw data</source>
+        <translation>Raw data</translation>
+    </message>
+    <message>
+        <source>Raw data rate</source>
+        <translation>Raw data rate</translation>
+    </message>
+    <message>
+        <source>Smoothing mode</source>
+        <translation>Smoothing mode</translation>
+    </message>
+    <message>
+        <source>RAW SHELL</source>
+        <translation>RAW SHELL</translation>
+    </message>
+    <message>
+        <source>BESTPOS/1006</source>
+        <translation>BESTPOS/1006</translation>
+    </message>
+    <message>
+        <source>Single Sol</source>
+        <translation>Single Sol</translation>
+    </message>
+    <message>
+        <source>User data</source>
+        <translation>User data</translation>
+    </message>
+    <message>
+        <source>BestPos latitude, °</source>
+        <translation>BestPos latitude, °</translation>
+    </message>
+    <message>
+        <source>BestPos longitude, °</source>
+        <translation>BestPos longitude, °</translation>
+    </message>
+    <message>
+        <source>BestPos altitude, m</source>
+        <translation>BestPos altitude, m</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>NOVATEL:</source>
+        <translation>NOVATEL:</translation>
+    </message>
+    <message>
+        <source>RTCM3:</source>
+        <translation>RTCM3:</translation>
+    </message>
+    <message>
+        <source>RANGE</source>
+        <translation>RANGE</translation>
+    </message>
+    <message>
+        <source>RANGECMP</source>
+        <translation>RANGECMP</translation>
+    </message>
+    <message>
+        <source>GPSEPH</source>
+        <translation>GPSEPH</translation>
+    </message>
+    <message>
+        <source>GLOEPH</source>
+        <translation>GLOEPH</translation>
+    </message>
+    <message>
+        <source>GLOCLOCK</source>
+        <translation>GLOCLOCK</translation>
+    </message>
+    <message>
+        <source>BESTPOS</source>
+        <translation>BESTPOS</translation>
+    </message>
+    <message>
+        <source>GSVDATA</source>
+        <translation>GSVDATA</translation>
+    </message>
+    <message>
+        <source>BDSEPHEMERIS</source>
+        <translation>BDSEPHEMERIS</translation>
+    </message>
+    <message>
+        <source>GALINAV_EPH</source>
+        <translation>GALINAV_EPH</translation>
+    </message>
+    <message>
+        <source>IRNEPHEMERIS</source>
+        <translation>IRNEPHEMERIS</translation>
+    </message>
+    <message>
+        <source>1004+1012</source>
+        <translation>1004+1012</translation>
+    </message>
+    <message>
+        <source>1019</source>
+        <translation>1019</translation>
+    </message>
+    <message>
+        <source>1020</source>
+        <translation>1020</translation>
+    </message>
+    <message>
+        <source>1006</source>
+        <translation>1006</translation>
+    </message>
+    <message>
+        <source>Masks</source>
+        <translation>Masks</translation>
+    </message>
+    <message>
+        <source>Navigation systems</source>
+        <translation>Navigation systems</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>GLONASS</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>Galileo</source>
+        <translation>Galileo</translation>
+    </message>
+    <message>
+        <source>NavIC</source>
+        <translation>NavIC</translation>
+    </message>
+    <message>
+        <source>Min. C/N ratio,  dB/Hz</source>
+        <translation>Min. C/N ratio,  dB/Hz</translation>
+    </message>
+    <message>
+        <source>Min. elevation angle, °</source>
+        <translation>Min. elevation angle, °</translation>
+    </message>
+    <message>
+        <source>Use RAIM</source>
+        <translation>Use RAIM</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>1 Hz</source>
+        <translation>1 Hz</translation>
+    </message>
+    <message>
+        <source>5 Hz</source>
+        <translation>5 Hz</translation>
+    </message>
+    <message>
+        <source>10 Hz</source>
+        <translation>10 Hz</translation>
+    </message>
+    <message>
+        <source>20 Hz</source>
+        <translation>20 Hz</translation>
+    </message>
+    <message>
+        <source>40 Hz</source>
+        <translation>40 Hz</translation>
+    </message>
+    <message>
+        <source>NOVATEL</source>
+        <translation>NOVATEL</translation>
+    </message>
+    <message>
+        <source>NOVATEL + BIN</source>
+        <translation>NOVATEL + BIN</translation>
+    </message>
+    <message>
+        <source>RTCM3</source>
+        <translation>RTCM3</translation>
+    </message>
+    <message>
+        <source>RTCM3 + BIN</source>
+        <translation>RTCM3 + BIN</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+</context>
+<context>
+    <name>ConstellationControlWidget1</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Signals allocation</source>
+        <translation>Signals allocation</translation>
+    </message>
+    <message>
+        <source>SBAS CONSTL</source>
+        <translation>SBAS CONSTL</translation>
+    </message>
+    <message>
+        <source>Primary Frequency </source>
+        <translation>Primary Frequency </translation>
+    </message>
+    <message>
+        <source>Secondary Frequency </source>
+        <translation>Secondary Frequency </translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GLO</source>
+        <translation>GLO</translation>
+    </message>
+    <message>
+        <source>BDO</source>
+        <translation>BDO</translation>
+    </message>
+    <message>
+        <source>GAL</source>
+        <translation>GAL</translation>
+    </message>
+    <message>
+        <source>NavIc</source>
+        <translation>NavIc</translation>
+    </message>
+    <message>
+        <source>SBAS</source>
+        <translation>SBAS</translation>
+    </message>
+    <message>
+        <source>SBAS #1</source>
+        <translation>SBAS #1</translation>
+    </message>
+    <message>
+        <source>SBAS #2</source>
+        <translation>SBAS #2</translation>
+    </message>
+    <message>
+        <source>SBAS #3</source>
+        <translation>SBAS #3</translation>
+    </message>
+    <message>
+        <source>SBAS #4</source>
+        <translation>SBAS #4</translation>
+    </message>
+    <message>
+        <source>SBAS #5</source>
+        <translation>SBAS #5</translation>
+    </message>
+    <message>
+        <source>SBAS #6</source>
+        <translation>SBAS #6</translation>
+    </message>
+    <message>
+        <source>Save to flash and reset to make settings active!</source>
+        <translation>Save to flash and reset to make settings active!</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation>L1</translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation>L2</translation>
+    </message>
+    <message>
+        <source>L5</source>
+        <translation>L5</translation>
+    </message>
+    <message>
+        <source>B1</source>
+        <translation>B1</translation>
+    </message>
+    <message>
+        <source>B2</source>
+        <translation>B2</translation>
+    </message>
+    <message>
+        <source>E1</source>
+        <translation>E1</translation>
+    </message>
+    <message>
+        <source>E5b</source>
+        <translation>E5b</translation>
+    </message>
+    <message>
+        <source>E5a</source>
+        <translation>E5a</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+</context>
+<context>
+    <name>ConstellationControlWidget2</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>NavIc PRN Codes</source>
+        <translation>NavIc PRN Codes</translation>
+    </message>
+    <message>
+        <source>L5</source>
+        <translation>L5</translation>
+    </message>
+    <message>
+        <source>S band</source>
+        <translation>S band</translation>
+    </message>
+    <message>
+        <source>SAT #1</source>
+        <translation>SAT #1</translation>
+    </message>
+    <message>
+        <source>SAT #2</source>
+        <translation>SAT #2</translation>
+    </message>
+    <message>
+        <source>SAT #3</source>
+        <translation>SAT #3</translation>
+    </message>
+    <message>
+        <source>SAT #4</source>
+        <translation>SAT #4</translation>
+    </message>
+    <message>
+        <source>SAT #5</source>
+        <translation>SAT #5</translation>
+    </message>
+    <message>
+        <source>SAT #6</source>
+        <translation>SAT #6</translation>
+    </message>
+    <message>
+        <source>SAT #7</source>
+        <translation>SAT #7</translation>
+    </message>
+    <message>
+        <source>SAT #8</source>
+        <translation>SAT #8</translation>
+    </message>
+    <message>
+        <source>SAT #9</source>
+        <translation>SAT #9</translation>
+    </message>
+    <message>
+        <source>SAT #10</source>
+        <translation>SAT #10</translation>
+    </message>
+    <message>
+        <source>SAT #11</source>
+        <translation>SAT #11</translation>
+    </message>
+    <message>
+        <source>SAT #12</source>
+        <translation>SAT #12</translation>
+    </message>
+    <message>
+        <source>SAT #13</source>
+        <translation>SAT #13</translation>
+    </message>
+    <message>
+        <source>SAT #14</source>
+        <translation>SAT #14</translation>
+    </message>
+    <message>
+        <source>0x</source>
+        <translation>0x</translation>
+    </message>
+    <message>
+        <source>Save to flash and reset to make settings active!</source>
+        <translation>Save to flash and reset to make settings active!</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstallerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>User Firmware</source>
+        <translation>User Firmware</translation>
+    </message>
+    <message>
+        <source>Native Firmware</source>
+        <translation>Native Firmware</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Load mark</source>
+        <translation>Load mark</translation>
+    </message>
+    <message>
+        <source>Load mark:</source>
+        <translation>Load mark:</translation>
+    </message>
+    <message>
+        <source>Build attributes</source>
+        <translation>Build attributes</translation>
+    </message>
+    <message>
+        <source>Current:</source>
+        <translation>Current:</translation>
+    </message>
+    <message>
+        <source>New:</source>
+        <translation>New:</translation>
+    </message>
+    <message>
+        <source>Build version</source>
+        <translation>Build version</translation>
+    </message>
+    <message>
+        <source>Build date</source>
+        <translation>Build date</translation>
+    </message>
+    <message>
+        <source>Device ID 0</source>
+        <translation>Device ID 0</translation>
+    </message>
+    <message>
+        <source>Device ID 1</source>
+        <translation>Device ID 1</translation>
+    </message>
+    <message>
+        <source>Device ID 2</source>
+        <translation>Device ID 2</translation>
+    </message>
+    <message>
+        <source>Device ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>Choose file</source>
+        <translation>Choose file</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>File is not selected</source>
+        <translation>File is not selected</translation>
+    </message>
+    <message>
+        <source>This option is available only for developers. Are you sure that you want to do this?</source>
+        <translation>This option is available only for developers. Are you sure that you want to do this?</translation>
+    </message>
+    <message>
+        <source>Error writing sector</source>
+        <translation>Error writing sector</translation>
+    </message>
+    <message>
+        <source>An error occurred while writing the sector #%1.</source>
+        <translation>An error occurred while writing the sector #%1.</translation>
+    </message>
+    <message>
+        <source>Error erasing sector</source>
+        <translation>Error erasing sector</translation>
+    </message>
+    <message>
+        <source>An error occurred while erasing the sector #%1.</source>
+        <translation>An error occurred while erasing the sector #%1.</translation>
+    </message>
+    <message>
+        <source>Error validating firmware</source>
+        <translation>Error validating firmware</translation>
+    </message>
+    <message>
+        <source>An error occurred while validating installed firmware.</source>
+        <translation>An error occurred while validating installed firmware.</translation>
+    </message>
+    <message>
+        <source>Installation fail</source>
+        <translation>Installation fail</translation>
+    </message>
+    <message>
+        <source>An error occurred while installing firmware.</source>
+        <translation>An error occurred while installing firmware.</translation>
+    </message>
+    <message>
+        <source>File operation error</source>
+        <translation>File operation error</translation>
+    </message>
+    <message>
+        <source>An error occurred when performing a file operation.</source>
+        <translation>An error occurred when performing a file operation.</translation>
+    </message>
+    <message>
+        <source>Writing completed</source>
+        <translation>Writing completed</translation>
+    </message>
+    <message>
+        <source>Firmware writing is successfully completed.</source>
+        <translation>Firmware writing is successfully completed.</translation>
     </message>
 </context>
 </TS>

@@ -588,6 +588,537 @@
     </message>
 </context>
 <context>
+    <name>InterfaceWidget</name>
+    <message>
+        <source>Interface</source>
+        <translation>Интерфейс</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Скорость обмена</translation>
+    </message>
+    <message>
+        <source>UART1</source>
+        <translation>UART1</translation>
+    </message>
+    <message>
+        <source>UART2 </source>
+        <translation>UART2 </translation>
+    </message>
+    <message>
+        <source>UART3 </source>
+        <translation>UART3 </translation>
+    </message>
+    <message>
+        <source>UART4</source>
+        <translation>UART4</translation>
+    </message>
+    <message>
+        <source>Base station</source>
+        <translation>Базовая станция</translation>
+    </message>
+    <message>
+        <source>Data format</source>
+        <translation>Формат данных</translation>
+    </message>
+    <message>
+        <source>Transport delay, ms</source>
+        <translation>Транспортная задержка, мс</translation>
+    </message>
+    <message>
+        <source>NMEA / Binary</source>
+        <translation>NMEA / Бинарный</translation>
+    </message>
+    <message>
+        <source>UART2</source>
+        <translation>UART2</translation>
+    </message>
+    <message>
+        <source>UART3</source>
+        <translation>UART3</translation>
+    </message>
+    <message>
+        <source>RAW DATA</source>
+        <translation>СЫРЫЕ ДАННЫЕ</translation>
+    </message>
+    <message>
+        <source>BASE DATA</source>
+        <translation>ДАННЫЕ БАЗЫ</translation>
+    </message>
+    <message>
+        <source>OEMv4 Novatel</source>
+        <translation>OEMv4 Novatel</translation>
+    </message>
+    <message>
+        <source>RTCM3</source>
+        <translation>RTCM3</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>UART changed</source>
+        <translation>UART изменён</translation>
+    </message>
+</context>
+<context>
+    <name>NavigationSystemsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>GNSS_mask</source>
+        <translation>Маска ГНСС</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>ГЛОНАСС</translation>
+    </message>
+    <message>
+        <source>Galileo</source>
+        <translation>Galileo</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>NavIC</source>
+        <translation>NavIC</translation>
+    </message>
+    <message>
+        <source>SBAS_mask</source>
+        <translation>Маска SBAS</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>SBAS #1</source>
+        <translation>SBAS #1</translation>
+    </message>
+    <message>
+        <source>SBAS #2</source>
+        <translation>SBAS #2</translation>
+    </message>
+    <message>
+        <source>SBAS #3</source>
+        <translation>SBAS #3</translation>
+    </message>
+    <message>
+        <source>SBAS #4</source>
+        <translation>SBAS #4</translation>
+    </message>
+    <message>
+        <source>SBAS #5</source>
+        <translation>SBAS #5</translation>
+    </message>
+    <message>
+        <source>SBAS #6</source>
+        <translation>SBAS #6</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionParametersWidget</name>
+    <message>
+        <source>Solution Parameters</source>
+        <translation>Параметры решения</translation>
+    </message>
+    <message>
+        <source>Solution type</source>
+        <translation>Тип решения</translation>
+    </message>
+    <message>
+        <source>PDOP limit</source>
+        <translation>Предел PDOP</translation>
+    </message>
+    <message>
+        <source>Min Sat Elevation</source>
+        <translation>Мин. угол места спутника</translation>
+    </message>
+    <message>
+        <source>Min Sat SNR</source>
+        <translation>Мин. С/Ш спутника</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>SBAS mode</source>
+        <translation>Режим SBAS</translation>
+    </message>
+    <message>
+        <source>RTK settings</source>
+        <translation>Настройки RTK</translation>
+    </message>
+    <message>
+        <source>RTK mode</source>
+        <translation>Режим RTK</translation>
+    </message>
+    <message>
+        <source>RTK quality</source>
+        <translation>Качество RTK</translation>
+    </message>
+    <message>
+        <source>ARF</source>
+        <translation>ARF</translation>
+    </message>
+    <message>
+        <source>AGE, s</source>
+        <translation>Возраст, с</translation>
+    </message>
+    <message>
+        <source>Base line, cm</source>
+        <translation>База, см</translation>
+    </message>
+    <message>
+        <source>Fix GNSS mask</source>
+        <translation>Маска ГНСС для фиксации</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>ГЛОНАСС</translation>
+    </message>
+    <message>
+        <source>Galileo</source>
+        <translation>Galileo</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>NavIC</source>
+        <translation>NavIC</translation>
+    </message>
+    <message>
+        <source>Tracking</source>
+        <translation>Слежение</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Режим:</translation>
+    </message>
+    <message>
+        <source>Static &amp; OCXO</source>
+        <translation>Статика и OCXO</translation>
+    </message>
+    <message>
+        <source>Static &amp; TCXO</source>
+        <translation>Статика и TCXO</translation>
+    </message>
+    <message>
+        <source>Mid. dinamic</source>
+        <translation>Средняя динамика</translation>
+    </message>
+    <message>
+        <source>Max. dinamic</source>
+        <translation>Макс. динамика</translation>
+    </message>
+    <message>
+        <source>1 Hz</source>
+        <translation>1 Гц</translation>
+    </message>
+    <message>
+        <source>2 Hz</source>
+        <translation>2 Гц</translation>
+    </message>
+    <message>
+        <source>5 Hz</source>
+        <translation>5 Гц</translation>
+    </message>
+    <message>
+        <source>10 Hz</source>
+        <translation>10 Гц</translation>
+    </message>
+    <message>
+        <source>SBAS OFF</source>
+        <translation>SBAS ВЫКЛ</translation>
+    </message>
+    <message>
+        <source>SBAS ON</source>
+        <translation>SBAS ВКЛ</translation>
+    </message>
+    <message>
+        <source>SBAS+ ON</source>
+        <translation>SBAS+ ВКЛ</translation>
+    </message>
+    <message>
+        <source>RTK STATIC</source>
+        <translation>RTK СТАТИКА</translation>
+    </message>
+    <message>
+        <source>RTK KINEMATIC</source>
+        <translation>RTK КИНЕМАТИКА</translation>
+    </message>
+    <message>
+        <source>RTK MOVING BASE</source>
+        <translation>RTK ПОДВИЖНАЯ БАЗА</translation>
+    </message>
+    <message>
+        <source>DIFF</source>
+        <translation>DIFF</translation>
+    </message>
+    <message>
+        <source>FLOAT</source>
+        <translation>FLOAT</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>SINGLE</source>
+        <translation>АВТОНОМНОЕ</translation>
+    </message>
+    <message>
+        <source>RTK</source>
+        <translation>RTK</translation>
+    </message>
+    <message>
+        <source>SINGLE + ANGLE </source>
+        <translation>АВТОНОМНОЕ + УГЛЫ </translation>
+    </message>
+    <message>
+        <source>RTK + ANGLE </source>
+        <translation>RTK + УГЛЫ </translation>
+    </message>
+</context>
+<context>
+    <name>AtmosphericCorrectionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>IONO corrections</source>
+        <translation>Ионосферные поправки</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Trashold, %</source>
+        <translation>Порог, %</translation>
+    </message>
+    <message>
+        <source>Exclude mask</source>
+        <translation>Маска исключений</translation>
+    </message>
+    <message>
+        <source>USER</source>
+        <translation>USER</translation>
+    </message>
+    <message>
+        <source>AUTO_GENERIC </source>
+        <translation>AUTO_GENERIC </translation>
+    </message>
+    <message>
+        <source>BDO</source>
+        <translation>BDO</translation>
+    </message>
+    <message>
+        <source>AUTO_REGIONAL </source>
+        <translation>AUTO_REGIONAL </translation>
+    </message>
+    <message>
+        <source>IRN</source>
+        <translation>IRN</translation>
+    </message>
+    <message>
+        <source>IRN_GRID </source>
+        <translation>IRN_GRID </translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>SBAS_GRID </source>
+        <translation>SBAS_GRID </translation>
+    </message>
+    <message>
+        <source>GAL</source>
+        <translation>GAL</translation>
+    </message>
+    <message>
+        <source>DUAL_FRQ </source>
+        <translation>DUAL_FRQ </translation>
+    </message>
+    <message>
+        <source>User IONO Model</source>
+        <translation>Пользовательская модель ионосферы</translation>
+    </message>
+    <message>
+        <source>a0</source>
+        <translation>a0</translation>
+    </message>
+    <message>
+        <source>* 1e-8</source>
+        <translation>* 1e-8</translation>
+    </message>
+    <message>
+        <source>a1</source>
+        <translation>a1</translation>
+    </message>
+    <message>
+        <source>a2</source>
+        <translation>a2</translation>
+    </message>
+    <message>
+        <source>a3</source>
+        <translation>a3</translation>
+    </message>
+    <message>
+        <source>b0</source>
+        <translation>b0</translation>
+    </message>
+    <message>
+        <source>b1</source>
+        <translation>b1</translation>
+    </message>
+    <message>
+        <source>b2</source>
+        <translation>b2</translation>
+    </message>
+    <message>
+        <source>b3</source>
+        <translation>b3</translation>
+    </message>
+    <message>
+        <source>TROPO corrections</source>
+        <translation>Тропосферные поправки</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>ВЫКЛ</translation>
+    </message>
+    <message>
+        <source>SBAS</source>
+        <translation>SBAS</translation>
+    </message>
+    <message>
+        <source>SAAST</source>
+        <translation>SAAST</translation>
+    </message>
+    <message>
+        <source>AUTO_GENERIC</source>
+        <translation>AUTO_GENERIC</translation>
+    </message>
+    <message>
+        <source>AUTO_REGIONAL</source>
+        <translation>AUTO_REGIONAL</translation>
+    </message>
+    <message>
+        <source>IRN_GRID</source>
+        <translation>IRN_GRID</translation>
+    </message>
+    <message>
+        <source>SBAS_GRID</source>
+        <translation>SBAS_GRID</translation>
+    </message>
+    <message>
+        <source>DUAL_FRQ</source>
+        <translation>DUAL_FRQ</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>АВТО</translation>
+    </message>
+</context>
+<context>
+    <name>PPSWidget</name>
+    <message>
+        <source>PPS</source>
+        <translation>PPS</translation>
+    </message>
+    <message>
+        <source>PPS calibration value</source>
+        <translation>Калибровочное значение PPS</translation>
+    </message>
+    <message>
+        <source>PPS shift state adjustment</source>
+        <translation>Шкала подстройки сдвига PPS</translation>
+    </message>
+    <message>
+        <source>Raw data clock source </source>
+        <translation>Источник часов сырых данных </translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Калибровка</translation>
+    </message>
+    <message>
+        <source>Clock tolerance, ms</source>
+        <translation>Допуск часов, мс</translation>
+    </message>
+    <message>
+        <source>GLO L1 slope, ns</source>
+        <translation>Наклон ГЛОНАСС L1, нс</translation>
+    </message>
+    <message>
+        <source>GLO L2 slope, ns</source>
+        <translation>Наклон ГЛОНАСС L2, нс</translation>
+    </message>
+    <message>
+        <source>tscl_AUTO</source>
+        <translation>tscl_AUTO</translation>
+    </message>
+    <message>
+        <source>tscl_GPS</source>
+        <translation>tscl_GPS</translation>
+    </message>
+    <message>
+        <source>tscl_GLO</source>
+        <translation>tscl_GLO</translation>
+    </message>
+    <message>
+        <source>tscl_BDO</source>
+        <translation>tscl_BDO</translation>
+    </message>
+    <message>
+        <source>tscl_GAL</source>
+        <translation>tscl_GAL</translation>
+    </message>
+    <message>
+        <source>tscl_IRN</source>
+        <translation>tscl_IRN</translation>
+    </message>
+    <message>
+        <source>tscl_UTC</source>
+        <translation>tscl_UTC</translation>
+    </message>
+    <message>
+        <source>tscl_NO</source>
+        <translation>tscl_NO</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Приёмник</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+</context>
+<context>
     <name>Calibration</name>
     <message>
         <source>Calibration</source>
@@ -1714,6 +2245,546 @@
     <message>
         <source>%1 m.</source>
         <translation>%1 м.</translation>
+    </message>
+</context>
+<context>
+    <name>RawDataWidget</name>
+    <message>
+        <source>Raw data</source>
+        <translation>Сырые данные</translation>
+    </message>
+    <message>
+        <source>Raw data rate</source>
+        <translation>Частота сырых данных</translation>
+    </message>
+    <message>
+        <source>Smoothing mode</source>
+        <translation>Режим сглаживания</translation>
+    </message>
+    <message>
+        <source>RAW SHELL</source>
+        <translation>Формат RAW</translation>
+    </message>
+    <message>
+        <source>BESTPOS/1006</source>
+        <translation>BESTPOS/1006</translation>
+    </message>
+    <message>
+        <source>Single Sol</source>
+        <translation>Автономное решение</translation>
+    </message>
+    <message>
+        <source>User data</source>
+        <translation>Данные пользователя</translation>
+    </message>
+    <message>
+        <source>BestPos latitude, °</source>
+        <translation>Широта BestPos, °</translation>
+    </message>
+    <message>
+        <source>BestPos longitude, °</source>
+        <translation>Долгота BestPos, °</translation>
+    </message>
+    <message>
+        <source>BestPos altitude, m</source>
+        <translation>Высота BestPos, м</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Сообщения</translation>
+    </message>
+    <message>
+        <source>NOVATEL:</source>
+        <translation>NOVATEL:</translation>
+    </message>
+    <message>
+        <source>RTCM3:</source>
+        <translation>RTCM3:</translation>
+    </message>
+    <message>
+        <source>RANGE</source>
+        <translation>RANGE</translation>
+    </message>
+    <message>
+        <source>RANGECMP</source>
+        <translation>RANGECMP</translation>
+    </message>
+    <message>
+        <source>GPSEPH</source>
+        <translation>GPSEPH</translation>
+    </message>
+    <message>
+        <source>GLOEPH</source>
+        <translation>GLOEPH</translation>
+    </message>
+    <message>
+        <source>GLOCLOCK</source>
+        <translation>GLOCLOCK</translation>
+    </message>
+    <message>
+        <source>BESTPOS</source>
+        <translation>BESTPOS</translation>
+    </message>
+    <message>
+        <source>GSVDATA</source>
+        <translation>GSVDATA</translation>
+    </message>
+    <message>
+        <source>BDSEPHEMERIS</source>
+        <translation>BDSEPHEMERIS</translation>
+    </message>
+    <message>
+        <source>GALINAV_EPH</source>
+        <translation>GALINAV_EPH</translation>
+    </message>
+    <message>
+        <source>IRNEPHEMERIS</source>
+        <translation>IRNEPHEMERIS</translation>
+    </message>
+    <message>
+        <source>1004+1012</source>
+        <translation>1004+1012</translation>
+    </message>
+    <message>
+        <source>1019</source>
+        <translation>1019</translation>
+    </message>
+    <message>
+        <source>1020</source>
+        <translation>1020</translation>
+    </message>
+    <message>
+        <source>1006</source>
+        <translation>1006</translation>
+    </message>
+    <message>
+        <source>Masks</source>
+        <translation>Маски</translation>
+    </message>
+    <message>
+        <source>Navigation systems</source>
+        <translation>Навигационные системы</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>ГЛОНАСС</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>Galileo</source>
+        <translation>Galileo</translation>
+    </message>
+    <message>
+        <source>NavIC</source>
+        <translation>NavIC</translation>
+    </message>
+    <message>
+        <source>Min. C/N ratio,  dB/Hz</source>
+        <translation>Мин. отношение С/Ш,  дБ/Гц</translation>
+    </message>
+    <message>
+        <source>Min. elevation angle, °</source>
+        <translation>Мин. угол возвышения, °</translation>
+    </message>
+    <message>
+        <source>Use RAIM</source>
+        <translation>Использовать RAIM</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>1 Hz</source>
+        <translation>1 Гц</translation>
+    </message>
+    <message>
+        <source>5 Hz</source>
+        <translation>5 Гц</translation>
+    </message>
+    <message>
+        <source>10 Hz</source>
+        <translation>10 Гц</translation>
+    </message>
+    <message>
+        <source>20 Hz</source>
+        <translation>20 Гц</translation>
+    </message>
+    <message>
+        <source>40 Hz</source>
+        <translation>40 Гц</translation>
+    </message>
+    <message>
+        <source>NOVATEL</source>
+        <translation>NOVATEL</translation>
+    </message>
+    <message>
+        <source>NOVATEL + BIN</source>
+        <translation>NOVATEL + BIN</translation>
+    </message>
+    <message>
+        <source>RTCM3</source>
+        <translation>RTCM3</translation>
+    </message>
+    <message>
+        <source>RTCM3 + BIN</source>
+        <translation>RTCM3 + BIN</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ВКЛ</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>ВЫКЛ</translation>
+    </message>
+</context>
+<context>
+    <name>ConstellationControlWidget1</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Signals allocation</source>
+        <translation>Распределение сигналов</translation>
+    </message>
+    <message>
+        <source>SBAS CONSTL</source>
+        <translation>Созвездие SBAS</translation>
+    </message>
+    <message>
+        <source>Primary Frequency </source>
+        <translation>Основная частота </translation>
+    </message>
+    <message>
+        <source>Secondary Frequency </source>
+        <translation>Вторая частота </translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GLO</source>
+        <translation>ГЛН</translation>
+    </message>
+    <message>
+        <source>BDO</source>
+        <translation>BDO</translation>
+    </message>
+    <message>
+        <source>GAL</source>
+        <translation>GAL</translation>
+    </message>
+    <message>
+        <source>NavIc</source>
+        <translation>NavIC</translation>
+    </message>
+    <message>
+        <source>SBAS</source>
+        <translation>SBAS</translation>
+    </message>
+    <message>
+        <source>SBAS #1</source>
+        <translation>SBAS №1</translation>
+    </message>
+    <message>
+        <source>SBAS #2</source>
+        <translation>SBAS №2</translation>
+    </message>
+    <message>
+        <source>SBAS #3</source>
+        <translation>SBAS №3</translation>
+    </message>
+    <message>
+        <source>SBAS #4</source>
+        <translation>SBAS №4</translation>
+    </message>
+    <message>
+        <source>SBAS #5</source>
+        <translation>SBAS №5</translation>
+    </message>
+    <message>
+        <source>SBAS #6</source>
+        <translation>SBAS №6</translation>
+    </message>
+    <message>
+        <source>Save to flash and reset to make settings active!</source>
+        <translation>Сохраните настройки во флеш-память и перезапустите приёмник, чтобы они вступили в силу!</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>ВЫКЛ</translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation>L1</translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation>L2</translation>
+    </message>
+    <message>
+        <source>L5</source>
+        <translation>L5</translation>
+    </message>
+    <message>
+        <source>B1</source>
+        <translation>B1</translation>
+    </message>
+    <message>
+        <source>B2</source>
+        <translation>B2</translation>
+    </message>
+    <message>
+        <source>E1</source>
+        <translation>E1</translation>
+    </message>
+    <message>
+        <source>E5b</source>
+        <translation>E5b</translation>
+    </message>
+    <message>
+        <source>E5a</source>
+        <translation>E5a</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+</context>
+<context>
+    <name>ConstellationControlWidget2</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>NavIc PRN Codes</source>
+        <translation>PRN-коды NavIC</translation>
+    </message>
+    <message>
+        <source>L5</source>
+        <translation>L5</translation>
+    </message>
+    <message>
+        <source>S band</source>
+        <translation>Диапазон S</translation>
+    </message>
+    <message>
+        <source>SAT #1</source>
+        <translation>КА №1</translation>
+    </message>
+    <message>
+        <source>SAT #2</source>
+        <translation>КА №2</translation>
+    </message>
+    <message>
+        <source>SAT #3</source>
+        <translation>КА №3</translation>
+    </message>
+    <message>
+        <source>SAT #4</source>
+        <translation>КА №4</translation>
+    </message>
+    <message>
+        <source>SAT #5</source>
+        <translation>КА №5</translation>
+    </message>
+    <message>
+        <source>SAT #6</source>
+        <translation>КА №6</translation>
+    </message>
+    <message>
+        <source>SAT #7</source>
+        <translation>КА №7</translation>
+    </message>
+    <message>
+        <source>SAT #8</source>
+        <translation>КА №8</translation>
+    </message>
+    <message>
+        <source>SAT #9</source>
+        <translation>КА №9</translation>
+    </message>
+    <message>
+        <source>SAT #10</source>
+        <translation>КА №10</translation>
+    </message>
+    <message>
+        <source>SAT #11</source>
+        <translation>КА №11</translation>
+    </message>
+    <message>
+        <source>SAT #12</source>
+        <translation>КА №12</translation>
+    </message>
+    <message>
+        <source>SAT #13</source>
+        <translation>КА №13</translation>
+    </message>
+    <message>
+        <source>SAT #14</source>
+        <translation>КА №14</translation>
+    </message>
+    <message>
+        <source>0x</source>
+        <translation>0x</translation>
+    </message>
+    <message>
+        <source>Save to flash and reset to make settings active!</source>
+        <translation>Сохраните настройки во флеш-память и перезапустите приёмник, чтобы они вступили в силу!</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstallerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Прошивка</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Имя файла:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>User Firmware</source>
+        <translation>Пользовательская прошивка</translation>
+    </message>
+    <message>
+        <source>Native Firmware</source>
+        <translation>Заводская прошивка</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Записать</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Load mark</source>
+        <translation>Метка загрузки</translation>
+    </message>
+    <message>
+        <source>Load mark:</source>
+        <translation>Метка загрузки:</translation>
+    </message>
+    <message>
+        <source>Build attributes</source>
+        <translation>Атрибуты сборки</translation>
+    </message>
+    <message>
+        <source>Current:</source>
+        <translation>Текущая:</translation>
+    </message>
+    <message>
+        <source>New:</source>
+        <translation>Новая:</translation>
+    </message>
+    <message>
+        <source>Build version</source>
+        <translation>Версия сборки</translation>
+    </message>
+    <message>
+        <source>Build date</source>
+        <translation>Дата сборки</translation>
+    </message>
+    <message>
+        <source>Device ID 0</source>
+        <translation>ID устройства 0</translation>
+    </message>
+    <message>
+        <source>Device ID 1</source>
+        <translation>ID устройства 1</translation>
+    </message>
+    <message>
+        <source>Device ID 2</source>
+        <translation>ID устройства 2</translation>
+    </message>
+    <message>
+        <source>Device ID</source>
+        <translation>ID устройства</translation>
+    </message>
+    <message>
+        <source>Choose file</source>
+        <translation>Выбор файла</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>File is not selected</source>
+        <translation>Файл не выбран</translation>
+    </message>
+    <message>
+        <source>This option is available only for developers. Are you sure that you want to do this?</source>
+        <translation>Эта функция предназначена только для разработчиков. Вы уверены, что хотите продолжить?</translation>
+    </message>
+    <message>
+        <source>Error writing sector</source>
+        <translation>Ошибка записи сектора</translation>
+    </message>
+    <message>
+        <source>An error occurred while writing the sector #%1.</source>
+        <translation>При записи сектора №%1 произошла ошибка.</translation>
+    </message>
+    <message>
+        <source>Error erasing sector</source>
+        <translation>Ошибка стирания сектора</translation>
+    </message>
+    <message>
+        <source>An error occurred while erasing the sector #%1.</source>
+        <translation>При стирании сектора №%1 произошла ошибка.</translation>
+    </message>
+    <message>
+        <source>Error validating firmware</source>
+        <translation>Ошибка проверки прошивки</translation>
+    </message>
+    <message>
+        <source>An error occurred while validating installed firmware.</source>
+        <translation>При проверке установленной прошивки произошла ошибка.</translation>
+    </message>
+    <message>
+        <source>Installation fail</source>
+        <translation>Сбой установки</translation>
+    </message>
+    <message>
+        <source>An error occurred while installing firmware.</source>
+        <translation>При установке прошивки произошла ошибка.</translation>
+    </message>
+    <message>
+        <source>File operation error</source>
+        <translation>Ошибка работы с файлом</translation>
+    </message>
+    <message>
+        <source>An error occurred when performing a file operation.</source>
+        <translation>При выполнении операции с файлом произошла ошибка.</translation>
+    </message>
+    <message>
+        <source>Writing completed</source>
+        <translation>Запись завершена</translation>
+    </message>
+    <message>
+        <source>Firmware writing is successfully completed.</source>
+        <translation>Запись прошивки успешно завершена.</translation>
     </message>
 </context>
 </TS>

@@ -64,9 +64,12 @@ inline QByteArray makeReplayFrame(const QString &text, const QTime &time = QTime
 class ReplayTestClient
 {
 public:
-    explicit ReplayTestClient(quint16 port)
+    // receiveBuffer: the system's receive buffer for the connection, 0 for its default.
+    explicit ReplayTestClient(quint16 port, int receiveBuffer = 0)
     {
         socket.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+        if (receiveBuffer > 0)
+            socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, receiveBuffer);
     }
 
     // Takes in what has arrived; returns how many bytes have arrived in all.
@@ -124,6 +127,37 @@ inline bool runEventsUntil(const std::function<bool()> &done, int timeoutMs)
     poll.setInterval(2);
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
         if (done() || elapsed.elapsed() > timeoutMs)
+            loop.quit();
+    });
+    poll.start();
+    loop.exec();
+    return done();
+}
+
+// Runs the event loop until `done` holds. It gives up only when `progress` (a count that
+// grows while things happen, such as the bytes received) has not grown for stallMs, or
+// after limitMs in all: on a loaded machine a long transfer takes its time, but one that
+// stands still has failed.
+inline bool runEventsWhileProgressing(const std::function<bool()> &done, const std::function<qint64()> &progress,
+                                      int stallMs, int limitMs)
+{
+    if (done())
+        return true;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QElapsedTimer sinceProgress;
+    sinceProgress.start();
+    qint64 last = progress();
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(2);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        const qint64 now = progress();
+        if (now != last) {
+            last = now;
+            sinceProgress.restart();
+        }
+        if (done() || sinceProgress.elapsed() > stallMs || elapsed.elapsed() > limitMs)
             loop.quit();
     });
     poll.start();

@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -63,6 +64,8 @@ private slots:
     void sendToClientAtChecksItsIndex();
     void clientsLabelFollowsTheCount();
     void survivesRandomBytes();
+    void backlogRule_data();
+    void backlogRule();
 
 private:
     std::unique_ptr<QTextEdit> pane;
@@ -70,7 +73,7 @@ private:
     std::vector<std::unique_ptr<ReplayTestClient>> clients;
 
     QStringList logLines() const { return pane->toPlainText().split(QLatin1Char('\n')); }
-    ReplayTestClient &connectClient();
+    ReplayTestClient &connectClient(bool silent = false);
 };
 
 void TestServer::initTestCase()
@@ -95,12 +98,17 @@ void TestServer::cleanup()
     pane.reset();
 }
 
-ReplayTestClient &TestServer::connectClient()
+ReplayTestClient &TestServer::connectClient(bool silent)
 {
     const int before = server->clientCount();
     clients.emplace_back(new ReplayTestClient(server->serverPort()));
     ReplayTestClient &client = *clients.back();
     [&] { QTRY_COMPARE_WITH_TIMEOUT(server->clientCount(), before + 1, 5000); }();
+    if (silent) {
+        // Takes the greeting's first byte and then nothing: the system's buffers fill up.
+        client.socket.setReadBufferSize(1);
+        return client;
+    }
     [&] { QTRY_VERIFY_WITH_TIMEOUT(client.collect() >= 64, 5000); }();
     const ReplayFrame hello = client.takeFrame();
     [&] { QCOMPARE(hello.text, greeting); }();
@@ -378,6 +386,54 @@ void TestServer::survivesRandomBytes()
     other.socket.write(makeReplayFrame(QStringLiteral("still here")));
     QTRY_COMPARE_WITH_TIMEOUT(other.pollFrames(), 1, 5000);
     QCOMPARE(other.frames.at(0).text, receivedReply(QStringLiteral("still here")));
+}
+
+void TestServer::backlogRule_data()
+{
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<int>("capKiB");
+    QTest::addColumn<bool>("dropped");
+    QTest::addColumn<bool>("atOnce");
+
+    // One burst of 8 MB, far more than the system buffers of a local link take.
+    QTest::newRow("a reader behind by a burst keeps its link") << false << 1024 << false << false;
+    QTest::newRow("a client that takes nothing goes a second later") << true << 1024 << true << false;
+    QTest::newRow("a client sixteen times the mark behind goes at once") << true << 64 << true << true;
+}
+
+void TestServer::backlogRule()
+{
+    QFETCH(bool, silent);
+    QFETCH(int, capKiB);
+    QFETCH(bool, dropped);
+    QFETCH(bool, atOnce);
+
+    server->setMaxPendingBytes(qint64(capKiB) * 1024);
+    ReplayTestClient &client = connectClient(silent);
+    QByteArray burst(8 * 1024 * 1024, '\0');
+    for (int i = 0; i < burst.size(); ++i)
+        burst[i] = char('a' + i % 23);
+
+    QElapsedTimer clock;
+    clock.start();
+    server->sendToAll(burst.constData(), burst.size(), nullptr, nullptr);
+    if (atOnce) {
+        QCOMPARE(server->clientCount(), 0);
+        return;
+    }
+    QCOMPARE(server->clientCount(), 1);
+    if (dropped) {
+        // No further write comes; the service looks again by itself.
+        QTRY_COMPARE_WITH_TIMEOUT(server->clientCount(), 0, 10000);
+        QVERIFY2(clock.elapsed() >= Server::stallTimeoutMs - 50, QByteArray::number(clock.elapsed()).constData());
+        client.socket.setReadBufferSize(0);
+        QTRY_VERIFY_WITH_TIMEOUT((client.collect(), !client.connected()), 10000);
+        QVERIFY(client.received.size() < 64 + burst.size());
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(client.collect(), burst.size(), 20000);
+        QVERIFY(client.received == burst);
+        QCOMPARE(server->clientCount(), 1);
+    }
 }
 
 QTEST_MAIN(TestServer)

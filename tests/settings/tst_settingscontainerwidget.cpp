@@ -23,8 +23,10 @@
 #include "controller.h"
 #include "datasetwidget.h"
 #include "imodel.h"
+#include "interfacewidget.h"
 #include "pagesession.h"
 #include "settingscontainerwidget.h"
+#include "settingspages.h"
 #include "settingswidget.h"
 
 namespace {
@@ -80,7 +82,7 @@ private slots:
     void pagesGetBothObjectsAndReadAtOnce();
     void commandBuilderGetsNoModelAndNoFrame();
     void commandBuilderWritesThroughTheController();
-    void selectorWithoutPageEmptiesThePageArea();
+    void everySelectorOpensAFreshPage();
     void pagesOutliveTheirController();
     void closedDialogReopensWithItsGeometry();
     void withoutSettingsFileTheFormSizeHolds();
@@ -91,6 +93,8 @@ private slots:
 
 private:
     SettingsContainerWidget *openDialog();
+    // Opens the dialog and lets its first page's reading end, then forgets it.
+    void openDialogQuietly();
     QWidget *shownPage() const;
     void pick(const char *selector) const { dialog->findChild<QRadioButton *>(selector)->click(); }
 
@@ -142,6 +146,13 @@ SettingsContainerWidget *TestSettingsContainerWidget::openDialog()
     return dialog;
 }
 
+void TestSettingsContainerWidget::openDialogQuietly()
+{
+    openDialog();
+    QVERIFY(session->settle());
+    session->table.clearRecord();
+}
+
 QWidget *TestSettingsContainerWidget::shownPage() const
 {
     QVBoxLayout *area = dialog->findChild<QVBoxLayout *>("settingsLayout");
@@ -169,11 +180,14 @@ void TestSettingsContainerWidget::opensOnInterfaceWithTheTabStyle()
     QCOMPARE(dialog->windowTitle(), QString("Settings"));
     QCOMPARE(dialog->size(), QSize(700, 500));
     QCOMPARE(dialog->minimumSize(), QSize(550, 450));
-    // No Interface page stands behind its selector yet: the page area stays empty and
-    // nothing is asked of the receiver.
-    QCOMPARE(shownPage(), nullptr);
+    // The Interface page stands open and has asked for its nine settings, each request
+    // after the answer to the one before.
+    QVERIFY(qobject_cast<InterfaceWidget *>(shownPage()));
     QVERIFY(session->settle());
-    QCOMPARE(session->table.total(), 0);
+    QCOMPARE(session->table.frames(),
+             QList<QByteArray>({hex("214e030200000512"), commandFrame(3, 0x03), commandFrame(3, 0x04),
+                                commandFrame(3, 0x05), commandFrame(3, 0x06), commandFrame(3, 0x07),
+                                commandFrame(3, 0x0B), commandFrame(3, 0x0C), hex("214e030d00001033")}));
 }
 
 void TestSettingsContainerWidget::selectorsStandInTheirRows()
@@ -193,7 +207,7 @@ void TestSettingsContainerWidget::selectorsStandInTheirRows()
 
 void TestSettingsContainerWidget::calendarTwiceGivesTwoFreshPages()
 {
-    openDialog();
+    openDialogQuietly();
     pick("radBtnCalendarSettings");
     QPointer<QWidget> first = shownPage();
     QVERIFY(qobject_cast<CalendarSettingsWidget *>(first));
@@ -216,13 +230,28 @@ void TestSettingsContainerWidget::calendarTwiceGivesTwoFreshPages()
 
 void TestSettingsContainerWidget::pagesGetBothObjectsAndReadAtOnce()
 {
-    openDialog();
+    openDialogQuietly();
     const struct {
         const char *selector;
         const char *page;
         QList<QByteArray> getters;
     } rows[] = {
+        {"radBtnInterface", "InterfaceWidget",
+         {commandFrame(3, 0x02), commandFrame(3, 0x03), commandFrame(3, 0x04), commandFrame(3, 0x05),
+          commandFrame(3, 0x06), commandFrame(3, 0x07), commandFrame(3, 0x0B), commandFrame(3, 0x0C),
+          commandFrame(3, 0x0D)}},
         {"radBtnDataSet", "DataSetWidget", {commandFrame(3, 0x09), commandFrame(3, 0x0A)}},
+        {"radBtnNavigationSystems", "NavigationSystemsWidget",
+         {commandFrame(3, 0x20), commandFrame(3, 0x21), commandFrame(12, 0x02)}},
+        {"radBtnSolutionParameters", "SolutionParametersWidget",
+         {commandFrame(3, 0x25), commandFrame(3, 0x23), commandFrame(3, 0x30), commandFrame(3, 0x22),
+          commandFrame(3, 0x26), commandFrame(3, 0x2C), commandFrame(3, 0x28), commandFrame(3, 0x29),
+          commandFrame(3, 0x2A), commandFrame(3, 0x27), commandFrame(3, 0x2B)}},
+        {"radBtnAtmosphericCorr", "AtmosphericCorrectionsWidget",
+         {commandFrame(3, 0x2E), commandFrame(3, 0x2D), commandFrame(3, 0x2F)}},
+        {"radBtnPPS", "PPSWidget",
+         {commandFrame(3, 0x40), commandFrame(8, 0x04), commandFrame(8, 0x05), commandFrame(8, 0x06),
+          commandFrame(8, 0x07)}},
         {"radBtnCalendarSettings", "CalendarSettingsWidget", {commandFrame(3, 0x41)}},
         {"radBtnSaveSettings", "SaveSettingsWidget", {commandFrame(3, 0x43), commandFrame(3, 0x44)}},
     };
@@ -256,7 +285,7 @@ void TestSettingsContainerWidget::commandBuilderGetsNoModelAndNoFrame()
 
 void TestSettingsContainerWidget::commandBuilderWritesThroughTheController()
 {
-    openDialog();
+    openDialogQuietly();
     pick("radBtnCommandBuilder");
     QWidget *page = shownPage();
     QPushButton *send = page->findChild<QPushButton *>("btnSend");
@@ -269,16 +298,21 @@ void TestSettingsContainerWidget::commandBuilderWritesThroughTheController()
     QTRY_COMPARE(session->table.frames(), QList<QByteArray>({hex("214e03000000030c")}));
 }
 
-void TestSettingsContainerWidget::selectorWithoutPageEmptiesThePageArea()
+void TestSettingsContainerWidget::everySelectorOpensAFreshPage()
 {
+    // Each selector opens its own page, and the page it replaces goes at once.
     openDialog();
-    pick("radBtnDataSet");
-    QPointer<QWidget> page = shownPage();
-    QVERIFY(page);
-    pick("radBtnPPS");
-    QCOMPARE(shownPage(), nullptr);
-    QVERIFY(page->isHidden());
-    QTRY_VERIFY(page.isNull());
+    QPointer<QWidget> previous;
+    for (const Selector &s : selectors) {
+        pick(s.name);
+        QPointer<QWidget> page = shownPage();
+        QVERIFY2(page, s.name);
+        if (previous) {
+            QVERIFY(previous != page);
+            QVERIFY(previous->isHidden());
+        }
+        previous = page;
+    }
 }
 
 void TestSettingsContainerWidget::pagesOutliveTheirController()

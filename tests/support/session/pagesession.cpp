@@ -1,8 +1,8 @@
 #include "pagesession.h"
 
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QPair>
-#include <QTest>
+#include <QTimer>
 
 #include "binaryconfigurator.h"
 #include "controller.h"
@@ -20,26 +20,32 @@ bool PageSession::open(int timeoutMs)
 
 bool PageSession::settle(int timeoutMs)
 {
-    QElapsedTimer clock;
-    clock.start();
     BinaryConfigurator *engine = controller->binaryConfigurator();
     int markersDone = 0;
-    QObject context;
-    connect(engine, &BinaryConfigurator::requestCompleted, &context,
-            [&markersDone](QPair<MsgType, unsigned char> request) {
+    // Waits on the marker's acknowledgement itself rather than polling, so a round
+    // costs the requests' round trips and nothing more.
+    QEventLoop loop;
+    connect(engine, &BinaryConfigurator::requestCompleted, &loop,
+            [&markersDone, &loop](QPair<MsgType, unsigned char> request) {
                 if (request.first == SettingsTableReceiver::markerGroup
-                    && request.second == SettingsTableReceiver::markerSubId)
+                    && request.second == SettingsTableReceiver::markerSubId) {
                     ++markersDone;
+                    loop.quit();
+                }
             });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    deadline.start(timeoutMs);
     for (;;) {
         const int before = table.total();
         const int expected = markersDone + 1;
         // The engine writes the marker only after every request queued before it is
         // done; its acknowledgement ends the round.
         engine->setDebugByte3(0);
-        const bool through = QTest::qWaitFor([&]() { return markersDone >= expected; },
-                                             int(qMax<qint64>(0, timeoutMs - clock.elapsed())));
-        if (!through)
+        while (markersDone < expected && deadline.isActive())
+            loop.exec();
+        if (markersDone < expected)
             return false;
         if (table.total() == before)
             return true;

@@ -1,0 +1,358 @@
+// The baud-rate search against a receiver on a pseudo-terminal: the test plays the
+// receiver at the far end and answers only while the program's port is set to the
+// receiver's rate, as a real serial line would only carry the words at that rate.
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+#include "baudrateservice.h"
+#include "binaryconfigurator.h"
+#include "connectguard.h"
+#include "controller.h"
+#include "parserproxy.h"
+#include "ptypair.h"
+#include "readerproxy.h"
+#include "scriptedreceiver.h"
+
+namespace {
+
+const QByteArray Handshake = QByteArray::fromHex("214e030004006f70656eba78");
+const QByteArray Probe = QByteArray::fromHex("214e03010000040f");
+
+// One command frame the receiver heard, with the program's port rate at that moment.
+struct Heard {
+    QByteArray frame;
+    int rate = 0;
+    qint64 atMs = 0;
+};
+
+// The receiver at the far end of the pseudo-terminal. It cuts the command frames that
+// arrive and answers the handshake and the probe only at its own rate.
+class PtyReceiver : public QObject
+{
+public:
+    PtyReceiver(Controller *controller, int ownRate, bool refusesProbe)
+        : controller(controller)
+        , ownRate(ownRate)
+        , refusesProbe(refusesProbe)
+    {
+        clock.start();
+        // The master end has no notifier of its own here; a short poll stands in for
+        // the receiver's UART interrupt.
+        poll.setInterval(2);
+        QObject::connect(&poll, &QTimer::timeout, this, [this]() { readLine(); });
+        poll.start();
+    }
+
+    PtyPair pty;
+    QList<Heard> heard;
+
+    int count(const QByteArray &frame) const
+    {
+        int n = 0;
+        for (const Heard &h : heard)
+            n += h.frame == frame ? 1 : 0;
+        return n;
+    }
+
+    QList<int> handshakeRates() const
+    {
+        QList<int> rates;
+        for (const Heard &h : heard) {
+            if (h.frame == Handshake)
+                rates << h.rate;
+        }
+        return rates;
+    }
+
+private:
+    void readLine()
+    {
+        buffer += pty.readAll();
+        for (;;) {
+            const int start = buffer.indexOf(QByteArray("\x21\x4e", 2));
+            if (start < 0) {
+                buffer = buffer.right(1);
+                return;
+            }
+            buffer.remove(0, start);
+            if (buffer.size() < 6)
+                return;
+            const int length = quint8(buffer.at(4)) | (quint8(buffer.at(5)) << 8);
+            if (buffer.size() < 8 + length)
+                return;
+            const QByteArray frame = buffer.left(8 + length);
+            buffer.remove(0, 8 + length);
+            hear(frame);
+        }
+    }
+
+    void hear(const QByteArray &frame)
+    {
+        Heard h;
+        h.frame = frame;
+        QString port;
+        controller->reader()->serialSettings(port, h.rate);
+        h.atMs = clock.elapsed();
+        heard << h;
+        if (h.rate != ownRate)
+            return;
+        if (frame == Handshake)
+            pty.write(ScriptedReceiver::frame(0, 1, {}));
+        else if (frame == Probe)
+            pty.write(ScriptedReceiver::frame(0, refusesProbe ? 0 : 1, {}));
+    }
+
+    Controller *controller;
+    int ownRate;
+    bool refusesProbe;
+    QTimer poll;
+    QByteArray buffer;
+    QElapsedTimer clock;
+};
+
+QList<int> ints(const QSignalSpy &spy)
+{
+    QList<int> values;
+    for (const QList<QVariant> &args : spy)
+        values << args.at(0).toInt();
+    return values;
+}
+
+} // namespace
+
+class tst_BaudRateService : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void search_data();
+    void search();
+    void silentReceiverTakesFiveTriesOf700Ms();
+    void secondStartDuringAHandshakeTriesEveryRateOnce();
+    void restartSoonAfterStopSendsNoStaleHandshake();
+    void restartAfterStopWhileAHandshakeIsInFlight();
+    void setSerialBaudRateReopensThePort();
+    void socketLinkIsOnlyRestarted();
+
+private:
+    void openLink(int ownRate, bool refusesProbe = false);
+
+    std::unique_ptr<Controller> controller;
+    std::unique_ptr<PtyReceiver> receiver;
+    std::unique_ptr<BaudRateService> service;
+};
+
+void tst_BaudRateService::initTestCase()
+{
+    installConnectGuard();
+}
+
+void tst_BaudRateService::init()
+{
+    controller = std::make_unique<Controller>();
+    controller->parser()->setInterfaceMode(InterfaceBinary);
+    service = std::make_unique<BaudRateService>();
+    service->setController(controller.get());
+}
+
+void tst_BaudRateService::cleanup()
+{
+    service.reset();
+    if (controller)
+        controller->reader()->stop();
+    controller.reset();
+    receiver.reset();
+}
+
+void tst_BaudRateService::openLink(int ownRate, bool refusesProbe)
+{
+    receiver = std::make_unique<PtyReceiver>(controller.get(), ownRate, refusesProbe);
+    QVERIFY(receiver->pty.isValid());
+    // The link is open at the connection screen's default rate before the search.
+    controller->reader()->openSerialPort(receiver->pty.devicePath(), 115200);
+    controller->reader()->start();
+    QVERIFY(controller->reader()->isOpen());
+}
+
+void tst_BaudRateService::search_data()
+{
+    QTest::addColumn<int>("ownRate");
+    QTest::addColumn<bool>("refusesProbe");
+    QTest::addColumn<QList<int>>("tried");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<int>("probes");
+
+    QTest::newRow("found on the third rate")
+        << 38400 << false << QList<int>{-1, 115200, 460800, 38400} << true << 1;
+    QTest::newRow("found on the first rate")
+        << 115200 << false << QList<int>{-1, 115200} << true << 1;
+    QTest::newRow("found on the last rate")
+        << 9600 << false << QList<int>{-1, 115200, 460800, 38400, 19200, 9600} << true << 1;
+    QTest::newRow("probe refused ends the search at once")
+        << 115200 << true << QList<int>{-1, 115200} << false << 1;
+    QTest::newRow("receiver at a rate not offered")
+        << 57600 << false << QList<int>{-1, 115200, 460800, 38400, 19200, 9600} << false << 0;
+}
+
+void tst_BaudRateService::search()
+{
+    QFETCH(int, ownRate);
+    QFETCH(bool, refusesProbe);
+    QFETCH(QList<int>, tried);
+    QFETCH(bool, found);
+    QFETCH(int, probes);
+
+    openLink(ownRate, refusesProbe);
+    QSignalSpy shown(service.get(), SIGNAL(displayTestBaudRate(int)));
+    QSignalSpy verdict(service.get(), SIGNAL(finishFoundBaudRateMaster(bool)));
+    service->startSearch();
+    QVERIFY(verdict.wait(10000));
+    QCOMPARE(verdict.size(), 1);
+    QCOMPARE(verdict.first().first().toBool(), found);
+    QCOMPARE(ints(shown), tried);
+
+    // One handshake per rate tried, each sent at that rate.
+    QList<int> rates = tried.mid(1);
+    QCOMPARE(receiver->handshakeRates(), rates);
+    QCOMPARE(receiver->count(Probe), probes);
+    for (const Heard &h : receiver->heard)
+        QVERIFY2(h.frame == Handshake || h.frame == Probe, h.frame.toHex().constData());
+
+    // The rate tried last stays set and the link stays open.
+    QString port;
+    int rate = 0;
+    QVERIFY(controller->reader()->serialSettings(port, rate));
+    QCOMPARE(port, receiver->pty.devicePath());
+    QCOMPARE(rate, rates.last());
+    QVERIFY(controller->reader()->isOpen());
+}
+
+void tst_BaudRateService::silentReceiverTakesFiveTriesOf700Ms()
+{
+    openLink(0);
+    QSignalSpy verdict(service.get(), SIGNAL(finishFoundBaudRateMaster(bool)));
+    QElapsedTimer clock;
+    clock.start();
+    service->startSearch();
+    QVERIFY(verdict.wait(10000));
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(verdict.first().first().toBool(), false);
+    // 5 x (200 ms wait for the port + 500 ms for the handshake).
+    QVERIFY2(elapsed >= 3400 && elapsed < 8000, QByteArray::number(elapsed).constData());
+    QCOMPARE(receiver->handshakeRates(), (QList<int>{115200, 460800, 38400, 19200, 9600}));
+    QCOMPARE(receiver->count(Probe), 0);
+    for (int i = 1; i < receiver->heard.size(); ++i) {
+        const qint64 gap = receiver->heard.at(i).atMs - receiver->heard.at(i - 1).atMs;
+        QVERIFY2(gap >= 650 && gap < 1600, QByteArray::number(gap).constData());
+    }
+}
+
+void tst_BaudRateService::secondStartDuringAHandshakeTriesEveryRateOnce()
+{
+    openLink(460800);
+    QSignalSpy shown(service.get(), SIGNAL(displayTestBaudRate(int)));
+    QSignalSpy verdict(service.get(), SIGNAL(finishFoundBaudRateMaster(bool)));
+    service->startSearch();
+    // The first handshake is in flight (the receiver does not answer at 115200)...
+    QTRY_COMPARE_WITH_TIMEOUT(receiver->count(Handshake), 1, 5000);
+    // ...when the workspace starts the search again.
+    service->startSearch();
+    QVERIFY(verdict.wait(10000));
+    QCOMPARE(verdict.first().first().toBool(), true);
+    // The first search's unanswered handshake did not move the new one on.
+    QCOMPARE(ints(shown), (QList<int>{-1, 115200, -1, 115200, 460800}));
+    QCOMPARE(receiver->handshakeRates(), (QList<int>{115200, 115200, 460800}));
+    // Nothing of either search reacts twice or later.
+    QVERIFY(!verdict.wait(1500));
+    QCOMPARE(verdict.size(), 1);
+    QCOMPARE(shown.size(), 5);
+    QCOMPARE(receiver->count(Probe), 1);
+}
+
+void tst_BaudRateService::restartSoonAfterStopSendsNoStaleHandshake()
+{
+    openLink(460800);
+    QSignalSpy shown(service.get(), SIGNAL(displayTestBaudRate(int)));
+    QSignalSpy verdict(service.get(), SIGNAL(finishFoundBaudRateMaster(bool)));
+    service->startSearch();
+    // Stopped and started again inside the first try's wait for its port.
+    service->stopSearch();
+    service->startSearch();
+    QVERIFY(verdict.wait(10000));
+    QCOMPARE(verdict.first().first().toBool(), true);
+    QCOMPARE(ints(shown), (QList<int>{-1, 115200, -1, 115200, 460800}));
+    // The stopped try's wait was cancelled by the new search: one handshake per try.
+    QCOMPARE(receiver->handshakeRates(), (QList<int>{115200, 460800}));
+    QVERIFY(!verdict.wait(1000));
+    QCOMPARE(verdict.size(), 1);
+}
+
+void tst_BaudRateService::restartAfterStopWhileAHandshakeIsInFlight()
+{
+    openLink(460800);
+    QSignalSpy shown(service.get(), SIGNAL(displayTestBaudRate(int)));
+    QSignalSpy verdict(service.get(), SIGNAL(finishFoundBaudRateMaster(bool)));
+    service->startSearch();
+    service->stopSearch();
+    // A plain stop still sends the one handshake of its wait...
+    QTRY_COMPARE_WITH_TIMEOUT(receiver->count(Handshake), 1, 5000);
+    QCOMPARE(verdict.size(), 0);
+    // ...and a search started while it waits for its answer is not driven by it.
+    service->startSearch();
+    QVERIFY(verdict.wait(10000));
+    QCOMPARE(verdict.first().first().toBool(), true);
+    QCOMPARE(ints(shown), (QList<int>{-1, 115200, -1, 115200, 460800}));
+    QCOMPARE(receiver->handshakeRates(), (QList<int>{115200, 115200, 460800}));
+    QVERIFY(!verdict.wait(1000));
+    QCOMPARE(verdict.size(), 1);
+}
+
+void tst_BaudRateService::setSerialBaudRateReopensThePort()
+{
+    openLink(0);
+    QSignalSpy connected(controller->reader(), SIGNAL(connected()));
+    service->setSerialBaudRate(19200);
+    QCOMPARE(connected.size(), 1);
+    QString port;
+    int rate = 0;
+    QVERIFY(controller->reader()->serialSettings(port, rate));
+    QCOMPARE(port, receiver->pty.devicePath());
+    QCOMPARE(rate, 19200);
+    QVERIFY(controller->reader()->isOpen());
+
+    // Bytes still flow both ways on the reopened port.
+    QSignalSpy read(controller->reader(), SIGNAL(dataRead(QByteArray)));
+    receiver->pty.write("$GPTXT*00\r\n");
+    QTRY_VERIFY_WITH_TIMEOUT(!read.isEmpty(), 5000);
+    controller->binaryConfigurator()->sendOpen();
+    QTRY_COMPARE_WITH_TIMEOUT(receiver->handshakeRates(), QList<int>{19200}, 5000);
+}
+
+void tst_BaudRateService::socketLinkIsOnlyRestarted()
+{
+    ScriptedReceiver peer;
+    QVERIFY(peer.listen());
+    QSignalSpy clients(&peer, SIGNAL(clientConnected()));
+    controller->reader()->openSocket(QStringLiteral("127.0.0.1"), peer.port());
+    controller->reader()->start();
+    QVERIFY(clients.wait(5000));
+
+    service->setSerialBaudRate(9600);
+    QVERIFY(clients.wait(5000));
+    QCOMPARE(controller->reader()->readerType(), ConnectionMode::TcpSocket);
+    QString host;
+    int port = 0;
+    QVERIFY(controller->reader()->socketSettings(host, port));
+    QCOMPARE(port, int(peer.port()));
+}
+
+QTEST_MAIN(tst_BaudRateService)
+#include "tst_baudrateservice.moc"

@@ -1,0 +1,427 @@
+// The interface page against a receiver that keeps its settings in a table. The page
+// restarts the program's link on every Save and when it follows its own UART's new
+// rate; on the socket link of these tests each restart is a new connection to the
+// receiver.
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTranslator>
+#include <QtTest>
+
+#include <memory>
+
+#include "connectguard.h"
+#include "controller.h"
+#include "interfacewidget.h"
+#include "pagesession.h"
+#include "screenshot.h"
+#include "readerproxy.h"
+#include "settingsdialogs.h"
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+const QList<QByteArray> getters = {
+    hex("214e030200000512"), commandFrame(3, 0x03), commandFrame(3, 0x04),
+    commandFrame(3, 0x05),   commandFrame(3, 0x06), commandFrame(3, 0x07),
+    commandFrame(3, 0x0B),   commandFrame(3, 0x0C), hex("214e030d00001033")};
+
+// Rates of UART1 to UART4, the three roles, the data format and the transport delay.
+const QStringList benchValues = {"115200", "460800", "9600", "9600", "1", "2", "4", "RTCM3", "40000"};
+
+struct Box {
+    QMessageBox::Icon icon;
+    QString title;
+    QString text;
+};
+
+} // namespace
+
+class TestInterfaceWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void openingAsksNineEachAfterTheAnswer();
+    void unchangedSaveRestartsTheLinkAndReadsNineAgain();
+    void otherUartRateSendsOneSetter();
+    void ownUartRateMovesTheLinkAndWaits_data();
+    void ownUartRateMovesTheLinkAndWaits();
+    void navigationPortChangeTellsUartChanged();
+    void settersGoOutOneAfterTheOther();
+    void roleWithoutButtonSendsNoUart();
+    void refusedNchnReopensOnlyAtARealRate_data();
+    void refusedNchnReopensOnlyAtARealRate();
+    void emptiedRateAndUnknownFormatSendNothing();
+    void delayBeyondSixteenBitsIsNotSent();
+    void russianTexts();
+
+    void screenshot();
+private:
+    QComboBox *combo(const QString &name) const { return page->findChild<QComboBox *>(name); }
+    QRadioButton *radio(const QString &name) const { return page->findChild<QRadioButton *>(name); }
+    void click(const char *name) const { page->findChild<QPushButton *>(name)->click(); }
+    void typeRate(int uart, const QString &rate) const
+    {
+        QComboBox *box = combo(QString("comBoxUart%1").arg(uart));
+        box->clearEditText();
+        QTest::keyClicks(box, rate);
+    }
+    static QString checkedOf(const QList<QRadioButton *> &buttons)
+    {
+        for (int i = 0; i < buttons.size(); ++i) {
+            if (buttons.at(i)->isChecked())
+                return QString::number(i + 1);
+        }
+        return QString();
+    }
+    QList<QRadioButton *> group(const char *prefix) const
+    {
+        QList<QRadioButton *> out;
+        for (int i = 1; i <= 4; ++i)
+            out.append(radio(QString("%1UART%2").arg(prefix).arg(i)));
+        return out;
+    }
+    QStringList shown() const
+    {
+        return {combo("comBoxUart1")->currentText(), combo("comBoxUart2")->currentText(),
+                combo("comBoxUart3")->currentText(), combo("comBoxUart4")->currentText(),
+                checkedOf(group("radBtnNmeaBinary")), checkedOf(group("radBtnRawData")),
+                checkedOf(group("radBtnBaseData")), combo("comBoxBaseStation")->currentText(),
+                page->findChild<QLineEdit *>("editTransportDelay")->text()};
+    }
+    // When command i reached the receiver, in ms since init.
+    qint64 stamp(int index) const { return stamps.value(index, -1); }
+    int indexOf(const QByteArray &frame, int from = 0) const
+    {
+        const QList<ScriptedReceiver::Command> commands = session->receiver.commands();
+        for (int i = from; i < commands.size(); ++i) {
+            if (commands.at(i).frame == frame)
+                return i;
+        }
+        return -1;
+    }
+    void openPage();
+
+    std::unique_ptr<PageSession> session;
+    std::unique_ptr<InterfaceWidget> page;
+    std::unique_ptr<QSignalSpy> connections;
+    std::unique_ptr<QSignalSpy> baudRateMaster;
+    QElapsedTimer clock;
+    QHash<int, qint64> stamps;
+    QList<Box> boxes;
+};
+
+void TestInterfaceWidget::initTestCase()
+{
+    installConnectGuard();
+    SettingsDialogs::setMessageHook([this](QWidget *, QMessageBox::Icon icon, const QString &title,
+                                           const QString &text, QMessageBox::StandardButtons) {
+        boxes.append({icon, title, text});
+        return QMessageBox::Ok;
+    });
+}
+
+void TestInterfaceWidget::init()
+{
+    boxes.clear();
+    stamps.clear();
+    clock.start();
+    session = std::make_unique<PageSession>();
+    QVERIFY(session->open());
+    connect(&session->receiver, &ScriptedReceiver::commandReceived, this,
+            [this](int index) { stamps.insert(index, clock.elapsed()); });
+    SettingsTableReceiver &table = session->table;
+    table.store(3, 0x02, hex("00c20100"));
+    table.store(3, 0x03, hex("00080700"));
+    table.store(3, 0x04, hex("80250000"));
+    table.store(3, 0x05, hex("80250000"));
+    table.store(3, 0x06, hex("01"));
+    table.store(3, 0x07, hex("02"));
+    table.store(3, 0x0B, hex("04"));
+    table.store(3, 0x0C, hex("02"));
+    table.store(3, 0x0D, hex("409c"));
+    connections = std::make_unique<QSignalSpy>(&session->receiver, SIGNAL(clientConnected()));
+    baudRateMaster = std::make_unique<QSignalSpy>(session->controller->reader(), SIGNAL(displayBaudRateMaster(bool)));
+    page = std::make_unique<InterfaceWidget>(nullptr);
+}
+
+void TestInterfaceWidget::cleanup()
+{
+    page.reset();
+    baudRateMaster.reset();
+    connections.reset();
+    session.reset();
+}
+
+void TestInterfaceWidget::openPage()
+{
+    page->setController(session->controller);
+    page->readSettings();
+    QVERIFY(session->settle());
+    session->table.clearRecord();
+    stamps.clear();
+}
+
+void TestInterfaceWidget::openingAsksNineEachAfterTheAnswer()
+{
+    QVERIFY(combo("comBoxUart1")->isEditable());
+    QCOMPARE(combo("comBoxUart1")->count(), 7);
+    QCOMPARE(combo("comBoxUart4")->itemText(6), QString("460800"));
+    QCOMPARE(shown(), QVector<QString>(9).toList());
+    QVERIFY(!radio("radBtnNmeaBinaryUART4")->isEnabled());
+    QVERIFY(!radio("radBtnBaseDataUART3")->isEnabled());
+    QVERIFY(radio("radBtnBaseDataUART4")->isEnabled());
+    // Every answer comes 60 ms late; UART4's as the receiver's own reply frame.
+    for (quint8 getter : {0x02, 0x03, 0x04, 0x06, 0x07, 0x0B, 0x0C, 0x0D})
+        session->table.answerLate(3, getter, 60);
+    session->table.forget(3, 0x05);
+    session->receiver.answerAlways(3, 0x05,
+                                   ScriptedReceiver::late(ScriptedReceiver::raw(hex("214e0002040080250000" "ab97")), 60));
+    page->setController(session->controller);
+    page->readSettings();
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), getters);
+    for (int i = 1; i < getters.size(); ++i)
+        QVERIFY2(stamp(i) - stamp(i - 1) >= 55, qPrintable(QString("request %1").arg(i)));
+    // The transport delay is unsigned: 0x9C40 is 40000 ms.
+    QCOMPARE(shown(), benchValues);
+}
+
+void TestInterfaceWidget::unchangedSaveRestartsTheLinkAndReadsNineAgain()
+{
+    openPage();
+    QCOMPARE(shown(), benchValues);
+    QCOMPARE(connections->count(), 0);
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), getters);
+    QCOMPARE(connections->count(), 1);
+    QCOMPARE(baudRateMaster->count(), 0);
+    QCOMPARE(shown(), benchValues);
+}
+
+void TestInterfaceWidget::otherUartRateSendsOneSetter()
+{
+    openPage();
+    typeRate(4, "115200");
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>{hex("214e0385040000c20100" "5021")} + getters);
+    QCOMPARE(baudRateMaster->count(), 0);
+    QCOMPARE(connections->count(), 1);
+    QCOMPARE(combo("comBoxUart4")->currentText(), QString("115200"));
+}
+
+void TestInterfaceWidget::ownUartRateMovesTheLinkAndWaits_data()
+{
+    QTest::addColumn<QByteArray>("nchnReply");
+    QTest::addColumn<int>("uart");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QByteArray>("setter");
+    QTest::addColumn<bool>("own");
+    QTest::newRow("nchn 2, UART2") << hex("214e0002010002" "050d") << 2 << "460800"
+                                   << hex("214e038304000008070099ee") << true;
+    QTest::newRow("nchn 2, UART1") << hex("214e0002010002" "050d") << 1 << "460800"
+                                   << commandFrame(3, 0x82, hex("00080700")) << false;
+    QTest::newRow("nchn 1, UART1") << ScriptedReceiver::frame(0, 2, hex("01")) << 1 << "460800"
+                                   << commandFrame(3, 0x82, hex("00080700")) << true;
+}
+
+void TestInterfaceWidget::ownUartRateMovesTheLinkAndWaits()
+{
+    QFETCH(QByteArray, nchnReply);
+    QFETCH(int, uart);
+    QFETCH(QString, rate);
+    QFETCH(QByteArray, setter);
+    QFETCH(bool, own);
+    session->table.forget(3, 0x06);
+    session->receiver.answerAlways(3, 0x06, ScriptedReceiver::raw(nchnReply));
+    // Every UART starts at 115200 here.
+    for (quint8 getter = 0x02; getter <= 0x05; ++getter)
+        session->table.store(3, getter, hex("00c20100"));
+    openPage();
+    typeRate(uart, rate);
+    click("btnSave");
+    // The wait runs outside the engine's queue: settle only once the read-back is out.
+    QTRY_COMPARE_WITH_TIMEOUT(session->table.frames().size(), getters.size() + 1, 3000);
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>{setter} + getters);
+    const int setterAt = indexOf(setter);
+    const int firstGetter = indexOf(getters.first(), setterAt);
+    if (own) {
+        // The link follows the new rate (on a socket: a new connection), the general
+        // information window is told, and the receiver gets 500 ms to switch.
+        QCOMPARE(baudRateMaster->count(), 1);
+        QCOMPARE(baudRateMaster->at(0).at(0).toBool(), true);
+        QCOMPARE(connections->count(), 2);
+        QVERIFY2(stamp(firstGetter) - stamp(setterAt) >= 500,
+                 qPrintable(QString("%1 ms").arg(stamp(firstGetter) - stamp(setterAt))));
+    } else {
+        QCOMPARE(baudRateMaster->count(), 0);
+        QCOMPARE(connections->count(), 1);
+    }
+}
+
+void TestInterfaceWidget::navigationPortChangeTellsUartChanged()
+{
+    openPage();
+    radio("radBtnNmeaBinaryUART3")->click();
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>{hex("214e03860100038d2f")} + getters);
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).icon, QMessageBox::Information);
+    QCOMPARE(boxes.at(0).title, QString("Information"));
+    QCOMPARE(boxes.at(0).text, QString("UART changed"));
+    QCOMPARE(shown().at(4), QString("3"));
+    // The same port again: acknowledged without a word.
+    radio("radBtnNmeaBinaryUART3")->click();
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(boxes.size(), 1);
+}
+
+void TestInterfaceWidget::settersGoOutOneAfterTheOther()
+{
+    openPage();
+    // A refused UART1 rate is read again before the sequence goes on to UART3: the
+    // page sends the next rate only once the receiver answered the one before.
+    session->table.refuse(3, 0x82);
+    typeRate(1, "57600");
+    typeRate(3, "19200");
+    radio("radBtnRawDataUART3")->click();
+    radio("radBtnNmeaBinaryUART2")->click();
+    combo("comBoxBaseStation")->setCurrentIndex(0);
+    page->findChild<QLineEdit *>("editTransportDelay")->setText("50");
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(),
+             QList<QByteArray>({commandFrame(3, 0x8C, hex("01")), commandFrame(3, 0x8D, hex("3200")),
+                                commandFrame(3, 0x82, hex("00e10000")), commandFrame(3, 0x02),
+                                commandFrame(3, 0x84, hex("004b0000")), commandFrame(3, 0x87, hex("03")),
+                                commandFrame(3, 0x86, hex("02"))})
+                 + getters);
+    QCOMPARE(shown(), QStringList({"115200", "460800", "19200", "9600", "2", "3", "4", "OEMv4 Novatel", "50"}));
+    QCOMPARE(boxes.size(), 1);
+}
+
+void TestInterfaceWidget::roleWithoutButtonSendsNoUart()
+{
+    // UARTs the page has no button for: no button is checked, and no role goes out as
+    // -1 (0xFF).
+    session->table.store(3, 0x06, hex("07"));
+    session->table.store(3, 0x07, hex("05"));
+    session->table.store(3, 0x0B, hex("00"));
+    page->setController(session->controller);
+    page->readSettings();
+    QVERIFY(session->settle());
+    QCOMPARE(shown().mid(4, 3), QStringList({"", "", ""}));
+    session->table.clearRecord();
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), getters);
+    QCOMPARE(boxes.size(), 0);
+}
+
+void TestInterfaceWidget::refusedNchnReopensOnlyAtARealRate_data()
+{
+    QTest::addColumn<bool>("rateKnown");
+    QTest::newRow("UART3 at 9600") << true;
+    QTest::newRow("UART3 rate unknown") << false;
+}
+
+void TestInterfaceWidget::refusedNchnReopensOnlyAtARealRate()
+{
+    QFETCH(bool, rateKnown);
+    if (!rateKnown)
+        session->table.refuse(3, 0x04, SettingsTableReceiver::always);
+    openPage();
+    session->table.refuse(3, 0x86);
+    radio("radBtnNmeaBinaryUART3")->click();
+    click("btnSave");
+    QVERIFY(session->settle());
+    // nchn is asked again; its answer re-opens the own port at the rate typed for the
+    // chosen UART, if it has one.
+    QCOMPARE(session->table.frames(3, 0x86), QList<QByteArray>{commandFrame(3, 0x86, hex("03"))});
+    QCOMPARE(session->table.count(3, 0x06), 2);
+    QCOMPARE(connections->count(), rateKnown ? 2 : 1);
+    QCOMPARE(baudRateMaster->count(), 0);
+    QCOMPARE(boxes.size(), 0);
+    QCOMPARE(shown().at(4), QString("1"));
+}
+
+void TestInterfaceWidget::emptiedRateAndUnknownFormatSendNothing()
+{
+    session->table.store(3, 0x0C, hex("03"));
+    openPage();
+    QCOMPARE(combo("comBoxBaseStation")->currentIndex(), -1);
+    combo("comBoxUart2")->clearEditText();
+    click("btnSave");
+    // The emptied box shows its rate again.
+    QCOMPARE(combo("comBoxUart2")->currentText(), QString());
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), getters);
+    QCOMPARE(combo("comBoxUart2")->currentText(), QString("460800"));
+}
+
+void TestInterfaceWidget::delayBeyondSixteenBitsIsNotSent()
+{
+    openPage();
+    QLineEdit *delay = page->findChild<QLineEdit *>("editTransportDelay");
+    delay->clear();
+    QTest::keyClicks(delay, "-7x0000");
+    QCOMPARE(delay->text(), QString("70000"));
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.count(3, 0x8D), 0);
+    QCOMPARE(delay->text(), QString("40000"));
+    delay->setText("65535");
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(3, 0x8D), QList<QByteArray>{commandFrame(3, 0x8D, hex("ffff"))});
+    QCOMPARE(delay->text(), QString("65535"));
+}
+
+void TestInterfaceWidget::russianTexts()
+{
+    QTranslator russian;
+    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
+    QCoreApplication::installTranslator(&russian);
+    InterfaceWidget translated(nullptr);
+    QCOMPARE(translated.findChild<QGroupBox *>("grBoxBaudRate")->title(), QString::fromUtf8("Скорость обмена"));
+    QCOMPARE(translated.findChild<QComboBox *>("comBoxBaseStation")->itemText(1), QString("RTCM3"));
+    translated.setController(session->controller);
+    translated.readSettings();
+    QVERIFY(session->settle());
+    translated.findChild<QRadioButton *>("radBtnNmeaBinaryUART2")->click();
+    translated.findChild<QPushButton *>("btnSave")->click();
+    QVERIFY(session->settle());
+    QCoreApplication::removeTranslator(&russian);
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).title, QString::fromUtf8("Информация"));
+    QCOMPARE(boxes.at(0).text, QString::fromUtf8("UART изменён"));
+}
+
+void TestInterfaceWidget::screenshot()
+{
+    openPage();
+    QCOMPARE(shown(), benchValues);
+    page->resize(page->size().expandedTo(page->sizeHint()));
+    QVERIFY(saveScreenshot(page.get(), "interfacewidget.png"));
+}
+
+QTEST_MAIN(TestInterfaceWidget)
+#include "tst_interfacewidget.moc"
