@@ -16,7 +16,10 @@
 //   socket_max_KiB     the most bytes seen waiting on polvane's own socket (kernel queue
 //                      and the socket's buffer);
 //   keeps_up           1 when no client was dropped and the lag did not grow;
-//   rss_*_MiB          resident memory at the start of playback, half way and at the end.
+//   rss_*_MiB          resident memory at the start of playback, half way and at the end;
+//                      rss_end_program_MiB leaves out what the peer holds unsent (it lives in
+//                      this process too);
+//   boxes              message boxes the program raised (a dropped link raises one).
 //
 //   QT_QPA_PLATFORM=offscreen taskset -c 0 build/bench/bench/bench_endtoend
 //   ... --benchmark_filter=replay1000_5min for the five-minute memory run.
@@ -42,6 +45,7 @@
 
 #include "../tests/e2e/workspacedriver.h"
 #include "../tests/support/replaypeer.h"
+#include "appdialogs.h"
 #include "controller.h"
 #include "mainwindow.h"
 #include "readerproxy.h"
@@ -193,6 +197,12 @@ void BM_EndToEnd(benchmark::State &state)
         QTemporaryDir dir;
         const QString previous = QDir::currentPath();
         QDir::setCurrent(dir.path());
+        int boxes = 0;
+        AppDialogs::setMessageHook([&boxes](QWidget *, QMessageBox::Icon, const QString &, const QString &,
+                                            QMessageBox::StandardButtons) {
+            ++boxes;
+            return QMessageBox::Ok;
+        });
         {
             PeerThread peerThread(lines);
             ReplayPeer *peer = peerThread.peer();
@@ -259,6 +269,7 @@ void BM_EndToEnd(benchmark::State &state)
             const qint64 lagEnd = qMax<qint64>(0, peer->bytesSent() - (consumed - consumedBefore));
             const int dropped = peer->droppedClients();
             const double rssEnd = rssMiB();
+            const double peerHeldMiB = double(peer->backlog()) / (1024.0 * 1024.0);
 
             const double dataSeconds = double(sentLines) / sampleLinesPerSecond;
             state.counters["lines/s"] = double(sentLines) / elapsed;
@@ -274,12 +285,16 @@ void BM_EndToEnd(benchmark::State &state)
             state.counters["rss_start_MiB"] = rssStart;
             state.counters["rss_half_MiB"] = rssHalf;
             state.counters["rss_end_MiB"] = rssEnd;
+            state.counters["rss_end_program_MiB"] = rssEnd - peerHeldMiB;
+            state.counters["dropped"] = dropped;
+            state.counters["boxes"] = boxes;
             state.counters["socket_max_KiB"] = double(socketMax) / 1024.0;
 
             workspace->close();
             window.reset();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
+        AppDialogs::setMessageHook(nullptr);
         QDir::setCurrent(previous);
     }
 }
