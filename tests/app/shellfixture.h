@@ -14,6 +14,7 @@
 
 #include <memory>
 
+#include "hexbytes.h"
 #include "screenshot.h"
 #include "appdialogs.h"
 #include "displaycontainerwidget.h"
@@ -97,9 +98,4 @@ inline DisplayContainerWidget *openWorkspace(ReceiverSession &session, bool auto
     workspace->startSession(autoDetect, mode, portName);
     workspace->show();
     return workspace;
-}
-
-inline QByteArray hexBytes(const char *text)
-{
-    return QByteArray::fromHex(text);
 }
