@@ -13,6 +13,7 @@
 
 #include <memory>
 
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "controller.h"
 #include "hexbytes.h"
@@ -33,15 +34,10 @@ const QList<QByteArray> getters = {
 // Rates of UART1 to UART4, the three roles, the data format and the transport delay.
 const QStringList benchValues = {"115200", "460800", "9600", "9600", "1", "2", "4", "RTCM3", "40000"};
 
-struct Box {
-    QMessageBox::Icon icon;
-    QString title;
-    QString text;
-};
-
 } // namespace
 
-class TestInterfaceWidget : public QObject, public PageFixture<InterfaceWidget>
+class TestInterfaceWidget : public QObject, public PageFixture<InterfaceWidget>,
+                                public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
@@ -115,17 +111,12 @@ private:
     std::unique_ptr<QSignalSpy> baudRateMaster;
     QElapsedTimer clock;
     QHash<int, qint64> stamps;
-    QList<Box> boxes;
 };
 
 void TestInterfaceWidget::initTestCase()
 {
     installConnectGuard();
-    SettingsDialogs::setMessageHook([this](QWidget *, QMessageBox::Icon icon, const QString &title,
-                                           const QString &text, QMessageBox::StandardButtons) {
-        boxes.append({icon, title, text});
-        return QMessageBox::Ok;
-    });
+    recordBoxes();
 }
 
 void TestInterfaceWidget::init()

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "controller.h"
 #include "eventdispatcher.h"
@@ -27,15 +28,10 @@ QByteArray tagField(const QByteArray &text)
 const QByteArray stgmGetter = commandFrame(3, 0x43);
 const QByteArray tagGetter = commandFrame(3, 0x44);
 
-struct Box {
-    QMessageBox::Icon icon;
-    QString title;
-    QString text;
-};
-
 } // namespace
 
-class TestSaveSettingsWidget : public QObject, public PageFixture<SaveSettingsWidget>
+class TestSaveSettingsWidget : public QObject, public PageFixture<SaveSettingsWidget>,
+                                public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
@@ -61,7 +57,6 @@ private:
     void click(const char *name) const { child<QPushButton>(name)->click(); }
     void openPage();
 
-    QList<Box> boxes;
 };
 
 void TestSaveSettingsWidget::initTestCase()
@@ -69,11 +64,7 @@ void TestSaveSettingsWidget::initTestCase()
     installConnectGuard();
     // The tag goes out in the local 8-bit encoding; on the bench machines that is UTF-8.
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
-    SettingsDialogs::setMessageHook([this](QWidget *, QMessageBox::Icon icon, const QString &title,
-                                           const QString &text, QMessageBox::StandardButtons) {
-        boxes.append({icon, title, text});
-        return QMessageBox::Ok;
-    });
+    recordBoxes();
 }
 
 void TestSaveSettingsWidget::init()

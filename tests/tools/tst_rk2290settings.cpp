@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "rk2290settingswidget.h"
 #include "tooldialogs.h"
@@ -48,19 +49,11 @@ Registers benchRegisters()
             {55, 0x00030004}, {56, 0x87654321}, {57, 0x12100F0E}, {58, 0x0B0C0D0E}, {60, 0x00000A05}};
 }
 
-struct Box {
-    QWidget *parent;
-    QMessageBox::Icon icon;
-    QString title;
-    QString text;
-    QMessageBox::StandardButtons buttons;
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(Registers)
 
-class tst_RK2290Settings : public QObject
+class tst_RK2290Settings : public QObject, public BoxRecorder<ToolDialogs>
 {
     Q_OBJECT
 
@@ -104,18 +97,12 @@ private:
     std::unique_ptr<ReceiverSession> session;
     std::unique_ptr<RK2290SettingsWidget> window;
     Registers chips[2];
-    QList<Box> boxes;
-    QMessageBox::StandardButton answer = QMessageBox::Cancel;
 };
 
 void tst_RK2290Settings::initTestCase()
 {
     installConnectGuard();
-    ToolDialogs::setMessageHook([this](QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                       const QString &text, QMessageBox::StandardButtons buttons) {
-        boxes << Box{parent, icon, title, text, buttons};
-        return answer;
-    });
+    recordBoxes();
 }
 
 void tst_RK2290Settings::init()
