@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QBrush>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QPixmap>
@@ -78,6 +80,7 @@ DisplayContainerWidget::DisplayContainerWidget(QWidget *parent, Qt::WindowFlags 
     , ui(new Ui::DisplayContainerWidget)
     , m_baudRateService(nullptr)
     , m_restartTimer(new QTimer(this))
+    , m_paintTimer(new QTimer(this))
 {
     ui->setupUi(this);
     createSubWindows();
@@ -109,6 +112,12 @@ DisplayContainerWidget::DisplayContainerWidget(QWidget *parent, Qt::WindowFlags 
     m_restartTimer->setTimerType(Qt::PreciseTimer);
     m_restartTimer->setInterval(hardwareRestartWaitMs);
     connect(m_restartTimer, SIGNAL(timeout()), this, SLOT(resetModuleTimeOut()));
+
+    m_paintTimer->setSingleShot(true);
+    m_paintTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_paintTimer, &QTimer::timeout, this, [this] {
+        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    });
 
     m_title = windowTitle();
     m_portName = QString();
@@ -322,6 +331,24 @@ void DisplayContainerWidget::requestError(QPair<MsgType, unsigned char> key)
 void DisplayContainerWidget::resetModuleTimeOut()
 {
     setAutoDetecting();
+}
+
+bool DisplayContainerWidget::event(QEvent *event)
+{
+    // The windows change with every chunk the link delivers, which at replay speed is
+    // hundreds of times a second, and each change painted the whole workspace again; that
+    // was most of the program's time. The changes are gathered and painted together, at
+    // most 25 times a second (a receiver at 10 Hz is painted at its own pace).
+    if (event->type() == QEvent::UpdateRequest) {
+        const qint64 since = m_lastPaint.isValid() ? m_lastPaint.elapsed() : minPaintIntervalMs;
+        if (since < minPaintIntervalMs) {
+            if (!m_paintTimer->isActive())
+                m_paintTimer->start(int(minPaintIntervalMs - since));
+            return true;
+        }
+        m_lastPaint.start();
+    }
+    return QMainWindow::event(event);
 }
 
 void DisplayContainerWidget::resizeEvent(QResizeEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
 #include <QPair>
@@ -33,6 +34,8 @@ class DisplayContainerWidget : public QMainWindow, public IModel, public IContro
 
 public:
     explicit DisplayContainerWidget(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+
+    static constexpr int minPaintIntervalMs = 40;
     ~DisplayContainerWidget() override;
 
     void setModel(Model *model) override;
@@ -83,6 +86,7 @@ private slots:
     void on_actionFlashActivateSet_2_triggered();
 
 protected:
+    bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -123,4 +127,7 @@ private:
     // The wait after a hardware restart; every Hardware command starts it again, so
     // commands in quick succession lead to one search.
     QTimer *m_restartTimer;
+    // The screen is brought up to date at most every minPaintIntervalMs (see event()).
+    QElapsedTimer m_lastPaint;
+    QTimer *m_paintTimer;
 };

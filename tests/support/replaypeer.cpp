@@ -12,15 +12,16 @@ ReplayPeer::ReplayPeer(QObject *parent)
 {
     connect(&m_server, &QTcpServer::newConnection, this, &ReplayPeer::acceptClient);
     connect(&m_timer, &QTimer::timeout, this, &ReplayPeer::tick);
+    m_since.start();
 }
 
 ReplayPeer::~ReplayPeer()
 {
     m_timer.stop();
-    for (const QPointer<QTcpSocket> &client : qAsConst(m_clients)) {
-        if (client) {
-            disconnect(client, nullptr, this, nullptr);
-            client->abort();
+    for (const Client &client : qAsConst(m_clients)) {
+        if (client.socket) {
+            disconnect(client.socket, nullptr, this, nullptr);
+            client.socket->abort();
         }
     }
 }
@@ -128,8 +129,11 @@ void ReplayPeer::acceptClient()
 {
     while (QTcpSocket *socket = m_server.nextPendingConnection()) {
         connect(socket, &QTcpSocket::disconnected, this, &ReplayPeer::dropClient);
-        socket->write(greeting());
-        m_clients.append(socket);
+        Client client;
+        client.socket = socket;
+        client.queued = socket->write(greeting());
+        client.lastProgressMs = m_since.elapsed();
+        m_clients.append(client);
         emit clientConnected();
     }
 }
@@ -137,7 +141,10 @@ void ReplayPeer::acceptClient()
 void ReplayPeer::dropClient()
 {
     auto *socket = qobject_cast<QTcpSocket *>(sender());
-    m_clients.removeAll(socket);
+    for (int i = m_clients.size() - 1; i >= 0; --i) {
+        if (!m_clients.at(i).socket || m_clients.at(i).socket == socket)
+            m_clients.removeAt(i);
+    }
     if (socket)
         socket->deleteLater();
 }
@@ -168,22 +175,39 @@ bool ReplayPeer::nextLine(QByteArray *line)
 
 void ReplayPeer::sendLine(const QByteArray &line)
 {
-    const QList<QPointer<QTcpSocket>> clients = m_clients;
-    for (const QPointer<QTcpSocket> &client : clients) {
-        if (!client)
+    for (int i = m_clients.size() - 1; i >= 0; --i) {
+        Client &client = m_clients[i];
+        QTcpSocket *socket = client.socket;
+        if (!socket)
             continue;
-        client->write(line);
-        if (client->bytesToWrite() > m_maxPending) {
-            // As replay_server does with a client that does not read.
-            m_clients.removeAll(client);
-            disconnect(client, nullptr, this, nullptr);
-            client->abort();
-            client->deleteLater();
+        const qint64 written = socket->write(line);
+        socket->flush();
+        if (written > 0)
+            client.queued += written;
+        if (stalled(client)) {
+            m_clients.removeAt(i);
+            disconnect(socket, nullptr, this, nullptr);
+            socket->abort();
+            socket->deleteLater();
             ++m_dropped;
         }
     }
     ++m_linesSent;
     m_bytesSent += line.size();
+}
+
+bool ReplayPeer::stalled(Client &client)
+{
+    const qint64 backlog = client.socket->bytesToWrite();
+    const qint64 now = m_since.elapsed();
+    const qint64 sent = client.queued - backlog;
+    if (sent > client.sent) {
+        client.sent = sent;
+        client.lastProgressMs = now;
+    }
+    if (backlog <= m_maxPending)
+        return false;
+    return now - client.lastProgressMs >= stallTimeoutMs || backlog > m_maxPending * maxBacklogFactor;
 }
 
 void ReplayPeer::tick()
@@ -213,9 +237,9 @@ void ReplayPeer::tick()
 void ReplayPeer::updateBacklog()
 {
     qint64 largest = 0;
-    for (const QPointer<QTcpSocket> &client : qAsConst(m_clients)) {
-        if (client)
-            largest = qMax(largest, client->bytesToWrite());
+    for (const Client &client : qAsConst(m_clients)) {
+        if (client.socket)
+            largest = qMax(largest, client.socket->bytesToWrite());
     }
     m_backlog = largest;
 }

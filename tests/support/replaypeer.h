@@ -61,6 +61,8 @@ public:
     bool listen();
     quint16 port() const;
     int clientCount() const { return m_clients.size(); }
+    static constexpr int stallTimeoutMs = 1000;
+    static constexpr int maxBacklogFactor = 16;
 
     void setSpeed(int speed);
     void playAtRate(double linesPerSecond, int burstsPerSecond = 200);
@@ -94,13 +96,22 @@ private slots:
     void tick();
 
 private:
+    struct Client {
+        QPointer<QTcpSocket> socket;
+        qint64 queued = 0;
+        qint64 sent = 0;
+        qint64 lastProgressMs = 0;
+    };
+
     static QByteArray greeting();
+    bool stalled(Client &client);
     void sendLine(const QByteArray &line);
     bool nextLine(QByteArray *line);
     void updateBacklog();
 
     QTcpServer m_server;
-    QList<QPointer<QTcpSocket>> m_clients;
+    QList<Client> m_clients;
+    QElapsedTimer m_since;
     QList<QByteArray> m_lines;
     QTimer m_timer;
     QElapsedTimer m_clock;
