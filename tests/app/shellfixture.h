@@ -14,20 +14,14 @@
 
 #include <memory>
 
+#include "hexbytes.h"
 #include "screenshot.h"
 #include "appdialogs.h"
+#include "boxrecorder.h"
 #include "displaycontainerwidget.h"
 #include "receiversession.h"
 
-struct AnsweredBox {
-    QWidget *parent = nullptr;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString title;
-    QString text;
-    QMessageBox::StandardButtons buttons;
-};
-
-class ShellFixture
+class ShellFixture : public BoxRecorder<AppDialogs>
 {
 public:
     // Enters a fresh temporary working directory and answers every box with answer.
@@ -39,25 +33,18 @@ public:
             return false;
         boxes.clear();
         answer = QMessageBox::Ok;
-        AppDialogs::setMessageHook([this](QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                          const QString &text, QMessageBox::StandardButtons buttons) {
-            boxes.append({parent, icon, title, text, buttons});
-            return answer;
-        });
+        recordBoxes();
         return true;
     }
 
     void leave()
     {
-        AppDialogs::setMessageHook(nullptr);
+        stopRecordingBoxes();
         QDir::setCurrent(m_previous);
         m_dir.reset();
     }
 
     QString path() const { return m_dir ? m_dir->path() : QString(); }
-
-    QList<AnsweredBox> boxes;
-    QMessageBox::StandardButton answer = QMessageBox::Ok;
 
 private:
     QString m_previous;
@@ -97,9 +84,4 @@ inline DisplayContainerWidget *openWorkspace(ReceiverSession &session, bool auto
     workspace->startSession(autoDetect, mode, portName);
     workspace->show();
     return workspace;
-}
-
-inline QByteArray hexBytes(const char *text)
-{
-    return QByteArray::fromHex(text);
 }

@@ -20,6 +20,7 @@
 
 #include <memory>
 
+#include "childof.h"
 #include "connectguard.h"
 #include "connectionwidget.h"
 #include "controller.h"
@@ -59,13 +60,7 @@ private slots:
     void geometryIsKeptInTheSettingsFile();
 
 private:
-    template <class T> T *widget(const char *name)
-    {
-        T *found = window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no widget %s", name);
-        return found;
-    }
+    template <class T> T *widget(const char *name) { return childOf<T>(window.get(), name); }
     ReceiverConnectionWidget *screen() { return window->findChild<ReceiverConnectionWidget *>(); }
     Controller *currentController();
     void chooseSocket(const QString &protocol, quint16 port, const QString &host = QStringLiteral("127.0.0.1"));

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -29,6 +28,7 @@
 #include "parserproxy.h"
 #include "readerproxy.h"
 #include "rk2290settingswidget.h"
+#include "russiancatalogue.h"
 #include "shellfixture.h"
 
 namespace {
@@ -261,7 +261,7 @@ void tst_Workspace::userTagInTheTitle_data()
 {
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<QString>("title");
-    QTest::newRow("#BASE1") << hexBytes("214e0002080023424153453100007a20")
+    QTest::newRow("#BASE1") << hex("214e0002080023424153453100007a20")
                             << "Polvane 5.4.2 - 127.0.0.1 - #BASE1";
     QTest::newRow("#A") << ScriptedReceiver::data(QByteArray("#A\0\0\0\0\0\0", 8)).bytes
                         << "Polvane 5.4.2 - 127.0.0.1 - #A";
@@ -470,7 +470,7 @@ void tst_Workspace::pauseAndContinueWithCtrlP()
     QTRY_COMPARE_WITH_TIMEOUT(session->receiver.count(3, 0x42), 1, 5000);
     QCOMPARE(session->receiver.count(7, 0x80), 1);
     const QList<ScriptedReceiver::Command> commands = session->receiver.commands();
-    QCOMPARE(commands.at(commands.size() - 2).frame, hexBytes("214e07800100018929"));
+    QCOMPARE(commands.at(commands.size() - 2).frame, hex("214e07800100018929"));
 }
 
 void tst_Workspace::hiddenKeysOpenTheTools_data()
@@ -550,7 +550,7 @@ void tst_Workspace::calibrationRestartIsAHotRestart()
     const QList<ScriptedReceiver::Command> commands = session->receiver.commands();
     QCOMPARE(commands.first().group, quint8(5));
     QCOMPARE(commands.first().subId, quint8(0x84));
-    QCOMPARE(commands.at(1).frame, hexBytes("214e07800100018929"));
+    QCOMPARE(commands.at(1).frame, hex("214e07800100018929"));
 }
 
 void tst_Workspace::backgroundIsTiled()
@@ -567,9 +567,8 @@ void tst_Workspace::backgroundIsTiled()
 
 void tst_Workspace::russianTexts()
 {
-    QTranslator russian;
-    QVERIFY(russian.load(QStringLiteral(":/tr/polvane_ru.qm")));
-    QCoreApplication::installTranslator(&russian);
+    RussianCatalogue russian;
+    QVERIFY(russian.loaded);
     {
         DisplayContainerWidget fresh;
         QStringList menus;
@@ -585,7 +584,7 @@ void tst_Workspace::russianTexts()
     // The buttons of the shell's boxes follow the program's language too.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8("&Да"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8("Отмена"));
-    QCoreApplication::removeTranslator(&russian);
+    russian.remove();
 }
 
 QTEST_MAIN(tst_Workspace)

@@ -157,23 +157,23 @@ void tst_WorkspaceCommands::menuEntryFrames_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QByteArray>("frame");
     QTest::addColumn<bool>("clears");
-    QTest::newRow("Hot") << "actionForceRestartHot" << hexBytes("214e07800100018929") << false;
+    QTest::newRow("Hot") << "actionForceRestartHot" << hex("214e07800100018929") << false;
     QTest::newRow("Warm") << "actionForceRestartWarm" << command(7, 0x80, oneByte(2)) << false;
     QTest::newRow("Cold") << "actionForceRestartCold" << command(7, 0x80, oneByte(3)) << false;
-    QTest::newRow("With default") << "actionForceRestartDefault" << hexBytes("214e07800100048c2c") << true;
-    QTest::newRow("Hardware") << "actionForceRestartHardware" << hexBytes("214e0781000088a0") << true;
+    QTest::newRow("With default") << "actionForceRestartDefault" << hex("214e07800100048c2c") << true;
+    QTest::newRow("Hardware") << "actionForceRestartHardware" << hex("214e0781000088a0") << true;
     QTest::newRow("Measurements Off") << "actionOff" << command(8, 0x80, oneByte(0)) << false;
     QTest::newRow("1 Hz") << "action1_Hz" << command(8, 0x80, oneByte(1)) << false;
     QTest::newRow("5 Hz") << "action5_Hz" << command(8, 0x80, oneByte(5)) << false;
     QTest::newRow("10 Hz") << "action10_Hz" << command(8, 0x80, oneByte(10)) << false;
     QTest::newRow("20 Hz") << "action20_Hz" << command(8, 0x80, oneByte(20)) << false;
     QTest::newRow("40 Hz") << "action40_Hz" << command(8, 0x80, oneByte(40)) << false;
-    QTest::newRow("Save SET 1") << "actionFlashSaveSet_1" << hexBytes("214e0342010001471c") << false;
+    QTest::newRow("Save SET 1") << "actionFlashSaveSet_1" << hex("214e0342010001471c") << false;
     QTest::newRow("Save SET 2") << "actionFlashSaveSet_2" << command(3, 0x42, oneByte(2)) << false;
-    QTest::newRow("Activate DEFAULT") << "actionFlashAcrivateDefault" << hexBytes("214e03c3010000c721") << false;
+    QTest::newRow("Activate DEFAULT") << "actionFlashAcrivateDefault" << hex("214e03c3010000c721") << false;
     QTest::newRow("Activate SET 1") << "actionFlashActivateSet_1" << command(3, 0xC3, oneByte(1)) << false;
     QTest::newRow("Activate SET 2") << "actionFlashActivateSet_2" << command(3, 0xC3, oneByte(2)) << false;
-    QTest::newRow("By default") << "actionBy_default" << hexBytes("214e03890400fc0000008de6") << false;
+    QTest::newRow("By default") << "actionBy_default" << hex("214e03890400fc0000008de6") << false;
     QTest::newRow("Clear windows") << "actionClearWindows" << QByteArray() << true;
     QTest::newRow("Set baud rate 9600 (hidden)") << "actionBaudRate9600" << QByteArray() << false;
 }
@@ -218,7 +218,7 @@ void tst_WorkspaceCommands::byDefaultBlanksTheOtherFifteen()
                                       "RVEL_ENU", "RSOL_ATR", "BPOS_ECEF", "GSV_FULL", "RSOL_FULL",
                                       "RSOL_iFULL", "YPR_DEG", "HVECT"}));
     QTRY_COMPARE_WITH_TIMEOUT(session->receiver.commands().size(), 1, 5000);
-    QCOMPARE(session->receiver.commands().first().frame, hexBytes("214e03890400fc0000008de6"));
+    QCOMPARE(session->receiver.commands().first().frame, hex("214e03890400fc0000008de6"));
 }
 
 void tst_WorkspaceCommands::protocolSwitchByShortcut_data()
@@ -255,7 +255,7 @@ void tst_WorkspaceCommands::protocolSwitchByShortcut()
     // The receiver is told first; the tag is asked for again in the new mode.
     QTRY_COMPARE_WITH_TIMEOUT(session->receiver.commands().size(), 2, 5000);
     QCOMPARE(session->receiver.commands().at(0).frame, command(3, 0x88, oneByte(to)));
-    QCOMPARE(session->receiver.commands().at(1).frame, hexBytes("214e0344000047d8"));
+    QCOMPARE(session->receiver.commands().at(1).frame, hex("214e0344000047d8"));
     if (to == 1) {
         // The binary parser reads the tag reply.
         QTRY_COMPARE_WITH_TIMEOUT(workspace->windowTitle(), QStringLiteral("Polvane 5.4.2 - 127.0.0.1 - #BASE1"), 5000);
@@ -309,8 +309,8 @@ void tst_WorkspaceCommands::binaryOnlyCommandsInNmeaMode()
     QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
     QCOMPARE(int(session->model->interfaceMode()), 1);
     QTRY_VERIFY_WITH_TIMEOUT(session->receiver.commands().size() >= 2, 5000);
-    QCOMPARE(session->receiver.commands().at(0).frame, hexBytes("214e03880100018d35"));
-    QCOMPARE(session->receiver.commands().at(1).frame, hexBytes("214e0344000047d8"));
+    QCOMPARE(session->receiver.commands().at(0).frame, hex("214e03880100018d35"));
+    QCOMPARE(session->receiver.commands().at(1).frame, hex("214e0344000047d8"));
 }
 
 void tst_WorkspaceCommands::settingsInBinaryModeOpenAtOnce()
@@ -339,7 +339,7 @@ void tst_WorkspaceCommands::hardwareRestartWaitsThenSearchesOnce()
     action("actionForceRestartHardware")->trigger();
     QCOMPARE(cleared.count(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(session->receiver.count(7, 0x81), 1, 1000);
-    QCOMPARE(session->receiver.commands().first().frame, hexBytes("214e0781000088a0"));
+    QCOMPARE(session->receiver.commands().first().frame, hex("214e0781000088a0"));
     QVERIFY(clock.elapsed() < 1000);
     QVERIFY(!workspace->findChild<LoaderWidget *>());
 
@@ -398,7 +398,7 @@ void tst_WorkspaceCommands::hardwareSearchHandshakeComesAfterTheWait()
     const qint64 handshakeAt = clock.elapsed();
     QVERIFY2(handshakeAt >= 2150 && handshakeAt < 3000, qPrintable(QString::number(handshakeAt)));
     QList<ScriptedReceiver::Command> commands = session->receiver.commands();
-    QCOMPARE(commands.last().frame, hexBytes("214e030004006f70656eba78"));
+    QCOMPARE(commands.last().frame, hex("214e030004006f70656eba78"));
     // Found at once (the receiver answers everything): the busy window goes, one search ran.
     QTRY_VERIFY_WITH_TIMEOUT(!workspace->findChild<LoaderWidget *>(), 5000);
     int starts = 0;

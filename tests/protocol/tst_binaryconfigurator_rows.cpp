@@ -9,11 +9,6 @@
 
 #include "scriptedreceiver.h"
 
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
-
 QByteArray f64(double value)
 {
     quint64 raw;

@@ -7,12 +7,12 @@
 #include <functional>
 
 #include "binaryconfigurator.h"
+#include "hexbytes.h"
 
 // One call of the engine's request methods, as a row of a data-driven table.
 using Call = std::function<void(BinaryConfigurator &)>;
 Q_DECLARE_METATYPE(Call)
 
-QByteArray hex(const char *text);
 // The double as its 8 little-endian bytes.
 QByteArray f64(double value);
 // size bytes of a recognisable pattern.

@@ -10,6 +10,7 @@
 
 #include "binaryconfigurator.h"
 #include "connectguard.h"
+#include "hexbytes.h"
 #include "scriptedreceiver.h"
 #include "parserproxy.h"
 #include "readerproxy.h"
@@ -18,11 +19,6 @@ using Key = QPair<MsgType, unsigned char>;
 Q_DECLARE_METATYPE(Key)
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 Key key(int group, int subId)
 {

@@ -13,16 +13,12 @@
 #include <functional>
 
 #include "firmwareinstaller.h"
+#include "hexbytes.h"
 #include "scriptedreceiver.h"
 
 const int PageSize = 1024;
 const int SectorSize = 65536;
 const int FlashSize = 4 * SectorSize;
-
-inline QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 inline quint32 word(quint8 b0, quint8 b1, quint8 b2, quint8 b3)
 {

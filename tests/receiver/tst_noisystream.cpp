@@ -106,6 +106,22 @@ public slots:
     void take(RPOS_ECEF record) { records.append(record); }
 };
 
+// How many of the units that went out whole never came out; intact gets how many went
+// out whole.
+int intactLost(const QVector<Unit> &units, const QSet<int> &seen, int *intact)
+{
+    *intact = 0;
+    int lost = 0;
+    for (const Unit &unit : units) {
+        if (!unit.intact)
+            continue;
+        ++*intact;
+        if (!seen.contains(unit.sequence))
+            ++lost;
+    }
+    return lost;
+}
+
 } // namespace
 
 class TestNoisyStream : public QObject
@@ -150,14 +166,7 @@ void TestNoisyStream::nmeaKeepsEveryIntactSentence()
         seen.insert(sequence);
     }
     int intact = 0;
-    int lost = 0;
-    for (const Unit &unit : units) {
-        if (!unit.intact)
-            continue;
-        ++intact;
-        if (!seen.contains(unit.sequence))
-            ++lost;
-    }
+    const int lost = intactLost(units, seen, &intact);
     qInfo("NMEA: %d sentences, %d intact, %d intact lost, %d valid out", count, intact, lost,
           int(recorder.ggas.size()));
     QVERIFY(intact > count / 4);
@@ -184,14 +193,7 @@ void TestNoisyStream::binaryKeepsEveryIntactFrame()
         seen.insert(int(record.tag));
     }
     int intact = 0;
-    int lost = 0;
-    for (const Unit &unit : units) {
-        if (!unit.intact)
-            continue;
-        ++intact;
-        if (!seen.contains(unit.sequence))
-            ++lost;
-    }
+    const int lost = intactLost(units, seen, &intact);
     qInfo("Binary: %d frames, %d intact, %d intact lost, %d out", count, intact, lost,
           int(recorder.records.size()));
     QVERIFY(intact > count / 4);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "appendlog.h"
+#include "childof.h"
 #include "connectguard.h"
 #include "mainwindow.h"
 #include "replaytestclient.h"
@@ -65,13 +66,7 @@ private slots:
     void destroyingTheWindowWithClientsIsSafe();
 
 private:
-    template <class T> T *widget(const char *name)
-    {
-        T *found = window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no widget %s", name);
-        return found;
-    }
+    template <class T> T *widget(const char *name) { return childOf<T>(window.get(), name); }
     QStringList log() { return widget<QTextEdit>("textEdit")->toPlainText().split(QLatin1Char('\n')); }
     QString writeFile(const QString &name, const QByteArray &bytes);
     void load(const QString &path);

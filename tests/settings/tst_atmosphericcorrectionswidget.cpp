@@ -10,15 +10,11 @@
 
 #include "atmosphericcorrectionswidget.h"
 #include "connectguard.h"
-#include "pagesession.h"
+#include "hexbytes.h"
+#include "pagefixture.h"
 #include "screenshot.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 QByteArray floats(const QVector<float> &values)
 {
@@ -51,7 +47,7 @@ const QVector<float> benchModel = {1.1175871f, 2.2351742f, -5.9604645f, -1.19209
 
 } // namespace
 
-class TestAtmosphericCorrectionsWidget : public QObject
+class TestAtmosphericCorrectionsWidget : public QObject, public PageFixture<AtmosphericCorrectionsWidget>
 {
     Q_OBJECT
 
@@ -95,31 +91,26 @@ private:
     }
     void openPage();
 
-    std::unique_ptr<PageSession> session;
-    std::unique_ptr<AtmosphericCorrectionsWidget> page;
 };
 
 void TestAtmosphericCorrectionsWidget::init()
 {
-    session = std::make_unique<PageSession>();
-    QVERIFY(session->open());
+    QVERIFY(openSession());
     session->table.store(3, 0x2E, hex("01"));
     session->table.store(3, 0x2D, floats(benchModel));
     // USER, every source excluded, 5 %.
     session->table.store(3, 0x2F, hex("01fe0705"));
-    page = std::make_unique<AtmosphericCorrectionsWidget>(nullptr);
+    makePage();
 }
 
 void TestAtmosphericCorrectionsWidget::cleanup()
 {
-    page.reset();
-    session.reset();
+    closePage();
 }
 
 void TestAtmosphericCorrectionsWidget::openPage()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(combo("comBox_TropoCorr")->currentText(), QString("SBAS"));
     session->table.clearRecord();
@@ -132,8 +123,7 @@ void TestAtmosphericCorrectionsWidget::ionoReplyShowsModeThresholdAndBoxes()
     QCOMPARE(checked(), QStringList());
     session->table.store(3, 0x2F, hex("00"));
     session->receiver.answerAlways(3, 0x2F, ScriptedReceiver::raw(hex("214e0002040001fe0705" "123a")));
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(session->table.frames(), getters);
     QCOMPARE(combo("comBoxIonoCorrMode")->currentText(), QString("USER"));

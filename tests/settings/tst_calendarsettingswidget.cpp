@@ -9,20 +9,16 @@
 #include "calendarsettingswidget.h"
 #include "controller.h"
 #include "connectguard.h"
-#include "pagesession.h"
+#include "hexbytes.h"
+#include "pagefixture.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 const QByteArray getter = hex("214e03410000" "44cf");
 
 } // namespace
 
-class TestCalendarSettingsWidget : public QObject
+class TestCalendarSettingsWidget : public QObject, public PageFixture<CalendarSettingsWidget>
 {
     Q_OBJECT
 
@@ -56,28 +52,23 @@ private:
     }
     void openPage();
 
-    std::unique_ptr<PageSession> session;
-    std::unique_ptr<CalendarSettingsWidget> page;
 };
 
 void TestCalendarSettingsWidget::init()
 {
-    session = std::make_unique<PageSession>();
-    QVERIFY(session->open());
+    QVERIFY(openSession());
     session->table.store(3, 0x41, hex("021207"));
-    page = std::make_unique<CalendarSettingsWidget>(nullptr);
+    makePage();
 }
 
 void TestCalendarSettingsWidget::cleanup()
 {
-    page.reset();
-    session.reset();
+    closePage();
 }
 
 void TestCalendarSettingsWidget::openPage()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QTRY_COMPARE(shown(), QStringList({"2", "18", "7"}));
 }
 
@@ -129,8 +120,7 @@ void TestCalendarSettingsWidget::emptiedFieldIsFilledAgainAndNotSent()
 void TestCalendarSettingsWidget::failedGetterLeavesTheFieldsEmpty()
 {
     session->table.refuse(3, 0x41);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(shown(), QStringList({"", "", ""}));
     // Save with all three empty sends no setter; its read-back is answered.
@@ -145,8 +135,7 @@ void TestCalendarSettingsWidget::unknownValueKeepsTheTripleBack()
     // With the values unknown, a triple with one field typed has no byte for the other
     // two: nothing goes out (no 0xFF in their place). All three typed go out.
     session->table.refuse(3, 0x41);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     session->table.refuse(3, 0x41, SettingsTableReceiver::always);
     QVERIFY(session->settle());
     type("editGpsUtcShift", "19");

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QTranslator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QtTest>
@@ -13,16 +12,13 @@
 #include "connectguard.h"
 #include "constellationcontrolwidget1.h"
 #include "controller.h"
-#include "pagesession.h"
+#include "hexbytes.h"
+#include "pagefixture.h"
+#include "russiancatalogue.h"
 #include "screenshot.h"
 #include "settingspages.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 const QStringList primaryBoxes = {"comBoxGpsPrimFrq",  "comBoxGloPrimFrq",   "comBoxBdoPrimFrq",
                                   "comBoxGalPrimFrq",  "comBoxNavicPrimFrq", "comBoxSbasPrimFrq"};
@@ -35,7 +31,7 @@ const QList<QByteArray> getters = {commandFrame(12, 0x00), commandFrame(12, 0x01
 
 } // namespace
 
-class TestConstellationControlWidget1 : public QObject
+class TestConstellationControlWidget1 : public QObject, public PageFixture<ConstellationControlWidget1>
 {
     Q_OBJECT
 
@@ -89,24 +85,20 @@ private:
     void openPage();
     void saveAndSettle();
 
-    std::unique_ptr<PageSession> session;
-    std::unique_ptr<ConstellationControlWidget1> page;
 };
 
 void TestConstellationControlWidget1::init()
 {
-    session = std::make_unique<PageSession>();
-    QVERIFY(session->open());
+    QVERIFY(openSession());
     session->table.store(12, 0x00, hex("010101010101"));
     session->table.store(12, 0x01, hex("010101010100"));
     session->table.store(12, 0x02, hex("7a7c7e850000"));
-    page = std::make_unique<ConstellationControlWidget1>(nullptr);
+    makePage();
 }
 
 void TestConstellationControlWidget1::cleanup()
 {
-    page.reset();
-    session.reset();
+    closePage();
 }
 
 void TestConstellationControlWidget1::theSelectorOpensThisPage()
@@ -117,8 +109,7 @@ void TestConstellationControlWidget1::theSelectorOpensThisPage()
 
 void TestConstellationControlWidget1::openPage()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(satellites(), QStringList({"122", "124", "126", "133", "0", "0"}));
     session->table.clearRecord();
@@ -178,8 +169,7 @@ void TestConstellationControlWidget1::sbasSecondaryL5CannotBeChosen()
 
 void TestConstellationControlWidget1::openingShowsTheThreeLists()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(session->table.frames(), getters);
     QCOMPARE(texts(primaryBoxes), QStringList({"L1", "L1", "B1", "E1", "L5", "L1"}));
@@ -258,8 +248,7 @@ void TestConstellationControlWidget1::bandWithoutAnItemStaysAsReceived()
 void TestConstellationControlWidget1::failedFrequencyGetterSendsNothingUntilAllAreChosen()
 {
     session->table.refuse(12, 0x00);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(texts(primaryBoxes), QStringList({"", "", "", "", "", ""}));
     QCOMPARE(texts(secondaryBoxes), QStringList({"L2", "L2", "B2", "E5b", "S", "OFF"}));
@@ -282,8 +271,7 @@ void TestConstellationControlWidget1::failedFrequencyGetterSendsNothingUntilAllA
 void TestConstellationControlWidget1::failedSbasGetterSendsNoUnknownSlot()
 {
     session->table.refuse(12, 0x02);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(satellites(), QStringList({"", "", "", "", "", ""}));
     session->table.clearRecord();
@@ -340,11 +328,10 @@ void TestConstellationControlWidget1::refusedSetterAsksForItsList()
 
 void TestConstellationControlWidget1::russianTexts()
 {
-    QTranslator russian;
-    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
-    QCoreApplication::installTranslator(&russian);
+    RussianCatalogue russian;
+    QVERIFY(russian.loaded);
     ConstellationControlWidget1 translated(nullptr);
-    QCoreApplication::removeTranslator(&russian);
+    russian.remove();
     QCOMPARE(translated.findChild<QGroupBox *>("grBoxSignalsAllocation")->title(),
              QString::fromUtf8("Распределение сигналов"));
     QCOMPARE(translated.findChild<QLabel *>("labelGloFrq")->text(), QString::fromUtf8("ГЛН"));

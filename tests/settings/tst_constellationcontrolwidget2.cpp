@@ -1,7 +1,6 @@
 // The NavIC PRN code page against a receiver that keeps its settings in a table.
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTranslator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QtTest>
@@ -11,17 +10,14 @@
 #include "connectguard.h"
 #include "constellationcontrolwidget2.h"
 #include "controller.h"
-#include "pagesession.h"
+#include "hexbytes.h"
+#include "pagefixture.h"
+#include "russiancatalogue.h"
 #include "screenshot.h"
 #include "settingspages.h"
 #include "payload.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 QStringList editNames(char band)
 {
@@ -67,7 +63,7 @@ QVector<quint16> codesFrom(int first)
 
 } // namespace
 
-class TestConstellationControlWidget2 : public QObject
+class TestConstellationControlWidget2 : public QObject, public PageFixture<ConstellationControlWidget2>
 {
     Q_OBJECT
 
@@ -110,23 +106,19 @@ private:
         QVERIFY(session->settle());
     }
 
-    std::unique_ptr<PageSession> session;
-    std::unique_ptr<ConstellationControlWidget2> page;
 };
 
 void TestConstellationControlWidget2::init()
 {
-    session = std::make_unique<PageSession>();
-    QVERIFY(session->open());
+    QVERIFY(openSession());
     session->table.store(12, 0x03, codeBytes(0x30));
     session->table.store(12, 0x04, codeBytes(0x00));
-    page = std::make_unique<ConstellationControlWidget2>(nullptr);
+    makePage();
 }
 
 void TestConstellationControlWidget2::cleanup()
 {
-    page.reset();
-    session.reset();
+    closePage();
 }
 
 void TestConstellationControlWidget2::theSelectorOpensThisPage()
@@ -137,8 +129,7 @@ void TestConstellationControlWidget2::theSelectorOpensThisPage()
 
 void TestConstellationControlWidget2::openPage()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(session->table.frames(), QList<QByteArray>({commandFrame(12, 0x03), commandFrame(12, 0x04)}));
     session->table.clearRecord();
@@ -204,8 +195,7 @@ void TestConstellationControlWidget2::textThatIsNotHexIsCodeZero()
 void TestConstellationControlWidget2::failedGetterLeavesTheBandEmptyAndUnsent()
 {
     session->table.refuse(12, 0x03);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(shown('L'), repeated(""));
     QCOMPARE(shown('S').first(), QString("0000"));
@@ -249,11 +239,10 @@ void TestConstellationControlWidget2::refusedSetterAsksForItsBand()
 
 void TestConstellationControlWidget2::russianTexts()
 {
-    QTranslator russian;
-    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
-    QCoreApplication::installTranslator(&russian);
+    RussianCatalogue russian;
+    QVERIFY(russian.loaded);
     ConstellationControlWidget2 translated(nullptr);
-    QCoreApplication::removeTranslator(&russian);
+    russian.remove();
     QCOMPARE(translated.findChild<QGroupBox *>("grBoxNavIcCodesS")->title(), QString::fromUtf8("Диапазон S"));
     QCOMPARE(translated.findChild<QLabel *>("labelSat_14_L")->text(), QString::fromUtf8("КА №14"));
 }

@@ -12,15 +12,11 @@
 #include "connectguard.h"
 #include "controller.h"
 #include "datasetwidget.h"
-#include "pagesession.h"
+#include "hexbytes.h"
+#include "pagefixture.h"
 #include "parserproxy.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 // In the order of the output message numbers.
 const QStringList boxNames = {
@@ -53,7 +49,7 @@ public slots:
     }
 };
 
-class TestDataSetWidget : public QObject
+class TestDataSetWidget : public QObject, public PageFixture<DataSetWidget>
 {
     Q_OBJECT
 
@@ -86,18 +82,15 @@ private:
     }
     void openPage();
 
-    std::unique_ptr<PageSession> session;
-    std::unique_ptr<DataSetWidget> page;
     std::unique_ptr<EventRecorder> recorder;
 };
 
 void TestDataSetWidget::init()
 {
-    session = std::make_unique<PageSession>();
-    QVERIFY(session->open());
+    QVERIFY(openSession());
     session->table.store(3, 0x09, hex("fe03ff33"));
     session->table.store(3, 0x0A, hex("0a"));
-    page = std::make_unique<DataSetWidget>(nullptr);
+    makePage();
     recorder = std::make_unique<EventRecorder>();
     ParserProxy *parser = session->controller->parser();
     for (int i = 0; i < parser->metaObject()->methodCount(); ++i) {
@@ -119,8 +112,7 @@ void TestDataSetWidget::cleanup()
 
 void TestDataSetWidget::openPage()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(period()->text(), QString("10"));
     recorder->events.clear();
@@ -131,8 +123,7 @@ void TestDataSetWidget::replyChecksEveryBoxOfItsMask()
 {
     // The receiver's own reply frame: bits 1 to 9, 16 to 25, 28 and 29.
     session->receiver.answerNext({ScriptedReceiver::raw(hex("214e00020400fe03ff333b5e"))});
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QTRY_COMPARE(checked(), boxNames);
     QTRY_COMPARE(period()->text(), QString("10"));
     QCOMPARE(session->table.frames(), QList<QByteArray>({dataSetGetter, gsvGetter}));
@@ -210,8 +201,7 @@ void TestDataSetWidget::refusedDataSetLeavesTheBoxesEmpty()
 {
     session->table.refuse(3, 0x09);
     session->table.store(3, 0x0A, hex("01"));
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(checked(), QStringList());
     QCOMPARE(period()->text(), QString("1"));

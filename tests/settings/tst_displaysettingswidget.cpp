@@ -5,7 +5,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTranslator>
 #include <QtTest>
 
 #include <cmath>
@@ -15,6 +14,7 @@
 #include "framebuilders.h"
 #include "model.h"
 #include "receiversession.h"
+#include "russiancatalogue.h"
 
 namespace {
 
@@ -256,14 +256,10 @@ private slots:
 
     void russianTexts()
     {
-        QTranslator translator;
-        // The catalogue is meant to sit at ":/tr/polvane_ru.qm"; the resource file of this
-        // tree still nests it one folder deeper.
-        QVERIFY(translator.load(QStringLiteral(":/tr/polvane_ru.qm"))
-                || translator.load(QStringLiteral(":/tr/tr/polvane_ru.qm")));
-        QCoreApplication::installTranslator(&translator);
+        RussianCatalogue translator;
+        QVERIFY(translator.loaded);
         DisplaySettingsWidget russian(nullptr);
-        QCoreApplication::removeTranslator(&translator);
+        translator.remove();
         QCOMPARE(russian.windowTitle(), QString::fromUtf8("Режим отображения"));
         QCOMPARE(russian.findChild<QRadioButton *>(QStringLiteral("radBtnGiven"))->text(), QString::fromUtf8("Заданные"));
         QCOMPARE(russian.findChild<QRadioButton *>(QStringLiteral("radBtnReceiverRefS"))->text(), QString::fromUtf8("Ю"));

@@ -2,12 +2,12 @@
 // and what it does without a receiver or a file.
 #include <QComboBox>
 #include <QRadioButton>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
 
 #include "connectguard.h"
+#include "russiancatalogue.h"
 #include "settingspages.h"
 #include "tst_firmwareinstallerwidget_rig.h"
 
@@ -242,9 +242,8 @@ void TestFirmwareInstallerWidget::withoutControllerNothingIsSent()
 
 void TestFirmwareInstallerWidget::russianTexts()
 {
-    QTranslator russian;
-    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
-    QCoreApplication::installTranslator(&russian);
+    RussianCatalogue russian;
+    QVERIFY(russian.loaded);
     {
         FirmwareInstallerWidget translated(nullptr);
         QCOMPARE(translated.findChild<QPushButton *>("btnWrite")->text(), QString::fromUtf8("Записать"));
@@ -252,7 +251,7 @@ void TestFirmwareInstallerWidget::russianTexts()
         translated.setController(session->controller);
         translated.findChild<QPushButton *>("btnWrite")->click();
     }
-    QCoreApplication::removeTranslator(&russian);
+    russian.remove();
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes.first().title, QString::fromUtf8("Ошибка"));
     QCOMPARE(boxes.first().text, QString::fromUtf8("Файл не выбран"));

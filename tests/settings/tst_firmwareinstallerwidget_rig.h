@@ -19,16 +19,12 @@
 
 #include "controller.h"
 #include "firmwareinstallerwidget.h"
-#include "pagesession.h"
+#include "hexbytes.h"
+#include "pagefixture.h"
 #include "parserproxy.h"
 #include "payload.h"
 #include "settingsdialogs.h"
 #include "tst_firmwareinstallerwidget_flash.h"
-
-inline QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 // The receiver's version reply: major, minor, year, two date parts, two unused bytes.
 inline QByteArray receiverVersion(quint8 major, quint8 minor)
@@ -68,11 +64,8 @@ struct Box {
     int blankingsBefore; // blanking signals of the parser proxy so far
 };
 
-class FirmwareRig
+class FirmwareRig : public PageFixture<FirmwareInstallerWidget>
 {
-public:
-    virtual ~FirmwareRig() = default;
-
 protected:
     void installHooks()
     {
@@ -89,8 +82,7 @@ protected:
 
     void setUpRig()
     {
-        session = std::make_unique<PageSession>();
-        QVERIFY(session->open());
+        QVERIFY(openSession());
         flash = std::make_unique<FlashReceiver>(session->receiver);
         session->table.store(6, 0x00, receiverVersion(6, 60));
         session->table.store(6, 0x06, hex("00"));
@@ -101,7 +93,7 @@ protected:
         questionAnswer = QMessageBox::Yes;
         chosenFile.clear();
         highestProgress = 0;
-        page = std::make_unique<FirmwareInstallerWidget>(nullptr);
+        makePage();
         QObject::connect(child<QProgressBar>("prBar"), &QProgressBar::valueChanged, page.get(),
                          [this](int value) { highestProgress = qMax(highestProgress, value); });
         ParserProxy *parser = session->controller->parser();
@@ -122,8 +114,6 @@ protected:
         dir.reset();
     }
 
-    template <typename W>
-    W *child(const char *name) const { return page->findChild<W *>(name); }
     QString text(const char *name) const { return child<QLineEdit>(name)->text(); }
     void click(const char *name) const { child<QAbstractButton>(name)->click(); }
     QStringList current() const
@@ -190,9 +180,7 @@ protected:
         return out;
     }
 
-    std::unique_ptr<PageSession> session;
     std::unique_ptr<FlashReceiver> flash;
-    std::unique_ptr<FirmwareInstallerWidget> page;
     std::unique_ptr<QTemporaryDir> dir;
     QHash<QString, QSignalSpy *> blanking;
     QList<Box> boxes;

@@ -9,25 +9,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
 
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "controller.h"
+#include "hexbytes.h"
 #include "interfacewidget.h"
-#include "pagesession.h"
+#include "pagefixture.h"
+#include "russiancatalogue.h"
 #include "screenshot.h"
 #include "readerproxy.h"
 #include "settingsdialogs.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 const QList<QByteArray> getters = {
     hex("214e030200000512"), commandFrame(3, 0x03), commandFrame(3, 0x04),
@@ -37,15 +34,10 @@ const QList<QByteArray> getters = {
 // Rates of UART1 to UART4, the three roles, the data format and the transport delay.
 const QStringList benchValues = {"115200", "460800", "9600", "9600", "1", "2", "4", "RTCM3", "40000"};
 
-struct Box {
-    QMessageBox::Icon icon;
-    QString title;
-    QString text;
-};
-
 } // namespace
 
-class TestInterfaceWidget : public QObject
+class TestInterfaceWidget : public QObject, public PageFixture<InterfaceWidget>,
+                                public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
@@ -115,23 +107,16 @@ private:
     }
     void openPage();
 
-    std::unique_ptr<PageSession> session;
-    std::unique_ptr<InterfaceWidget> page;
     std::unique_ptr<QSignalSpy> connections;
     std::unique_ptr<QSignalSpy> baudRateMaster;
     QElapsedTimer clock;
     QHash<int, qint64> stamps;
-    QList<Box> boxes;
 };
 
 void TestInterfaceWidget::initTestCase()
 {
     installConnectGuard();
-    SettingsDialogs::setMessageHook([this](QWidget *, QMessageBox::Icon icon, const QString &title,
-                                           const QString &text, QMessageBox::StandardButtons) {
-        boxes.append({icon, title, text});
-        return QMessageBox::Ok;
-    });
+    recordBoxes();
 }
 
 void TestInterfaceWidget::init()
@@ -139,8 +124,7 @@ void TestInterfaceWidget::init()
     boxes.clear();
     stamps.clear();
     clock.start();
-    session = std::make_unique<PageSession>();
-    QVERIFY(session->open());
+    QVERIFY(openSession());
     connect(&session->receiver, &ScriptedReceiver::commandReceived, this,
             [this](int index) { stamps.insert(index, clock.elapsed()); });
     SettingsTableReceiver &table = session->table;
@@ -155,7 +139,7 @@ void TestInterfaceWidget::init()
     table.store(3, 0x0D, hex("409c"));
     connections = std::make_unique<QSignalSpy>(&session->receiver, SIGNAL(clientConnected()));
     baudRateMaster = std::make_unique<QSignalSpy>(session->controller->reader(), SIGNAL(displayBaudRateMaster(bool)));
-    page = std::make_unique<InterfaceWidget>(nullptr);
+    makePage();
 }
 
 void TestInterfaceWidget::cleanup()
@@ -168,8 +152,7 @@ void TestInterfaceWidget::cleanup()
 
 void TestInterfaceWidget::openPage()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     session->table.clearRecord();
     stamps.clear();
@@ -190,8 +173,7 @@ void TestInterfaceWidget::openingAsksNineEachAfterTheAnswer()
     session->table.forget(3, 0x05);
     session->receiver.answerAlways(3, 0x05,
                                    ScriptedReceiver::late(ScriptedReceiver::raw(hex("214e0002040080250000" "ab97")), 60));
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(session->table.frames(), getters);
     for (int i = 1; i < getters.size(); ++i)
@@ -325,8 +307,7 @@ void TestInterfaceWidget::roleWithoutButtonSendsNoUart()
     session->table.store(3, 0x06, hex("07"));
     session->table.store(3, 0x07, hex("05"));
     session->table.store(3, 0x0B, hex("00"));
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(shown().mid(4, 3), QStringList({"", "", ""}));
     session->table.clearRecord();
@@ -397,9 +378,8 @@ void TestInterfaceWidget::delayBeyondSixteenBitsIsNotSent()
 
 void TestInterfaceWidget::russianTexts()
 {
-    QTranslator russian;
-    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
-    QCoreApplication::installTranslator(&russian);
+    RussianCatalogue russian;
+    QVERIFY(russian.loaded);
     InterfaceWidget translated(nullptr);
     QCOMPARE(translated.findChild<QGroupBox *>("grBoxBaudRate")->title(), QString::fromUtf8("Скорость обмена"));
     QCOMPARE(translated.findChild<QComboBox *>("comBoxBaseStation")->itemText(1), QString("RTCM3"));
@@ -409,7 +389,7 @@ void TestInterfaceWidget::russianTexts()
     translated.findChild<QRadioButton *>("radBtnNmeaBinaryUART2")->click();
     translated.findChild<QPushButton *>("btnSave")->click();
     QVERIFY(session->settle());
-    QCoreApplication::removeTranslator(&russian);
+    russian.remove();
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes.at(0).title, QString::fromUtf8("Информация"));
     QCOMPARE(boxes.at(0).text, QString::fromUtf8("UART изменён"));

@@ -7,16 +7,12 @@
 #include <memory>
 
 #include "connectguard.h"
+#include "hexbytes.h"
 #include "navigationsystemswidget.h"
-#include "pagesession.h"
+#include "pagefixture.h"
 #include "screenshot.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 // In the order of the mask bits.
 const QStringList gnssNames = {"chBoxGps", "chBoxGlonass", "chBoxBeiDou", "chBoxGalileo", "chBoxIrnss"};
@@ -27,7 +23,7 @@ const QList<QByteArray> getters = {commandFrame(3, 0x20), commandFrame(3, 0x21),
 
 } // namespace
 
-class TestNavigationSystemsWidget : public QObject
+class TestNavigationSystemsWidget : public QObject, public PageFixture<NavigationSystemsWidget>
 {
     Q_OBJECT
 
@@ -66,30 +62,25 @@ private:
     }
     void openPage();
 
-    std::unique_ptr<PageSession> session;
-    std::unique_ptr<NavigationSystemsWidget> page;
 };
 
 void TestNavigationSystemsWidget::init()
 {
-    session = std::make_unique<PageSession>();
-    QVERIFY(session->open());
+    QVERIFY(openSession());
     session->table.store(3, 0x20, hex("01"));
     session->table.store(3, 0x21, hex("01000000"));
     session->table.store(12, 0x02, hex("787c7e000000"));
-    page = std::make_unique<NavigationSystemsWidget>(nullptr);
+    makePage();
 }
 
 void TestNavigationSystemsWidget::cleanup()
 {
-    page.reset();
-    session.reset();
+    closePage();
 }
 
 void TestNavigationSystemsWidget::openPage()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(numbers(), QStringList({"120", "124", "126", "0", "0", "0"}));
     session->table.clearRecord();

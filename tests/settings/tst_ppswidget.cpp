@@ -7,23 +7,19 @@
 #include <memory>
 
 #include "connectguard.h"
-#include "pagesession.h"
+#include "hexbytes.h"
+#include "pagefixture.h"
 #include "screenshot.h"
 #include "ppswidget.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 const QList<QByteArray> getters = {commandFrame(3, 0x40), commandFrame(8, 0x04), commandFrame(8, 0x05),
                                    commandFrame(8, 0x06), commandFrame(8, 0x07)};
 
 } // namespace
 
-class TestPPSWidget : public QObject
+class TestPPSWidget : public QObject, public PageFixture<PPSWidget>
 {
     Q_OBJECT
 
@@ -60,34 +56,29 @@ private:
     }
     void openPage();
 
-    std::unique_ptr<PageSession> session;
-    std::unique_ptr<PPSWidget> page;
 };
 
 const QStringList benchValues = {"100", "tscl_GPS", "Receiver", "20", "-50", "75"};
 
 void TestPPSWidget::init()
 {
-    session = std::make_unique<PageSession>();
-    QVERIFY(session->open());
+    QVERIFY(openSession());
     session->table.store(3, 0x40, hex("6400000001"));
     session->table.store(8, 0x04, hex("01"));
     session->table.store(8, 0x05, hex("14000000"));
     session->table.store(8, 0x06, hex("ceffffff"));
     session->table.store(8, 0x07, hex("4b000000"));
-    page = std::make_unique<PPSWidget>(nullptr);
+    makePage();
 }
 
 void TestPPSWidget::cleanup()
 {
-    page.reset();
-    session.reset();
+    closePage();
 }
 
 void TestPPSWidget::openPage()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QTRY_COMPARE(shown(), benchValues);
     QVERIFY(session->settle());
     session->table.clearRecord();
@@ -153,8 +144,7 @@ void TestPPSWidget::unknownTimeScaleSendsNoControl()
 {
     // The receiver does not report its PPS control: neither a value nor a time scale.
     session->table.refuse(3, 0x40, SettingsTableReceiver::always);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(shown().mid(0, 2), QStringList({"", ""}));
     // A value without a time scale has no scale byte to go with it (no 0xFF), and a
@@ -177,8 +167,7 @@ void TestPPSWidget::unknownTimeScaleSendsNoControl()
 void TestPPSWidget::slopeNeverReadStaysEmpty()
 {
     session->table.forget(8, 0x07);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(edit("editGloL2Slope")->text(), QString());
     QCOMPARE(edit("editGloL1Slope")->text(), QString("-50"));

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTranslator>
 #include <QGroupBox>
 #include <QtTest>
 
@@ -12,18 +11,15 @@
 
 #include "connectguard.h"
 #include "controller.h"
-#include "pagesession.h"
+#include "hexbytes.h"
+#include "pagefixture.h"
+#include "russiancatalogue.h"
 #include "screenshot.h"
 #include "settingspages.h"
 #include "payload.h"
 #include "rawdatawidget.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 const QStringList messageBoxNames = {
     "chBoxRANGE",      "chBoxRANGECMP",      "chBoxGPSEPH",   "chBoxGLOEPH",   "chBoxGLOCLOCK",
@@ -48,7 +44,7 @@ QList<QByteArray> getters()
 
 } // namespace
 
-class TestRawDataWidget : public QObject
+class TestRawDataWidget : public QObject, public PageFixture<RawDataWidget>
 {
     Q_OBJECT
 
@@ -79,8 +75,6 @@ private slots:
     void screenshot();
 
 private:
-    template <typename W>
-    W *child(const QString &name) const { return page->findChild<W *>(name); }
     QLineEdit *edit(const char *name) const { return child<QLineEdit>(name); }
     QCheckBox *box(const QString &name) const { return child<QCheckBox>(name); }
     QComboBox *combo(const char *name) const { return child<QComboBox>(name); }
@@ -108,27 +102,23 @@ private:
     void saveAndSettle();
     QList<QByteArray> setters() const;
 
-    std::unique_ptr<PageSession> session;
-    std::unique_ptr<RawDataWidget> page;
 };
 
 void TestRawDataWidget::init()
 {
-    session = std::make_unique<PageSession>();
-    QVERIFY(session->open());
+    QVERIFY(openSession());
     session->table.store(8, 0x00, hex("05"));
     session->table.store(8, 0x01, bestPos(0, 55.75, 37.625, 200.0));
     session->table.store(8, 0x02, hex("05002000"));
     session->table.store(8, 0x03, hex("1f1e0a01"));
     session->table.store(8, 0x08, hex("02"));
     session->table.store(8, 0x0A, hex("00"));
-    page = std::make_unique<RawDataWidget>(nullptr);
+    makePage();
 }
 
 void TestRawDataWidget::cleanup()
 {
-    page.reset();
-    session.reset();
+    closePage();
 }
 
 void TestRawDataWidget::theSelectorOpensThisPage()
@@ -139,8 +129,7 @@ void TestRawDataWidget::theSelectorOpensThisPage()
 
 void TestRawDataWidget::openPage()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(combo("comBoxSmoothingMode")->currentText(), QString("ON"));
     session->table.clearRecord();
@@ -164,8 +153,7 @@ QList<QByteArray> TestRawDataWidget::setters() const
 
 void TestRawDataWidget::openingReadsSixGettersInOrder()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(session->table.frames(), getters());
     QCOMPARE(combo("comBoxRawDataMode")->currentText(), QString("5 Hz"));
@@ -253,8 +241,7 @@ void TestRawDataWidget::failedGettersSendNoUnsetValue()
     // no setter, not the unset position, mask or smoothing as bytes.
     for (quint8 subId : {0x00, 0x01, 0x02, 0x03, 0x08, 0x0A})
         session->table.refuse(8, subId, SettingsTableReceiver::always);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(position(), QStringList({"", "", ""}));
     QVERIFY(!child<QRadioButton>("radBtnSingleSol")->isChecked());
@@ -358,8 +345,7 @@ void TestRawDataWidget::refusedMaskSetterAsksOnce()
 void TestRawDataWidget::refusedFormatGetterEmptiesOnlyItsBox()
 {
     session->table.refuse(8, 0x08);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(combo("comBoxRawShellMode")->currentIndex(), -1);
     QCOMPARE(combo("comBoxRawDataMode")->currentText(), QString("5 Hz"));
@@ -385,11 +371,10 @@ void TestRawDataWidget::withoutControllerTheButtonsDoNothing()
 
 void TestRawDataWidget::russianTexts()
 {
-    QTranslator russian;
-    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
-    QCoreApplication::installTranslator(&russian);
+    RussianCatalogue russian;
+    QVERIFY(russian.loaded);
     RawDataWidget translated(nullptr);
-    QCoreApplication::removeTranslator(&russian);
+    russian.remove();
     QCOMPARE(translated.findChild<QGroupBox *>("groupBox")->title(), QString::fromUtf8("Сырые данные"));
     QCOMPARE(translated.findChild<QRadioButton *>("radBtnUserData")->text(), QString::fromUtf8("Данные пользователя"));
     QCOMPARE(translated.findChild<QComboBox *>("comBoxRawDataMode")->itemText(0), QString::fromUtf8("Выкл."));

@@ -8,19 +8,16 @@
 
 #include <memory>
 
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "controller.h"
 #include "eventdispatcher.h"
-#include "pagesession.h"
+#include "hexbytes.h"
+#include "pagefixture.h"
 #include "savesettingswidget.h"
 #include "settingsdialogs.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 // The tag as the receiver keeps it: the text, then zero bytes to 32.
 QByteArray tagField(const QByteArray &text)
@@ -31,15 +28,10 @@ QByteArray tagField(const QByteArray &text)
 const QByteArray stgmGetter = commandFrame(3, 0x43);
 const QByteArray tagGetter = commandFrame(3, 0x44);
 
-struct Box {
-    QMessageBox::Icon icon;
-    QString title;
-    QString text;
-};
-
 } // namespace
 
-class TestSaveSettingsWidget : public QObject
+class TestSaveSettingsWidget : public QObject, public PageFixture<SaveSettingsWidget>,
+                                public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
@@ -62,14 +54,9 @@ private slots:
     void longTagIsCutAtAWholeCharacter();
 
 private:
-    template <typename T>
-    T *child(const char *name) const { return page->findChild<T *>(name); }
     void click(const char *name) const { child<QPushButton>(name)->click(); }
     void openPage();
 
-    std::unique_ptr<PageSession> session;
-    std::unique_ptr<SaveSettingsWidget> page;
-    QList<Box> boxes;
 };
 
 void TestSaveSettingsWidget::initTestCase()
@@ -77,34 +64,27 @@ void TestSaveSettingsWidget::initTestCase()
     installConnectGuard();
     // The tag goes out in the local 8-bit encoding; on the bench machines that is UTF-8.
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
-    SettingsDialogs::setMessageHook([this](QWidget *, QMessageBox::Icon icon, const QString &title,
-                                           const QString &text, QMessageBox::StandardButtons) {
-        boxes.append({icon, title, text});
-        return QMessageBox::Ok;
-    });
+    recordBoxes();
 }
 
 void TestSaveSettingsWidget::init()
 {
     boxes.clear();
-    session = std::make_unique<PageSession>();
-    QVERIFY(session->open());
+    QVERIFY(openSession());
     session->table.store(3, 0x43, hex("01"));
     session->table.store(3, 0x44, tagField("#bench 7"));
     session->table.acknowledge(3, 0x42);
-    page = std::make_unique<SaveSettingsWidget>(nullptr);
+    makePage();
 }
 
 void TestSaveSettingsWidget::cleanup()
 {
-    page.reset();
-    session.reset();
+    closePage();
 }
 
 void TestSaveSettingsWidget::openPage()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(child<QLineEdit>("editUserTag")->text(), QString("bench 7"));
     QCOMPARE(child<QComboBox>("comBoxSTGM")->currentText(), QString("SET 1"));
@@ -148,8 +128,7 @@ void TestSaveSettingsWidget::otherRefusalsShowNothing()
 {
     session->table.refuse(3, 0x43);
     session->table.refuse(3, 0x44);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(child<QComboBox>("comBoxSTGM")->currentIndex(), -1);
     QVERIFY(boxes.isEmpty());
@@ -181,8 +160,7 @@ void TestSaveSettingsWidget::activeSetIsSentOnlyWhenChanged()
 void TestSaveSettingsWidget::activeSetUnknownSendsNothing()
 {
     session->table.refuse(3, 0x43);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     session->table.clearRecord();
     click("btnSaveSTGM");
@@ -206,8 +184,7 @@ void TestSaveSettingsWidget::reportedTagIsShown()
     QFETCH(QByteArray, reported);
     QFETCH(QString, shown);
     session->table.store(3, 0x44, reported);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(child<QLineEdit>("editUserTag")->text(), shown);
 }

@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -22,19 +21,16 @@
 #include "connectguard.h"
 #include "controller.h"
 #include "datasetwidget.h"
+#include "hexbytes.h"
 #include "imodel.h"
 #include "interfacewidget.h"
 #include "pagesession.h"
+#include "russiancatalogue.h"
 #include "settingscontainerwidget.h"
 #include "settingspages.h"
 #include "settingswidget.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 // Selector, its row in the column, its text.
 struct Selector {
@@ -365,9 +361,8 @@ void TestSettingsContainerWidget::withoutSettingsFileTheFormSizeHolds()
 
 void TestSettingsContainerWidget::russianTexts()
 {
-    QTranslator russian;
-    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
-    QCoreApplication::installTranslator(&russian);
+    RussianCatalogue russian;
+    QVERIFY(russian.loaded);
     openDialog();
     QCOMPARE(dialog->windowTitle(), QString::fromUtf8("Настройки"));
     QCOMPARE(dialog->findChild<QRadioButton *>("radBtnCalendarSettings")->text(),
@@ -382,7 +377,7 @@ void TestSettingsContainerWidget::russianTexts()
     pick("radBtnSaveSettings");
     page = shownPage();
     QCOMPARE(page->findChild<QPushButton *>("btnSaveSTGM")->text(), QString::fromUtf8("Установить"));
-    QCoreApplication::removeTranslator(&russian);
+    russian.remove();
 }
 
 void TestSettingsContainerWidget::screenshotOfTheDataSetPage()

@@ -8,24 +8,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 
 #include <memory>
 
 #include "connectguard.h"
-#include "pagesession.h"
+#include "hexbytes.h"
+#include "pagefixture.h"
+#include "russiancatalogue.h"
 #include "screenshot.h"
 #include "settingscontainerwidget.h"
 #include "solutionparameterswidget.h"
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 // The page's order of reading.
 const QList<QByteArray> getters = {
@@ -58,7 +54,7 @@ const QStringList benchValues = {"RTK",           "10",  "5",      "30",  "5 Hz"
 
 } // namespace
 
-class TestSolutionParametersWidget : public QObject
+class TestSolutionParametersWidget : public QObject, public PageFixture<SolutionParametersWidget>
 {
     Q_OBJECT
 
@@ -104,8 +100,6 @@ private:
     }
     void openPage();
 
-    std::unique_ptr<PageSession> session;
-    std::unique_ptr<SolutionParametersWidget> page;
 };
 
 QStringList TestSolutionParametersWidget::shown() const
@@ -124,22 +118,19 @@ QStringList TestSolutionParametersWidget::shown() const
 
 void TestSolutionParametersWidget::init()
 {
-    session = std::make_unique<PageSession>();
-    QVERIFY(session->open());
+    QVERIFY(openSession());
     storeBenchReceiver(session->table);
-    page = std::make_unique<SolutionParametersWidget>(nullptr);
+    makePage();
 }
 
 void TestSolutionParametersWidget::cleanup()
 {
-    page.reset();
-    session.reset();
+    closePage();
 }
 
 void TestSolutionParametersWidget::openPage()
 {
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(shown(), benchValues);
     session->table.clearRecord();
@@ -169,8 +160,7 @@ void TestSolutionParametersWidget::openingReadsElevenInOrder()
     // The fix mask comes as the receiver's own reply frame: GPS, GLONASS, BeiDou.
     session->table.store(3, 0x28, hex("00"));
     session->receiver.answerAlways(3, 0x28, ScriptedReceiver::raw(hex("214e0002010007" "0a12")));
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(session->table.frames(), getters);
     QCOMPARE(shown(), benchValues);
@@ -250,8 +240,7 @@ void TestSolutionParametersWidget::unchangedSaveReadsTheElevenAgain()
 void TestSolutionParametersWidget::rtkModeWithoutItemIsNotSent()
 {
     session->table.store(3, 0x26, hex("02"));
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(find<QComboBox>("comBoxModeRTK")->currentIndex(), -1);
     click("btnSave");
@@ -283,8 +272,7 @@ void TestSolutionParametersWidget::unknownMaskByteKeepsTheMaskBack()
 {
     // The receiver never answers the solution mask.
     session->table.refuse(3, 0x25, SettingsTableReceiver::always);
-    page->setController(session->controller);
-    page->readSettings();
+    readPage();
     QVERIFY(session->settle());
     QCOMPARE(find<QLineEdit>("editPDOPLimit")->text(), QString());
     // A PDOP limit alone has no elevation and SNR bytes to go with it: no 0xFF (a 255
@@ -319,11 +307,10 @@ void TestSolutionParametersWidget::refusedSetterAsksOnceMore()
 
 void TestSolutionParametersWidget::russianTexts()
 {
-    QTranslator russian;
-    QVERIFY(russian.load(":/tr/polvane_ru.qm"));
-    QCoreApplication::installTranslator(&russian);
+    RussianCatalogue russian;
+    QVERIFY(russian.loaded);
     SolutionParametersWidget translated(nullptr);
-    QCoreApplication::removeTranslator(&russian);
+    russian.remove();
     QCOMPARE(translated.findChild<QGroupBox *>("groupBox_2")->title(), QString::fromUtf8("Настройки RTK"));
     QCOMPARE(translated.findChild<QComboBox *>("comBoxSolutionRate")->itemText(3), QString::fromUtf8("10 Гц"));
     QCOMPARE(translated.findChild<QComboBox *>("comBoxModeTracking")->itemText(2),

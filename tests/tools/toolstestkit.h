@@ -3,30 +3,17 @@
 // What the tool tests share: widgets found by object name, the fence that proves
 // nothing more went out, the Russian catalogue and the screenshot folder.
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QTranslator>
 #include <QWidget>
 #include <QtTest>
 
+#include "childof.h"
+#include "hexbytes.h"
+#include "russiancatalogue.h"
 #include "screenshot.h"
 #include "binaryconfigurator.h"
 #include "controller.h"
 #include "receiversession.h"
-
-template <class T>
-T *childOf(QWidget *root, const char *name)
-{
-    T *found = root->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
-
-inline QByteArray hexBytes(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 // Queues one last, answered request through the command engine and waits until the
 // receiver has it. Everything queued before it, and everything written straight to the
@@ -38,7 +25,7 @@ inline QList<QByteArray> framesBeforeFence(ReceiverSession &session)
         return command.group == 3 && command.subId == 0x06;
     };
     const int fencesBefore = session.receiver.count(3, 0x06);
-    session.receiver.answerAlways(3, 0x06, ScriptedReceiver::data(hexBytes("18")));
+    session.receiver.answerAlways(3, 0x06, ScriptedReceiver::data(hex("18")));
     session.controller->binaryConfigurator()->requestNchn();
     if (!QTest::qWaitFor([&]() { return session.receiver.count(3, 0x06) > fencesBefore; }, 8000))
         return {QByteArray("no fence")};
@@ -56,21 +43,3 @@ inline QList<QByteArray> framesBeforeFence(ReceiverSession &session)
     }
     return frames;
 }
-
-// The Russian catalogue as the connection screen installs it.
-class RussianCatalogue
-{
-public:
-    RussianCatalogue()
-    {
-        loaded = translator.load(QStringLiteral(":/tr/polvane_ru.qm"));
-        if (loaded)
-            QCoreApplication::installTranslator(&translator);
-    }
-    ~RussianCatalogue() { QCoreApplication::removeTranslator(&translator); }
-    bool loaded = false;
-
-private:
-    QTranslator translator;
-};
-

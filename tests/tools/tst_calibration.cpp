@@ -47,8 +47,8 @@ void tst_Calibration::openingReadsPositionThenTable()
     rig.show();
 
     QTRY_COMPARE(rig.receiver().commands().size(), 2);
-    QCOMPARE(rig.receiver().commands().at(0).frame, hexBytes("21 4E 05 00 00 00 05 14"));
-    QCOMPARE(rig.receiver().commands().at(1).frame, hexBytes("21 4E 05 03 00 00 08 1D"));
+    QCOMPARE(rig.receiver().commands().at(0).frame, hex("21 4E 05 00 00 00 05 14"));
+    QCOMPARE(rig.receiver().commands().at(1).frame, hex("21 4E 05 03 00 00 08 1D"));
     // The table is asked for only once the position has been answered.
     QVERIFY2(arrivals.at(1) - arrivals.at(0) >= 250, qPrintable(QString::number(arrivals.at(1) - arrivals.at(0))));
     QCOMPARE(rig.edit("editLat")->text(), QStringLiteral("55.75000000"));
@@ -67,14 +67,14 @@ void tst_Calibration::setWritesPosition()
     rig.button("btnSet")->click();
     QTRY_COMPARE(rig.receiver().commands().size(), 1);
     QCOMPARE(rig.receiver().commands().at(0).frame,
-             hexBytes("21 4E 05 80 18 00 CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40 00 00 00 00 00 C0 62 40 BD E8"));
+             hex("21 4E 05 80 18 00 CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40 00 00 00 00 00 C0 62 40 BD E8"));
 
     // Texts that are not numbers are sent as 0.
     rig.edit("editAlt")->setText(QStringLiteral("high"));
     rig.button("btnSet")->click();
     QTRY_COMPARE(rig.receiver().commands().size(), 2);
     const QByteArray payload = rig.receiver().commands().at(1).payload;
-    QCOMPARE(payload.mid(0, 16), hexBytes("CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40"));
+    QCOMPARE(payload.mid(0, 16), hex("CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40"));
     QCOMPARE(payload.mid(16), QByteArray(8, '\0'));
 }
 
@@ -163,7 +163,7 @@ void tst_Calibration::pollingFollowsAcknowledgement()
     clock.start();
     rig.button("btnStart")->click();
     QTRY_COMPARE(rig.receiver().commands().size(), 1);
-    QCOMPARE(rig.receiver().commands().at(0).frame, hexBytes("21 4E 05 81 00 00 86 98"));
+    QCOMPARE(rig.receiver().commands().at(0).frame, hex("21 4E 05 81 00 00 86 98"));
     QVERIFY(!rig.button("btnStart")->isEnabled());
     QVERIFY(rig.button("btnStop")->isEnabled());
     QVERIFY(!rig.button("btnSaveRestart")->isEnabled());
@@ -173,7 +173,7 @@ void tst_Calibration::pollingFollowsAcknowledgement()
     QVERIFY(!rig.flagBox("New", 3)->isEnabled());
 
     QTRY_COMPARE_WITH_TIMEOUT(polls.size(), 2, 5000);
-    QCOMPARE(rig.receiver().commands().at(1).frame, hexBytes("21 4E 05 04 00 00 09 20"));
+    QCOMPARE(rig.receiver().commands().at(1).frame, hex("21 4E 05 04 00 00 09 20"));
     QVERIFY2(polls.at(0) >= 1400 && polls.at(0) < 2200, qPrintable(QString::number(polls.at(0))));
     const qint64 interval = polls.at(1) - polls.at(0);
     QVERIFY2(interval >= 1300 && interval < 2000, qPrintable(QString::number(interval)));
@@ -330,14 +330,14 @@ void tst_Calibration::combinedBoxHidesAndShowsNumbers()
 void tst_Calibration::saveRestartWritesTableAndRestarts()
 {
     TableBytes current = currentTable();
-    current.entry(0, 1.5f, 0.25f, 1, hexBytes("AA BB CC"));
-    current.entry(20, 0.5f, 0.125f, 0, hexBytes("01 02 03"));
+    current.entry(0, 1.5f, 0.25f, 1, hex("AA BB CC"));
+    current.entry(20, 0.5f, 0.125f, 0, hex("01 02 03"));
     CalibrationRig rig;
     QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), current));
     QVERIFY(rig.showAndRead());
     // The new table carries reserved bytes of its own; only the current table's are sent.
     TableBytes fresh = newTable();
-    fresh.entry(0, 1.25f, 0.125f, 1, hexBytes("11 22 33"));
+    fresh.entry(0, 1.25f, 0.125f, 1, hex("11 22 33"));
     QVERIFY(rig.calibrate(fresh));
     rig.receiver().answerAlways(5, 0x04, ScriptedReceiver::silence());
     rig.receiver().answerAlways(5, 0x84, ScriptedReceiver::done());
@@ -361,10 +361,10 @@ void tst_Calibration::saveRestartWritesTableAndRestarts()
     QTRY_COMPARE(rig.receiver().commands().size(), 1);
     const ScriptedReceiver::Command write = rig.receiver().commands().at(0);
     QCOMPARE(write.frame.size(), 344);
-    QCOMPARE(write.frame.left(6), hexBytes("21 4E 05 84 50 01"));
+    QCOMPARE(write.frame.left(6), hex("21 4E 05 84 50 01"));
     QVERIFY(write.checksumOk);
-    QCOMPARE(write.payload.mid(0, 12), QByteArray(Payload().f32(1.25f).f32(0.125f).u8(1)) + hexBytes("AA BB CC"));
-    QCOMPARE(write.payload.mid(20 * 12 + 9, 3), hexBytes("01 02 03"));
+    QCOMPARE(write.payload.mid(0, 12), QByteArray(Payload().f32(1.25f).f32(0.125f).u8(1)) + hex("AA BB CC"));
+    QCOMPARE(write.payload.mid(20 * 12 + 9, 3), hex("01 02 03"));
     for (int i = 1; i < 28; ++i) {
         if (i != 20)
             QCOMPARE(write.payload.mid(i * 12 + 9, 3), current.bytes.mid(i * 12 + 9, 3));
@@ -379,8 +379,8 @@ void tst_Calibration::saveRestartWritesTableAndRestarts()
     QTRY_VERIFY(restartedAt >= 0);
     QCOMPARE(commandsAtRestart, 1);
     QTRY_COMPARE_WITH_TIMEOUT(readBack.size(), 2, 4000);
-    QCOMPARE(rig.receiver().commands().at(1).frame, hexBytes("21 4E 05 00 00 00 05 14"));
-    QCOMPARE(rig.receiver().commands().at(2).frame, hexBytes("21 4E 05 03 00 00 08 1D"));
+    QCOMPARE(rig.receiver().commands().at(1).frame, hex("21 4E 05 00 00 00 05 14"));
+    QCOMPARE(rig.receiver().commands().at(2).frame, hex("21 4E 05 03 00 00 08 1D"));
     const qint64 delay = readBack.at(0) - restartedAt;
     QVERIFY2(delay >= 900 && delay < 1600, qPrintable(QString::number(delay)));
     QSignalSpy more(&rig.receiver(), &ScriptedReceiver::commandReceived);

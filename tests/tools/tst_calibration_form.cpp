@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "calibration.h"
+#include "russiancatalogue.h"
 #include "tst_calibration_rig.h"
 #include "tst_calibration_suite.h"
 
@@ -123,11 +124,10 @@ void tst_Calibration::russianCatalogue()
 {
     QFETCH(QString, object);
     QFETCH(QString, text);
-    QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(":/tr/polvane_ru.qm")));
-    QCoreApplication::installTranslator(&translator);
+    RussianCatalogue translator;
+    QVERIFY(translator.loaded);
     Calibration window(nullptr, DialogFlags);
-    QCoreApplication::removeTranslator(&translator);
+    translator.remove();
     QCOMPARE(window.windowTitle(), QString::fromUtf8("Калибровка"));
     QCOMPARE(textOf(window.findChild<QObject *>(object)), text);
 }

@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <QtTest>
 
+#include "hexbytes.h"
 #include "screenshot.h"
 #include "calibration.h"
 #include "controller.h"
@@ -46,11 +47,6 @@ public:
 };
 
 // "21 4E 05 ..." as bytes.
-inline QByteArray hexBytes(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
 // The flags the workspace opens the window with.
 const Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
                                     | Qt::WindowCloseButtonHint;

@@ -148,15 +148,15 @@ void tst_CommandBuilder::typedFieldsBecomeTheFrame_data()
     QTest::addColumn<QByteArray>("frame");
 
     const QStringList none = {QString(), QString(), QString(), QString()};
-    QTest::newRow("no payload") << "3" << "0" << none << none << "0" << "c03" << hexBytes("214e0300000003 0c");
+    QTest::newRow("no payload") << "3" << "0" << none << none << "0" << "c03" << hex("214e0300000003 0c");
     QTest::newRow("one byte") << "3" << "88" << QStringList{"1", "", "", ""} << QStringList{"1", "", "", ""}
-                              << "1" << "358d" << hexBytes("214e03880100018d35");
+                              << "1" << "358d" << hex("214e03880100018d35");
     QTest::newRow("gap before byte 2") << "3" << "0" << QStringList{"", "", "a", ""} << QStringList{"00", "00", "a", ""}
-                                       << "3" << "2e10" << hexBytes("214e030003000000 0a102e");
+                                       << "3" << "2e10" << hex("214e030003000000 0a102e");
     QTest::newRow("four bytes, both cases") << "C8" << "8f" << QStringList{"A5", "b", "0", "Ff"}
                                             << QStringList{"A5", "b", "0", "Ff"} << "4"
-                                            << QString::number(ScriptedReceiver::checksum(hexBytes("c88f0400a50b00ff")), 16)
-                                            << ScriptedReceiver::frame(0xC8, 0x8F, hexBytes("a50b00ff"));
+                                            << QString::number(ScriptedReceiver::checksum(hex("c88f0400a50b00ff")), 16)
+                                            << ScriptedReceiver::frame(0xC8, 0x8F, hex("a50b00ff"));
 }
 
 void tst_CommandBuilder::typedFieldsBecomeTheFrame()
@@ -219,7 +219,7 @@ void tst_CommandBuilder::payloadFileIsSentWhole()
     w<QPushButton>("btnSend")->click();
     const QList<QByteArray> frames = framesBeforeFence(*session);
     QCOMPARE(frames.size(), 1);
-    QCOMPARE(frames.first().mid(4, 2), hexBytes("2c01"));
+    QCOMPARE(frames.first().mid(4, 2), hex("2c01"));
     QCOMPARE(frames.first(), frame);
     QVERIFY(shown.isEmpty());
 }
@@ -283,7 +283,7 @@ void tst_CommandBuilder::blankTypeSendsNothingAndShowsTheHint()
     QTest::keyClicks(edit("editType"), QStringLiteral("3"));
     QCOMPARE(hintStyle(), HiddenHint);
     w<QPushButton>("btnSend")->click();
-    QCOMPARE(framesBeforeFence(*session), QList<QByteArray>{ScriptedReceiver::frame(3, 0, hexBytes("01"))});
+    QCOMPARE(framesBeforeFence(*session), QList<QByteArray>{ScriptedReceiver::frame(3, 0, hex("01"))});
 }
 
 void tst_CommandBuilder::blankTypeAndBytesKeepTheHintUntilAByteIsEdited()
@@ -299,7 +299,7 @@ void tst_CommandBuilder::blankTypeAndBytesKeepTheHintUntilAByteIsEdited()
 
 void tst_CommandBuilder::browsePutsTheChosenFileIntoTheName()
 {
-    const QString path = writeFile(QStringLiteral("five.bin"), hexBytes("0102030405"));
+    const QString path = writeFile(QStringLiteral("five.bin"), hex("0102030405"));
     QString caption;
     ToolDialogs::setFileHook([&](QWidget *, FileDialogKind kind, const QString &title, const QString &, const QString &) {
         caption = title;
@@ -336,7 +336,7 @@ void tst_CommandBuilder::clearFields()
     QTest::keyClicks(edit("editId"), QStringLiteral("1"));
     QTest::keyClicks(edit("editByte3"), QStringLiteral("4"));
     if (withFile)
-        chooseFile(writeFile(QStringLiteral("two.bin"), hexBytes("0102")));
+        chooseFile(writeFile(QStringLiteral("two.bin"), hex("0102")));
 
     w<QPushButton>("btnClearFields")->click();
     for (const char *name : {"editType", "editId", "editByte0", "editByte1", "editByte2", "editByte3", "editCRC", "editFileName"})

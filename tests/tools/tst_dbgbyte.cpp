@@ -79,7 +79,7 @@ void tst_DBGByte::mode2SendsItsByte()
 {
     QTest::keyClicks(field(2), QStringLiteral("255"));
     execute(2)->click();
-    QCOMPARE(framesBeforeFence(*session), QList<QByteArray>{hexBytes("214ec8820100ff4cf8")});
+    QCOMPARE(framesBeforeFence(*session), QList<QByteArray>{hex("214ec8820100ff4cf8")});
 }
 
 void tst_DBGByte::typedTextDecidesWhatGoesOut_data()
@@ -88,13 +88,13 @@ void tst_DBGByte::typedTextDecidesWhatGoesOut_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QList<QByteArray>>("frames");
 
-    QTest::newRow("0") << "0" << "0" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hexBytes("00"))};
-    QTest::newRow("255") << "255" << "255" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hexBytes("ff"))};
-    QTest::newRow("17") << "17" << "17" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hexBytes("11"))};
+    QTest::newRow("0") << "0" << "0" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hex("00"))};
+    QTest::newRow("255") << "255" << "255" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hex("ff"))};
+    QTest::newRow("17") << "17" << "17" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hex("11"))};
     // "256" stands as intermediate input; its low byte would go out as 00.
     QTest::newRow("256 stands but is not sent") << "256" << "256" << QList<QByteArray>{};
     QTest::newRow("999 stands but is not sent") << "999" << "999" << QList<QByteArray>{};
-    QTest::newRow("minus cannot be typed") << "-1" << "1" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hexBytes("01"))};
+    QTest::newRow("minus cannot be typed") << "-1" << "1" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hex("01"))};
     QTest::newRow("letters cannot be typed") << "ab" << "" << QList<QByteArray>{};
     QTest::newRow("empty") << "" << "" << QList<QByteArray>{};
 }

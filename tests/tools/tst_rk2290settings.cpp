@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "rk2290settingswidget.h"
 #include "tooldialogs.h"
@@ -48,19 +49,11 @@ Registers benchRegisters()
             {55, 0x00030004}, {56, 0x87654321}, {57, 0x12100F0E}, {58, 0x0B0C0D0E}, {60, 0x00000A05}};
 }
 
-struct Box {
-    QWidget *parent;
-    QMessageBox::Icon icon;
-    QString title;
-    QString text;
-    QMessageBox::StandardButtons buttons;
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(Registers)
 
-class tst_RK2290Settings : public QObject
+class tst_RK2290Settings : public QObject, public BoxRecorder<ToolDialogs>
 {
     Q_OBJECT
 
@@ -104,18 +97,12 @@ private:
     std::unique_ptr<ReceiverSession> session;
     std::unique_ptr<RK2290SettingsWidget> window;
     Registers chips[2];
-    QList<Box> boxes;
-    QMessageBox::StandardButton answer = QMessageBox::Cancel;
 };
 
 void tst_RK2290Settings::initTestCase()
 {
     installConnectGuard();
-    ToolDialogs::setMessageHook([this](QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                       const QString &text, QMessageBox::StandardButtons buttons) {
-        boxes << Box{parent, icon, title, text, buttons};
-        return answer;
-    });
+    recordBoxes();
 }
 
 void tst_RK2290Settings::init()
@@ -221,7 +208,7 @@ void tst_RK2290Settings::readThroughAddressFillsAddressValueAndItsGroup()
     chips[0][12] = 0x12345678;
     readAddress(QStringLiteral("12"));
     QTRY_COMPARE(edit("editValue")->text(), QStringLiteral("12345678"));
-    QCOMPARE(session->receiver.commands().first().frame, hexBytes("214e0b000100 0c1846"));
+    QCOMPARE(session->receiver.commands().first().frame, hex("214e0b000100 0c1846"));
     QCOMPARE(edit("editAddress")->text(), QStringLiteral("12"));
     QCOMPARE(edit("editTbiRefBand1")->text(), QStringLiteral("0x5678"));
     QCOMPARE(edit("editTbiRefBand2")->text(), QStringLiteral("0x1234"));
@@ -337,7 +324,7 @@ void tst_RK2290Settings::readModifyWrites_data()
 
     const QByteArray read55 = readFrame(0, 55);
     QTest::newRow("RF AGC On at 0") << "btnRfAgcOn" << 55 << 0u << 0
-                                    << QList<QByteArray>{read55, hexBytes("214e0b80050037000002 00c9a2"), read55};
+                                    << QList<QByteArray>{read55, hex("214e0b80050037000002 00c9a2"), read55};
     QTest::newRow("RF AGC Off at 0x20000") << "btnRfAgcOff" << 55 << 0x20000u << 0
                                            << QList<QByteArray>{read55, writeFrame(0, 55, 0), read55};
     QTest::newRow("RF AGC Off keeps the other bits") << "btnRfAgcOff" << 55 << 0x3A0123u << 0
@@ -346,7 +333,7 @@ void tst_RK2290Settings::readModifyWrites_data()
     QTest::newRow("Trim ADC at 0") << "btnTrimAdc" << 55 << 0u << 0
                                    << QList<QByteArray>{read55, writeFrame(0, 55, 0x100000)};
     QTest::newRow("AK host mode 2 on all ones") << "btnAkHostModeWrite" << 29 << 0xFFFFFFFFu << 2
-                                                << QList<QByteArray>{readFrame(0, 29), hexBytes("214e0b8005001dffffffbf6ddb")};
+                                                << QList<QByteArray>{readFrame(0, 29), hex("214e0b8005001dffffffbf6ddb")};
     QTest::newRow("AK host mode 1 on 0x8000abcd") << "btnAkHostModeWrite" << 29 << 0x8000ABCDu << 1
                                                   << QList<QByteArray>{readFrame(0, 29), writeFrame(0, 29, 0x4000ABCD)};
 }
@@ -424,7 +411,7 @@ void tst_RK2290Settings::restartAsksFirst_data()
 {
     QTest::addColumn<int>("reply");
     QTest::addColumn<QList<QByteArray>>("frames");
-    QTest::newRow("yes") << int(QMessageBox::Yes) << QList<QByteArray>{hexBytes("214e0b8005003700002000e7de")};
+    QTest::newRow("yes") << int(QMessageBox::Yes) << QList<QByteArray>{hex("214e0b8005003700002000e7de")};
     QTest::newRow("cancel") << int(QMessageBox::Cancel) << QList<QByteArray>{};
     QTest::newRow("closed") << int(QMessageBox::NoButton) << QList<QByteArray>{};
 }

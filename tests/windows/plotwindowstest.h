@@ -1,10 +1,11 @@
 #pragma once
 
 // What the tests of the sky view, signal-to-noise, plot and track windows share: NMEA
-// lines built from positions and satellites, and positions a given number of metres
-// east, north and up of another.
+// lines built from positions and satellites, positions a given number of metres east,
+// north and up of another, and the window under test on a connected NMEA session.
 
 #include <QByteArray>
+#include <QScopedPointer>
 #include <QString>
 #include <QVector>
 
@@ -13,6 +14,8 @@
 #include "framebuilders.h"
 #include "geocoordinate.h"
 #include "geodesy.h"
+#include "model.h"
+#include "receiversession.h"
 #include "satellitetypes.h"
 
 namespace plotwindowstest {
@@ -99,5 +102,45 @@ inline QByteArray gsaLine(const QByteArray &talker, const QVector<int> &used)
     body += ",1.8,0.9,1.5";
     return nmeaLine(body);
 }
+
+// A fresh NMEA session and a fresh Window for every test function, mixed into the test
+// class next to QObject. Positions go out as GGA sentences one second apart, from
+// `seconds` on.
+template <typename Window>
+class NmeaWindowFixture
+{
+public:
+    virtual ~NmeaWindowFixture() = default;
+
+protected:
+    // The window is made once the link is up, and not yet connected to the session.
+    bool openWindow()
+    {
+        session.reset(new ReceiverSession);
+        if (!session->open(InterfaceNmea))
+            return false;
+        window.reset(new Window(nullptr));
+        return true;
+    }
+    void closeWindow()
+    {
+        window.reset();
+        session.reset();
+    }
+    void connectWindow()
+    {
+        window->setModel(session->model);
+        window->setController(session->controller);
+    }
+    void sendPosition(const GeoCoordinate &position, int code = 4)
+    {
+        session->send(ggaLine(nmeaTime(seconds), position, code));
+        seconds += 1;
+    }
+
+    QScopedPointer<ReceiverSession> session;
+    QScopedPointer<Window> window;
+    double seconds = 0;
+};
 
 } // namespace plotwindowstest

@@ -15,7 +15,6 @@
 #include "plotview.h"
 #include "plotwidget.h"
 #include "plotwindowstest.h"
-#include "receiversession.h"
 #include "trackview.h"
 #include "trackwidget.h"
 
@@ -27,7 +26,7 @@ const GeoCoordinate origin(55.75, 0, 37.61, 3, 150.0);
 
 } // namespace
 
-class TestPlotWidget : public QObject
+class TestPlotWidget : public QObject, public NmeaWindowFixture<PlotWidget>
 {
     Q_OBJECT
 
@@ -36,9 +35,7 @@ private slots:
 
     void init()
     {
-        session.reset(new ReceiverSession);
-        QVERIFY(session->open(InterfaceNmea));
-        window.reset(new PlotWidget(nullptr));
+        QVERIFY(openWindow());
         ew = window->findChild<PlotView *>(QStringLiteral("plotEWWidget"));
         ns = window->findChild<PlotView *>(QStringLiteral("plotNSWidget"));
         ud = window->findChild<PlotView *>(QStringLiteral("plotUDWidget"));
@@ -47,11 +44,7 @@ private slots:
         seconds = 43200;
     }
 
-    void cleanup()
-    {
-        window.reset();
-        session.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void formAsDesigned()
     {
@@ -300,18 +293,6 @@ private slots:
     }
 
 private:
-    void connectWindow()
-    {
-        window->setModel(session->model);
-        window->setController(session->controller);
-    }
-
-    void sendPosition(const GeoCoordinate &position, int code = 4)
-    {
-        session->send(ggaLine(nmeaTime(seconds), position, code));
-        seconds += 1;
-    }
-
     // (east, north) of every stored point; the up values go to udBefore.
     QVector<QPointF> valuesOf()
     {
@@ -324,13 +305,10 @@ private:
         return values;
     }
 
-    QScopedPointer<ReceiverSession> session;
-    QScopedPointer<PlotWidget> window;
     PlotView *ew = nullptr;
     PlotView *ns = nullptr;
     PlotView *ud = nullptr;
     QLabel *quality = nullptr;
-    double seconds = 0;
     QVector<double> udBefore;
 };
 

@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTranslator>
 #include <QWebFrame>
 #include <QWebPage>
 #include <QWebView>
@@ -17,6 +16,7 @@
 
 #include <memory>
 
+#include "russiancatalogue.h"
 #include "screenshot.h"
 #include "aircraftfrontviewgritem.h"
 #include "aircraftsideviewgritem.h"
@@ -196,9 +196,8 @@ void TestSceneWindowsRender::mapWindow()
 
 void TestSceneWindowsRender::russianForms()
 {
-    QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(":/tr/polvane_ru.qm")));
-    QCoreApplication::installTranslator(&translator);
+    RussianCatalogue translator;
+    QVERIFY(translator.loaded);
 
     auto course = open<AxesWidget>(QSize(546, 454));
     QVERIFY(course);
@@ -226,7 +225,7 @@ void TestSceneWindowsRender::russianForms()
     MapWidget map(nullptr);
     QCOMPARE(map.windowTitle(), QStringLiteral("Карта"));
 
-    QCoreApplication::removeTranslator(&translator);
+    translator.remove();
 }
 
 QTEST_MAIN(TestSceneWindowsRender)

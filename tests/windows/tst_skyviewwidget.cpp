@@ -3,7 +3,6 @@
 
 #include "connectguard.h"
 #include "plotwindowstest.h"
-#include "receiversession.h"
 #include "skyview.h"
 #include "skyviewwidget.h"
 
@@ -29,7 +28,7 @@ SatelliteInfo sat(int number, int elevation, int azimuth, int snr = 40)
 
 } // namespace
 
-class TestSkyViewWidget : public QObject
+class TestSkyViewWidget : public QObject, public NmeaWindowFixture<SkyViewWidget>
 {
     Q_OBJECT
 
@@ -38,18 +37,12 @@ private slots:
 
     void init()
     {
-        session.reset(new ReceiverSession);
-        QVERIFY(session->open(InterfaceNmea));
-        window.reset(new SkyViewWidget(nullptr));
+        QVERIFY(openWindow());
         view = window->findChild<SkyView *>(QStringLiteral("skyView"));
         QVERIFY(view);
     }
 
-    void cleanup()
-    {
-        window.reset();
-        session.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void formAsDesigned()
     {
@@ -78,8 +71,7 @@ private slots:
     {
         QFETCH(QVector<SatelliteInfo>, sent);
         QFETCH(QVector<int>, shown);
-        window->setModel(session->model);
-        window->setController(session->controller);
+        connectWindow();
         session->send(gsvLines("GP", sent));
         QTRY_VERIFY(view->isFresh(NavSysGPS));
         QCOMPARE(numbersOf(view->satellitesOf(NavSysGPS)), shown);
@@ -146,8 +138,6 @@ private slots:
     }
 
 private:
-    QScopedPointer<ReceiverSession> session;
-    QScopedPointer<SkyViewWidget> window;
     SkyView *view = nullptr;
 };
 

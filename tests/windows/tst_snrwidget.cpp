@@ -4,7 +4,6 @@
 
 #include "connectguard.h"
 #include "plotwindowstest.h"
-#include "receiversession.h"
 #include "snrview.h"
 #include "snrwidget.h"
 
@@ -24,7 +23,7 @@ SatelliteInfo sat(int number, int elevation, int azimuth, int snr)
 
 } // namespace
 
-class TestSnrWidget : public QObject
+class TestSnrWidget : public QObject, public NmeaWindowFixture<SnrWidget>
 {
     Q_OBJECT
 
@@ -33,16 +32,10 @@ private slots:
 
     void init()
     {
-        session.reset(new ReceiverSession);
-        QVERIFY(session->open(InterfaceNmea));
-        window.reset(new SnrWidget(nullptr));
+        QVERIFY(openWindow());
     }
 
-    void cleanup()
-    {
-        window.reset();
-        session.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void formAsDesigned()
     {
@@ -175,10 +168,6 @@ private slots:
         QTRY_COMPARE(other.findChild<SnrView *>("snrViewGPS")->satelliteData().size(), 1);
         QVERIFY(window->findChild<SnrView *>("snrViewGPS")->satelliteData().isEmpty());
     }
-
-private:
-    QScopedPointer<ReceiverSession> session;
-    QScopedPointer<SnrWidget> window;
 };
 
 QTEST_MAIN(TestSnrWidget)

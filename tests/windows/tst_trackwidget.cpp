@@ -13,7 +13,6 @@
 #include "displaysettingswidget.h"
 #include "model.h"
 #include "plotwindowstest.h"
-#include "receiversession.h"
 #include "trackview.h"
 #include "trackwidget.h"
 
@@ -26,7 +25,7 @@ const GeoCoordinate zero(true);
 
 } // namespace
 
-class TestTrackWidget : public QObject
+class TestTrackWidget : public QObject, public NmeaWindowFixture<TrackWidget>
 {
     Q_OBJECT
 
@@ -35,19 +34,13 @@ private slots:
 
     void init()
     {
-        session.reset(new ReceiverSession);
-        QVERIFY(session->open(InterfaceNmea));
-        window.reset(new TrackWidget(nullptr));
+        QVERIFY(openWindow());
         view = window->findChild<TrackView *>(QStringLiteral("trackView"));
         QVERIFY(view);
         seconds = 36000;
     }
 
-    void cleanup()
-    {
-        window.reset();
-        session.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void formAsDesigned()
     {
@@ -374,18 +367,6 @@ private slots:
     }
 
 private:
-    void connectWindow()
-    {
-        window->setModel(session->model);
-        window->setController(session->controller);
-    }
-
-    void sendPosition(const GeoCoordinate &position, int code = 4)
-    {
-        session->send(ggaLine(nmeaTime(seconds), position, code));
-        seconds += 1;
-    }
-
     QLineEdit *edit(const char *name) const { return window->findChild<QLineEdit *>(QLatin1String(name)); }
     QString label(const char *name) const { return window->findChild<QLabel *>(QLatin1String(name))->text(); }
 
@@ -404,10 +385,7 @@ private:
         return dialogs.last();
     }
 
-    QScopedPointer<ReceiverSession> session;
-    QScopedPointer<TrackWidget> window;
     TrackView *view = nullptr;
-    double seconds = 0;
 };
 
 QTEST_MAIN(TestTrackWidget)

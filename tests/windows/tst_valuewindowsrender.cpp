@@ -13,12 +13,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTranslator>
 #include <QtTest>
 
 #include <algorithm>
 #include <memory>
 
+#include "russiancatalogue.h"
 #include "screenshot.h"
 #include "baseinfowidget.h"
 #include "binarypayloads.h"
@@ -131,7 +131,7 @@ private:
         return window;
     }
 
-    std::unique_ptr<QTranslator> translator;
+    std::unique_ptr<RussianCatalogue> russian;
 };
 
 void TestValueWindowsRender::initTestCase()
@@ -141,10 +141,7 @@ void TestValueWindowsRender::initTestCase()
 
 void TestValueWindowsRender::cleanup()
 {
-    if (translator) {
-        QCoreApplication::removeTranslator(translator.get());
-        translator.reset();
-    }
+    russian.reset();
 }
 
 void TestValueWindowsRender::generalInformation()
@@ -222,9 +219,8 @@ void TestValueWindowsRender::debugLog()
 
 void TestValueWindowsRender::inRussian()
 {
-    translator = std::make_unique<QTranslator>();
-    QVERIFY(translator->load(QStringLiteral(":/tr/polvane_ru.qm")));
-    QVERIFY(QCoreApplication::installTranslator(translator.get()));
+    russian = std::make_unique<RussianCatalogue>();
+    QVERIFY(russian->loaded);
 
     ReceiverSession session;
     QVERIFY(session.open(InterfaceNmea));
