@@ -23,6 +23,16 @@ const ConnectionTable &parserConnections()
     return table;
 }
 
+// A wrapped line of hex digits without a break opportunity costs the text layout time
+// that grows with the square of its length: one 64 KB chunk as one line held the GUI
+// for seconds. A chunk is therefore shown in lines of at most this many bytes, which a
+// usual serial chunk never exceeds.
+const int hexLineBytes = 1024;
+// Of a larger chunk (a burst over TCP brings megabytes at once) only its newest bytes
+// are shown: the view keeps no more than its last lines anyway, and laying out more
+// than this would freeze the window.
+const int hexShownBytes = 64 * hexLineBytes;
+
 } // namespace
 
 NMEALogWidget::NMEALogWidget(QWidget *parent)
@@ -127,7 +137,15 @@ void NMEALogWidget::on_btnStopWriting_clicked()
 void NMEALogWidget::displayData(QByteArray data)
 {
     if (!data.isEmpty()) {
-        pendingHex.append(QString::fromLatin1(data.toHex()));
+        const int shown = qMin(data.size(), hexShownBytes);
+        QString hex;
+        hex.reserve(shown * 2 + shown / hexLineBytes);
+        for (int from = data.size() - shown; from < data.size(); from += hexLineBytes) {
+            if (!hex.isEmpty())
+                hex.append(QLatin1Char('\n'));
+            hex.append(QString::fromLatin1(data.mid(from, hexLineBytes).toHex()));
+        }
+        pendingHex.append(hex);
         // The view keeps its last 2000 paragraphs; more waiting would only be dropped.
         if (pendingHex.size() > hexFlowBlocks)
             pendingHex.removeFirst();

@@ -3,6 +3,7 @@
 // by its box (through the windows' dialog seam) and writing ended.
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -57,6 +58,8 @@ private slots:
     void debugLinesAreLeftOutButCounted();
     void hexFlowAndCounter();
     void viewsKeepTheLast2000Lines();
+    void aLongChunkIsShownInLinesOfAtMost1024Bytes();
+    void aBurstShowsItsNewestBytesWithoutHoldingTheWindow();
     void writingStoresExactlyTheChunksBetweenStartAndStop();
     void anEmptyNameCannotBeOpened();
     void aFullDeviceEndsWritingWithABox();
@@ -209,6 +212,40 @@ void TestNMEALogWidget::viewsKeepTheLast2000Lines()
     QVERIFY(!messages()->toPlainText().contains(QStringLiteral("$GPTXT,5\n")));
     QCOMPARE(hexFlow()->document()->blockCount(), 2000);
     QCOMPARE(hexFlow()->document()->firstBlock().text(), QString::fromLatin1(QByteArray("10").toHex()));
+}
+
+void TestNMEALogWidget::aLongChunkIsShownInLinesOfAtMost1024Bytes()
+{
+    QByteArray chunk(1500, Qt::Uninitialized);
+    for (int i = 0; i < chunk.size(); ++i)
+        chunk[i] = char(i * 7);
+    emit parser()->displayData(chunk);
+    QTRY_COMPARE(hexFlow()->document()->blockCount(), 2);
+    QCOMPARE(hexFlow()->document()->firstBlock().text(), QString::fromLatin1(chunk.left(1024).toHex()));
+    QCOMPARE(hexFlow()->document()->lastBlock().text(), QString::fromLatin1(chunk.mid(1024).toHex()));
+    QCOMPARE(counter()->text(), QStringLiteral("1500"));
+}
+
+void TestNMEALogWidget::aBurstShowsItsNewestBytesWithoutHoldingTheWindow()
+{
+    // One read of a fast TCP peer: 3 MB in one chunk. As one line it held the GUI thread
+    // for minutes in the text layout.
+    window->resize(539, 482);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QByteArray burst(3 * 1024 * 1024, Qt::Uninitialized);
+    for (int i = 0; i < burst.size(); ++i)
+        burst[i] = char(i % 251);
+    QElapsedTimer clock;
+    clock.start();
+    emit parser()->displayData(burst);
+    QCoreApplication::processEvents();
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
+
+    QCOMPARE(counter()->text(), QStringLiteral("3.14573e+06"));
+    QCOMPARE(hexFlow()->document()->blockCount(), 64);
+    QCOMPARE(hexFlow()->document()->lastBlock().text(), QString::fromLatin1(burst.right(1024).toHex()));
+    QCOMPARE(hexFlow()->toPlainText().remove(QLatin1Char('\n')), QString::fromLatin1(burst.right(65536).toHex()));
 }
 
 void TestNMEALogWidget::writingStoresExactlyTheChunksBetweenStartAndStop()
