@@ -21,8 +21,16 @@
 //                      this process too);
 //   boxes              message boxes the program raised (a dropped link raises one).
 //
+//   peer_cpu           the core the peer's thread runs on (-1: it shares polvane's).
+//
 //   QT_QPA_PLATFORM=offscreen taskset -c 0 build/bench/bench/bench_endtoend
 //   ... --benchmark_filter=replay1000_5min for the five-minute memory run.
+//
+// The peer stands for replay_server or a receiver, which run beside polvane, not on its
+// core: its thread moves to a core of its own (the next one after polvane's), so the
+// figures are polvane's alone. POLVANE_BENCH_PEER_CPU=same keeps it on polvane's core,
+// POLVANE_BENCH_PEER_CPU=N puts it on core N. POLVANE_BENCH_SECONDS=N shortens every run
+// to N seconds for a quick look.
 
 #include <benchmark/benchmark.h>
 
@@ -35,6 +43,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <pthread.h>
+#include <sched.h>
 #include <sys/ioctl.h>
 #include <time.h>
 
@@ -122,6 +132,29 @@ private:
     std::vector<double> m_samples;
 };
 
+// The core for the peer's thread: the next one after the first core polvane may run on,
+// or what POLVANE_BENCH_PEER_CPU says; -1 leaves it where polvane runs.
+int peerCpu()
+{
+    const QByteArray wanted = qgetenv("POLVANE_BENCH_PEER_CPU");
+    if (wanted == "same")
+        return -1;
+    bool ok = false;
+    const int given = wanted.toInt(&ok);
+    if (ok && given >= 0)
+        return given;
+    cpu_set_t own;
+    CPU_ZERO(&own);
+    if (pthread_getaffinity_np(pthread_self(), sizeof own, &own) != 0)
+        return -1;
+    const int cores = QThread::idealThreadCount();
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+        if (CPU_ISSET(cpu, &own))
+            return cores > 1 ? (cpu + 1) % cores : -1;
+    }
+    return -1;
+}
+
 // The peer on its own thread, reached through queued calls.
 class PeerThread
 {
@@ -130,6 +163,16 @@ public:
     {
         m_thread.start();
         m_context.moveToThread(&m_thread);
+        const int cpu = peerCpu();
+        run([this, cpu] {
+            if (cpu < 0)
+                return;
+            cpu_set_t set;
+            CPU_ZERO(&set);
+            CPU_SET(cpu, &set);
+            if (pthread_setaffinity_np(pthread_self(), sizeof set, &set) == 0)
+                m_cpu = cpu;
+        });
         run([this, lines] {
             m_peer = new ReplayPeer(&m_context);
             m_peer->setLines(lines);
@@ -152,9 +195,11 @@ public:
     }
 
     ReplayPeer *peer() const { return m_peer; }
+    int cpu() const { return m_cpu; }
 
 private:
     QThread m_thread;
+    int m_cpu = -1;
     QObject m_context;
     ReplayPeer *m_peer = nullptr;
 };
@@ -183,7 +228,9 @@ void BM_EndToEnd(benchmark::State &state)
     const double rate = double(state.range(0));
     const int bursts = int(state.range(1));
     const int speed = int(state.range(2));
-    const int seconds = int(state.range(3));
+    const int seconds = qEnvironmentVariableIsSet("POLVANE_BENCH_SECONDS")
+        ? qMax(2, qEnvironmentVariableIntValue("POLVANE_BENCH_SECONDS"))
+        : int(state.range(3));
 
     QFile file(QString::fromUtf8(sampleLog));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -289,6 +336,7 @@ void BM_EndToEnd(benchmark::State &state)
             state.counters["dropped"] = dropped;
             state.counters["boxes"] = boxes;
             state.counters["socket_max_KiB"] = double(socketMax) / 1024.0;
+            state.counters["peer_cpu"] = peerThread.cpu();
 
             workspace->close();
             window.reset();

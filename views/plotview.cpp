@@ -49,20 +49,20 @@ void PlotView::addValue(double time, double value, qint16 quality)
     }
     if (points.size() >= maxPoints && !points.isEmpty())
         points.removeFirst();
-    points.append(qMakePair(QPointF(time, value), quality));
+    points.append(qMakePair(QPointF(time, value - valueShift), quality));
     update();
 }
 
 void PlotView::shiftValues(double delta)
 {
-    for (auto &point : points)
-        point.first.ry() += delta;
+    valueShift += delta;
     update();
 }
 
 void PlotView::clear()
 {
     points.clear();
+    valueShift = 0;
     update();
 }
 
@@ -215,7 +215,7 @@ void PlotView::drawBackground(QPainter *p)
         if (!(sample.x() > left))
             continue;
         const QColor color = i == points.size() - 1 ? QColor(Qt::red) : qualityColor(points.at(i).second, Qt::black);
-        dots.addDot(QPointF(mapX(p, timeToX(sample.x())), mapY(p, sample.y())), color);
+        dots.addDot(QPointF(mapX(p, timeToX(sample.x())), mapY(p, sample.y() + valueShift)), color);
     }
     dots.end();
 }

@@ -39,7 +39,7 @@ public:
 
     int pointCount() const { return points.size(); }
     // A stored point as (time in seconds, value), oldest first, and its quality.
-    QPointF pointAt(int index) const { return points.at(index).first; }
+    QPointF pointAt(int index) const { return points.at(index).first + QPointF(0, valueShift); }
     qint16 qualityAt(int index) const { return points.at(index).second; }
 
 protected:
@@ -53,6 +53,9 @@ protected:
 
     int maxPoints;
     double pointRadius;
+    // Points are kept as added; shiftValues() moves them all by changing valueShift, which
+    // drawing adds, rather than rewriting thousands of points at every position.
     QList<QPair<QPointF, qint16>> points;
+    double valueShift = 0;
     DotPainter dots;
 };

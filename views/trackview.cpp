@@ -22,20 +22,20 @@ void TrackView::addPoint(double x, double y, qint16 quality)
     // removes from an empty list.
     if (points.size() >= maxNumberPointsLimit && !points.isEmpty())
         points.removeFirst();
-    points.append(qMakePair(QPointF(x, y), quality));
+    points.append(qMakePair(QPointF(x, y) - pointShift, quality));
     update();
 }
 
 void TrackView::shiftPoints(double dx, double dy)
 {
-    for (auto &point : points)
-        point.first += QPointF(dx, dy);
+    pointShift += QPointF(dx, dy);
     update();
 }
 
 void TrackView::clear()
 {
     points.clear();
+    pointShift = QPointF();
     text.clear();
     update();
 }
@@ -143,7 +143,7 @@ void TrackView::drawBackground(QPainter *p)
     const QPointF br = bottomRight();
     dots.begin(p, size());
     for (int i = 0; i < points.size(); ++i) {
-        const QPointF &point = points.at(i).first;
+        const QPointF point = points.at(i).first + pointShift;
         if (!(point.x() > tl.x() && point.x() < br.x() && point.y() > br.y() && point.y() < tl.y()))
             continue;
         const QColor color = i == points.size() - 1 ? QColor(Qt::red) : qualityColor(points.at(i).second, Qt::gray);

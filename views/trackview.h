@@ -26,7 +26,7 @@ public:
     double gridStepY(QPainter *p) override;
 
     int pointCount() const { return points.size(); }
-    QPointF pointAt(int index) const { return points.at(index).first; }
+    QPointF pointAt(int index) const { return points.at(index).first + pointShift; }
     qint16 qualityAt(int index) const { return points.at(index).second; }
 
     // Text of an axis label: more decimals the smaller the value.
@@ -44,6 +44,9 @@ protected:
     int maxNumberPointsLimit;
     double labelOffset;
     double pointRadius;
+    // Points are kept as added; shiftPoints() moves them all by changing pointShift, which
+    // drawing adds, rather than rewriting thousands of points at every position.
     QList<QPair<QPointF, qint16>> points;
+    QPointF pointShift;
     DotPainter dots;
 };

@@ -30,6 +30,8 @@ MapWidget::MapWidget(QWidget *parent)
     settings->setAttribute(QWebSettings::JavascriptEnabled, true);
     settings->setAttribute(QWebSettings::LocalContentCanAccessRemoteUrls, true);
     ui->webView->load(QUrl(QStringLiteral("qrc:/map/index.html")));
+    locationTimer.setSingleShot(true);
+    connect(&locationTimer, &QTimer::timeout, this, &MapWidget::sendHeldLocation);
 }
 
 MapWidget::~MapWidget()
@@ -63,7 +65,22 @@ void MapWidget::receiverCoordinatesChanged(GeoCoordinate coordinate)
     const double longitude = coordinate.longitudeDegrees();
     if (!coordinate.isValid() || !std::isfinite(latitude) || !std::isfinite(longitude))
         return;
-    runScript(QStringLiteral("setLocation(%1,%2)").arg(latitude).arg(longitude));
+    heldLocation = QStringLiteral("setLocation(%1,%2)").arg(latitude).arg(longitude);
+    const qint64 since = lastLocation.isValid() ? lastLocation.elapsed() : scriptIntervalMs;
+    if (since >= scriptIntervalMs)
+        sendHeldLocation();
+    else if (!locationTimer.isActive())
+        locationTimer.start(int(scriptIntervalMs - since));
+}
+
+void MapWidget::sendHeldLocation()
+{
+    if (heldLocation.isEmpty())
+        return;
+    lastLocation.start();
+    const QString script = heldLocation;
+    heldLocation.clear();
+    runScript(script);
 }
 
 void MapWidget::resizeEvent(QResizeEvent *)

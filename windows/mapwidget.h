@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -18,9 +20,15 @@ namespace Ui {
 class MapWidget;
 }
 
-// The "Map" window: a web view with the embedded map page, to which every valid
-// receiver position is handed as a line of JavaScript, and the map's resize trigger
-// whenever the window changes its size. The window reads nothing back from the page.
+// The "Map" window: a web view with the embedded map page, to which the valid receiver
+// positions are handed as lines of JavaScript, and the map's resize trigger whenever the
+// window changes its size. The window reads nothing back from the page.
+//
+// Each position redraws the page's map, which cost more than all the other windows
+// together at a receiver's 10 Hz, and at replay speed a thousand times a second. A map
+// at street scale shows nothing new between two positions a fraction of a second apart,
+// so the page gets at most one position per scriptIntervalMs: a position after a quiet
+// spell goes at once, the newest of those that come sooner goes when the interval ends.
 class MapWidget : public QWidget, public IController, public IModel
 {
     Q_OBJECT
@@ -37,6 +45,8 @@ public:
     using ScriptHook = std::function<void(const MapWidget *window, const QString &script)>;
     static void setScriptHook(ScriptHook hook);
 
+    static constexpr int scriptIntervalMs = 250;
+
 public slots:
     void clearWindow();
 
@@ -45,12 +55,16 @@ protected:
 
 private slots:
     void receiverCoordinatesChanged(GeoCoordinate coordinate);
+    void sendHeldLocation();
 
 private:
     void runScript(const QString &script);
 
     Ui::MapWidget *ui;
     QPointer<Controller> controller;
+    QString heldLocation;
+    QTimer locationTimer;
+    QElapsedTimer lastLocation;
 
     static inline ScriptHook scriptHook;
 };

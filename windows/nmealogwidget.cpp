@@ -46,6 +46,7 @@ NMEALogWidget::NMEALogWidget(QWidget *parent)
 {
     ui->setupUi(this);
     hexFlowBlocks = qMax(1, ui->editHexFlow->maximumBlockCount());
+    messageBlocks = ui->editMessages->maximumBlockCount();
     ui->btnStopWriting->hide();
 }
 
@@ -90,19 +91,48 @@ void NMEALogWidget::scheduleFlush()
     // A chunk brings many lines, one signal each. Laying out the view and scrolling it for
     // every line cost more than everything else the workspace did with them, so the lines
     // of one pass of the event loop go into the views at once, right after it.
+    //
+    // At replay speed the passes come hundreds of times a second, and each flush lays out
+    // the view's last page and drops as many lines from its top as it added; the workspace
+    // shows the result at most 25 times a second. So after a flush the next waits until
+    // flushIntervalMs have passed, gathering what comes meanwhile.
     if (flushScheduled)
         return;
     flushScheduled = true;
-    QTimer::singleShot(0, this, &NMEALogWidget::flushViews);
+    const qint64 since = lastFlush.isValid() ? lastFlush.elapsed() : flushIntervalMs;
+    QTimer::singleShot(since >= flushIntervalMs ? 0 : int(flushIntervalMs - since), this,
+                       &NMEALogWidget::flushViews);
 }
+
+namespace {
+
+// The tail of text that holds its last count line feeds (and what follows the last).
+QString lastLines(const QString &text, int count)
+{
+    int from = text.size();
+    for (int found = 0; found <= count; ++found) {
+        from = text.lastIndexOf(QLatin1Char('\n'), from - 1);
+        if (from < 0)
+            return text;
+        if (from == 0)
+            return found == count ? text.mid(1) : text;
+    }
+    return text.mid(from + 1);
+}
+
+} // namespace
 
 void NMEALogWidget::flushViews()
 {
     flushScheduled = false;
+    lastFlush.start();
     // A style sheet is only set when it changes, since each one re-polishes the view.
     if (!pendingStyle.isEmpty() && ui->editMessages->styleSheet() != pendingStyle)
         ui->editMessages->setStyleSheet(pendingStyle);
     if (!pendingMessages.isEmpty()) {
+        // Lines beyond what the view keeps would only be laid out to be dropped again.
+        if (messageBlocks > 0)
+            pendingMessages = lastLines(pendingMessages, messageBlocks);
         ui->editMessages->moveCursor(QTextCursor::End);
         ui->editMessages->textCursor().insertText(pendingMessages);
         ui->editMessages->moveCursor(QTextCursor::End);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -22,8 +23,8 @@ class NMEALogWidget;
 // binary records), the raw received chunks in hexadecimal with a byte counter, and, on
 // request, the raw byte stream written unchanged into a file.
 //
-// The lines and chunks of one pass of the event loop reach the views together, right
-// after it. The file is opened for each chunk and closed again, so no handle is held between
+// The lines and chunks that arrive reach the views together, right after the pass of the
+// event loop that brought them, and then at most every flushIntervalMs. The file is opened for each chunk and closed again, so no handle is held between
 // chunks. A chunk that cannot be stored whole ends the writing with a message, so the
 // file never silently misses data while the window says it is writing.
 class NMEALogWidget : public QWidget, public IController, public IModel
@@ -36,6 +37,8 @@ public:
 
     void setController(Controller *controller) override;
     void setModel(Model *model) override;
+
+    static constexpr int flushIntervalMs = 100;
 
 public slots:
     // Empties the views and the two fields; writing, if on, goes on into the same file.
@@ -69,5 +72,7 @@ private:
     QStringList pendingHex;
     QString pendingStyle;
     int hexFlowBlocks = 2000;
+    int messageBlocks = 2000;
     bool flushScheduled;
+    QElapsedTimer lastFlush;
 };

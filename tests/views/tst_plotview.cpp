@@ -108,8 +108,8 @@ private slots:
         for (int i = 0; i < 5001; ++i)
             view.addValue(i, i, 4);
         QCOMPARE(view.pointCount(), 5000);
-        QCOMPARE(view.points.first().first, QPointF(1, 1));
-        QCOMPARE(view.points.last().first, QPointF(5000, 5000));
+        QCOMPARE(view.pointAt(0), QPointF(1, 1));
+        QCOMPARE(view.pointAt(view.pointCount() - 1), QPointF(5000, 5000));
     }
 
     void shiftAndClear()
@@ -119,8 +119,8 @@ private slots:
         view.addValue(10, 0.5, 4);
         view.addValue(11, -0.5, 4);
         view.shiftValues(0.25);
-        QCOMPARE(view.points.at(0).first.y(), 0.75);
-        QCOMPARE(view.points.at(1).first.y(), -0.25);
+        QCOMPARE(view.pointAt(0).y(), 0.75);
+        QCOMPARE(view.pointAt(1).y(), -0.25);
         const QPointF right = view.bottomRight();
         view.clear();
         QCOMPARE(view.pointCount(), 0);
