@@ -3,12 +3,14 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTimer>
 
 #include "controller.h"
 #include "debuglogwidget.h"
 #include "parserproxy.h"
+#include "plaintextappend.h"
 #include "windowdialogs.h"
 #include "windowpattern.h"
 
@@ -132,15 +134,22 @@ void NMEALogWidget::flushViews()
     if (!pendingMessages.isEmpty()) {
         // Lines beyond what the view keeps would only be laid out to be dropped again.
         if (messageBlocks > 0)
-            pendingMessages = lastLines(pendingMessages, messageBlocks);
-        ui->editMessages->moveCursor(QTextCursor::End);
-        ui->editMessages->textCursor().insertText(pendingMessages);
+            pendingMessages = lastLines(pendingMessages, messageBlocks - 1);
+        appendWithinLimit(ui->editMessages, pendingMessages, false);
         ui->editMessages->moveCursor(QTextCursor::End);
         pendingMessages.clear();
     }
     if (!pendingHex.isEmpty()) {
-        // One paragraph per chunk, as appendPlainText makes for each.
-        ui->editHexFlow->appendPlainText(pendingHex.join(QLatin1Char('\n')));
+        // One paragraph per chunk line, as appendPlainText makes for each; the view stays
+        // at its bottom if it was there, and where the user scrolled it otherwise.
+        QScrollBar *bar = ui->editHexFlow->verticalScrollBar();
+        const bool atBottom = bar->value() == bar->maximum();
+        QString lines = pendingHex.join(QLatin1Char('\n'));
+        if (hexFlowBlocks > 0)
+            lines = lastLines(lines, hexFlowBlocks - 1);
+        appendWithinLimit(ui->editHexFlow, lines, true);
+        if (atBottom)
+            bar->setValue(bar->maximum());
         pendingHex.clear();
     }
 }

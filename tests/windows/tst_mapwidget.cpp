@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QImage>
 #include <QWebFrame>
@@ -46,6 +47,7 @@ private slots:
     void theMapFollowsThePosition();
     void thePageNeverThrows();
     void aGgaReachesThePage();
+    void closePositionsGiveTheNewest();
 
 private:
     QWebView *webView() const { return window->findChild<QWebView *>("webView"); }
@@ -282,6 +284,28 @@ void TestMapWidget::aGgaReachesThePage()
     QCOMPARE(scripts.last(), QStringLiteral("setLocation(55.7513,37.6185)"));
     QCOMPARE(evaluate(QStringLiteral("mapErrors.length")).toInt(), 0);
     window->setController(nullptr);
+}
+
+void TestMapWidget::closePositionsGiveTheNewest()
+{
+    QVERIFY(pageLoaded());
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 20; ++i)
+        emit controller.sentenceHandler()->setCoordinate(GeoCoordinate(10 + i, 0, 20, 3, 0));
+    // The first at once, the newest when the interval ends, none of those between.
+    QCOMPARE(scripts, QStringList{"setLocation(10,20)"});
+    QTRY_COMPARE(scripts.size(), 2);
+    QVERIFY(clock.elapsed() >= MapWidget::scriptIntervalMs - 20);
+    QCOMPARE(scripts.last(), QStringLiteral("setLocation(29,20)"));
+    QCOMPARE(evaluate(QStringLiteral("marker.getPosition().lat()")).toDouble(), 29.0);
+
+    // After a quiet spell a position goes at once again.
+    QTest::qWait(MapWidget::scriptIntervalMs + 50);
+    QCOMPARE(scripts.size(), 2);
+    emit controller.sentenceHandler()->setCoordinate(GeoCoordinate(30, 0, 20, 3, 0));
+    QCOMPARE(scripts.last(), QStringLiteral("setLocation(30,20)"));
+    QCOMPARE(evaluate(QStringLiteral("mapErrors.length")).toInt(), 0);
 }
 
 QTEST_MAIN(TestMapWidget)
