@@ -6,6 +6,10 @@ MyMdiSubWindow::MyMdiSubWindow(QWidget *widget)
     : QMdiSubWindow(nullptr, Qt::WindowFlags())
     , m_widget(widget)
 {
+    // The window paints its own background, in the colour the frame would give it: a
+    // field that changes then repaints only the window under it, not the frame's panel
+    // and the workspace's tiled background beneath that, which cost more than the field.
+    m_widget->setAutoFillBackground(true);
     setWidget(m_widget);
     setSizeIncrement(m_widget->size());
     resize(m_widget->size());

@@ -95,9 +95,9 @@ void NMEALogWidget::scheduleFlush()
     // of one pass of the event loop go into the views at once, right after it.
     //
     // At replay speed the passes come hundreds of times a second, and each flush lays out
-    // the view's last page and drops as many lines from its top as it added; the workspace
-    // shows the result at most 25 times a second. So after a flush the next waits until
-    // flushIntervalMs have passed, gathering what comes meanwhile.
+    // the view's last page and drops as many lines from its top as it added. So after a
+    // flush the next waits until flushIntervalMs have passed, gathering what comes
+    // meanwhile.
     if (flushScheduled)
         return;
     flushScheduled = true;

@@ -24,7 +24,11 @@ class NMEALogWidget;
 // request, the raw byte stream written unchanged into a file.
 //
 // The lines and chunks that arrive reach the views together, right after the pass of the
-// event loop that brought them, and then at most every flushIntervalMs. The file is opened for each chunk and closed again, so no handle is held between
+// event loop that brought them, and then at most every flushIntervalMs: laying out the
+// newest page of text is what the window costs, and lines that scroll past faster than
+// that are not read off the screen anyway (they stay in the view to scroll back to).
+//
+// The file is opened for each chunk and closed again, so no handle is held between
 // chunks. A chunk that cannot be stored whole ends the writing with a message, so the
 // file never silently misses data while the window says it is writing.
 class NMEALogWidget : public QWidget, public IController, public IModel
@@ -38,7 +42,7 @@ public:
     void setController(Controller *controller) override;
     void setModel(Model *model) override;
 
-    static constexpr int flushIntervalMs = 100;
+    static constexpr int flushIntervalMs = 250;
 
 public slots:
     // Empties the views and the two fields; writing, if on, goes on into the same file.
