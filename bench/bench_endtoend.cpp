@@ -30,7 +30,10 @@
 // core: its thread moves to a core of its own (the next one after polvane's), so the
 // figures are polvane's alone. POLVANE_BENCH_PEER_CPU=same keeps it on polvane's core,
 // POLVANE_BENCH_PEER_CPU=N puts it on core N. POLVANE_BENCH_SECONDS=N shortens every run
-// to N seconds for a quick look.
+// to N seconds for a quick look. To find what costs or what grows: POLVANE_BENCH_WINDOWS
+// names the windows to keep open (their titles, separated by commas; the others are
+// closed after tiling), and POLVANE_BENCH_RSS_EVERY=N prints the resident memory every N
+// seconds to standard error.
 
 #include <benchmark/benchmark.h>
 
@@ -38,6 +41,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMdiSubWindow>
+#include <QStringList>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
@@ -49,6 +54,7 @@
 #include <time.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <atomic>
 #include <memory>
 #include <vector>
@@ -265,8 +271,16 @@ void BM_EndToEnd(benchmark::State &state)
                 break;
             }
             workspacedriver::showEveryWindow(workspace);
+            const QStringList kept = QString::fromLocal8Bit(qgetenv("POLVANE_BENCH_WINDOWS"))
+                                         .split(QLatin1Char(','), Qt::SkipEmptyParts);
+            if (!kept.isEmpty()) {
+                for (QMdiSubWindow *frame : workspace->findChildren<QMdiSubWindow *>()) {
+                    if (!kept.contains(frame->windowTitle()))
+                        frame->close();
+                }
+            }
             runFor(500);
-            if (workspacedriver::visibleWindowCount(workspace) != 11) {
+            if (kept.isEmpty() && workspacedriver::visibleWindowCount(workspace) != 11) {
                 state.SkipWithError("not every window is shown");
                 break;
             }
@@ -277,6 +291,7 @@ void BM_EndToEnd(benchmark::State &state)
             QObject::connect(controller->reader(), &iReader::dataRead,
                              [&consumed](const QByteArray &data) { consumed += data.size(); });
 
+            const int rssEvery = qEnvironmentVariableIntValue("POLVANE_BENCH_RSS_EVERY");
             LatenessProbe probe;
             const double rssStart = rssMiB();
             double rssHalf = rssStart;
@@ -307,6 +322,8 @@ void BM_EndToEnd(benchmark::State &state)
                     lagSecondHalf = qMax(lagSecondHalf, lag);
                 if (s == seconds / 2)
                     rssHalf = rssMiB();
+                if (rssEvery > 0 && s % rssEvery == 0)
+                    fprintf(stderr, "rss at %4d s: %.1f MiB\n", s, rssMiB());
             }
             probe.stop();
             const double cpu = threadCpuSeconds() - cpuStart;
