@@ -116,6 +116,29 @@ void BM_SnrViewFull(benchmark::State &state)
 }
 BENCHMARK(BM_SnrViewFull);
 
+// The sky at its worst: every satellite of the full sky moves between two paints,
+// so nothing drawn for the last paint can be drawn again.
+void BM_SkyViewMoving(benchmark::State &state)
+{
+    SkyView view;
+    view.resize(600, 640);
+    const SatNavSysEnum systems[] = {NavSysGPS, NavSysGLONASS, NavSysGalileo, NavSysBeiDou, NavSysNavIC, NavSysSBAS};
+    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+    int step = 0;
+    for (auto _ : state) {
+        for (SatNavSysEnum system : systems) {
+            QVector<SatelliteInfo> list;
+            for (int n = 1; n <= 16; ++n)
+                list.append(SatelliteInfo(short(n), short(5 * n), 22 * n + system + step % 2, 40, n % 2 ? 35 : -1));
+            view.setSatellites(system, list);
+        }
+        ++step;
+        view.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_SkyViewMoving);
+
 } // namespace
 
 int main(int argc, char **argv)

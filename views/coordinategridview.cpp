@@ -1,11 +1,13 @@
 #include "coordinategridview.h"
 
+#include <QDataStream>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGestureEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPinchGesture>
+#include <QTextLayout>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -22,7 +24,10 @@ CoordinateGridView::CoordinateGridView(QWidget *parent)
       hScale(1.0),
       gridPen(QColor(Qt::lightGray), 0, Qt::DashLine),
       axisPen(QColor(Qt::black)),
-      brush(QColor(Qt::transparent), Qt::SolidPattern)
+      brush(QColor(Qt::transparent), Qt::SolidPattern),
+      foregroundCached(false),
+      labelDpi(0),
+      labelDirection(Qt::LayoutDirectionAuto)
 {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -295,8 +300,148 @@ void CoordinateGridView::paintEvent(QPaintEvent *event)
     QWidget::paintEvent(event);
     QPainter p(this);
     drawBackground(&p);
-    drawGrid(&p);
-    drawAxes(&p);
-    drawData(&p);
-    drawOverlay(&p);
+    if (foregroundCached && composesLikeDirectDrawing(&p))
+        drawCachedForeground(&p);
+    else
+        drawForeground(&p);
+}
+
+void CoordinateGridView::drawForeground(QPainter *p)
+{
+    drawGrid(p);
+    drawAxes(p);
+    drawData(p);
+    drawOverlay(p);
+}
+
+void CoordinateGridView::setForegroundCached(bool cached)
+{
+    foregroundCached = cached;
+    foregroundKey.clear();
+    foregroundImage = QImage();
+    update();
+}
+
+void CoordinateGridView::writeForegroundKey(QDataStream &key) const
+{
+    key << size() << palette().cacheKey() << vScale << hScale << fixedTopLeft << fixedBottomRight << fixedRangeX
+        << fixedRangeY << pixelsPerUnitX << pixelsPerUnitY << text << gridPen << axisPen << brush;
+}
+
+void CoordinateGridView::drawCachedForeground(QPainter *p)
+{
+    // Whole pixels of the device translation only move the picture, so the image is
+    // drawn for the fraction and placed at the whole pixels: the widget moving in
+    // its window, or being grabbed, does not redraw it.
+    const QTransform device = p->deviceTransform();
+    const QPoint whole(int(std::floor(device.dx())), int(std::floor(device.dy())));
+    const QTransform local = device * QTransform::fromTranslate(-whole.x(), -whole.y());
+    const int dpiX = p->device()->logicalDpiX();
+    const int dpiY = p->device()->logicalDpiY();
+
+    QByteArray key;
+    {
+        QDataStream stream(&key, QIODevice::WriteOnly);
+        stream << local << p->font() << int(p->renderHints()) << int(p->layoutDirection()) << dpiX << dpiY;
+        writeForegroundKey(stream);
+    }
+    if (key != foregroundKey) {
+        const QRect area = local.mapRect(QRectF(rect())).toAlignedRect();
+        foregroundImage = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
+        foregroundImage.fill(Qt::transparent);
+        // The same resolution as the widget's, so that text measures the same.
+        foregroundImage.setDotsPerMeterX(qRound(dpiX / 0.0254));
+        foregroundImage.setDotsPerMeterY(qRound(dpiY / 0.0254));
+        QPainter layer(&foregroundImage);
+        layer.setRenderHints(p->renderHints());
+        layer.setLayoutDirection(p->layoutDirection());
+        // Subpixel glyphs need an opaque background to be blended against; on a
+        // transparent image they would leave coloured fringes.
+        QFont font = p->font();
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoSubpixelAntialias));
+        layer.setFont(font);
+        layer.setTransform(local * QTransform::fromTranslate(-area.x(), -area.y()));
+        drawForeground(&layer);
+        foregroundOrigin = area.topLeft();
+        foregroundKey = key;
+    }
+    drawAtDevicePixel(p, foregroundImage, whole + foregroundOrigin);
+}
+
+bool CoordinateGridView::composesLikeDirectDrawing(QPainter *p)
+{
+    return p->compositionMode() == QPainter::CompositionMode_SourceOver && p->opacity() == 1
+        && p->worldTransform().isInvertible() && p->deviceTransform().isInvertible();
+}
+
+void CoordinateGridView::drawAtDevicePixel(QPainter *p, const QImage &image, const QPoint &at)
+{
+    // The device transform is the world transform followed by the painter's own
+    // part (the widget's place in its window, the screen's pixel ratio); the world
+    // transform set here cancels that part.
+    const QTransform own = p->worldTransform().inverted() * p->deviceTransform();
+    p->save();
+    p->setWorldTransform(QTransform::fromTranslate(at.x(), at.y()) * own.inverted());
+    p->drawImage(0, 0, image);
+    p->restore();
+}
+
+const CoordinateGridView::Label &CoordinateGridView::cachedLabel(QPainter *p, const QString &text)
+{
+    // A layout belongs to one font at one resolution. The satellite numbers of all
+    // systems are a few hundred labels at most; more than that means something else
+    // is being drawn through here, and starting over keeps the cache small.
+    const int dpi = p->device()->logicalDpiY();
+    if (p->font() != labelFont || dpi != labelDpi || p->layoutDirection() != labelDirection || labels.size() > 1000) {
+        labels.clear();
+        labelFont = p->font();
+        labelDpi = dpi;
+        labelDirection = p->layoutDirection();
+    }
+    auto it = labels.find(text);
+    if (it == labels.end()) {
+        // Laid out as QPainter::drawText() lays out a single line: no wrapping,
+        // trailing spaces counted.
+        auto layout = std::make_shared<QTextLayout>(text, p->font(), p->device());
+        QTextOption option;
+        option.setTextDirection(labelDirection);
+        option.setFlags(QTextOption::IncludeTrailingSpaces);
+        layout->setTextOption(option);
+        layout->setCacheEnabled(true);
+        layout->beginLayout();
+        layout->createLine().setLineWidth(0x01000000);
+        layout->endLayout();
+        it = labels.insert(text, Label{p->fontMetrics().boundingRect(text), layout});
+    }
+    return it.value();
+}
+
+QRect CoordinateGridView::labelBoundingRect(QPainter *p, const QString &label)
+{
+    return cachedLabel(p, label).bounds;
+}
+
+void CoordinateGridView::drawCentredLabel(QPainter *p, const QRect &rect, const QString &label)
+{
+    // drawText() aligns a right-to-left paragraph on its own terms; those few
+    // paints may lay the text out anew.
+    if (p->layoutDirection() == Qt::RightToLeft || label.isEmpty()) {
+        p->drawText(rect, Qt::AlignCenter, label);
+        return;
+    }
+    const QTextLine line = cachedLabel(p, label).layout->lineAt(0);
+    // Where drawText(rect, Qt::AlignCenter, label) puts the line; like drawText(),
+    // clipped to the rectangle only when the text does not fit in it.
+    const QRectF r(rect);
+    const QPointF at(r.x() + (r.width() - line.horizontalAdvance()) / 2, r.y() + (r.height() - line.height()) / 2);
+    const QRectF bounds(r.x() + (r.width() - line.naturalTextWidth()) / 2, at.y(), line.naturalTextWidth(),
+                        line.height());
+    const bool clip = !r.contains(bounds);
+    if (clip) {
+        p->save();
+        p->setClipRect(r, Qt::IntersectClip);
+    }
+    line.draw(p, at);
+    if (clip)
+        p->restore();
 }

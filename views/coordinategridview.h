@@ -1,13 +1,22 @@
 #pragma once
 
 #include <QBrush>
+#include <QByteArray>
+#include <QFont>
+#include <QHash>
+#include <QImage>
 #include <QPen>
 #include <QPointF>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
+class QDataStream;
 class QGestureEvent;
 class QPainter;
+class QTextLayout;
 
 // Zoomable widget that projects a rectangle of world coordinates onto itself and
 // draws a grid at "nice" steps. The plot views derive from it and override the
@@ -67,6 +76,31 @@ protected:
     virtual void drawBackground(QPainter *p);
     virtual void drawData(QPainter *p);
     virtual void drawOverlay(QPainter *p);
+    // The layers above the background, in their order: grid, axes, data, overlay.
+    void drawForeground(QPainter *p);
+
+    // For a view whose data all go into drawBackground(): the layers above it are
+    // then drawn once into a transparent image and reused for as long as what
+    // writeForegroundKey() writes, and the painter's transform, font and hints,
+    // stay the same.
+    void setForegroundCached(bool cached);
+    // Writes everything the layers above the background are drawn from. A view
+    // that draws them from more of its state writes that too.
+    virtual void writeForegroundKey(QDataStream &key) const;
+
+    // p->fontMetrics().boundingRect(label) and p->drawText(rect, Qt::AlignCenter,
+    // label) with the label's layout kept between paints: the views draw the same
+    // few satellite numbers at every paint, and shaping them anew each time costs
+    // more than drawing them.
+    QRect labelBoundingRect(QPainter *p, const QString &label);
+    void drawCentredLabel(QPainter *p, const QRect &rect, const QString &label);
+
+    // Whether an image drawn beforehand and composed onto p's device shows what
+    // drawing with p directly would (plain source-over, nothing faded, a
+    // transform that can be undone).
+    static bool composesLikeDirectDrawing(QPainter *p);
+    // Draws image unscaled with its top-left corner on the device pixel at.
+    static void drawAtDevicePixel(QPainter *p, const QImage &image, const QPoint &at);
 
     bool event(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
@@ -87,4 +121,24 @@ protected:
     QPen gridPen;
     QPen axisPen;
     QBrush brush;
+
+private:
+    struct Label
+    {
+        QRect bounds;
+        std::shared_ptr<QTextLayout> layout;
+    };
+
+    void drawCachedForeground(QPainter *p);
+    const Label &cachedLabel(QPainter *p, const QString &text);
+
+    bool foregroundCached;
+    QByteArray foregroundKey;
+    QImage foregroundImage;
+    QPoint foregroundOrigin; // device pixel of the image's top-left corner, less the whole pixels of the translation
+    QHash<QString, Label> labels;
+    // The font, resolution and direction the labels were laid out in.
+    QFont labelFont;
+    int labelDpi;
+    Qt::LayoutDirection labelDirection;
 };

@@ -1,11 +1,13 @@
 #include "skyview.h"
 
+#include <QDataStream>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -50,6 +52,15 @@ SkyView::SkyView(QWidget *parent)
         usedSatelliteIds[it.key()];
         dataFresh[it.key()] = false;
     }
+
+    // The rings, spokes, axes and legend lie over the discs but do not move with them.
+    setForegroundCached(true);
+}
+
+void SkyView::writeForegroundKey(QDataStream &key) const
+{
+    CoordinateGridView::writeForegroundKey(key);
+    key << systemNames << systemColors;
 }
 
 void SkyView::setSatellites(SatNavSysEnum in_navSys, const QVector<SatelliteInfo> &in_satellites)
@@ -180,9 +191,14 @@ void SkyView::drawAxes(QPainter *p)
     p->restore();
 }
 
-void SkyView::drawSatelliteCircle(QPainter *p, const QPointF &position, const QColor &rim, const QColor &fill)
+double SkyView::discRadius(QPainter *p)
 {
-    const double radius = 1.5 * zeroWidth(p);
+    return 1.5 * zeroWidth(p);
+}
+
+void SkyView::drawSatelliteCircle(QPainter *p, const QPointF &position, double radius, const QColor &rim,
+                                  const QColor &fill)
+{
     p->save();
     p->setRenderHint(QPainter::Antialiasing);
     p->setPen(QPen(QBrush(rim), 1.5, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
@@ -191,26 +207,66 @@ void SkyView::drawSatelliteCircle(QPainter *p, const QPointF &position, const QC
     p->restore();
 }
 
+void SkyView::drawCachedSatelliteCircle(QPainter *p, int index, const QPointF &position, double radius,
+                                        const QColor &rim, const QColor &fill)
+{
+    // Stroking an antialiased circle costs dozens of times what composing its
+    // image does, and a satellite stays on the same spot for minutes.
+    if (!composesLikeDirectDrawing(p)) {
+        drawSatelliteCircle(p, position, radius, rim, fill);
+        return;
+    }
+    if (discImages.size() <= index)
+        discImages.resize(index + 1);
+    DiscImage &disc = discImages[index];
+    const QTransform device = p->deviceTransform();
+    if (disc.image.isNull() || disc.position != position || disc.radius != radius || disc.rim != rim
+        || disc.fill != fill || disc.device != device || disc.hints != p->renderHints()) {
+        // The disc drawn with the painter's own transform, less whole device pixels,
+        // so that its antialiased edge comes out as it would on the device.
+        const double reach = radius + 2;
+        const QRect area =
+            device.mapRect(QRectF(position.x() - reach, position.y() - reach, 2 * reach, 2 * reach)).toAlignedRect();
+        // A moving disc keeps its image: a new one would cost a new paint engine.
+        QImage image = std::move(disc.image);
+        if (image.size() != area.size())
+            image = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        disc = DiscImage{position, radius, rim, fill, device, p->renderHints(), area.topLeft(), std::move(image)};
+        QPainter painter(&disc.image);
+        painter.setRenderHints(disc.hints);
+        painter.setTransform(device * QTransform::fromTranslate(-area.x(), -area.y()));
+        drawSatelliteCircle(&painter, position, radius, rim, fill);
+    }
+    drawAtDevicePixel(p, disc.image, disc.at);
+}
+
 void SkyView::drawSatelliteText(QPainter *p, const QPointF &position, int number, const QColor &color)
 {
-    const QFont saved = p->font();
-    QFont font = saved;
-    font.setWeight(QFont::DemiBold);
-    p->setFont(font);
+    // The painter holds the numbers' font.
     const QString label = QString::number(number);
-    QRect r = p->fontMetrics().boundingRect(label);
+    QRect r = labelBoundingRect(p, label);
     r.setWidth(r.width() + 3);
     const QPointF centre = QRectF(r).center();
     r.translate(int(position.x() - centre.x()), int(position.y() - centre.y()));
     p->setPen(color);
-    p->drawText(r, Qt::AlignCenter, label);
-    p->setFont(saved);
+    drawCentredLabel(p, r, label);
 }
 
 void SkyView::drawBackground(QPainter *p)
 {
+    // The mapping asked once rather than per satellite: every call measures the font.
+    const double radius = discRadius(p);
+    const double scale = scaleX(p);
+    const QPointF centre = plotCenter(p);
+    const QFont saved = p->font();
+    QFont numberFont = saved;
+    numberFont.setWeight(QFont::DemiBold);
+    p->setFont(numberFont);
+
     // Only the six named systems are drawn; a list stored under any other value
     // (the mixed talker, say) stays out of the picture.
+    int disc = 0;
     for (auto system = systemColors.constBegin(); system != systemColors.constEnd(); ++system) {
         const SatNavSysEnum navSys = system.key();
         const QColor systemColor = system.value();
@@ -220,7 +276,8 @@ void SkyView::drawBackground(QPainter *p)
             double x = 0;
             double y = 0;
             polarToXY(90 - satellite.elevation, satellite.azimuth, &x, &y);
-            const QPointF position = mapToScreen(p, QPointF(x, y));
+            // What mapToScreen() gives, the scale being the same on both axes.
+            const QPointF position(scale * x + centre.x(), -scale * y + centre.y());
 
             // A black rim means the receiver reports the satellite on its second band.
             QColor rim = SatelliteInfo::isUnknown(satellite.snr2) ? systemColor : QColor(Qt::black);
@@ -235,10 +292,13 @@ void SkyView::drawBackground(QPainter *p)
                 rim.setAlpha(90);
                 fill.setAlpha(90);
             }
-            drawSatelliteCircle(p, position, rim, fill);
+            drawCachedSatelliteCircle(p, disc++, position, radius, rim, fill);
             drawSatelliteText(p, position, satellite.number, textColor);
         }
     }
+    p->setFont(saved);
+    // The images of discs no longer drawn go.
+    discImages.resize(disc);
 }
 
 void SkyView::drawOverlay(QPainter *p)
@@ -248,7 +308,7 @@ void SkyView::drawOverlay(QPainter *p)
     int x = 0;
     for (auto system = systemColors.constBegin(); system != systemColors.constEnd(); ++system) {
         x = int(x + 2.5 * m);
-        drawSatelliteCircle(p, QPointF(x, rowY), Qt::transparent, system.value());
+        drawSatelliteCircle(p, QPointF(x, rowY), discRadius(p), Qt::transparent, system.value());
         x = int(x + 2.5 * m);
         const QString label = QStringLiteral("- %1").arg(systemNames.value(system.key()));
         QRect r = p->fontMetrics().boundingRect(label);

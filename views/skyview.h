@@ -3,9 +3,12 @@
 #include "coordinategridview.h"
 
 #include <QColor>
+#include <QImage>
 #include <QMap>
+#include <QPainter>
 #include <QSet>
 #include <QString>
+#include <QTransform>
 #include <QVector>
 
 #include "satellitetypes.h"
@@ -49,7 +52,16 @@ protected:
     void drawBackground(QPainter *p) override;
     void drawOverlay(QPainter *p) override;
 
-    void drawSatelliteCircle(QPainter *p, const QPointF &position, const QColor &rim, const QColor &fill);
+    void writeForegroundKey(QDataStream &key) const override;
+
+    // The radius of a satellite's disc: one and a half widths of the font's zero.
+    static double discRadius(QPainter *p);
+    void drawSatelliteCircle(QPainter *p, const QPointF &position, double radius, const QColor &rim,
+                             const QColor &fill);
+    // The same through the image of the index-th disc of the last paint, drawn
+    // anew only when the disc or the painter's transform has changed since.
+    void drawCachedSatelliteCircle(QPainter *p, int index, const QPointF &position, double radius, const QColor &rim,
+                                   const QColor &fill);
     void drawSatelliteText(QPainter *p, const QPointF &position, int number, const QColor &color);
 
     QMap<SatNavSysEnum, QVector<SatelliteInfo>> satellites;
@@ -63,4 +75,19 @@ protected:
     QColor galileoColor;
     QColor navicColor;
     QColor sbasColor;
+
+private:
+    // One disc as the last paint drew it, in device pixels.
+    struct DiscImage
+    {
+        QPointF position;
+        double radius = 0;
+        QColor rim;
+        QColor fill;
+        QTransform device;
+        QPainter::RenderHints hints;
+        QPoint at;
+        QImage image;
+    };
+    QVector<DiscImage> discImages;
 };

@@ -1,5 +1,6 @@
 #include "snrview.h"
 
+#include <QDataStream>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -26,6 +27,15 @@ SnrView::SnrView(QWidget *parent)
     fixedBottomRight = QPointF(1, 0);
     fixedRangeY = true;
     fixedRangeX = true;
+
+    // The grid, axes, caption and legend lie over the bars but do not move with them.
+    setForegroundCached(true);
+}
+
+void SnrView::writeForegroundKey(QDataStream &key) const
+{
+    CoordinateGridView::writeForegroundKey(key);
+    key << namesLegend << firstBandColor << secondBandColor;
 }
 
 void SnrView::setData(const QVector<SatelliteInfo> &in_satelliteInfo)
@@ -111,16 +121,21 @@ void SnrView::drawXLabel(QPainter *p, double value, double slot)
     // Here the third argument is the slot index: the number stands under the
     // middle of its cell, below the base line.
     const QString label = QString::number(value, 'g', 6);
-    QRect r = p->fontMetrics().boundingRect(label);
+    QRect r = labelBoundingRect(p, label);
     r.setWidth(r.width() + 3);
     r.translate(int(mapX(p, slot + 0.5) - QRectF(r).center().x()), int(r.height() + mapY(p, 0)));
     p->setPen(axisPen);
-    p->drawText(r, Qt::AlignCenter, label);
+    drawCentredLabel(p, r, label);
 }
 
 void SnrView::drawBackground(QPainter *p)
 {
     const double top = topLeft().y();
+    // The mapping asked once rather than per bar: every call measures the font.
+    const double sx = scaleX(p);
+    const double sy = scaleY(p);
+    const QPointF centre = plotCenter(p);
+    auto toScreen = [&](double x, double y) { return QPointF(sx * x + centre.x(), -sy * y + centre.y()); };
     QColor first = firstBandColor;
     QColor second = secondBandColor;
     if (!dataFresh) {
@@ -132,19 +147,17 @@ void SnrView::drawBackground(QPainter *p)
         const SatelliteInfo &satellite = satelliteInfo.at(i);
         p->setPen(QColor(210, 210, 210));
         p->setBrush(QColor(245, 245, 245));
-        p->drawRect(QRectF(mapToScreen(p, QPointF(i + 0.9, top)), mapToScreen(p, QPointF(i + 0.1, 0))).normalized());
+        p->drawRect(QRectF(toScreen(i + 0.9, top), toScreen(i + 0.1, 0)).normalized());
 
         // Zero and below (the unknown -1 among them) draw no bar.
         p->setPen(Qt::transparent);
         if (satellite.snr1 > 0) {
             p->setBrush(first);
-            p->drawRect(QRectF(mapToScreen(p, QPointF(i + 0.5, satellite.snr1)), mapToScreen(p, QPointF(i + 0.1, 0)))
-                            .normalized());
+            p->drawRect(QRectF(toScreen(i + 0.5, satellite.snr1), toScreen(i + 0.1, 0)).normalized());
         }
         if (satellite.snr2 > 0) {
             p->setBrush(second);
-            p->drawRect(QRectF(mapToScreen(p, QPointF(i + 0.9, satellite.snr2)), mapToScreen(p, QPointF(i + 0.5, 0)))
-                            .normalized());
+            p->drawRect(QRectF(toScreen(i + 0.9, satellite.snr2), toScreen(i + 0.5, 0)).normalized());
         }
         drawXLabel(p, satellite.number, i);
     }

@@ -47,6 +47,7 @@ protected:
     void drawBackground(QPainter *p) override;
     void drawData(QPainter *p) override;
     void drawOverlay(QPainter *p) override;
+    void writeForegroundKey(QDataStream &key) const override;
 
     QVector<SatelliteInfo> satelliteInfo;
     QColor firstBandColor;

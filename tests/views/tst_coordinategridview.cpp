@@ -59,6 +59,31 @@ protected:
     void drawOverlay(QPainter *) override { layers << QStringLiteral("overlay"); }
 };
 
+// A grid with a caption in its overlay, its layers above the background drawn
+// from an image or directly; counts the passes over them.
+class CachedGrid : public CoordinateGridView
+{
+public:
+    explicit CachedGrid(bool cached) { setForegroundCached(cached); }
+
+    using CoordinateGridView::drawCentredLabel;
+    using CoordinateGridView::labelBoundingRect;
+
+    int gridPasses = 0;
+
+protected:
+    void drawGrid(QPainter *p) override
+    {
+        ++gridPasses;
+        CoordinateGridView::drawGrid(p);
+    }
+    void drawOverlay(QPainter *p) override
+    {
+        p->setPen(axisPen);
+        p->drawText(rect(), Qt::AlignRight | Qt::AlignTop, text);
+    }
+};
+
 bool isLightGrey(QRgb rgb)
 {
     return qRed(rgb) == qGreen(rgb) && qGreen(rgb) == qBlue(rgb) && qRed(rgb) > 150 && qRed(rgb) < 230;
@@ -208,6 +233,109 @@ private slots:
         QVERIFY(view.layers.contains(QStringLiteral("overlay")));
         QVERIFY(view.yLabels <= 2 * CoordinateGridView::maxGridLines);
         QVERIFY(view.xLabels <= 2 * CoordinateGridView::maxGridLines);
+    }
+
+    void cachedForegroundLooksAsDrawnDirectly_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("square") << QSize(300, 300) << 1.0 << QStringLiteral("N-S (m)");
+        QTest::newRow("wide, zoomed") << QSize(640, 180) << 3.5 << QStringLiteral("E-W");
+        QTest::newRow("odd size") << QSize(257, 143) << 0.7 << QString();
+    }
+    void cachedForegroundLooksAsDrawnDirectly()
+    {
+        QFETCH(QSize, size);
+        QFETCH(double, scale);
+        QFETCH(QString, caption);
+        CachedGrid cached(true);
+        CachedGrid direct(false);
+        for (CachedGrid *view : {&cached, &direct}) {
+            view->resize(size);
+            view->setVScale(scale);
+            view->setText(caption);
+        }
+        QCOMPARE(cached.grab().toImage(), direct.grab().toImage());
+    }
+
+    void foregroundIsDrawnOnceUntilItsStateChanges()
+    {
+        CachedGrid view(true);
+        view.resize(300, 200);
+        view.grab();
+        view.grab();
+        QCOMPARE(view.gridPasses, 1);
+        view.setText(QStringLiteral("caption"));
+        view.grab();
+        QCOMPARE(view.gridPasses, 2);
+        view.resize(320, 200);
+        view.grab();
+        QCOMPARE(view.gridPasses, 3);
+        view.setHScale(2);
+        view.grab();
+        view.grab();
+        QCOMPARE(view.gridPasses, 4);
+
+        CachedGrid direct(false);
+        direct.resize(300, 200);
+        direct.grab();
+        direct.grab();
+        QCOMPARE(direct.gridPasses, 2);
+    }
+
+    // A label drawn from its kept layout lands on the same pixels as drawText()
+    // puts it, at any resolution, clipped as drawText() clips it.
+    void labelsDrawAsDrawTextDoes_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<double>("pointSize");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<int>("widen");
+        QTest::newRow("7") << QStringLiteral("7") << 9.0 << 1.0 << 3;
+        QTest::newRow("127") << QStringLiteral("127") << 10.5 << 1.0 << 3;
+        QTest::newRow("-1") << QStringLiteral("-1") << 12.0 << 1.0 << 3;
+        QTest::newRow("trailing spaces") << QStringLiteral("12  ") << 12.0 << 1.0 << 0;
+        QTest::newRow("ratio 2") << QStringLiteral("24") << 9.0 << 2.0 << 3;
+        QTest::newRow("ratio 1.5") << QStringLiteral("193") << 13.0 << 1.5 << 3;
+        QTest::newRow("ratio 1.25") << QStringLiteral("58") << 7.0 << 1.25 << 3;
+        QTest::newRow("narrower than the text") << QStringLiteral("1234") << 12.0 << 1.0 << -9;
+    }
+    void labelsDrawAsDrawTextDoes()
+    {
+        QFETCH(QString, label);
+        QFETCH(double, pointSize);
+        QFETCH(double, ratio);
+        QFETCH(int, widen);
+        CachedGrid view(false);
+        QFont font = view.font();
+        font.setPointSizeF(pointSize);
+        font.setWeight(QFont::DemiBold);
+        QImage expected(QSize(80, 40) * ratio, QImage::Format_ARGB32_Premultiplied);
+        expected.setDevicePixelRatio(ratio);
+        expected.fill(Qt::transparent);
+        QImage actual = expected;
+        QRect r;
+        {
+            QPainter p(&expected);
+            p.setFont(font);
+            r = p.fontMetrics().boundingRect(label);
+            r.setWidth(r.width() + widen);
+            r.moveTo(17, 9);
+            p.drawText(r, Qt::AlignCenter, label);
+        }
+        {
+            QPainter p(&actual);
+            p.setFont(font);
+            QCOMPARE(view.labelBoundingRect(&p, label), p.fontMetrics().boundingRect(label));
+            // Twice: once laid out, once from the kept layout.
+            view.drawCentredLabel(&p, r, label);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.fillRect(QRect(0, 0, 80, 40), Qt::transparent);
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            view.drawCentredLabel(&p, r, label);
+        }
+        QCOMPARE(actual, expected);
     }
 
     void wheelZoom_data()

@@ -67,6 +67,64 @@ public:
     const int azimuth = 15;
 };
 
+// Satellites of three systems, some used, some on the second band.
+void fillSky(SkyView &view)
+{
+    view.resize(600, 640);
+    view.setSatellites(NavSysGPS, {SatelliteInfo(3, 70, 40, 45, 38), SatelliteInfo(7, 25, 130, 39, -1),
+                                   SatelliteInfo(11, 45, 250, 41, 30), SatelliteInfo(22, 88, 10, 50, 44)});
+    view.setUsedSatellites(NavSysGPS, {3, 22});
+    view.setSatellites(NavSysGLONASS, {SatelliteInfo(2, 50, 200, 40, 35), SatelliteInfo(9, 15, 80, 33, -1)});
+    view.setSatellites(NavSysSBAS, {SatelliteInfo(127, 30, 160, 40, -1)});
+}
+
+// What changes between two paints, and whether anything does.
+enum SkyChange { NoChange, Resize, Scale, Font, Palette, NewSatellites, MovedSatellites, UsedSet, Stale, Clear };
+
+void change(SkyView &view, int which)
+{
+    switch (which) {
+    case Resize:
+        view.resize(520, 700);
+        break;
+    case Scale:
+        view.setVScale(1.25);
+        view.setHScale(0.8);
+        break;
+    case Font: {
+        QFont font = view.font();
+        font.setPointSizeF(font.pointSizeF() * 1.6);
+        view.setFont(font);
+        break;
+    }
+    case Palette: {
+        QPalette palette = view.palette();
+        palette.setColor(QPalette::Window, QColor(250, 250, 230));
+        view.setPalette(palette);
+        break;
+    }
+    case NewSatellites:
+        view.setSatellites(NavSysGalileo, {SatelliteInfo(5, 35, 320, 42, 40), SatelliteInfo(12, 60, 170, 44, -1)});
+        view.setUsedSatellites(NavSysGalileo, {5});
+        break;
+    case MovedSatellites:
+        view.setSatellites(NavSysGPS, {SatelliteInfo(3, 71, 41, 45, 38), SatelliteInfo(7, 25, 130, 39, 20),
+                                       SatelliteInfo(22, 88, 10, 50, 44)});
+        break;
+    case UsedSet:
+        view.setUsedSatellites(NavSysGPS, {7, 11});
+        break;
+    case Stale:
+        view.setSatellites(NavSysGPS, {});
+        break;
+    case Clear:
+        view.clear();
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 class TestSkyView : public QObject
@@ -218,6 +276,74 @@ private slots:
         const int second = int(int(int(2.5 * m) + 2.5 * m) + m + labelWidth + 2.5 * m);
         actual = image.pixelColor(second - 2, int(rowY));
         QVERIFY2(coloursNear(actual, f.view.systemColor(NavSysGLONASS), 3), qPrintable(actual.name()));
+    }
+
+    // The chart keeps what does not move with the satellites between paints; after
+    // any change it must show what a view built in the new state shows.
+    void pictureAfterAChangeIsAFreshViewsPicture_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::newRow("nothing") << int(NoChange);
+        QTest::newRow("resize") << int(Resize);
+        QTest::newRow("scale") << int(Scale);
+        QTest::newRow("font") << int(Font);
+        QTest::newRow("palette") << int(Palette);
+        QTest::newRow("new satellites") << int(NewSatellites);
+        QTest::newRow("moved satellites") << int(MovedSatellites);
+        QTest::newRow("used set") << int(UsedSet);
+        QTest::newRow("stale") << int(Stale);
+        QTest::newRow("clear") << int(Clear);
+    }
+    void pictureAfterAChangeIsAFreshViewsPicture()
+    {
+        QFETCH(int, which);
+        SkyView view;
+        fillSky(view);
+        const QImage before = view.grab().toImage();
+        change(view, which);
+        const QImage after = view.grab().toImage();
+
+        SkyView fresh;
+        fillSky(fresh);
+        change(fresh, which);
+        QCOMPARE(after, fresh.grab().toImage());
+        QCOMPARE(after == before, which == NoChange);
+    }
+
+    // Drawn through another transform (the widget elsewhere in its window, half a
+    // pixel off, a screen of another pixel ratio), the chart is drawn for that
+    // transform, and drawn back as before when the transform returns.
+    void pictureFollowsThePainter_data()
+    {
+        QTest::addColumn<QPointF>("offset");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("whole pixels") << QPointF(7, 5) << 1.0;
+        QTest::newRow("half a pixel") << QPointF(7.5, 5.25) << 1.0;
+        QTest::newRow("ratio 2") << QPointF(0, 0) << 2.0;
+        QTest::newRow("ratio 1.5") << QPointF(3, 0) << 1.5;
+    }
+    void pictureFollowsThePainter()
+    {
+        QFETCH(QPointF, offset);
+        QFETCH(double, ratio);
+        auto paint = [&](SkyView &view) {
+            QImage image(QSize(620, 660) * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.translate(offset);
+            view.render(&painter);
+            return image;
+        };
+        SkyView view;
+        fillSky(view);
+        const QImage grabbed = view.grab().toImage();
+        const QImage painted = paint(view);
+
+        SkyView fresh;
+        fillSky(fresh);
+        QCOMPARE(painted, paint(fresh));
+        QCOMPARE(view.grab().toImage(), grabbed);
     }
 
     void wheelDoesNotZoom()

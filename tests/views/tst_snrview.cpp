@@ -34,6 +34,53 @@ double clearOfTheGrid(SnrView &view)
     return view.gridStepY(&m.painter) / 2;
 }
 
+// A chart of five satellites with its caption.
+void fillChart(SnrView &view)
+{
+    view.resize(480, 260);
+    view.setText(QStringLiteral("GPS"));
+    view.setData({SatelliteInfo(3, 30, 100, 50, -1), SatelliteInfo(7, 30, 100, 44, 38), SatelliteInfo(9, 30, 100, 0, 35),
+                  SatelliteInfo(14, 30, 100, 27, 31), SatelliteInfo(30, 30, 100, 39, -1)});
+}
+
+// What changes between two paints, and whether anything does.
+enum ChartChange { NoChange, Resize, Scale, Font, Caption, LegendNames, MoreSatellites, Stale, Clear };
+
+void change(SnrView &view, int which)
+{
+    switch (which) {
+    case Resize:
+        view.resize(400, 300);
+        break;
+    case Scale:
+        view.setVScale(1.5);
+        break;
+    case Font: {
+        QFont font = view.font();
+        font.setPointSizeF(font.pointSizeF() * 0.8);
+        view.setFont(font);
+        break;
+    }
+    case Caption:
+        view.setText(QStringLiteral("GLONASS"));
+        break;
+    case LegendNames:
+        view.setNamesLegend({QStringLiteral("F1"), QStringLiteral("F2")});
+        break;
+    case MoreSatellites:
+        view.setData(satellites(11));
+        break;
+    case Stale:
+        view.setData({});
+        break;
+    case Clear:
+        view.clear();
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 class TestSnrView : public QObject
@@ -149,6 +196,37 @@ private slots:
         ViewMeasure m(&view);
         const int w = m.painter.fontMetrics().horizontalAdvance(QLatin1Char('0'));
         QCOMPARE(image.pixelColor(w + 2, w + 2), QColor(215, 105, 177));
+    }
+
+    // The chart keeps its grid, axes, caption and legend between paints; after any
+    // change it must show what a view built in the new state shows.
+    void pictureAfterAChangeIsAFreshViewsPicture_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::newRow("nothing") << int(NoChange);
+        QTest::newRow("resize") << int(Resize);
+        QTest::newRow("scale") << int(Scale);
+        QTest::newRow("font") << int(Font);
+        QTest::newRow("caption") << int(Caption);
+        QTest::newRow("legend names") << int(LegendNames);
+        QTest::newRow("more satellites") << int(MoreSatellites);
+        QTest::newRow("stale") << int(Stale);
+        QTest::newRow("clear") << int(Clear);
+    }
+    void pictureAfterAChangeIsAFreshViewsPicture()
+    {
+        QFETCH(int, which);
+        SnrView view;
+        fillChart(view);
+        const QImage before = view.grab().toImage();
+        change(view, which);
+        const QImage after = view.grab().toImage();
+
+        SnrView fresh;
+        fillChart(fresh);
+        change(fresh, which);
+        QCOMPARE(after, fresh.grab().toImage());
+        QCOMPARE(after == before, which == NoChange);
     }
 
     void wheelDoesNotZoom()
