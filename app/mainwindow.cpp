@@ -1,4 +1,7 @@
 #include "mainwindow.h"
+
+#include <QApplication>
+#include <QFont>
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
@@ -24,6 +27,14 @@ MainWindow::MainWindow(QWidget *parent)
     , m_translator(new QTranslator(this))
     , m_connectionScreen(new ReceiverConnectionWidget(this))
 {
+    // The program writes Latin and Cyrillic only, which read the same without a font's
+    // shaping rules (ligatures, kerning); shaping every changed field, label and log line
+    // anew was a large part of what showing a receiver's data cost.
+    QFont font = QApplication::font();
+    if (font.styleStrategy() != QFont::PreferNoShaping) {
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        QApplication::setFont(font);
+    }
     ui->setupUi(this);
     switchTranslator(QLocale::system());
     createModelAndController();

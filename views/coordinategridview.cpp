@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPinchGesture>
 #include <QTextLayout>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -295,8 +296,26 @@ void CoordinateGridView::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
+void CoordinateGridView::updateForData()
+{
+    if (dataRepaintTimer && dataRepaintTimer->isActive())
+        return;
+    const qint64 since = lastPaint.isValid() ? lastPaint.elapsed() : dataRepaintIntervalMs;
+    if (since >= dataRepaintIntervalMs) {
+        update();
+        return;
+    }
+    if (!dataRepaintTimer) {
+        dataRepaintTimer = new QTimer(this);
+        dataRepaintTimer->setSingleShot(true);
+        connect(dataRepaintTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    }
+    dataRepaintTimer->start(int(dataRepaintIntervalMs - since));
+}
+
 void CoordinateGridView::paintEvent(QPaintEvent *event)
 {
+    lastPaint.start();
     QWidget::paintEvent(event);
     QPainter p(this);
     drawBackground(&p);

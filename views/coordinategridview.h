@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QHash>
 #include <QImage>
@@ -17,6 +18,7 @@ class QDataStream;
 class QGestureEvent;
 class QPainter;
 class QTextLayout;
+class QTimer;
 
 // Zoomable widget that projects a rectangle of world coordinates onto itself and
 // draws a grid at "nice" steps. The plot views derive from it and override the
@@ -60,6 +62,9 @@ public:
     // step: a degenerate range must cost a bounded amount of painting.
     static constexpr int maxGridLines = 1000;
 
+    // A view repaints for new data at most this often (see updateForData).
+    static constexpr int dataRepaintIntervalMs = 200;
+
 signals:
     void vScaleChanged(double in_vScale);
     void hScaleChanged(double in_hScale);
@@ -76,6 +81,12 @@ protected:
     virtual void drawBackground(QPainter *p);
     virtual void drawData(QPainter *p);
     virtual void drawOverlay(QPainter *p);
+
+    // Asks for a repaint after new data. A plot or track draws its whole history at
+    // every paint, thousands of dots, while a receiver at 10 Hz moves its newest dot by
+    // a fraction of a pixel; so data repaint the view at most every dataRepaintIntervalMs,
+    // the newest data always included. What the user does repaints at once (update()).
+    void updateForData();
     // The layers above the background, in their order: grid, axes, data, overlay.
     void drawForeground(QPainter *p);
 
@@ -123,6 +134,9 @@ protected:
     QBrush brush;
 
 private:
+    QTimer *dataRepaintTimer = nullptr;
+    QElapsedTimer lastPaint;
+
     struct Label
     {
         QRect bounds;

@@ -50,13 +50,13 @@ void PlotView::addValue(double time, double value, qint16 quality)
     if (points.size() >= maxPoints && !points.isEmpty())
         points.removeFirst();
     points.append(qMakePair(QPointF(time, value - valueShift), quality));
-    update();
+    updateForData();
 }
 
 void PlotView::shiftValues(double delta)
 {
     valueShift += delta;
-    update();
+    updateForData();
 }
 
 void PlotView::clear()

@@ -23,13 +23,13 @@ void TrackView::addPoint(double x, double y, qint16 quality)
     if (points.size() >= maxNumberPointsLimit && !points.isEmpty())
         points.removeFirst();
     points.append(qMakePair(QPointF(x, y) - pointShift, quality));
-    update();
+    updateForData();
 }
 
 void TrackView::shiftPoints(double dx, double dy)
 {
     pointShift += QPointF(dx, dy);
-    update();
+    updateForData();
 }
 
 void TrackView::clear()

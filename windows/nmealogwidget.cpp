@@ -2,6 +2,8 @@
 #include "ui_nmealogwidget.h"
 
 #include <QFile>
+#include <QFont>
+#include <QPlainTextEdit>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -49,6 +51,14 @@ NMEALogWidget::NMEALogWidget(QWidget *parent)
     ui->setupUi(this);
     hexFlowBlocks = qMax(1, ui->editHexFlow->maximumBlockCount());
     messageBlocks = ui->editMessages->maximumBlockCount();
+    // The views show ASCII (sentences and hex digits), which needs none of the shaping
+    // rules a font may have for other scripts; shaping every new line was most of what
+    // laying out the views cost.
+    for (QPlainTextEdit *view : {ui->editMessages, ui->editHexFlow}) {
+        QFont font = view->font();
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        view->setFont(font);
+    }
     ui->btnStopWriting->hide();
 }
 
