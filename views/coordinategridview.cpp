@@ -61,6 +61,10 @@ void CoordinateGridView::setHScale(double in_hScale)
 
 void CoordinateGridView::setText(const QString &in_text)
 {
+    // The track gets its caption with every position; the same caption again would
+    // repaint the whole history for nothing.
+    if (in_text == text)
+        return;
     text = in_text;
     update();
 }
