@@ -1,6 +1,7 @@
 // Plot and track views repaint for new data at most every dataRepaintIntervalMs: a burst
 // of samples gives one repaint at once and one more at the end of the interval, which
-// shows the newest sample; what the user does repaints at once.
+// shows the newest sample; what the user does repaints at once, and a caption that does
+// not change repaints nothing.
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -94,6 +95,25 @@ private slots:
         view->zoom(1.1);
         QTRY_COMPARE(counter.paints, 3);
         view->removeEventFilter(&counter);
+    }
+
+    void theSameCaptionDoesNotRepaint()
+    {
+        TrackView view;
+        view.resize(300, 200);
+        view.setText(QStringLiteral("Single"));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        PaintCounter counter;
+        view.installEventFilter(&counter);
+        for (int i = 0; i < 5; ++i)
+            view.setText(QStringLiteral("Single"));
+        QTest::qWait(100);
+        QCOMPARE(counter.paints, 0);
+        view.setText(QStringLiteral("Fix"));
+        QTRY_COMPARE(counter.paints, 1);
+        QCOMPARE(view.caption(), QStringLiteral("Fix"));
+        view.removeEventFilter(&counter);
     }
 };
 
