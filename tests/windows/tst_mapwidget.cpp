@@ -44,6 +44,7 @@ private slots:
     void withoutAControllerNoScript();
     void thePageOffersItsTwoEntries();
     void theFirstPositionMakesTheMap();
+    void aMapMadeWhileHiddenFillsTheShownWindow();
     void theMapFollowsThePosition();
     void thePageNeverThrows();
     void aGgaReachesThePage();
@@ -216,6 +217,25 @@ void TestMapWidget::theFirstPositionMakesTheMap()
     QVERIFY2(coloursNear(QColor(image.pixel(head)), QColor(0xd9, 0x30, 0x25), 40),
              qPrintable(QColor(image.pixel(head)).name()));
     QVERIFY(!coloursNear(QColor(image.pixel(10, image.height() - 40)), QColor(0xd9, 0x30, 0x25), 40));
+    QCOMPARE(evaluate(QStringLiteral("mapErrors.length")).toInt(), 0);
+}
+
+void TestMapWidget::aMapMadeWhileHiddenFillsTheShownWindow()
+{
+    // Positions come while the window is closed; the user opens it later.
+    QVERIFY(pageLoaded());
+    emit controller.sentenceHandler()->setCoordinate(GeoCoordinate(10, 0, 20, 3, 0));
+    QVERIFY(evaluate(QStringLiteral("map !== null")).toBool());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    // The pin stands at the centre of the whole view, not of the hidden view's size.
+    QTRY_VERIFY([this] {
+        const QImage image = webView()->grab().toImage();
+        const QPoint head(image.width() / 2, image.height() / 2 - 24 - 7);
+        return coloursNear(QColor(image.pixel(head)), QColor(0xd9, 0x30, 0x25), 40);
+    }());
+    QCOMPARE(evaluate(QStringLiteral("map.canvas.width")).toInt(), webView()->width());
     QCOMPARE(evaluate(QStringLiteral("mapErrors.length")).toInt(), 0);
 }
 
