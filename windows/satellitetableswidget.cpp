@@ -134,6 +134,7 @@ void SatelliteTablesWidget::setupTable(QTableView *table, QStandardItemModel *mo
     table->verticalHeader()->hide();
     setHeaderLabels(model);
     table->setModel(model);
+    headerHeights.remove(table);
     fitTableHeight(table);
 }
 
@@ -146,11 +147,25 @@ void SatelliteTablesWidget::fitTableHeight(QTableView *table)
 {
     // The table never scrolls: the scroll area of the window around it does. The header's
     // size hint is the height the view gives it, also before the view was ever laid out.
-    int height = table->horizontalHeader()->sizeHint().height() + 2;
+    int height = headerHeight(table) + 2;
     const int rows = table->model() ? table->model()->rowCount() : 0;
     for (int row = 0; row < rows; ++row)
         height += table->rowHeight(row);
     table->setMinimumHeight(height);
+}
+
+int SatelliteTablesWidget::headerHeight(QTableView *table)
+{
+    // The header's size hint lays out the text of every section, and the tables are
+    // fitted with every satellite list; its height changes only with the font (new
+    // labels come through setupTable, which forgets it).
+    QHeaderView *header = table->horizontalHeader();
+    HeaderHeight &cached = headerHeights[table];
+    if (cached.height < 0 || cached.font != header->font()) {
+        cached.font = header->font();
+        cached.height = header->sizeHint().height();
+    }
+    return cached.height;
 }
 
 void SatelliteTablesWidget::removeAbsentRows(QStandardItemModel *model,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QHash>
 #include <QMap>
 #include <QPointer>
 #include <QSet>
@@ -49,6 +51,7 @@ private:
     void setupTable(QTableView *table, QStandardItemModel *model);
     void setHeaderLabels(QStandardItemModel *model);
     void fitTableHeight(QTableView *table);
+    int headerHeight(QTableView *table);
     void removeAbsentRows(QStandardItemModel *model, const QVector<SatelliteInfo> &info);
     void updateRow(QStandardItemModel *model, const SatelliteInfo &info, bool used);
     int findRow(QStandardItemModel *model, int number) const;
@@ -67,4 +70,10 @@ private:
     QMap<SatNavSysEnum, QStandardItemModel *> models;
     QMap<SatNavSysEnum, QLabel *> counterLabels;
     QMap<SatNavSysEnum, QSet<int>> usedSatellites;
+    struct HeaderHeight
+    {
+        QFont font;
+        int height = -1;
+    };
+    QHash<const QTableView *, HeaderHeight> headerHeights;
 };
