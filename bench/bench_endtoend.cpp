@@ -32,8 +32,8 @@
 // POLVANE_BENCH_PEER_CPU=N puts it on core N. POLVANE_BENCH_SECONDS=N shortens every run
 // to N seconds for a quick look. To find what costs or what grows: POLVANE_BENCH_WINDOWS
 // names the windows to keep open (their titles, separated by commas; the others are
-// closed after tiling), and POLVANE_BENCH_RSS_EVERY=N prints the resident memory every N
-// seconds to standard error.
+// closed after tiling), and POLVANE_BENCH_RSS_EVERY=N prints the resident memory and the
+// heap in use every N seconds to standard error.
 
 #include <benchmark/benchmark.h>
 
@@ -48,6 +48,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <malloc.h>
 #include <pthread.h>
 #include <sched.h>
 #include <sys/ioctl.h>
@@ -322,8 +323,14 @@ void BM_EndToEnd(benchmark::State &state)
                     lagSecondHalf = qMax(lagSecondHalf, lag);
                 if (s == seconds / 2)
                     rssHalf = rssMiB();
-                if (rssEvery > 0 && s % rssEvery == 0)
-                    fprintf(stderr, "rss at %4d s: %.1f MiB\n", s, rssMiB());
+                if (rssEvery > 0 && s % rssEvery == 0) {
+                    // What malloc has handed out and not had back, against what the
+                    // process holds: growth of the first is a leak, of the second alone
+                    // fragmentation or buffers kept for reuse.
+                    const struct mallinfo2 heap = mallinfo2();
+                    fprintf(stderr, "rss at %4d s: %.1f MiB, heap in use %.1f MiB\n", s, rssMiB(),
+                            double(heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0));
+                }
             }
             probe.stop();
             const double cpu = threadCpuSeconds() - cpuStart;
