@@ -65,7 +65,9 @@ void MapWidget::receiverCoordinatesChanged(GeoCoordinate coordinate)
     const double longitude = coordinate.longitudeDegrees();
     if (!coordinate.isValid() || !std::isfinite(latitude) || !std::isfinite(longitude))
         return;
-    heldLocation = QStringLiteral("setLocation(%1,%2)").arg(latitude).arg(longitude);
+    locationHeld = true;
+    heldLatitude = latitude;
+    heldLongitude = longitude;
     const qint64 since = lastLocation.isValid() ? lastLocation.elapsed() : scriptIntervalMs;
     if (since >= scriptIntervalMs)
         sendHeldLocation();
@@ -75,12 +77,11 @@ void MapWidget::receiverCoordinatesChanged(GeoCoordinate coordinate)
 
 void MapWidget::sendHeldLocation()
 {
-    if (heldLocation.isEmpty())
+    if (!locationHeld)
         return;
+    locationHeld = false;
     lastLocation.start();
-    const QString script = heldLocation;
-    heldLocation.clear();
-    runScript(script);
+    runScript(QStringLiteral("setLocation(%1,%2)").arg(heldLatitude).arg(heldLongitude));
 }
 
 void MapWidget::resizeEvent(QResizeEvent *)

@@ -62,7 +62,10 @@ private:
 
     Ui::MapWidget *ui;
     QPointer<Controller> controller;
-    QString heldLocation;
+    // The newest position not yet handed to the page, in degrees; formatted only when sent.
+    bool locationHeld = false;
+    double heldLatitude = 0;
+    double heldLongitude = 0;
     QTimer locationTimer;
     QElapsedTimer lastLocation;
 
