@@ -1,54 +1,38 @@
 // The field maps of the eight sentences: which field fills which record member, and
-// when a member is valid. "Present" members are valid only when their field holds
-// text; the others are given a value whatever the field holds, so an empty field
-// there is a valid 0 (or the letter n), unless the sentence's own quality, mode or
-// status says the fix is not valid. A field whose text does not convert as its number
-// is never valid: a corrupted line can match its checksum by chance, and its junk
-// must not reach the screen as a valid 0.
+// when a member is valid. A member is valid only when its field holds text that
+// converts as its number: an empty field is a value the receiver did not send, and
+// a field whose text does not convert is junk (a corrupted line can match its
+// checksum by chance). Neither may reach the screen as a valid 0. Beyond that, a
+// sentence's own quality, mode or status can say that the fix is not valid.
 
 #include "checkedconvert.h"
 #include "nmeaparser.h"
 
 namespace {
 
-// A member given a value whatever its field holds: an empty field is a valid 0.
+// Field n as a number: not valid when the field is empty, missing or junk.
 NavDataValue<double> numberOf(const NMEAFields &fields, int n)
 {
     bool ok = false;
     const double value = fields.number(n, &ok);
-    return ok ? NavDataValue<double>(value) : NavDataValue<double>();
+    return ok && fields.isPresent(n) ? NavDataValue<double>(value) : NavDataValue<double>();
 }
 
 NavDataValue<short> shortOf(const NMEAFields &fields, int n)
 {
     bool ok = false;
     const short value = fields.toShort(n, &ok);
-    return ok ? NavDataValue<short>(value) : NavDataValue<short>();
+    return ok && fields.isPresent(n) ? NavDataValue<short>(value) : NavDataValue<short>();
 }
 
 NavDataValue<int> intOf(const NMEAFields &fields, int n)
 {
     bool ok = false;
     const int value = fields.toInt(n, &ok);
-    return ok ? NavDataValue<int>(value) : NavDataValue<int>();
+    return ok && fields.isPresent(n) ? NavDataValue<int>(value) : NavDataValue<int>();
 }
 
-NavDataValue<double> numberIfPresent(const NMEAFields &fields, int n)
-{
-    return fields.isPresent(n) ? numberOf(fields, n) : NavDataValue<double>();
-}
-
-NavDataValue<short> shortIfPresent(const NMEAFields &fields, int n)
-{
-    return fields.isPresent(n) ? shortOf(fields, n) : NavDataValue<short>();
-}
-
-NavDataValue<int> intIfPresent(const NMEAFields &fields, int n)
-{
-    return fields.isPresent(n) ? intOf(fields, n) : NavDataValue<int>();
-}
-
-// hhmmss.ss of field n; not valid where the text does not convert.
+// hhmmss.ss of field n; not valid where the field is empty or does not convert.
 Time timeOf(const NMEAFields &fields, int n)
 {
     const NavDataValue<double> value = numberOf(fields, n);
@@ -62,12 +46,12 @@ NavDataValue<signed char> letterIfPresent(const NMEAFields &fields, int n)
 }
 
 // Reads the mode letter into mode. Mode N is the receiver saying the data are not
-// valid: then false.
+// valid: then false. A sentence without a mode (older NMEA versions) says nothing
+// against its data.
 bool modeSaysValid(const NMEAFields &fields, int n, NavDataValue<signed char> *mode)
 {
-    const signed char letter = static_cast<signed char>(fields.letter(n));
-    *mode = NavDataValue<signed char>(letter);
-    return letter != 'N';
+    *mode = letterIfPresent(fields, n);
+    return !(mode->isValid() && mode->value == 'N');
 }
 
 } // namespace
@@ -76,13 +60,13 @@ GGA NMEAParser::ggaFrom(const NMEAFields &fields) const
 {
     GGA gga;
     fields.copyTalker(gga.talker);
-    // Quality 0 (also an empty field) means no fix: the position fields then hold
-    // nothing worth showing.
-    // A quality that is not a number says nothing about the fix: taken as none.
+    // Quality 0 means no fix: the position fields then hold nothing worth showing.
+    // An empty quality, or one that is not a number, says nothing about the fix: taken
+    // as none, and the quality itself is not known.
     gga.quality = shortOf(fields, 6);
     gga.latHemisphere = fields.letter(3);
     gga.lonHemisphere = fields.letter(5);
-    gga.geoidSeparation = numberIfPresent(fields, 11);
+    gga.geoidSeparation = numberOf(fields, 11);
     if (!gga.quality.isValid() || gga.quality.value == 0)
         return gga;
     gga.time = numberOf(fields, 1);
@@ -103,12 +87,10 @@ GSA NMEAParser::gsaFrom(const NMEAFields &fields) const
     gsa.mode = fields.letter(1);
     gsa.fixType = fields.toShort(2);
     for (int i = 0; i < 12; ++i)
-        gsa.prn[i] = shortIfPresent(fields, 3 + i);
+        gsa.prn[i] = shortOf(fields, 3 + i);
     // The receiver writes 0.0 for a DOP it has not computed.
     NavDataValue<double> *dops[] = {&gsa.pdop, &gsa.hdop, &gsa.vdop};
     for (int i = 0; i < 3; ++i) {
-        if (!fields.isPresent(15 + i))
-            continue;
         const NavDataValue<double> dop = numberOf(fields, 15 + i);
         if (dop.isValid() && dop.value != noDopValue)
             *dops[i] = dop;
@@ -120,14 +102,14 @@ GST NMEAParser::gstFrom(const NMEAFields &fields) const
 {
     GST gst;
     fields.copyTalker(gst.talker);
-    gst.time = numberIfPresent(fields, 1);
-    gst.rmsDeviation = numberIfPresent(fields, 2);
-    gst.semiMajorError = numberIfPresent(fields, 3);
-    gst.semiMinorError = numberIfPresent(fields, 4);
-    gst.orientation = numberIfPresent(fields, 5);
-    gst.latitudeError = numberIfPresent(fields, 6);
-    gst.longitudeError = numberIfPresent(fields, 7);
-    gst.altitudeError = numberIfPresent(fields, 8);
+    gst.time = numberOf(fields, 1);
+    gst.rmsDeviation = numberOf(fields, 2);
+    gst.semiMajorError = numberOf(fields, 3);
+    gst.semiMinorError = numberOf(fields, 4);
+    gst.orientation = numberOf(fields, 5);
+    gst.latitudeError = numberOf(fields, 6);
+    gst.longitudeError = numberOf(fields, 7);
+    gst.altitudeError = numberOf(fields, 8);
     return gst;
 }
 
@@ -142,10 +124,10 @@ GSV NMEAParser::gsvFrom(const NMEAFields &fields) const
     // (newer NMEA versions) is not a satellite.
     const int filled = (fields.count() - 4) / 4;
     for (int i = 0; i < 4 && i < filled; ++i) {
-        gsv.prn[i] = shortIfPresent(fields, 4 + 4 * i);
-        gsv.elevation[i] = shortIfPresent(fields, 5 + 4 * i);
-        gsv.azimuth[i] = intIfPresent(fields, 6 + 4 * i);
-        gsv.snr[i] = shortIfPresent(fields, 7 + 4 * i);
+        gsv.prn[i] = shortOf(fields, 4 + 4 * i);
+        gsv.elevation[i] = shortOf(fields, 5 + 4 * i);
+        gsv.azimuth[i] = intOf(fields, 6 + 4 * i);
+        gsv.snr[i] = shortOf(fields, 7 + 4 * i);
     }
     return gsv;
 }
@@ -161,15 +143,15 @@ RMC NMEAParser::rmcFrom(const NMEAFields &fields) const
         rmc.date = intOf(fields, 9);
     }
     rmc.status = fields.letter(2);
-    rmc.latitude = numberIfPresent(fields, 3);
+    rmc.latitude = numberOf(fields, 3);
     rmc.latHemisphere = letterIfPresent(fields, 4);
-    rmc.longitude = numberIfPresent(fields, 5);
+    rmc.longitude = numberOf(fields, 5);
     rmc.lonHemisphere = letterIfPresent(fields, 6);
-    const NavDataValue<double> knots = numberIfPresent(fields, 7);
+    const NavDataValue<double> knots = numberOf(fields, 7);
     if (knots.isValid())
         rmc.speedKmh = NavDataValue<double>(knots.value * 1.852); // knots to km/h
-    rmc.course = numberIfPresent(fields, 8);
-    rmc.magneticVariation = numberIfPresent(fields, 10);
+    rmc.course = numberOf(fields, 8);
+    rmc.magneticVariation = numberOf(fields, 10);
     rmc.variationDirection = letterIfPresent(fields, 11);
     return rmc;
 }
@@ -183,7 +165,7 @@ VTG NMEAParser::vtgFrom(const NMEAFields &fields) const
         vtg.speedKnots = numberOf(fields, 5);
         vtg.speedKmh = numberOf(fields, 7);
     }
-    vtg.courseMagnetic = numberIfPresent(fields, 3);
+    vtg.courseMagnetic = numberOf(fields, 3);
     return vtg;
 }
 
@@ -191,15 +173,14 @@ ZDA NMEAParser::zdaFrom(const NMEAFields &fields) const
 {
     ZDA zda;
     fields.copyTalker(zda.talker);
-    if (fields.isPresent(1))
-        zda.time = timeOf(fields, 1);
-    const NavDataValue<short> day = shortIfPresent(fields, 2);
-    const NavDataValue<short> month = shortIfPresent(fields, 3);
-    const NavDataValue<int> year = intIfPresent(fields, 4);
+    zda.time = timeOf(fields, 1);
+    const NavDataValue<short> day = shortOf(fields, 2);
+    const NavDataValue<short> month = shortOf(fields, 3);
+    const NavDataValue<int> year = intOf(fields, 4);
     if (day.isValid() && month.isValid() && year.isValid())
         zda.date = Date(day.value, month.value, year.value);
-    zda.zoneHours = shortIfPresent(fields, 5);
-    zda.zoneMinutes = shortIfPresent(fields, 6);
+    zda.zoneHours = shortOf(fields, 5);
+    zda.zoneMinutes = shortOf(fields, 6);
     return zda;
 }
 
@@ -208,9 +189,9 @@ HDG NMEAParser::hdgFrom(const NMEAFields &fields) const
     HDG hdg;
     fields.copyTalker(hdg.talker);
     // The status is written as a number; the receiver's codes are small, and only the
-    // low byte of its 16-bit value is kept. A status that is not a number at all
-    // (NaN, infinite, beyond 16 bits signed or unsigned) is invalid, and like status 0 it leaves the
-    // attitude unread.
+    // low byte of its 16-bit value is kept. An empty status, or one that is not a
+    // number at all (NaN, infinite, beyond 16 bits signed or unsigned), is invalid,
+    // and like status 0 it leaves the attitude unread.
     int status = 0;
     const NavDataValue<double> statusField = numberOf(fields, 7);
     if (!statusField.isValid() || !checkedToInteger(statusField.value, status) || status < -32768

@@ -262,9 +262,12 @@ void SentenceHandler::handleSentence(ZDA sentence)
 
 void SentenceHandler::handleSentence(HDG sentence)
 {
-    // The status travels as a valid value whatever its flag: the attitude window shows
-    // "NV" for status 0 rather than greying it.
-    emit posStsChangedInAxes(NavDataValue<int>(int(sentence.positionStatus.value)));
+    // A status the receiver sent travels as a valid value, 0 included: the attitude
+    // window shows "NV" for status 0 rather than greying it. A status it did not send
+    // (an empty or junk field) is not known.
+    emit posStsChangedInAxes(sentence.positionStatus.isValid()
+                                 ? NavDataValue<int>(int(sentence.positionStatus.value))
+                                 : NavDataValue<int>());
     emit setRoll(sentence.roll);
     emit setPitch(sentence.pitch);
     emit setYaw(sentence.yaw);

@@ -178,22 +178,24 @@ void TestNmeaSentences::records_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("full fix") << "GPGGA,123519.25,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"
                               << "talker=GP time=123519.25 lat=4807.038 latH=N lon=1131 lonH=E quality=1 sats=8 "
-                                 "hdop=0.9 alt=545.4 geoid=46.9 age=0 station=0";
+                                 "hdop=0.9 alt=545.4 geoid=46.9 age=- station=-";
     QTest::newRow("dgps age and station") << "GNGGA,000001,0000.000,S,00000.000,W,2,12,1.0,-12.5,M,-3.0,M,2.5,0042"
                                           << "talker=GN time=1 latH=S lonH=W quality=2 alt=-12.5 geoid=-3 age=- station=42";
     QTest::newRow("quality 0 blanks the fix") << "GPGGA,123519,4807.038,N,01131.000,E,0,08,0.9,545.4,M,46.9,M,,"
                                               << "time=- lat=- latH=N lon=- lonH=E quality=0 sats=- hdop=- alt=- "
                                                  "geoid=46.9 age=- station=-";
-    QTest::newRow("empty quality is quality 0") << "GPGGA,123519,4807.038,N,01131.000,E,,08,0.9,545.4,M,,M,,"
-                                                << "time=- lat=- quality=0 sats=- geoid=-";
-    QTest::newRow("empty altitude is a valid 0") << "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,,M,46.9,M,,"
-                                                 << "alt=0 quality=1 geoid=46.9";
+    QTest::newRow("empty quality is no fix") << "GPGGA,123519,4807.038,N,01131.000,E,,08,0.9,545.4,M,,M,,"
+                                             << "time=- lat=- quality=- sats=- geoid=-";
+    QTest::newRow("empty altitude is not valid") << "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,,M,46.9,M,,"
+                                                 << "alt=- lat=4807.038 lon=1131 quality=1 geoid=46.9";
+    QTest::newRow("2d fix without altitude") << "GPGGA,101010.00,4807.038,N,01131.000,E,1,03,10.5,,,,,,"
+                                             << "alt=- hdop=10.5 sats=3 geoid=- age=- station=-";
     QTest::newRow("no talker") << "GGA,1,1,N,1,E,1,1,1,1,M,1,M,," << "talker= quality=1";
     QTest::newRow("long talker cut to two") << "GPXYZGGA,1,1,N,1,E,1,1,1,1,M,1,M,," << "talker=GP quality=1";
     QTest::newRow("truncated before quality") << "GPGGA,123519,4807.038,N"
-                                              << "talker=GP time=- lat=- latH=N lonH=n quality=0 geoid=- age=- station=-";
+                                              << "talker=GP time=- lat=- latH=N lonH=n quality=- geoid=- age=- station=-";
     QTest::newRow("truncated after quality") << "GPGGA,123519,4807.038,N,01131.000,E,1"
-                                             << "time=123519 quality=1 sats=0 hdop=0 alt=0 geoid=- age=0 station=0";
+                                             << "time=123519 quality=1 sats=- hdop=- alt=- geoid=- age=- station=-";
     QTest::newRow("junk numbers are not valid") << "GPGGA,12x,abc,N,1e2,E,1,z8,0.9,545.4,M,46.9,M,,"
                                                 << "time=- lat=- lon=100 sats=- hdop=0.9";
     QTest::newRow("junk quality is no fix") << "GPGGA,123519,4807.038,N,01131.000,E,1x,08,0.9,545.4,M,46.9,M,,"
@@ -234,25 +236,27 @@ void TestNmeaSentences::records_data()
     QTest::newRow("mode N blanks time and date")
         << "GNRMC,123519,V,4807.038,N,01131.000,E,0.0,,311225,,,N"
         << "time=- date=- status=V lat=4807.038 latH=N kmh=0 course=- magVar=- varDir=- mode=N";
-    QTest::newRow("empty mode reads n")
+    QTest::newRow("empty mode is not valid")
         << "GPRMC,123519,A,4807.038,N,01131.000,E,1.0,10.0,010126,,,"
-        << "mode=n time=12:35:19 date=10126";
+        << "mode=- time=12:35:19 date=10126";
     QTest::newRow("without mode field")
         << "GPRMC,123519,A,4807.038,N,01131.000,E,1.0,10.0,010126,,"
-        << "mode=n time=12:35:19 date=10126 magVar=- varDir=-";
-    QTest::newRow("empty time is midnight")
-        << "GPRMC,,A,,,,,,,,,,A" << "time=0:0:0 date=0 lat=- latH=- lon=- lonH=- kmh=- course=-";
-    QTest::newRow("truncated") << "GPRMC,123519" << "time=12:35:19 status=n lat=- mode=n date=0";
+        << "mode=- time=12:35:19 date=10126 magVar=- varDir=-";
+    QTest::newRow("empty time and date are not valid")
+        << "GPRMC,,A,,,,,,,,,,A" << "time=- date=- lat=- latH=- lon=- lonH=- kmh=- course=- mode=A";
+    QTest::newRow("truncated") << "GPRMC,123519" << "time=12:35:19 status=n lat=- mode=- date=-";
     QTest::newRow("infinite time is invalid") << "GPRMC,inf,A,,,,,,,311225,,,A" << "time=- date=311225";
     QTest::newRow("huge time is invalid") << "GPRMC,1e300,A,,,,,,,311225,,,A" << "time=-";
     QTest::newRow("full") << "GPVTG,054.7,T,034.4,M,005.5,N,010.2,K,A"
                           << "talker=GP true=54.7 magnetic=34.4 knots=5.5 kmh=10.2 mode=A";
     QTest::newRow("mode N") << "GNVTG,054.7,T,034.4,M,005.5,N,010.2,K,N"
                             << "true=- magnetic=34.4 knots=- kmh=- mode=N";
-    QTest::newRow("empty fields") << "GPVTG,,T,,M,,N,,K,D" << "true=0 magnetic=- knots=0 kmh=0 mode=D";
+    QTest::newRow("empty fields") << "GPVTG,,T,,M,,N,,K,D" << "true=- magnetic=- knots=- kmh=- mode=D";
+    QTest::newRow("standing still: empty course") << "GPVTG,,T,,M,0.0,N,0.0,K,A"
+                                                  << "true=- knots=0 kmh=0 mode=A";
     QTest::newRow("without mode field") << "GPVTG,054.7,T,,M,005.5,N,010.2,K"
-                                        << "true=54.7 magnetic=- kmh=10.2 mode=n";
-    QTest::newRow("truncated") << "GPVTG,054.7" << "true=54.7 knots=0 kmh=0 mode=n";
+                                        << "true=54.7 magnetic=- kmh=10.2 mode=-";
+    QTest::newRow("truncated") << "GPVTG,054.7" << "true=54.7 knots=- kmh=- mode=-";
     QTest::newRow("full") << "GPZDA,201530.00,04,07,2002,-05,30"
                           << "talker=GP time=20:15:30 date=4.7.2002 zoneH=-5 zoneM=30";
     QTest::newRow("empty month") << "GPZDA,201530.00,04,,2002,00,00" << "time=20:15:30 date=- zoneH=0";
@@ -265,13 +269,13 @@ void TestNmeaSentences::records_data()
     QTest::newRow("status 0 blanks everything")
         << "GPHDG,1.5,123.4,-2.5,7.25,3,0.75,0"
         << "field1=- yaw=- pitch=- roll=- field5=0 field6=- status=0";
-    QTest::newRow("empty status is 0") << "GPHDG,1.5,123.4,-2.5,7.25,3,0.75," << "yaw=- status=0";
+    QTest::newRow("empty status is not valid") << "GPHDG,1.5,123.4,-2.5,7.25,3,0.75," << "yaw=- status=-";
     QTest::newRow("status 260 keeps its low byte") << "GNHDG,1,2,3,4,5,6,260" << "status=4 yaw=2 pitch=3 roll=4";
-    QTest::newRow("empty attitude fields are valid 0") << "GPHDG,,,,,,,1"
-                                                       << "field1=0 yaw=0 pitch=0 roll=0 field5=0 field6=0 status=1";
+    QTest::newRow("empty attitude fields are not valid") << "GPHDG,,,,,,,1"
+                                                         << "field1=- yaw=- pitch=- roll=- field5=0 field6=- status=1";
     QTest::newRow("nan status is invalid") << "GPHDG,1,2,3,4,5,6,nan" << "status=- yaw=- roll=-";
     QTest::newRow("status beyond 16 bits is invalid") << "GPHDG,1,2,3,4,5,6,1e9" << "status=- yaw=-";
-    QTest::newRow("truncated without status") << "GPHDG,1,2,3,4,5" << "status=0 yaw=- field5=0";
+    QTest::newRow("truncated without status") << "GPHDG,1,2,3,4,5" << "status=- yaw=- field5=0";
 }
 
 void TestNmeaSentences::records()

@@ -135,6 +135,15 @@ void TestSentenceHandler::nmeaRecords_data()
     QTest::newRow("hdg roll pitch yaw from fields 4 3 2")
         << QByteArray("GPHDG,1.0,45.5,2.5,3.5,0,0.0,4")
         << QStringList{"posStsChangedInAxes 4", "setRoll 3.5", "setPitch 2.5", "setYaw 45.5"};
+    QTest::newRow("hdg with an empty status")
+        << QByteArray("GPHDG,1.0,45.5,2.5,3.5,0,0.0,")
+        << QStringList{"posStsChangedInAxes -", "setRoll -", "setPitch -", "setYaw -"};
+    QTest::newRow("vtg standing still without a course")
+        << QByteArray("GPVTG,,T,,M,0.0,N,0.0,K,A")
+        << QStringList{"setPositioningSystemMode A", "setSpeed 0", "setCourse -"};
+    QTest::newRow("gga 2d without altitude")
+        << QByteArray("GPGGA,123519,4807.038,N,01131.000,E,1,03,10.5,,,,,,")
+        << QStringList{"setQuality 1", "setHDOP 10.5", "setCoordinate invalid"};
     QTest::newRow("gsv example")
         << QByteArray("GPGSV,1,1,04,05,45,120,40,12,30,200,35,69,45,120,33,76,30,200,30")
         << QStringList{"setSatellites 1 [5:45/120/40/33 12:30/200/35/30]"};
