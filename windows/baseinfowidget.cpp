@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QStringList>
 
+#include <cmath>
+
 #include "controller.h"
 #include "parserproxy.h"
 #include "readerproxy.h"
@@ -51,6 +53,24 @@ const ConnectionTable &readerConnections()
 }
 
 const QString twoDashes = QStringLiteral("--");
+
+// The seconds as the receiver wrote them (hhmmss.ss, some receivers a third
+// decimal), without trailing zeros. The nearest millisecond only undoes the binary
+// fraction (59.9 arrives as 59.8999...); it never rounds up into the next second,
+// which would show 59.9996 as a 60th second.
+QString secondsText(double seconds)
+{
+    const double whole = std::floor(seconds);
+    const int millis = int(std::fmin(std::round((seconds - whole) * 1000.0), 999.0));
+    QString text = QString::number(whole, 'f', 0);
+    if (millis > 0) {
+        QString fraction = QStringLiteral("%1").arg(millis, 3, 10, QLatin1Char('0'));
+        while (fraction.endsWith(QLatin1Char('0')))
+            fraction.chop(1);
+        text += QLatin1Char('.') + fraction;
+    }
+    return text;
+}
 
 } // namespace
 
@@ -101,11 +121,11 @@ void BaseInfoWidget::setCoordinate(GeoCoordinate coordinate)
 void BaseInfoWidget::setUTC(Time time)
 {
     if (time.isValid()) {
-        // Two significant digits of the seconds: 7.5 stays 7.5 (no fill), 59.96 reads 60.
+        // Whole seconds are filled to two digits; 7.5 stays 7.5 (no fill).
         setFieldText(ui->editUTC, QStringLiteral("%1:%2:%3")
                                       .arg(double(time.hours), 2, 'f', 0, QLatin1Char('0'))
                                       .arg(double(time.minutes), 2, 'f', 0, QLatin1Char('0'))
-                                      .arg(time.seconds, 2, 'g', 2, QLatin1Char('0')));
+                                      .arg(secondsText(time.seconds), 2, QLatin1Char('0')));
     }
     setLabelActive(ui->editUTC, time.isValid());
 }

@@ -21,8 +21,6 @@
 #include "satellitetableswidget.h"
 #include "sentencehandler.h"
 
-Q_DECLARE_METATYPE(Time)
-
 namespace {
 
 const QString black = QStringLiteral("color: black");
@@ -34,16 +32,6 @@ const char *const valueFields[] = {
     "editCourse", "editPDOP", "editHDOP", "editVDOP", "editFixMode", "editQuality",
     "editPositioningSystemMode",
 };
-
-Time makeTime(int hours, int minutes, double seconds)
-{
-    Time time;
-    time.hours = hours;
-    time.minutes = minutes;
-    time.seconds = seconds;
-    time.valid = true;
-    return time;
-}
 
 } // namespace
 
@@ -66,6 +54,8 @@ private slots:
     void fixMode_data();
     void fixMode();
     void invalidValueKeepsTheTextInGrey();
+    void emptyFieldKeepsTheTextInGrey_data();
+    void emptyFieldKeepsTheTextInGrey();
     void protocolOnATcpLink();
     void protocolOnASerialLink();
     void clearingSparesTheProtocolAndTheColours();
@@ -169,20 +159,25 @@ void TestBaseInfoWidget::aSessionOfSentencesFillsTheWindow()
 
 void TestBaseInfoWidget::timeOfDay_data()
 {
-    QTest::addColumn<Time>("time");
+    QTest::addColumn<QByteArray>("zdaTime");
     QTest::addColumn<QString>("text");
-    QTest::newRow("whole seconds are filled") << makeTime(9, 5, 7.0) << QStringLiteral("09:05:07");
-    QTest::newRow("a fraction is three characters, no fill") << makeTime(9, 5, 7.5) << QStringLiteral("09:05:7.5");
-    QTest::newRow("two significant digits round up") << makeTime(9, 5, 59.96) << QStringLiteral("09:05:60");
-    QTest::newRow("midnight") << makeTime(0, 0, 0.0) << QStringLiteral("00:00:00");
+    QTest::newRow("whole seconds are filled") << QByteArray("090507.00") << QStringLiteral("09:05:07");
+    QTest::newRow("a fraction is shown, no fill") << QByteArray("090507.50") << QStringLiteral("09:05:7.5");
+    QTest::newRow("last tenth of a minute") << QByteArray("093059.90") << QStringLiteral("09:30:59.9");
+    QTest::newRow("last hundredth of the day") << QByteArray("235959.99") << QStringLiteral("23:59:59.99");
+    QTest::newRow("never rounded into the next second") << QByteArray("093059.9999")
+                                                        << QStringLiteral("09:30:59.999");
+    QTest::newRow("a fraction of a second past ten") << QByteArray("120012.25") << QStringLiteral("12:00:12.25");
+    QTest::newRow("midnight") << QByteArray("000000.00") << QStringLiteral("00:00:00");
 }
 
 void TestBaseInfoWidget::timeOfDay()
 {
-    QFETCH(Time, time);
+    QFETCH(QByteArray, zdaTime);
     QFETCH(QString, text);
-    emit handler()->setUTC(time);
-    QCOMPARE(edit("editUTC")->text(), text);
+    QVERIFY(session->open(InterfaceNmea));
+    session->send(nmeaLine("GPZDA," + zdaTime + ",04,07,2024,00,00"));
+    QTRY_COMPARE(edit("editUTC")->text(), text);
     QCOMPARE(edit("editUTC")->styleSheet(), black);
 }
 
@@ -250,6 +245,51 @@ void TestBaseInfoWidget::invalidValueKeepsTheTextInGrey()
     emit handler()->setVDOP(NavDataValue<double>());
     QCOMPARE(edit("editVDOP")->text(), QString());
     QCOMPARE(edit("editVDOP")->styleSheet(), gray);
+}
+
+void TestBaseInfoWidget::emptyFieldKeepsTheTextInGrey_data()
+{
+    QTest::addColumn<QByteArray>("filled");
+    QTest::addColumn<QByteArray>("empty");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    const QByteArray vtg("GPVTG,054.7,T,034.4,M,005.5,N,010.2,K,A");
+    const QByteArray gga("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+    const QByteArray rmc("GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,311225,003.1,W,A");
+    QTest::newRow("vtg standing still, no course") << vtg << QByteArray("GPVTG,,T,,M,0.0,N,0.0,K,A")
+                                                   << "editCourse" << QStringLiteral("54.700°");
+    QTest::newRow("vtg without speed") << vtg << QByteArray("GPVTG,054.7,T,034.4,M,,N,,K,A")
+                                       << "editSpeed" << QStringLiteral("10.200 km/h");
+    QTest::newRow("gga 2d without altitude") << gga << QByteArray("GPGGA,123520,4807.038,N,01131.000,E,1,03,10.5,,,,,,")
+                                             << "editAltitude" << QStringLiteral("545.4000 m.");
+    QTest::newRow("gga without quality") << gga << QByteArray("GPGGA,123520,4807.038,N,01131.000,E,,08,0.9,545.4,M,46.9,M,,")
+                                         << "editQuality" << QStringLiteral("1");
+    QTest::newRow("rmc without mode") << rmc << QByteArray("GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,311225,,")
+                                      << "editPositioningSystemMode" << QStringLiteral("A");
+    QTest::newRow("rmc without date") << rmc << QByteArray("GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,,,,A")
+                                      << "editDate" << QStringLiteral("31.12.25");
+}
+
+void TestBaseInfoWidget::emptyFieldKeepsTheTextInGrey()
+{
+    QFETCH(QByteArray, filled);
+    QFETCH(QByteArray, empty);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QLineEdit *shown = window->findChild<QLineEdit *>(field);
+    QVERIFY(shown);
+    QVERIFY(session->open(InterfaceNmea));
+
+    session->send(nmeaLine(filled));
+    QTRY_COMPARE(shown->text(), text);
+    QCOMPARE(shown->styleSheet(), black);
+    // The receiver left the field empty: it sent no value, not a valid 0.
+    session->send(nmeaLine(empty));
+    QTRY_COMPARE(shown->styleSheet(), gray);
+    QCOMPARE(shown->text(), text);
+    session->send(nmeaLine(filled));
+    QTRY_COMPARE(shown->styleSheet(), black);
+    QCOMPARE(shown->text(), text);
 }
 
 void TestBaseInfoWidget::protocolOnATcpLink()
