@@ -75,7 +75,11 @@ void BaseLineWidget::setController(Controller *newController)
 
 void BaseLineWidget::receiverRefCoordinatesChanged(GeoCoordinate coordinate)
 {
-    referencePosition = coordinate;
+    // A Model that holds no position yet (just reset, or never fed) announces its empty
+    // mean, the zero position, as the reference. A base line measured in the frame at
+    // 0° N 0° E is wrong by metres anywhere else: it is no reference at all.
+    const bool emptyMean = model && model->pointCount() == 0 && coordinate == GeoCoordinate(true);
+    referencePosition = emptyMean ? GeoCoordinate(false) : coordinate;
     updateBaseLine();
 }
 
@@ -105,8 +109,9 @@ void BaseLineWidget::setBasePosition(const GeoCoordinate &position)
 
 void BaseLineWidget::updateBaseLine()
 {
-    // Without both ends there is no base line: the last one stays readable, faded.
-    if (!basePosition.isValid() || !receiverPosition.isValid()) {
+    // Without both ends, or without a reference to measure them in, there is no base
+    // line: the last one stays readable, faded.
+    if (!basePosition.isValid() || !receiverPosition.isValid() || !referencePosition.isValid()) {
         setItemEnabled(&arrowItem, false);
         setItemEnabled(&azimuthTextItem, false);
         return;

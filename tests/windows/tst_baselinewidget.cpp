@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include <cmath>
@@ -19,6 +20,7 @@
 #include "receiversession.h"
 #include "sceneprobe.h"
 #include "sentencehandler.h"
+#include "trackwidget.h"
 
 namespace {
 
@@ -83,6 +85,7 @@ private slots:
     void aBaseInTheSouthWestKeepsItsSigns();
     void theReceiversMeanIsTheReference();
     void aNewModelRecomputesAtOnce();
+    void theTracksResetLeavesTheLineFaded();
     void aDamagedBaseDrawsNoLine_data();
     void aDamagedBaseDrawsNoLine();
 
@@ -303,18 +306,51 @@ void TestBaseLineWidget::aNewModelRecomputesAtOnce()
     session->send(ggaFrame(10.0001, 0, 50));
     QTRY_COMPARE(distance()->text(), QStringLiteral("11.060898"));
 
-    // A model whose reference is far away: the frame turns, the numbers change at once.
+    // A new model that holds no position has no reference yet: the last line stays,
+    // faded, rather than one measured in the frame at 0 deg N 0 deg E.
     Model other;
     other.setReceiverRefCoordinatesMode(RefCoordinatesFixed);
     window->setModel(&other);
-    const QString atZero = distance()->text();
-    QVERIFY(atZero != QStringLiteral("11.060898"));
+    QCOMPARE(distance()->text(), QStringLiteral("11.060898"));
+    QCOMPARE(arrow()->opacity(), 0.5);
 
-    // The old model is no longer followed, the new one is.
-    session->model->setReceiverRefCoordinates(GeoCoordinate(50, 0, 0, 3, 0));
-    QCOMPARE(distance()->text(), atZero);
+    // The old model is no longer followed, the new one is, at once: the frame turns.
+    session->model->setReceiverRefCoordinates(GeoCoordinate(10, 0, 0, 3, 0));
+    QCOMPARE(arrow()->opacity(), 0.5);
+    other.setReceiverRefCoordinates(GeoCoordinate(50, 0, 0, 3, 0));
+    QCOMPARE(arrow()->opacity(), 1.0);
+    QVERIFY(distance()->text() != QStringLiteral("11.060898"));
     other.setReceiverRefCoordinates(GeoCoordinate(10, 0, 0, 3, 0));
     QCOMPARE(distance()->text(), QStringLiteral("11.060898"));
+}
+
+void TestBaseLineWidget::theTracksResetLeavesTheLineFaded()
+{
+    // A 20 m base line at 55.75 deg N, measured in the frame at the receiver's mean.
+    TrackWidget track(nullptr);
+    track.setModel(session->model);
+    const GeoCoordinate base(55.75, 0, 37.62, 3, 150);
+    session->send(baseFrame(base));
+    session->send(ggaFrame(55.75 + 20 / 111330.0, 37.62, 150));
+    QTRY_VERIFY(!distance()->text().isEmpty());
+    QCOMPARE(arrow()->opacity(), 1.0);
+    const QString shown = distance()->text();
+    QVERIFY2(std::fabs(shown.toDouble() - 20) < 0.1, qPrintable(shown));
+    const QString azimuth = azimuthText();
+
+    // The reset empties the Model's mean: no reference until the next position.
+    QPushButton *reset = track.findChild<QPushButton *>(QStringLiteral("btnReset"));
+    QVERIFY(reset);
+    reset->click();
+    QCOMPARE(session->model->pointCount(), 0);
+    QCOMPARE(distance()->text(), shown);
+    QCOMPARE(azimuthText(), azimuth);
+    QCOMPARE(arrow()->opacity(), 0.5);
+    QCOMPARE(azimuthItem()->opacity(), 0.5);
+
+    session->send(ggaFrame(55.75 + 20 / 111330.0, 37.62, 150));
+    QTRY_COMPARE(arrow()->opacity(), 1.0);
+    QVERIFY2(std::fabs(distance()->text().toDouble() - 20) < 0.1, qPrintable(distance()->text()));
 }
 
 void TestBaseLineWidget::aDamagedBaseDrawsNoLine_data()
