@@ -81,7 +81,12 @@ void MapWidget::sendHeldLocation()
         return;
     locationHeld = false;
     lastLocation.start();
-    runScript(QStringLiteral("setLocation(%1,%2)").arg(heldLatitude).arg(heldLongitude));
+    // Twelve significant digits: at least nine decimals of a degree up to 180 degrees
+    // (well under a centimetre). QString::arg's default six would put a longitude of
+    // 170.500112 at 170.5, tens of metres off.
+    runScript(QStringLiteral("setLocation(%1,%2)")
+                  .arg(heldLatitude, 0, 'g', 12)
+                  .arg(heldLongitude, 0, 'g', 12));
 }
 
 void MapWidget::resizeEvent(QResizeEvent *)

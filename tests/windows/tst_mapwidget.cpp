@@ -114,11 +114,13 @@ void TestMapWidget::positionsBecomeScripts_data()
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     QTest::newRow("Moscow") << GeoCoordinate(55.7512345, 0, 37.6184567, 3, 150)
-                            << QStringList{"setLocation(55.7512,37.6185)"};
+                            << QStringList{"setLocation(55.7512345,37.6184567)"};
     QTest::newRow("Darwin") << GeoCoordinate(12.5, 1, 130.84, 3, 30)
                             << QStringList{"setLocation(-12.5,130.84)"};
     QTest::newRow("west") << GeoCoordinate(40.7128, 0, 74.006, 2, 10)
                           << QStringList{"setLocation(40.7128,-74.006)"};
+    QTest::newRow("far east, to the centimetre") << GeoCoordinate(45.8776, 1, 170.500112, 3, 5)
+                                                  << QStringList{"setLocation(-45.8776,170.500112)"};
     QTest::newRow("a hundred-thousandth north") << GeoCoordinate(0.00001, 0, 0, 3, 0)
                                                  << QStringList{"setLocation(1e-05,0)"};
     QTest::newRow("zero, valid") << GeoCoordinate(true) << QStringList{"setLocation(0,0)"};
@@ -292,17 +294,23 @@ void TestMapWidget::aGgaReachesThePage()
     scripts.clear();
 
     session.send(nmeaLine("GPGGA,123519.00,5545.074070,N,03737.107402,E,1,12,0.8,150.0,M,14.5,M,,"));
-    QTRY_COMPARE(scripts, QStringList{"setLocation(55.7512,37.6185)"});
-    QCOMPARE(evaluate(QStringLiteral("map.getCenter().lat()")).toDouble(), 55.7512);
-    QCOMPARE(evaluate(QStringLiteral("marker.getPosition().lng()")).toDouble(), 37.6185);
+    QTRY_COMPARE(scripts, QStringList{"setLocation(55.7512345,37.6184567)"});
+    QCOMPARE(evaluate(QStringLiteral("map.getCenter().lat()")).toDouble(), 55.7512345);
+    QCOMPARE(evaluate(QStringLiteral("marker.getPosition().lng()")).toDouble(), 37.6184567);
     QCOMPARE(evaluate(QStringLiteral("mapErrors.length")).toInt(), 0);
 
     // A GGA without a fix leaves the map where it was.
     session.send(nmeaLine("GPGGA,123520.00,,,,,0,00,99.99,,,,,,"));
     session.send(nmeaLine("GPGGA,123521.00,5545.075270,N,03737.107402,E,1,12,0.8,150.0,M,14.5,M,,"));
     QTRY_COMPARE(scripts.size(), 2);
-    QCOMPARE(scripts.last(), QStringLiteral("setLocation(55.7513,37.6185)"));
+    QCOMPARE(scripts.last(), QStringLiteral("setLocation(55.7512545,37.6184567)"));
     QCOMPARE(evaluate(QStringLiteral("mapErrors.length")).toInt(), 0);
+
+    // Far from the prime meridian six significant digits were tens of metres.
+    session.send(nmeaLine("GPGGA,123522.00,4552.656000,S,17030.006720,E,1,12,0.8,5.0,M,14.5,M,,"));
+    QTRY_COMPARE(scripts.size(), 3);
+    QCOMPARE(scripts.last(), QStringLiteral("setLocation(-45.8776,170.500112)"));
+    QCOMPARE(evaluate(QStringLiteral("marker.getPosition().lng()")).toDouble(), 170.500112);
     window->setController(nullptr);
 }
 
