@@ -14,11 +14,13 @@ const PageConnectionTable connections = {
     {SIGNAL(stgmChanged(BinaryConfigurator::STGM)), SLOT(stgmChanged(BinaryConfigurator::STGM))},
     {SIGNAL(requestError(QPair<MsgType, unsigned char>)), SLOT(requestError(QPair<MsgType, unsigned char>))},
     {SIGNAL(userTagChanged(QString)), SLOT(userTagChanged(QString))},
+    {SIGNAL(requestCompleted(QPair<MsgType, unsigned char>)), SLOT(requestCompleted(QPair<MsgType, unsigned char>))},
 };
 
 const unsigned char saveSettingsCommand = 0x42;
 const unsigned char stgmGetter = 0x43;
 const unsigned char stgmSetter = stgmGetter + 0x80;
+const unsigned char userTagSetter = 0xC4;
 
 // What both tags hold while no tag is known.
 QString noTag()
@@ -68,6 +70,8 @@ QString SaveSettingsWidget::fitUserTag(QString tag)
 void SaveSettingsWidget::setController(Controller *newController)
 {
     moveConfiguratorConnections(newController, connections);
+    // Another engine never answers the writes of this one.
+    writtenUserTags.clear();
 }
 
 void SaveSettingsWidget::readSettings()
@@ -99,7 +103,8 @@ void SaveSettingsWidget::on_btnSaveUserTeg_clicked(bool)
     if (currentUserTag != receivedUserTag) {
         configurator()->setUserTag(currentUserTag);
         receivedUserTag = currentUserTag;
-        controller->eventDispatcher()->setSettingTag(currentUserTag);
+        // The workspace's title shows the tag once the receiver has taken it.
+        writtenUserTags.append(currentUserTag);
     }
 }
 
@@ -140,6 +145,11 @@ void SaveSettingsWidget::requestError(QPair<MsgType, unsigned char> request)
     case stgmSetter:
         configurator()->requestStgm();
         break;
+    case userTagSetter:
+        // The receiver keeps the tag it had; so does the title.
+        if (!writtenUserTags.isEmpty())
+            writtenUserTags.removeFirst();
+        break;
     case saveSettingsCommand:
         SettingsDialogs::message(this, QMessageBox::Information, tr("Information"),
                                  tr("Settings failed to save."), QMessageBox::Ok, QMessageBox::Ok);
@@ -147,6 +157,15 @@ void SaveSettingsWidget::requestError(QPair<MsgType, unsigned char> request)
     default:
         break;
     }
+}
+
+void SaveSettingsWidget::requestCompleted(QPair<MsgType, unsigned char> request)
+{
+    // The engine answers its requests in the order they were queued, so the oldest tag
+    // written is the one acknowledged.
+    if (!isOwnRequest(request) || request.second != userTagSetter || writtenUserTags.isEmpty())
+        return;
+    controller->eventDispatcher()->setSettingTag(writtenUserTags.takeFirst());
 }
 
 void SaveSettingsWidget::userTagChanged(QString tag)

@@ -2,6 +2,7 @@
 
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include "abstractconfigurationwidget.h"
 
@@ -36,6 +37,7 @@ private slots:
     void on_btnSaveSTGM_clicked(bool checked);
     void stgmChanged(BinaryConfigurator::STGM stgm);
     void requestError(QPair<MsgType, unsigned char> request);
+    void requestCompleted(QPair<MsgType, unsigned char> request);
     void userTagChanged(QString tag);
 
 private:
@@ -50,4 +52,6 @@ private:
     // The tag this page last wrote, and the tag last reported or typed, "#" included.
     QString receivedUserTag;
     QString currentUserTag;
+    // Tags written and not yet answered, oldest first.
+    QStringList writtenUserTags;
 };

@@ -50,6 +50,8 @@ private slots:
     void reportedTagIsShown();
     void typedTagIsWrittenAndAnnounced();
     void emptiedTagFieldWritesTheReportedTagAgain();
+    void tagIsAnnouncedOnlyWhenTaken_data();
+    void tagIsAnnouncedOnlyWhenTaken();
     void longTagIsCutAtAWholeCharacter_data();
     void longTagIsCutAtAWholeCharacter();
 
@@ -221,6 +223,34 @@ void TestSaveSettingsWidget::emptiedTagFieldWritesTheReportedTagAgain()
     QCOMPARE(session->table.frames(), QList<QByteArray>({commandFrame(3, 0xC4, tagField("#bench 7"))}));
     QCOMPARE(announced.count(), 1);
     QCOMPARE(announced.at(0).at(0).toString(), QString("#bench 7"));
+}
+
+void TestSaveSettingsWidget::tagIsAnnouncedOnlyWhenTaken_data()
+{
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QStringList>("announcements");
+    QTest::newRow("acknowledged") << false << QStringList{"#abc"};
+    QTest::newRow("refused") << true << QStringList{};
+}
+
+void TestSaveSettingsWidget::tagIsAnnouncedOnlyWhenTaken()
+{
+    // The workspace's title follows the announcements: it shows the receiver's tag.
+    QFETCH(bool, refused);
+    QFETCH(QStringList, announcements);
+    openPage();
+    if (refused)
+        session->table.refuse(3, 0xC4);
+    QSignalSpy announced(session->controller->eventDispatcher(), SIGNAL(settingTagChanged(QString)));
+    child<QLineEdit>("editUserTag")->setText("abc");
+    click("btnSaveUserTeg");
+    QCOMPARE(announced.count(), 0);
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.count(3, 0xC4), 1);
+    QStringList shown;
+    for (const QList<QVariant> &announcement : announced)
+        shown << announcement.at(0).toString();
+    QCOMPARE(shown, announcements);
 }
 
 void TestSaveSettingsWidget::longTagIsCutAtAWholeCharacter_data()
