@@ -24,9 +24,16 @@ polvane_install_missing() {
   if [ ${#missing[@]} -eq 0 ]; then
     return 0
   fi
-  echo "Installing: ${missing[*]}"
   local sudo=""
-  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  if [ "$(id -u)" -ne 0 ]; then
+    # A Debian installed with a root password has no sudo.
+    if ! command -v sudo >/dev/null 2>&1; then
+      echo "Missing packages and no sudo; as root run: apt-get install -y --no-install-recommends ${missing[*]}" >&2
+      exit 1
+    fi
+    sudo="sudo"
+  fi
+  echo "Installing: ${missing[*]}"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }

@@ -9,4 +9,9 @@ polvane_build "$build" -DCMAKE_BUILD_TYPE=Release -DPOLVANE_BUILD_TESTS=OFF -DPO
 
 # The program keeps "settings.ini" (window geometry) in its working directory.
 cd "$build"
+# Without a display Qt aborts with a message about reinstalling the application.
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display: polvane is built but needs a desktop session; start it from one, or run: cd $build && xvfb-run -a app/polvane" >&2
+  exit 1
+fi
 exec "$build/app/polvane"
