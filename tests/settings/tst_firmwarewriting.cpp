@@ -231,6 +231,9 @@ void TestFirmwareWriting::saveRefreshAndLoadMarkWaitForTheWrite()
     child<QComboBox>("comBoxLoadMark")->setCurrentText("User");
     click("btnSave");
     click("btnRefresh");
+    // And as the settings dialog calls them.
+    page->writeSettings();
+    page->readSettings();
     QTRY_COMPARE(boxes.size(), 1);
     QCOMPARE(boxes.first().title, QString("Writing completed"));
     QVERIFY(session->settle());
