@@ -29,6 +29,13 @@ void AbstractConfigurationWidget::showRequestError(const QString &command)
                              QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void AbstractConfigurationWidget::reportNotSent(const QStringList &settings)
+{
+    if (settings.isEmpty())
+        return;
+    showRequestError(tr("%1 (not sent: not read from the receiver)").arg(settings.join(QStringLiteral(", "))));
+}
+
 void AbstractConfigurationWidget::clearComboBox(QComboBox *box) const
 {
     box->setCurrentIndex(unsetValue);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include "binaryconfigurator.h"
@@ -105,6 +106,11 @@ protected:
     // byte: a larger number cannot be typed, so it never goes out as its low 8 bits.
     QRegExpValidator *newByteValidator();
     static bool isByte(int value) { return value >= 0 && value <= 255; }
+
+    // A mask, list or model goes out whole, so Save leaves out one the page could not
+    // read (an unknown entry would reach the receiver as data). This tells the user, in
+    // the standard error box, which of them were not sent; nothing when none.
+    void reportNotSent(const QStringList &settings);
 
     // Disconnects the table from the engine of the Controller held so far, stores the
     // new Controller and connects the table to its engine.

@@ -115,9 +115,11 @@ void AtmosphericCorrectionsWidget::writeSettings()
             // The receiver's value was shown rounded to six decimals: unless the user
             // typed over it, the exact value stands, so an untouched field never goes
             // out as its rounding.
-            if (text != ionoModelShown.at(i))
+            if (text != ionoModelShown.at(i)) {
                 ionoModel[i] = PageValue::floatFromText(text);
-        } else if (ionoModel.at(i) != unsetFloat) {
+                ionoModelKnown[i] = true;
+            }
+        } else if (ionoModelKnown.at(i)) {
             const QString shown = QString::number(double(ionoModel.at(i)), 'g', 6);
             edit->setText(shown);
             ionoModelShown[i] = shown;
@@ -132,13 +134,22 @@ void AtmosphericCorrectionsWidget::writeSettings()
         engine->setTropoCorrMode(tropoCorrMode);
         tropoCorrModeReceived = tropoCorrMode;
     }
-    if (ionoModel != ionoModelReceived) {
+    // The model goes out whole: a coefficient neither read nor typed would overwrite
+    // the receiver's with the -1.0 that only marks it empty here.
+    QStringList notSent;
+    if (ionoModel != ionoModelReceived && ionoModelKnown.contains(false)) {
+        notSent.append(ui->grBox_UserIonoModel->title());
+    } else if (ionoModel != ionoModelReceived) {
         engine->setIonoModel(ionoModel);
         ionoModelReceived = ionoModel;
     }
     // Sent on every Save, changed or not, but only with a mode and a threshold to send:
     // the frame has no byte for "unknown", and an unknown threshold would go out as 255.
-    if (!isUnset(ionoCorrMode) && ionoThreshold >= 0.0f && ionoThreshold < 256.0f) {
+    // Nor without the receiver's exclude mask, whose boxes were not read then.
+    const bool ionoCorrSendable = !isUnset(ionoCorrMode) && ionoThreshold >= 0.0f && ionoThreshold < 256.0f;
+    if (ionoCorrSendable && !excludeMaskKnown) {
+        notSent.append(ui->chBox_IonoCorr_ExludeMask->title());
+    } else if (ionoCorrSendable) {
         QVector<bool> mask;
         for (QCheckBox *box : qAsConst(excludeMaskBoxes))
             mask.append(box->isChecked());
@@ -148,6 +159,7 @@ void AtmosphericCorrectionsWidget::writeSettings()
         excludeMaskReceived = excludeMask;
     }
     readSettings();
+    reportNotSent(notSent);
 }
 
 void AtmosphericCorrectionsWidget::tropoCorrModeChanged(BinaryConfigurator::TROPO_CORR_MODE mode)
@@ -160,6 +172,7 @@ void AtmosphericCorrectionsWidget::ionoModelChanged(QVector<float> coefficients)
 {
     coefficients.resize(ionoModelSize);
     ionoModelReceived = ionoModel = coefficients;
+    ionoModelKnown.fill(true);
     for (int i = 0; i < ionoModelSize; ++i) {
         const QString shown = QString::number(double(coefficients.at(i)), 'f', 6);
         ionoModelEdits.at(i)->setText(shown);
@@ -184,6 +197,7 @@ void AtmosphericCorrectionsWidget::ionoCorrChanged(BinaryConfigurator::IONO_CORR
             excluded.insert(excludeMaskBoxes.at(i));
     }
     excludeMaskReceived = excludeMask = excluded;
+    excludeMaskKnown = true;
 }
 
 void AtmosphericCorrectionsWidget::requestError(QPair<MsgType, unsigned char> request)
@@ -225,6 +239,7 @@ void AtmosphericCorrectionsWidget::clearIonoModel()
     for (QLineEdit *edit : qAsConst(ionoModelEdits))
         clearLineEdit(edit);
     ionoModelReceived = ionoModel = QVector<float>(ionoModelSize, unsetFloat);
+    ionoModelKnown = QVector<bool>(ionoModelSize, false);
     ionoModelShown = QStringList();
     for (int i = 0; i < ionoModelSize; ++i)
         ionoModelShown.append(unsetText);
@@ -236,6 +251,7 @@ void AtmosphericCorrectionsWidget::clearIonoCorr()
     ionoCorrModeReceived = ionoCorrMode = unsetValue;
     clearLineEdit(ionoThresholdEdit);
     ionoThresholdReceived = ionoThreshold = unsetFloat;
+    excludeMaskKnown = false;
 }
 
 QSet<QCheckBox *> AtmosphericCorrectionsWidget::checkedExcludeBoxes() const

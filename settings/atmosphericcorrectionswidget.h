@@ -46,6 +46,9 @@ private:
     QList<QLineEdit *> ionoModelEdits;
     QVector<float> ionoModelReceived;
     QVector<float> ionoModel;
+    // Per coefficient, whether ionoModel holds a value (read, or typed by the user):
+    // -1.0 is also a coefficient the receiver may hold.
+    QVector<bool> ionoModelKnown;
     // The text each coefficient field was given for the value it holds: a field still
     // showing it stands for that exact value, not for the rounded number it reads as.
     QStringList ionoModelShown;
@@ -60,4 +63,6 @@ private:
     QList<QCheckBox *> excludeMaskBoxes;
     QSet<QCheckBox *> excludeMaskReceived;
     QSet<QCheckBox *> excludeMask;
+    // Whether the exclude boxes show the receiver's mask: false from a read until its reply.
+    bool excludeMaskKnown = false;
 };

@@ -70,7 +70,12 @@ void DataSetWidget::writeSettings()
     bool dataSetDiffers = currentDataSet.size() != receivedDataSet.size();
     for (int message : qAsConst(receivedDataSet))
         dataSetDiffers = dataSetDiffers || !currentDataSet.contains(message);
-    if (dataSetDiffers) {
+    QStringList notSent;
+    if (dataSetDiffers && !dataSetKnown) {
+        // Never read: the boxes left unchecked are not the receiver's outputs, and the
+        // whole mask would switch them off.
+        notSent.append(ui->groupBox->title());
+    } else if (dataSetDiffers) {
         QVector<bool> flags;
         QVector<int> switchedOff;
         for (const auto &box : qAsConst(dataSetBoxes)) {
@@ -92,6 +97,7 @@ void DataSetWidget::writeSettings()
         receivedGsvPeriod = currentGsvPeriod;
     }
     readSettings();
+    reportNotSent(notSent);
 }
 
 void DataSetWidget::dataSetChanged(QVector<bool> dataSet)
@@ -103,6 +109,7 @@ void DataSetWidget::dataSetChanged(QVector<bool> dataSet)
             messages.append(dataSetBoxes.at(i).second);
     }
     receivedDataSet = currentDataSet = messages;
+    dataSetKnown = true;
     for (const auto &box : qAsConst(dataSetBoxes)) {
         if (messages.contains(box.second))
             box.first->setChecked(true);
@@ -143,6 +150,7 @@ void DataSetWidget::clearDataSet()
         uncheckButton(box.first);
     receivedDataSet.clear();
     currentDataSet.clear();
+    dataSetKnown = false;
 }
 
 void DataSetWidget::clearGsvPeriod()

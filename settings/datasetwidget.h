@@ -43,6 +43,8 @@ private:
     QList<QPair<QCheckBox *, int>> dataSetBoxes;
     QVector<int> receivedDataSet;
     QVector<int> currentDataSet;
+    // Whether receivedDataSet is the receiver's: false until a reply, after a clear.
+    bool dataSetKnown = false;
     int receivedGsvPeriod = -1;
     int currentGsvPeriod = -1;
 };

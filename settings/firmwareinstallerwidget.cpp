@@ -123,7 +123,9 @@ void FirmwareInstallerWidget::setController(Controller *newController)
 
 void FirmwareInstallerWidget::readSettings()
 {
-    if (!controller)
+    // While writing, an answer or refusal of group 6 would be taken by the installer
+    // for a step of its own.
+    if (!controller || writing)
         return;
     controller->firmwareInstaller()->requestFirmwareType();
     configurator()->requestFwrVersions();
@@ -131,7 +133,9 @@ void FirmwareInstallerWidget::readSettings()
 
 void FirmwareInstallerWidget::writeSettings()
 {
-    if (!controller)
+    // The installer commits the load mark itself; a commit of the page's in the
+    // middle would end the installation out of turn.
+    if (!controller || writing)
         return;
     exchangeComboBoxData(frmLoadFile, ui->comBoxLoadMark, unsetValue);
     if (frmLoadFile != frmLoadFileReceived && !isUnset(frmLoadFile)) {
@@ -414,6 +418,7 @@ void FirmwareInstallerWidget::showProgress()
     ui->btnWrite->hide();
     ui->btnCancelWrite->show();
     ui->prBar->show();
+    setWriting(true);
 }
 
 void FirmwareInstallerWidget::hideProgress()
@@ -422,6 +427,16 @@ void FirmwareInstallerWidget::hideProgress()
     ui->prBar->setValue(0);
     ui->btnCancelWrite->hide();
     ui->btnWrite->show();
+    setWriting(false);
+}
+
+void FirmwareInstallerWidget::setWriting(bool on)
+{
+    // Save, Refresh and the load mark wait until the write has ended.
+    writing = on;
+    saveButton()->setEnabled(!on);
+    refreshButton()->setEnabled(!on);
+    ui->comBoxLoadMark->setEnabled(!on);
 }
 
 void FirmwareInstallerWidget::clearLoadMark()

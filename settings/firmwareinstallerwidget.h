@@ -70,6 +70,7 @@ private:
     void startWriting(int mode);
     void showProgress();
     void hideProgress();
+    void setWriting(bool on);
     void clearLoadMark();
     void showOutcome(QMessageBox::Icon icon, const QString &title, const QString &text);
 
@@ -84,4 +85,6 @@ private:
     QByteArray image;
     int frmLoadFileReceived = -1;
     int frmLoadFile = -1;
+    // From the start of a write until its outcome or Cancel.
+    bool writing = false;
 };

@@ -69,26 +69,36 @@ void NavigationSystemsWidget::writeSettings()
         return;
     currentGnss = checkedIdentifiers(gnssBoxes);
     currentSbas = checkedIdentifiers(sbasBoxes);
-    if (differs(receivedGnss, currentGnss)) {
+    // A mask never read has no true bits to send: its unchecked boxes would switch
+    // the systems or channels off.
+    QStringList notSent;
+    if (differs(receivedGnss, currentGnss) && !gnssKnown) {
+        notSent.append(ui->grBoxGnssMask->title());
+    } else if (differs(receivedGnss, currentGnss)) {
         configurator()->setActiveGnss(checkedFlags(gnssBoxes));
         receivedGnss = currentGnss;
     }
-    if (differs(receivedSbas, currentSbas)) {
+    if (differs(receivedSbas, currentSbas) && !sbasKnown) {
+        notSent.append(ui->grBoxSbasMask->title());
+    } else if (differs(receivedSbas, currentSbas)) {
         configurator()->setSbasMask(checkedFlags(sbasBoxes));
         receivedSbas = currentSbas;
     }
     readSettings();
+    reportNotSent(notSent);
 }
 
 void NavigationSystemsWidget::activeGnssChanged(QVector<bool> systems)
 {
     receivedGnss = currentGnss = identifiersOf(systems, gnssBoxes);
+    gnssKnown = true;
     check(gnssBoxes, receivedGnss);
 }
 
 void NavigationSystemsWidget::sbasMaskChanged(QVector<bool> mask)
 {
     receivedSbas = currentSbas = identifiersOf(mask, sbasBoxes);
+    sbasKnown = true;
     check(sbasBoxes, receivedSbas);
 }
 
@@ -128,6 +138,7 @@ void NavigationSystemsWidget::clearGnssMask()
         uncheckButton(box.first);
     currentGnss.clear();
     receivedGnss.clear();
+    gnssKnown = false;
 }
 
 void NavigationSystemsWidget::clearSbasMask()
@@ -136,6 +147,7 @@ void NavigationSystemsWidget::clearSbasMask()
         uncheckButton(box.first);
     currentSbas.clear();
     receivedSbas.clear();
+    sbasKnown = false;
 }
 
 QVector<int> NavigationSystemsWidget::identifiersOf(const QVector<bool> &flags, const BoxList &boxes)

@@ -56,5 +56,8 @@ private:
     BoxList sbasBoxes;
     QVector<int> receivedSbas;
     QVector<int> currentSbas;
+    // Whether each received mask is the receiver's: false until its reply, after a clear.
+    bool gnssKnown = false;
+    bool sbasKnown = false;
     QList<QLineEdit *> sbasNumberEdits;
 };

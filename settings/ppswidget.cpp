@@ -100,6 +100,9 @@ void PPSWidget::writeSettings()
     if (!controller)
         return;
     exchangeLineEditValue(currentPpsCalibration, ui->editCalibration, unsetValue);
+    // A reported -1 is the receiver's value: an emptied field shows it again.
+    if (ppsCalibrationKnown && isEmptyText(ui->editCalibration->text()))
+        ui->editCalibration->setText(QString::number(currentPpsCalibration, 10));
     exchangeComboBoxData(currentPpsAdjustment, ui->comBoxAdjustment, unsetValue);
     currentRawClockSrc = ui->comBoxClockSrc->currentText() == tr("Receiver");
     exchangeLineEditValue(currentRawClockTlr, ui->editClockTolerance, unsetValue);
@@ -107,11 +110,13 @@ void PPSWidget::writeSettings()
     exchangeLineEditValue(currentRawGloL2tau, ui->editGloL2Slope, slopeUnsetValue);
 
     // The value and the scale travel together. An unknown scale has no byte to send
-    // (0xFF is no time scale), and an unknown value has none either (the field takes
-    // no minus sign, so -1 only ever means "not read"): then nothing goes out.
+    // (0xFF is no time scale), and an unknown value has none either: then nothing goes
+    // out. The field takes no minus sign, so a -1 in it is either the receiver's own
+    // (FF FF FF FF, a value like any other) or "not read".
     const bool ppsChanged = currentPpsCalibration != receivedPpsCalibration
                             || currentPpsAdjustment != receivedPpsAdjustment;
-    if (ppsChanged && !isUnset(currentPpsAdjustment) && !isUnset(currentPpsCalibration)) {
+    const bool calibrationKnown = ppsCalibrationKnown || !isUnset(currentPpsCalibration);
+    if (ppsChanged && !isUnset(currentPpsAdjustment) && calibrationKnown) {
         configurator()->setPpsCtrl(currentPpsCalibration,
                                    BinaryConfigurator::AdjustmentPPS(currentPpsAdjustment));
         receivedPpsCalibration = currentPpsCalibration;
@@ -139,6 +144,7 @@ void PPSWidget::writeSettings()
 void PPSWidget::ppsCtrlChanged(int value, BinaryConfigurator::AdjustmentPPS scale)
 {
     receivedPpsCalibration = currentPpsCalibration = value;
+    ppsCalibrationKnown = true;
     receivedPpsAdjustment = currentPpsAdjustment = int(scale);
     ui->editCalibration->setText(QString::number(value, 10));
     ui->comBoxAdjustment->setCurrentIndex(ui->comBoxAdjustment->findData(int(scale)));
@@ -223,6 +229,7 @@ void PPSWidget::clearPpsCtrl()
     clearLineEdit(ui->editCalibration);
     clearComboBox(ui->comBoxAdjustment);
     receivedPpsCalibration = currentPpsCalibration = unsetValue;
+    ppsCalibrationKnown = false;
     receivedPpsAdjustment = currentPpsAdjustment = unsetValue;
 }
 

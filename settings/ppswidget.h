@@ -45,6 +45,8 @@ private:
     Ui::PPSWidget *ui;
     int receivedPpsCalibration = -1;
     int currentPpsCalibration = -1;
+    // Whether the calibration was reported: -1 (FF FF FF FF) is then its value.
+    bool ppsCalibrationKnown = false;
     int receivedPpsAdjustment = -1;
     int currentPpsAdjustment = -1;
     bool receivedRawClockSrc = false;

@@ -26,6 +26,11 @@ QPushButton *SettingsWidget::saveButton() const
     return ui->btnSave;
 }
 
+QPushButton *SettingsWidget::refreshButton() const
+{
+    return ui->btnRefresh;
+}
+
 void SettingsWidget::on_btnRefresh_clicked()
 {
     readSettings();

@@ -36,6 +36,7 @@ protected:
     // The area the page builds its form on.
     QWidget *placeholder() const;
     QPushButton *saveButton() const;
+    QPushButton *refreshButton() const;
 
     // Both go with their session (the workspace deletes them on disconnect before
     // the dialog), so they are only ever read through these guards.

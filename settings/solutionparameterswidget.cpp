@@ -198,7 +198,12 @@ void SolutionParametersWidget::writeSettings()
         this->*choice.received = value;
     }
 
-    if (currentFixGnssMask != receivedFixGnssMask) {
+    // A mask never read has no true bits to send: its unchecked boxes would take the
+    // systems out of the fixed solution.
+    QStringList notSent;
+    if (currentFixGnssMask != receivedFixGnssMask && !fixGnssMaskKnown) {
+        notSent.append(ui->grBoxFixGnssMask->title());
+    } else if (currentFixGnssMask != receivedFixGnssMask) {
         engine->setFixGnssMask(currentFixGnssMask);
         receivedFixGnssMask = currentFixGnssMask;
     }
@@ -217,6 +222,7 @@ void SolutionParametersWidget::writeSettings()
         receivedRefBaseLineLength = currentRefBaseLineLength;
     }
     readSettings();
+    reportNotSent(notSent);
 }
 
 void SolutionParametersWidget::solutionMaskChanged(uchar pdopLimit, uchar minElevation, uchar minSnr)
@@ -266,6 +272,7 @@ void SolutionParametersWidget::fixGnssMaskChanged(QVector<bool> systems)
     for (int i = 0; i < qMin(fixGnssCount, systems.size()); ++i)
         mask[i] = systems.at(i);
     receivedFixGnssMask = currentFixGnssMask = mask;
+    fixGnssMaskKnown = true;
     for (int i = 0; i < fixGnssCount; ++i)
         fixGnssBoxes.at(i)->setChecked(mask.at(i));
 }
@@ -370,6 +377,7 @@ void SolutionParametersWidget::clearFixGnssMask()
     for (QCheckBox *box : qAsConst(fixGnssBoxes))
         uncheckButton(box);
     receivedFixGnssMask = currentFixGnssMask = QVector<bool>(fixGnssCount, false);
+    fixGnssMaskKnown = false;
 }
 
 void SolutionParametersWidget::showChoice(ChoiceIndex index, int value)

@@ -83,6 +83,8 @@ private:
     QVector<QCheckBox *> fixGnssBoxes;
     QVector<bool> receivedFixGnssMask;
     QVector<bool> currentFixGnssMask;
+    // Whether receivedFixGnssMask is the receiver's: false until a reply, after a clear.
+    bool fixGnssMaskKnown = false;
     int receivedArf = -1;
     int currentArf = -1;
     int receivedAge = -1;

@@ -414,6 +414,10 @@
 <context>
     <name>AbstractConfigurationWidget</name>
     <message>
+        <source>%1 (not sent: not read from the receiver)</source>
+        <translation>%1 (not sent: not read from the receiver)</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Error</translation>
     </message>

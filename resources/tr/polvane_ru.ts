@@ -414,6 +414,10 @@
 <context>
     <name>AbstractConfigurationWidget</name>
     <message>
+        <source>%1 (not sent: not read from the receiver)</source>
+        <translation>%1 (не отправлено: не прочитано из приёмника)</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>

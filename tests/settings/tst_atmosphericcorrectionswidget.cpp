@@ -9,10 +9,12 @@
 #include <memory>
 
 #include "atmosphericcorrectionswidget.h"
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "hexbytes.h"
 #include "pagefixture.h"
 #include "screenshot.h"
+#include "settingsdialogs.h"
 
 namespace {
 
@@ -47,12 +49,18 @@ const QVector<float> benchModel = {1.1175871f, 2.2351742f, -5.9604645f, -1.19209
 
 } // namespace
 
-class TestAtmosphericCorrectionsWidget : public QObject, public PageFixture<AtmosphericCorrectionsWidget>
+class TestAtmosphericCorrectionsWidget : public QObject,
+                                         public PageFixture<AtmosphericCorrectionsWidget>,
+                                         public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installConnectGuard(); }
+    void initTestCase()
+    {
+        installConnectGuard();
+        recordBoxes();
+    }
     void init();
     void cleanup();
 
@@ -61,6 +69,7 @@ private slots:
     void changedTropoModeGoesFirst();
     void typedCoefficientSendsTheWholeModel();
     void emptiedCoefficientIsRefilledAndNotSent();
+    void modelNotReadIsNotSent();
     void unknownModeOrThresholdSendsNoCorrection_data();
     void unknownModeOrThresholdSendsNoCorrection();
     void receivedMaskSetsEveryBox();
@@ -95,6 +104,7 @@ private:
 
 void TestAtmosphericCorrectionsWidget::init()
 {
+    boxes.clear();
     QVERIFY(openSession());
     session->table.store(3, 0x2E, hex("01"));
     session->table.store(3, 0x2D, floats(benchModel));
@@ -190,6 +200,45 @@ void TestAtmosphericCorrectionsWidget::emptiedCoefficientIsRefilledAndNotSent()
     QCOMPARE(session->table.count(3, 0xAD), 0);
 }
 
+void TestAtmosphericCorrectionsWidget::modelNotReadIsNotSent()
+{
+    session->table.refuse(3, 0x2D);
+    openPage();
+    QCOMPARE(model(), QStringList(QVector<QString>(8).toList()));
+    // The seven empty coefficients are not the receiver's: they would go out as -1.0.
+    edit("lineEdit_B1")->setText("-32768.5");
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>{commandFrame(3, 0xAF, hex("01fe0705"))} + getters);
+    QCOMPARE(session->table.stored(3, 0x2D), floats(benchModel));
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first().text, notSentText({"User IONO Model"}));
+
+    // Read this time: the coefficient goes out with the seven as received.
+    QCOMPARE(model().at(0), QString("1.117587"));
+    session->table.clearRecord();
+    edit("lineEdit_B1")->setText("-32768.5");
+    click("btnSave");
+    QVERIFY(session->settle());
+    QVector<float> expected = benchModel;
+    expected[5] = -32768.5f;
+    QCOMPARE(session->table.frames(3, 0xAD), QList<QByteArray>{commandFrame(3, 0xAD, floats(expected))});
+    QCOMPARE(boxes.size(), 1);
+
+    // Every coefficient typed is a model known whole.
+    session->table.refuse(3, 0x2D);
+    click("btnRefresh");
+    QVERIFY(session->settle());
+    session->table.clearRecord();
+    for (const QString &name : modelNames)
+        edit(name)->setText("2");
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(3, 0xAD),
+             QList<QByteArray>{commandFrame(3, 0xAD, floats(QVector<float>(8, 2.0f)))});
+    QCOMPARE(boxes.size(), 1);
+}
+
 void TestAtmosphericCorrectionsWidget::unknownModeOrThresholdSendsNoCorrection_data()
 {
     QTest::addColumn<QByteArray>("reply");
@@ -225,11 +274,16 @@ void TestAtmosphericCorrectionsWidget::unknownModeOrThresholdSendsNoCorrection()
     session->table.clearRecord();
     click("btnSave");
     QVERIFY(session->settle());
-    const QByteArray mask = refused ? QByteArray(2, '\0') : hex("0200");
-    QCOMPARE(session->table.frames(3, 0xAF),
-             QList<QByteArray>{commandFrame(3, 0xAF, hex("05") + mask + hex("32"))});
-    if (!refused)
-        QCOMPARE(edit("lineEditIonoCorrTrashold")->text(), QString("50"));
+    if (refused) {
+        // Nor without the receiver's exclude mask: its boxes were never read.
+        QCOMPARE(session->table.count(3, 0xAF), 0);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.first().text, notSentText({"Exclude mask"}));
+        return;
+    }
+    QCOMPARE(session->table.frames(3, 0xAF), QList<QByteArray>{commandFrame(3, 0xAF, hex("05020032"))});
+    QCOMPARE(edit("lineEditIonoCorrTrashold")->text(), QString("50"));
+    QVERIFY(boxes.isEmpty());
 }
 
 void TestAtmosphericCorrectionsWidget::receivedMaskSetsEveryBox()

@@ -9,12 +9,14 @@
 #include <memory>
 
 #include "binaryconfigurator.h"
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "controller.h"
 #include "datasetwidget.h"
 #include "hexbytes.h"
 #include "pagefixture.h"
 #include "parserproxy.h"
+#include "settingsdialogs.h"
 
 namespace {
 
@@ -49,12 +51,16 @@ public slots:
     }
 };
 
-class TestDataSetWidget : public QObject, public PageFixture<DataSetWidget>
+class TestDataSetWidget : public QObject, public PageFixture<DataSetWidget>, public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installConnectGuard(); }
+    void initTestCase()
+    {
+        installConnectGuard();
+        recordBoxes();
+    }
     void init();
     void cleanup();
 
@@ -64,6 +70,7 @@ private slots:
     void unchangedSetSendsNoSetter();
     void typedPeriodIsSentAlone();
     void refusedDataSetLeavesTheBoxesEmpty();
+    void dataSetNotReadIsNotSent();
     void refusedPeriodSetterAsksAgain();
     void periodTakesOneByteOnly();
 
@@ -87,6 +94,7 @@ private:
 
 void TestDataSetWidget::init()
 {
+    boxes.clear();
     QVERIFY(openSession());
     session->table.store(3, 0x09, hex("fe03ff33"));
     session->table.store(3, 0x0A, hex("0a"));
@@ -205,6 +213,36 @@ void TestDataSetWidget::refusedDataSetLeavesTheBoxesEmpty()
     QVERIFY(session->settle());
     QCOMPARE(checked(), QStringList());
     QCOMPARE(period()->text(), QString("1"));
+}
+
+void TestDataSetWidget::dataSetNotReadIsNotSent()
+{
+    // Everything on but GGA, and the first read refused.
+    session->table.store(3, 0x09, hex("fa03ff33"));
+    session->table.refuse(3, 0x09);
+    openPage();
+    QCOMPARE(checked(), QStringList());
+    // The unchecked boxes are not the receiver's: the mask would switch them all off.
+    box("chBoxGGA")->click();
+    save();
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>({dataSetGetter, gsvGetter}));
+    QVERIFY(recorder->events.isEmpty());
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first().title, QString("Error"));
+    QCOMPARE(boxes.first().text, notSentText({"Data Set"}));
+
+    // Read this time: the change goes out with every other message as received.
+    QStringList expected = boxNames;
+    expected.removeAll("chBoxGGA");
+    QCOMPARE(checked(), expected);
+    session->table.clearRecord();
+    box("chBoxGGA")->click();
+    save();
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(3, 0x89), QList<QByteArray>({commandFrame(3, 0x89, hex("fe03ff33"))}));
+    QCOMPARE(checked(), boxNames);
+    QCOMPARE(boxes.size(), 1);
 }
 
 void TestDataSetWidget::refusedPeriodSetterAsksAgain()

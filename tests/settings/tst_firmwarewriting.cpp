@@ -29,6 +29,7 @@ private slots:
     void emptyFileNameIsRefused();
     void writeReadsTheHeaderOfTheFileNamedNow();
     void cancelStopsTheProcedure();
+    void saveRefreshAndLoadMarkWaitForTheWrite();
     void screenshotWhileWriting();
 };
 
@@ -210,6 +211,38 @@ void TestFirmwareWriting::cancelStopsTheProcedure()
     QCOMPARE(session->table.count(6, 0x85), 2);
     QCOMPARE(session->table.count(6, 0x05), 0);
     QVERIFY(boxes.isEmpty());
+}
+
+void TestFirmwareWriting::saveRefreshAndLoadMarkWaitForTheWrite()
+{
+    // The second page is acknowledged slowly: the user has time to use the frame.
+    flash->lateWrite = 1;
+    flash->lateWriteMs = 500;
+    openPage(receiverVersion(6, 60));
+    QCOMPARE(child<QComboBox>("comBoxLoadMark")->currentText(), QString("Native"));
+    const QByteArray image = newStyleImage();
+    choose(writeImage("firmware.bin", image));
+    click("btnWrite");
+    QTRY_COMPARE(session->table.count(6, 0x85), 2);
+    QVERIFY(!child<QPushButton>("btnSave")->isEnabled());
+    QVERIFY(!child<QPushButton>("btnRefresh")->isEnabled());
+    QVERIFY(!child<QComboBox>("comBoxLoadMark")->isEnabled());
+    // Pressed all the same (a load mark chosen around the disabled box).
+    child<QComboBox>("comBoxLoadMark")->setCurrentText("User");
+    click("btnSave");
+    click("btnRefresh");
+    // And as the settings dialog calls them.
+    page->writeSettings();
+    page->readSettings();
+    QTRY_COMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first().title, QString("Writing completed"));
+    QVERIFY(session->settle());
+    // Only the installer's commands, then the read-back after the write.
+    QCOMPARE(subIds(), QList<int>({0x88, 0x84, 0x85, 0x85, 0x85, 0x05, 0x05, 0x05, 0x86, 0x88, 0x06, 0x00, 0x07}));
+    QCOMPARE(flash->content(), image);
+    QVERIFY(child<QPushButton>("btnSave")->isEnabled());
+    QVERIFY(child<QPushButton>("btnRefresh")->isEnabled());
+    QVERIFY(child<QComboBox>("comBoxLoadMark")->isEnabled());
 }
 
 void TestFirmwareWriting::screenshotWhileWriting()

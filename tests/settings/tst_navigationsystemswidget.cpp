@@ -6,11 +6,13 @@
 
 #include <memory>
 
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "hexbytes.h"
 #include "navigationsystemswidget.h"
 #include "pagefixture.h"
 #include "screenshot.h"
+#include "settingsdialogs.h"
 
 namespace {
 
@@ -23,12 +25,18 @@ const QList<QByteArray> getters = {commandFrame(3, 0x20), commandFrame(3, 0x21),
 
 } // namespace
 
-class TestNavigationSystemsWidget : public QObject, public PageFixture<NavigationSystemsWidget>
+class TestNavigationSystemsWidget : public QObject,
+                                    public PageFixture<NavigationSystemsWidget>,
+                                    public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installConnectGuard(); }
+    void initTestCase()
+    {
+        installConnectGuard();
+        recordBoxes();
+    }
     void init();
     void cleanup();
 
@@ -39,6 +47,8 @@ private slots:
     void refreshUnchecksAtOnceButKeepsTheNumbers();
     void refusedSetterAsksOnceMore();
     void failedGettersLeaveTheirSettingEmpty();
+    void maskNotReadIsNotSent_data();
+    void maskNotReadIsNotSent();
 
     void screenshot();
 private:
@@ -66,6 +76,7 @@ private:
 
 void TestNavigationSystemsWidget::init()
 {
+    boxes.clear();
     QVERIFY(openSession());
     session->table.store(3, 0x20, hex("01"));
     session->table.store(3, 0x21, hex("01000000"));
@@ -194,6 +205,45 @@ void TestNavigationSystemsWidget::screenshot()
     QCOMPARE(checked(gnssNames), QStringList({"chBoxGps"}));
     page->resize(page->size().expandedTo(page->sizeHint()));
     QVERIFY(saveScreenshot(page.get(), "navigationsystemswidget.png"));
+}
+
+void TestNavigationSystemsWidget::maskNotReadIsNotSent_data()
+{
+    QTest::addColumn<int>("getter");
+    QTest::addColumn<QString>("toggled");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QByteArray>("setter");
+    // GPS on as read; SBAS channel 1 on as read.
+    QTest::newRow("GNSS") << 0x20 << "chBoxGalileo" << "GNSS_mask" << commandFrame(3, 0xA0, hex("09"));
+    QTest::newRow("SBAS") << 0x21 << "chBoxSbas_6" << "SBAS_mask" << commandFrame(3, 0xA1, hex("21000000"));
+}
+
+void TestNavigationSystemsWidget::maskNotReadIsNotSent()
+{
+    QFETCH(int, getter);
+    QFETCH(QString, toggled);
+    QFETCH(QString, group);
+    QFETCH(QByteArray, setter);
+    session->table.refuse(3, quint8(getter));
+    openPage();
+    QCOMPARE(checked(gnssNames + sbasNames).size(), 1);
+    // The other boxes of the mask are not the receiver's: the mask would switch off
+    // every system or channel but the one checked.
+    box(toggled)->click();
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), getters);
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first().text, notSentText({group}));
+
+    // Read this time: the change goes out with the other entries as received.
+    QCOMPARE(checked(gnssNames + sbasNames), QStringList({"chBoxGps", "chBoxSbas_1"}));
+    session->table.clearRecord();
+    box(toggled)->click();
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>{setter} + getters);
+    QCOMPARE(boxes.size(), 1);
 }
 
 QTEST_MAIN(TestNavigationSystemsWidget)

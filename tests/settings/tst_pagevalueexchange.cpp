@@ -10,6 +10,7 @@
 
 #include "abstractconfigurationwidget.h"
 #include "connectguard.h"
+#include "russiancatalogue.h"
 #include "settingsdialogs.h"
 
 namespace {
@@ -28,6 +29,7 @@ public:
     void comboData(int &value, QComboBox *box, int unset) { exchangeComboBoxData(value, box, unset); }
     void comboText(int &value, QComboBox *box, int unset) { exchangeComboBoxText(value, box, unset); }
     void code(quint16 &value, QLineEdit *edit) { exchangeLineEditValue(value, edit, -1); }
+    void notSent(const QStringList &settings) { reportNotSent(settings); }
 };
 
 const double notANumber = std::numeric_limits<double>::quiet_NaN();
@@ -52,6 +54,8 @@ private slots:
     void emptiedComboTextIsFilledAgain();
     void comboTextIsReadAsANumber();
     void requestErrorBoxNamesTheCommand();
+    void notSentBoxNamesTheSettings_data();
+    void notSentBoxNamesTheSettings();
 };
 
 void TestPageValueExchange::lineEdit_data()
@@ -220,6 +224,41 @@ void TestPageValueExchange::requestErrorBoxNamesTheCommand()
     QCOMPARE(title, QString("Error"));
     QCOMPARE(text, QString("Error while requesting a command 'requestDataSet'"));
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void TestPageValueExchange::notSentBoxNamesTheSettings_data()
+{
+    QTest::addColumn<bool>("russian");
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("none") << false << QStringList() << QStringList();
+    QTest::newRow("two") << false << QStringList({"GNSS_mask", "SBAS_mask"})
+                         << QStringList("Error while requesting a command "
+                                        "'GNSS_mask, SBAS_mask (not sent: not read from the receiver)'");
+    QTest::newRow("russian") << true << QStringList(QString::fromUtf8("Маска ГНСС"))
+                             << QStringList(QString::fromUtf8("Error while requesting a command "
+                                                              "'Маска ГНСС (не отправлено: не прочитано из приёмника)'"));
+}
+
+void TestPageValueExchange::notSentBoxNamesTheSettings()
+{
+    QFETCH(bool, russian);
+    QFETCH(QStringList, settings);
+    QFETCH(QStringList, texts);
+    QStringList shown;
+    SettingsDialogs::setMessageHook([&](QWidget *, QMessageBox::Icon, const QString &, const QString &text,
+                                        QMessageBox::StandardButtons) {
+        shown.append(text);
+        return QMessageBox::Ok;
+    });
+    RussianCatalogue catalogue;
+    QVERIFY(catalogue.loaded);
+    if (!russian)
+        catalogue.remove();
+    ExchangePage page;
+    page.notSent(settings);
+    SettingsDialogs::setMessageHook(nullptr);
+    QCOMPARE(shown, texts);
 }
 
 QTEST_MAIN(TestPageValueExchange)

@@ -33,6 +33,8 @@ private slots:
     void changedFieldSendsItsSetterAlone();
     void unchangedSaveReadsTheFiveAgain();
     void unknownTimeScaleSendsNoControl();
+    void reportedMinusOneCalibrationIsAValue_data();
+    void reportedMinusOneCalibrationIsAValue();
     void slopeNeverReadStaysEmpty();
     void refusedClockSourceLeavesTheBoxEmpty();
     void refusedSettersAskOnceMore_data();
@@ -162,6 +164,32 @@ void TestPPSWidget::unknownTimeScaleSendsNoControl()
     click("btnSave");
     QVERIFY(session->settle());
     QCOMPARE(session->table.frames(3, 0xC0), QList<QByteArray>{commandFrame(3, 0xC0, hex("6400000002"))});
+}
+
+void TestPPSWidget::reportedMinusOneCalibrationIsAValue_data()
+{
+    QTest::addColumn<bool>("emptied");
+    QTest::newRow("field as shown") << false;
+    QTest::newRow("field emptied") << true;
+}
+
+void TestPPSWidget::reportedMinusOneCalibrationIsAValue()
+{
+    QFETCH(bool, emptied);
+    // Calibration FF FF FF FF in the GPS time scale.
+    session->table.store(3, 0x40, hex("ffffffff01"));
+    readPage();
+    QTRY_COMPARE(shown().mid(0, 2), QStringList({"-1", "tscl_GPS"}));
+    QVERIFY(session->settle());
+    session->table.clearRecord();
+    if (emptied)
+        edit("editCalibration")->clear();
+    combo("comBoxAdjustment")->setCurrentText("tscl_UTC");
+    click("btnSave");
+    QCOMPARE(edit("editCalibration")->text(), QString());
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>{commandFrame(3, 0xC0, hex("ffffffff06"))} + getters);
+    QCOMPARE(shown().mid(0, 2), QStringList({"-1", "tscl_UTC"}));
 }
 
 void TestPPSWidget::slopeNeverReadStaysEmpty()

@@ -13,12 +13,14 @@
 
 #include <memory>
 
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "hexbytes.h"
 #include "pagefixture.h"
 #include "russiancatalogue.h"
 #include "screenshot.h"
 #include "settingscontainerwidget.h"
+#include "settingsdialogs.h"
 #include "solutionparameterswidget.h"
 
 namespace {
@@ -54,12 +56,18 @@ const QStringList benchValues = {"RTK",           "10",  "5",      "30",  "5 Hz"
 
 } // namespace
 
-class TestSolutionParametersWidget : public QObject, public PageFixture<SolutionParametersWidget>
+class TestSolutionParametersWidget : public QObject,
+                                     public PageFixture<SolutionParametersWidget>,
+                                     public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installConnectGuard(); }
+    void initTestCase()
+    {
+        installConnectGuard();
+        recordBoxes();
+    }
     void init();
     void cleanup();
 
@@ -72,6 +80,7 @@ private slots:
     void rtkModeWithoutItemIsNotSent();
     void refusedSolutionTypeReadsNothing();
     void unknownMaskByteKeepsTheMaskBack();
+    void fixMaskNotReadIsNotSent();
     void refusedSetterAsksOnceMore();
     void russianTexts();
     void screenshotOfTheDialog();
@@ -118,6 +127,7 @@ QStringList TestSolutionParametersWidget::shown() const
 
 void TestSolutionParametersWidget::init()
 {
+    boxes.clear();
     QVERIFY(openSession());
     storeBenchReceiver(session->table);
     makePage();
@@ -266,6 +276,29 @@ void TestSolutionParametersWidget::refusedSolutionTypeReadsNothing()
     QVERIFY(session->settle());
     QCOMPARE(session->table.frames(), QList<QByteArray>{commandFrame(3, 0xAC, hex("01"))} + getters);
     QCOMPARE(find<QComboBox>("comBoxSolutionMode")->currentText(), QString("SINGLE"));
+}
+
+void TestSolutionParametersWidget::fixMaskNotReadIsNotSent()
+{
+    session->table.refuse(3, 0x28);
+    openPage();
+    QCOMPARE(fixChecked(), QStringList());
+    // GPS, GLONASS and BeiDou may fix; their unchecked boxes are not the receiver's.
+    find<QCheckBox>("chBoxIrnss")->click();
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), getters);
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first().text, notSentText({"Fix GNSS mask"}));
+
+    // Read this time: NavIC goes out with the three as received.
+    QCOMPARE(fixChecked(), QStringList({"chBoxGps", "chBoxGlonass", "chBoxBeiDou"}));
+    session->table.clearRecord();
+    find<QCheckBox>("chBoxIrnss")->click();
+    click("btnSave");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>{commandFrame(3, 0xA8, hex("17"))} + getters);
+    QCOMPARE(boxes.size(), 1);
 }
 
 void TestSolutionParametersWidget::unknownMaskByteKeepsTheMaskBack()

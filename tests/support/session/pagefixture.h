@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -12,6 +13,14 @@
 //   class TestPPSWidget : public QObject, public PageFixture<PPSWidget>
 //   void init() { QVERIFY(openSession()); session->table.store(...); makePage(); }
 //   void cleanup() { closePage(); }
+// The standard error box's text when Save left out the named settings, which the page
+// could not read.
+inline QString notSentText(const QStringList &settings)
+{
+    return QStringLiteral("Error while requesting a command '%1 (not sent: not read from the receiver)'")
+        .arg(settings.join(QStringLiteral(", ")));
+}
+
 template <typename Page>
 class PageFixture
 {
