@@ -250,6 +250,104 @@ BENCHMARK(BM_PlaybackToTwentyClients)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// Long lines at full speed to one client that reads as fast as it can and many that
+// connect and never read: the reader must get every byte, and the program's peak memory
+// shows what the backlog of the silent ones costs.
+void BM_OneReaderAmongSilentClients(benchmark::State &state)
+{
+    const int lines = int(state.range(0));
+    const int width = int(state.range(1));
+    const int speed = int(state.range(2));
+    const int silentCount = int(state.range(3));
+    QTemporaryDir dir;
+    qint64 bytes = 0;
+    QByteArray expected;
+    const QString path = writeLog(dir, lines, &bytes, &expected, width);
+    const int greeting = 64;
+
+    double peakMiB = 0;
+    double growthMiB = 0;
+    double readerIntact = 0;
+    double readerMB = 0;
+    double clientsLeft = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        MainWindow window;
+        window.findChild<QLineEdit *>(QStringLiteral("port"))->setText(QStringLiteral("0"));
+        emit window.findChild<QLineEdit *>(QStringLiteral("port"))->editingFinished();
+        window.setFileChooser([path] { return path; });
+        window.findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
+        window.findChild<QSpinBox *>(QStringLiteral("speed"))->setValue(speed);
+        const quint16 port = window.replayServer().serverPort();
+
+        QThread clientThread;
+        clientThread.start();
+        QObject context;
+        context.moveToThread(&clientThread);
+        StreamCheck reader;
+        std::atomic<bool> readerGone{false};
+        QMetaObject::invokeMethod(&context, [&] {
+            auto *socket = new QTcpSocket(&context);
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, &reader, &expected, greeting] {
+                const QByteArray got = socket->readAll();
+                const qint64 at = reader.received.load();
+                const qint64 skip = qMax<qint64>(0, greeting - at);
+                if (skip < got.size()) {
+                    const qint64 offset = at + skip - greeting;
+                    const qint64 size = got.size() - skip;
+                    if (offset + size > expected.size()
+                        || std::memcmp(expected.constData() + offset, got.constData() + skip, size_t(size)) != 0)
+                        reader.intact.store(false);
+                }
+                reader.received.store(at + got.size());
+            });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, [&readerGone] { readerGone.store(true); });
+            socket->connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+            for (int i = 0; i < silentCount; ++i) {
+                auto *silent = new QTcpSocket(&context);
+                // Takes one byte into its buffer and then nothing more.
+                silent->setReadBufferSize(1);
+                silent->connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+            }
+        }, Qt::BlockingQueuedConnection);
+        runEventsUntil([&] { return window.replayServer().clientCount() == silentCount + 1; }, 20000);
+        runEventsUntil([&] { return reader.received >= greeting; }, 10000);
+        QPushButton *play = window.findChild<QPushButton *>(QStringLiteral("btnPlay"));
+        resetPeakRss();
+        const qint64 before = procStatusKiB("VmRSS:");
+        state.ResumeTiming();
+
+        play->click();
+        const qint64 want = greeting + bytes;
+        runEventsUntil([&] { return reader.received >= want || readerGone.load(); }, 300000);
+
+        state.PauseTiming();
+        const qint64 peak = procStatusKiB("VmHWM:");
+        peakMiB = peak / 1024.0;
+        growthMiB = (peak - before) / 1024.0;
+        readerIntact = reader.received == want && reader.intact && !readerGone ? 1 : 0;
+        readerMB = (reader.received - greeting) / 1e6;
+        clientsLeft = window.replayServer().clientCount();
+        QMetaObject::invokeMethod(&context, [&] { qDeleteAll(context.children()); }, Qt::BlockingQueuedConnection);
+        clientThread.quit();
+        clientThread.wait();
+        state.ResumeTiming();
+    }
+    state.counters["log_MB"] = bytes / 1e6;
+    state.counters["silent_clients"] = silentCount;
+    state.counters["reader_intact"] = readerIntact;
+    state.counters["reader_MB"] = readerMB;
+    state.counters["clients_left"] = clientsLeft;
+    state.counters["peak_rss_MiB"] = peakMiB;
+    state.counters["rss_growth_MiB"] = growthMiB;
+}
+BENCHMARK(BM_OneReaderAmongSilentClients)
+    ->ArgNames({"lines", "width", "speed", "silent"})
+    ->Args({50, 1 << 20, 1000, 60})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 } // namespace
 
 int main(int argc, char **argv)
