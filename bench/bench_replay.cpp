@@ -135,6 +135,35 @@ struct StreamCheck
     std::atomic<bool> intact{true};
 };
 
+// Every client first gets the 64-byte greeting frame.
+const int greeting = 64;
+
+// Notes what a client got: the greeting frame first, then the log's bytes, in order.
+void takeArrival(StreamCheck &check, const QByteArray &got, const QByteArray &expected)
+{
+    const qint64 at = check.received.load();
+    const qint64 skip = qMax<qint64>(0, greeting - at);
+    if (skip < got.size()) {
+        const qint64 offset = at + skip - greeting;
+        const qint64 size = got.size() - skip;
+        if (offset + size > expected.size()
+            || std::memcmp(expected.constData() + offset, got.constData() + skip, size_t(size)) != 0)
+            check.intact.store(false);
+    }
+    check.received.store(at + got.size());
+}
+
+// The window listening on a free port with the log loaded at that speed; its port.
+quint16 loadAndListen(MainWindow &window, const QString &path, int speed)
+{
+    window.findChild<QLineEdit *>(QStringLiteral("port"))->setText(QStringLiteral("0"));
+    emit window.findChild<QLineEdit *>(QStringLiteral("port"))->editingFinished();
+    window.setFileChooser([path] { return path; });
+    window.findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
+    window.findChild<QSpinBox *>(QStringLiteral("speed"))->setValue(speed);
+    return window.replayServer().serverPort();
+}
+
 void BM_PlaybackToTwentyClients(benchmark::State &state)
 {
     const int lines = int(state.range(0));
@@ -146,7 +175,6 @@ void BM_PlaybackToTwentyClients(benchmark::State &state)
     qint64 bytes = 0;
     QByteArray expected;
     const QString path = writeLog(dir, lines, &bytes, &expected, width);
-    const int greeting = 64;
 
     double intactClients = 0;
     double deliveredLinesPerSecond = 0;
@@ -155,12 +183,7 @@ void BM_PlaybackToTwentyClients(benchmark::State &state)
         MainWindow window;
         if (shown)
             window.show();
-        window.findChild<QLineEdit *>(QStringLiteral("port"))->setText(QStringLiteral("0"));
-        emit window.findChild<QLineEdit *>(QStringLiteral("port"))->editingFinished();
-        window.setFileChooser([path] { return path; });
-        window.findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
-        window.findChild<QSpinBox *>(QStringLiteral("speed"))->setValue(speed);
-        const quint16 port = window.replayServer().serverPort();
+        const quint16 port = loadAndListen(window, path, speed);
 
         QThread clientThread;
         clientThread.start();
@@ -174,19 +197,8 @@ void BM_PlaybackToTwentyClients(benchmark::State &state)
             for (int i = 0; i < clientCount; ++i) {
                 auto *socket = new QTcpSocket(&context);
                 StreamCheck *check = checks[size_t(i)].get();
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, check, &expected, greeting] {
-                    const QByteArray got = socket->readAll();
-                    const qint64 at = check->received.load();
-                    // The greeting frame comes first; then the log's bytes, in order.
-                    const qint64 skip = qMax<qint64>(0, greeting - at);
-                    if (skip < got.size()) {
-                        const qint64 offset = at + skip - greeting;
-                        const qint64 size = got.size() - skip;
-                        if (offset + size > expected.size()
-                            || std::memcmp(expected.constData() + offset, got.constData() + skip, size_t(size)) != 0)
-                            check->intact.store(false);
-                    }
-                    check->received.store(at + got.size());
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, check, &expected] {
+                    takeArrival(*check, socket->readAll(), expected);
                 });
                 socket->connectToHost(QHostAddress(QHostAddress::LocalHost), port);
                 sockets.push_back(socket);
@@ -263,7 +275,6 @@ void BM_OneReaderAmongSilentClients(benchmark::State &state)
     qint64 bytes = 0;
     QByteArray expected;
     const QString path = writeLog(dir, lines, &bytes, &expected, width);
-    const int greeting = 64;
 
     double peakMiB = 0;
     double growthMiB = 0;
@@ -273,12 +284,7 @@ void BM_OneReaderAmongSilentClients(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         MainWindow window;
-        window.findChild<QLineEdit *>(QStringLiteral("port"))->setText(QStringLiteral("0"));
-        emit window.findChild<QLineEdit *>(QStringLiteral("port"))->editingFinished();
-        window.setFileChooser([path] { return path; });
-        window.findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
-        window.findChild<QSpinBox *>(QStringLiteral("speed"))->setValue(speed);
-        const quint16 port = window.replayServer().serverPort();
+        const quint16 port = loadAndListen(window, path, speed);
 
         QThread clientThread;
         clientThread.start();
@@ -288,18 +294,8 @@ void BM_OneReaderAmongSilentClients(benchmark::State &state)
         std::atomic<bool> readerGone{false};
         QMetaObject::invokeMethod(&context, [&] {
             auto *socket = new QTcpSocket(&context);
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, &reader, &expected, greeting] {
-                const QByteArray got = socket->readAll();
-                const qint64 at = reader.received.load();
-                const qint64 skip = qMax<qint64>(0, greeting - at);
-                if (skip < got.size()) {
-                    const qint64 offset = at + skip - greeting;
-                    const qint64 size = got.size() - skip;
-                    if (offset + size > expected.size()
-                        || std::memcmp(expected.constData() + offset, got.constData() + skip, size_t(size)) != 0)
-                        reader.intact.store(false);
-                }
-                reader.received.store(at + got.size());
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, &reader, &expected] {
+                takeArrival(reader, socket->readAll(), expected);
             });
             QObject::connect(socket, &QTcpSocket::disconnected, socket, [&readerGone] { readerGone.store(true); });
             socket->connectToHost(QHostAddress(QHostAddress::LocalHost), port);
