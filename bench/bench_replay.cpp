@@ -135,6 +135,35 @@ struct StreamCheck
     std::atomic<bool> intact{true};
 };
 
+// Every client first gets the 64-byte greeting frame.
+const int greeting = 64;
+
+// Notes what a client got: the greeting frame first, then the log's bytes, in order.
+void takeArrival(StreamCheck &check, const QByteArray &got, const QByteArray &expected)
+{
+    const qint64 at = check.received.load();
+    const qint64 skip = qMax<qint64>(0, greeting - at);
+    if (skip < got.size()) {
+        const qint64 offset = at + skip - greeting;
+        const qint64 size = got.size() - skip;
+        if (offset + size > expected.size()
+            || std::memcmp(expected.constData() + offset, got.constData() + skip, size_t(size)) != 0)
+            check.intact.store(false);
+    }
+    check.received.store(at + got.size());
+}
+
+// The window listening on a free port with the log loaded at that speed; its port.
+quint16 loadAndListen(MainWindow &window, const QString &path, int speed)
+{
+    window.findChild<QLineEdit *>(QStringLiteral("port"))->setText(QStringLiteral("0"));
+    emit window.findChild<QLineEdit *>(QStringLiteral("port"))->editingFinished();
+    window.setFileChooser([path] { return path; });
+    window.findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
+    window.findChild<QSpinBox *>(QStringLiteral("speed"))->setValue(speed);
+    return window.replayServer().serverPort();
+}
+
 void BM_PlaybackToTwentyClients(benchmark::State &state)
 {
     const int lines = int(state.range(0));
@@ -146,7 +175,6 @@ void BM_PlaybackToTwentyClients(benchmark::State &state)
     qint64 bytes = 0;
     QByteArray expected;
     const QString path = writeLog(dir, lines, &bytes, &expected, width);
-    const int greeting = 64;
 
     double intactClients = 0;
     double deliveredLinesPerSecond = 0;
@@ -155,12 +183,7 @@ void BM_PlaybackToTwentyClients(benchmark::State &state)
         MainWindow window;
         if (shown)
             window.show();
-        window.findChild<QLineEdit *>(QStringLiteral("port"))->setText(QStringLiteral("0"));
-        emit window.findChild<QLineEdit *>(QStringLiteral("port"))->editingFinished();
-        window.setFileChooser([path] { return path; });
-        window.findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
-        window.findChild<QSpinBox *>(QStringLiteral("speed"))->setValue(speed);
-        const quint16 port = window.replayServer().serverPort();
+        const quint16 port = loadAndListen(window, path, speed);
 
         QThread clientThread;
         clientThread.start();
@@ -174,19 +197,8 @@ void BM_PlaybackToTwentyClients(benchmark::State &state)
             for (int i = 0; i < clientCount; ++i) {
                 auto *socket = new QTcpSocket(&context);
                 StreamCheck *check = checks[size_t(i)].get();
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, check, &expected, greeting] {
-                    const QByteArray got = socket->readAll();
-                    const qint64 at = check->received.load();
-                    // The greeting frame comes first; then the log's bytes, in order.
-                    const qint64 skip = qMax<qint64>(0, greeting - at);
-                    if (skip < got.size()) {
-                        const qint64 offset = at + skip - greeting;
-                        const qint64 size = got.size() - skip;
-                        if (offset + size > expected.size()
-                            || std::memcmp(expected.constData() + offset, got.constData() + skip, size_t(size)) != 0)
-                            check->intact.store(false);
-                    }
-                    check->received.store(at + got.size());
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, check, &expected] {
+                    takeArrival(*check, socket->readAll(), expected);
                 });
                 socket->connectToHost(QHostAddress(QHostAddress::LocalHost), port);
                 sockets.push_back(socket);
@@ -246,6 +258,88 @@ BENCHMARK(BM_PlaybackToTwentyClients)
     ->Args({1000000, 0, 1000, 1})
     ->Args({1500, 10240, 100, 0})
     ->Args({1500, 10240, 100, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// Long lines at full speed to one client that reads as fast as it can and many that
+// connect and never read: the reader must get every byte, and the program's peak memory
+// shows what the backlog of the silent ones costs.
+void BM_OneReaderAmongSilentClients(benchmark::State &state)
+{
+    const int lines = int(state.range(0));
+    const int width = int(state.range(1));
+    const int speed = int(state.range(2));
+    const int silentCount = int(state.range(3));
+    QTemporaryDir dir;
+    qint64 bytes = 0;
+    QByteArray expected;
+    const QString path = writeLog(dir, lines, &bytes, &expected, width);
+
+    double peakMiB = 0;
+    double growthMiB = 0;
+    double readerIntact = 0;
+    double readerMB = 0;
+    double clientsLeft = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        MainWindow window;
+        const quint16 port = loadAndListen(window, path, speed);
+
+        QThread clientThread;
+        clientThread.start();
+        QObject context;
+        context.moveToThread(&clientThread);
+        StreamCheck reader;
+        std::atomic<bool> readerGone{false};
+        QMetaObject::invokeMethod(&context, [&] {
+            auto *socket = new QTcpSocket(&context);
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, &reader, &expected] {
+                takeArrival(reader, socket->readAll(), expected);
+            });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, [&readerGone] { readerGone.store(true); });
+            socket->connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+            for (int i = 0; i < silentCount; ++i) {
+                auto *silent = new QTcpSocket(&context);
+                // Takes one byte into its buffer and then nothing more.
+                silent->setReadBufferSize(1);
+                silent->connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+            }
+        }, Qt::BlockingQueuedConnection);
+        runEventsUntil([&] { return window.replayServer().clientCount() == silentCount + 1; }, 20000);
+        runEventsUntil([&] { return reader.received >= greeting; }, 10000);
+        QPushButton *play = window.findChild<QPushButton *>(QStringLiteral("btnPlay"));
+        resetPeakRss();
+        const qint64 before = procStatusKiB("VmRSS:");
+        state.ResumeTiming();
+
+        play->click();
+        const qint64 want = greeting + bytes;
+        runEventsUntil([&] { return reader.received >= want || readerGone.load(); }, 300000);
+
+        state.PauseTiming();
+        const qint64 peak = procStatusKiB("VmHWM:");
+        peakMiB = peak / 1024.0;
+        growthMiB = (peak - before) / 1024.0;
+        readerIntact = reader.received == want && reader.intact && !readerGone ? 1 : 0;
+        readerMB = (reader.received - greeting) / 1e6;
+        clientsLeft = window.replayServer().clientCount();
+        QMetaObject::invokeMethod(&context, [&] { qDeleteAll(context.children()); }, Qt::BlockingQueuedConnection);
+        clientThread.quit();
+        clientThread.wait();
+        state.ResumeTiming();
+    }
+    state.counters["log_MB"] = bytes / 1e6;
+    state.counters["silent_clients"] = silentCount;
+    state.counters["reader_intact"] = readerIntact;
+    state.counters["reader_MB"] = readerMB;
+    state.counters["clients_left"] = clientsLeft;
+    state.counters["peak_rss_MiB"] = peakMiB;
+    state.counters["rss_growth_MiB"] = growthMiB;
+}
+BENCHMARK(BM_OneReaderAmongSilentClients)
+    ->ArgNames({"lines", "width", "speed", "silent"})
+    ->Args({50, 1 << 20, 1000, 60})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "pickedfile.h"
+
 namespace {
 
 const int PageSize = 1024;
@@ -11,6 +13,8 @@ const int SectorSize = 65536;
 // The procedure counts sectors in one byte and pages in two.
 const int MaxSectors = 255;
 const int MaxPages = 65535;
+// The largest image the counters can number: 255 sectors (65535 pages would be more).
+const qint64 MaxImageSize = qint64(MaxSectors) * SectorSize;
 
 // Group 6 sub-ids of the procedure.
 const unsigned char SubReadPage = 0x02;
@@ -71,13 +75,12 @@ FirmwareInstaller::~FirmwareInstaller() = default;
 
 bool FirmwareInstaller::loadFile(QByteArray &data, const QString &fileName)
 {
+    // The file name is kept for the record; the bytes come through the picked-file rule.
     file->setFileName(fileName);
-    if (!file->open(QIODevice::ReadOnly)) {
+    if (PickedFile::read(fileName, MaxImageSize, data) != PickedFile::Problem::None) {
         emit fileError();
         return false;
     }
-    data = file->readAll();
-    file->close();
     return true;
 }
 
@@ -92,6 +95,16 @@ void FirmwareInstaller::startInstallation(const QString &fileName, int installMo
     QByteArray loaded;
     if (!loadFile(loaded, fileName))
         return;
+    installImage(loaded, installMode, oldReceiverFirmware, longVersionReply, oldImageFirmware, oldVersion,
+                 oldVersionLast, newVersion0, newVersion1, newVersion2, newVersion3, newVersion4);
+}
+
+void FirmwareInstaller::installImage(const QByteArray &loaded, int installMode,
+                                     bool oldReceiverFirmware, bool longVersionReply, bool oldImageFirmware,
+                                     quint32 oldVersion, quint8 oldVersionLast,
+                                     quint32 newVersion0, quint32 newVersion1, quint32 newVersion2,
+                                     quint32 newVersion3, quint32 newVersion4)
+{
     // Nothing to write, or more than the counters can number: refused before the
     // receiver erases its flash for an installation that cannot end.
     const int size = loaded.size();

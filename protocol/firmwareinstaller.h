@@ -34,7 +34,15 @@ public:
                            quint32 oldVersion, quint8 oldVersionLast,
                            quint32 newVersion0, quint32 newVersion1, quint32 newVersion2,
                            quint32 newVersion3, quint32 newVersion4);
-    // Reads the whole file into data; on failure emits fileError() and returns false.
+    // The same with an image already read (by loadFile): the page reads the file once
+    // per Write, for its header and for the installation alike.
+    void installImage(const QByteArray &image, int mode,
+                      bool oldReceiverFirmware, bool longVersionReply, bool oldImageFirmware,
+                      quint32 oldVersion, quint8 oldVersionLast,
+                      quint32 newVersion0, quint32 newVersion1, quint32 newVersion2,
+                      quint32 newVersion3, quint32 newVersion4);
+    // Reads the whole file into data when it is a regular file no larger than the
+    // installer can write; otherwise emits fileError() and returns false.
     bool loadFile(QByteArray &data, const QString &fileName);
     // Ends the procedure without sending anything; later replies are ignored.
     void reset();

@@ -11,6 +11,9 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <algorithm>
+#include <vector>
+
 #include "appendlog.h"
 
 namespace {
@@ -41,7 +44,7 @@ QString replyFor(const QString &received)
 Server::Server(QWidget *parent) : QWidget(parent), stallCheck(new QTimer(this))
 {
     clock.start();
-    stallCheck->setSingleShot(true);
+    stallCheck->setInterval(stallCheckMs);
     connect(stallCheck, SIGNAL(timeout()), this, SLOT(dropStalledClients()));
 }
 
@@ -53,7 +56,8 @@ Server::~Server()
         disconnect(socket, nullptr, this, nullptr);
     clients.clear();
     blockSizes.clear();
-    progress.clear();
+    states.clear();
+    played.clear();
     if (tcpServer)
         disconnect(tcpServer, nullptr, this, nullptr);
     stallCheck->stop();
@@ -103,8 +107,13 @@ void Server::slotNewConnection()
         return;
     connect(socket, SIGNAL(disconnected()), this, SLOT(slotDisconnect()));
     connect(socket, SIGNAL(readyRead()), this, SLOT(slotReadClient()));
+    connect(socket, SIGNAL(bytesWritten(qint64)), this, SLOT(clientWrote()));
     clients.append(socket);
-    progress.insert(socket, Progress{0, 0, clock.elapsed()});
+    // A new client gets what is played from now on.
+    Client state;
+    state.place = played.end();
+    state.lastProgressMs = clock.elapsed();
+    states.insert(socket, state);
     sendToClient(socket, QStringLiteral("Server Response: Connected!"));
     updateClientsLabel();
 }
@@ -165,9 +174,10 @@ void Server::forgetClient(QTcpSocket *socket)
     appendLog(QStringLiteral("slotDisconnect"));
     clients.removeAll(socket);
     blockSizes.remove(socket);
-    progress.remove(socket);
+    states.remove(socket);
     disconnect(socket, nullptr, this, nullptr);
     socket->deleteLater();
+    releaseTaken();
     updateClientsLabel();
 }
 
@@ -186,45 +196,182 @@ void Server::sendToClient(QTcpSocket *socket, const QString &text)
 
 qint64 Server::writeToClient(QTcpSocket *socket, const char *data, qint64 size)
 {
-    const qint64 written = socket->write(data, size);
-    // The socket hands what it can to the system now, so its backlog is judged after it
-    // had its chance, not while a burst of lines is still on its way out.
-    socket->flush();
-    const auto entry = progress.find(socket);
-    if (entry == progress.end())
-        return written;  // gone while flushing (the peer closed), or not one of ours
-    if (written > 0)
-        entry.value().queued += written;
-    if (judgeBacklog(socket, entry.value()))
-        drop(socket);
-    return written;
+    const auto entry = states.find(socket);
+    if (entry == states.end())
+        return socket->write(data, size);  // not one of ours
+    if (size <= 0)
+        return 0;
+    // The frame goes out after every byte played so far, as if written behind them.
+    Client &client = entry.value();
+    client.frames.append(Frame{played.end(), QByteArray(data, int(size))});
+    client.frameBytes += size;
+    if (feed(socket)) {
+        dropFarBehind();
+        holdTotal();
+        watchStalls();
+    }
+    return size;
 }
 
-bool Server::judgeBacklog(QTcpSocket *socket, Progress &client)
+bool Server::feed(QTcpSocket *socket)
 {
-    const qint64 backlog = socket->bytesToWrite();
-    const qint64 now = clock.elapsed();
-    const qint64 sent = client.queued - backlog;
-    if (sent > client.sent) {
-        client.sent = sent;
-        client.lastProgressMs = now;
+    // The flush below reports bytesWritten() at once; that report is not a new occasion.
+    const bool wasFeeding = feeding;
+    feeding = true;
+    bool present = true;
+    for (;;) {
+        const auto entry = states.find(socket);
+        if (entry == states.end()) {
+            present = false;
+            break;
+        }
+        Client &client = entry.value();
+        qint64 room = socketWindowBytes - socket->bytesToWrite();
+        qint64 handed = 0;
+        while (room > 0) {
+            qint64 written = 0;
+            if (!client.frames.isEmpty() && client.frames.first().place <= client.place) {
+                const QByteArray &frame = client.frames.first().bytes;
+                const qint64 size = qMin<qint64>(frame.size() - client.frameOffset, room);
+                written = socket->write(frame.constData() + client.frameOffset, size);
+                if (written <= 0)
+                    break;
+                client.frameOffset += int(written);
+                client.frameBytes -= written;
+                if (client.frameOffset >= frame.size()) {
+                    client.frames.removeFirst();
+                    client.frameOffset = 0;
+                }
+            } else {
+                const qint64 upTo = client.frames.isEmpty() ? room
+                                                            : qMin(room, client.frames.first().place - client.place);
+                qint64 size = 0;
+                const char *bytes = played.bytesAt(client.place, upTo, &size);
+                if (!bytes)
+                    break;
+                written = socket->write(bytes, size);
+                if (written <= 0)
+                    break;
+                client.place += written;
+            }
+            client.handed += written;
+            room -= written;
+            handed += written;
+        }
+        if (handed == 0)
+            break;
+        // The system takes what it can now. A peer found gone aborts the socket here,
+        // and its disconnected() forgets the client: `client` is not used past this.
+        socket->flush();
+        if (socket->bytesToWrite() > 0)
+            break;
     }
-    if (backlog <= pendingCap)
+    feeding = wasFeeding;
+    return present;
+}
+
+void Server::clientWrote()
+{
+    QTcpSocket *socket = qobject_cast<QTcpSocket *>(sender());
+    if (feeding || !socket)
+        return;
+    const auto entry = states.find(socket);
+    if (entry == states.end())
+        return;
+    noteProgress(socket, entry.value());
+    if (feed(socket))
+        releaseTaken();
+}
+
+bool Server::noteProgress(QTcpSocket *socket, Client &client)
+{
+    const qint64 taken = client.handed - socket->bytesToWrite();
+    if (taken <= client.taken)
         return false;
-    // A reader that is behind for a moment keeps its link: only a client that has taken
-    // nothing for a while, or has fallen very far behind, is dropped.
-    const qint64 idleMs = now - client.lastProgressMs;
-    if (idleMs >= stallTimeoutMs || backlog > pendingCap * maxBacklogFactor)
-        return true;
-    if (!stallCheck->isActive())
-        stallCheck->start(int(stallTimeoutMs - idleMs) + 1);
-    return false;
+    client.taken = taken;
+    client.lastProgressMs = clock.elapsed();
+    client.stalledMs = 0;
+    return true;
+}
+
+qint64 Server::waitingBytes(const QTcpSocket *socket, const Client &client) const
+{
+    return played.end() - client.place + client.frameBytes + socket->bytesToWrite();
+}
+
+void Server::dropFarBehind()
+{
+    const qint64 limit = pendingCap * maxBacklogFactor;
+    const QList<QTcpSocket *> current = clients;
+    for (QTcpSocket *socket : current) {
+        const auto entry = states.constFind(socket);
+        if (entry != states.constEnd() && waitingBytes(socket, entry.value()) > limit)
+            drop(socket);
+    }
+}
+
+void Server::holdTotal()
+{
+    if (heldBytes() <= maxTotalBytes())
+        return;
+    // The played bytes are held for the client furthest behind, so the clients are let go
+    // from the back: first those that are not reading at all, then the slowest readers.
+    struct Candidate {
+        QTcpSocket *socket;
+        bool reading;
+        qint64 waiting;
+        qint64 lastProgressMs;
+    };
+    std::vector<Candidate> candidates;
+    const qint64 now = clock.elapsed();
+    for (QTcpSocket *socket : qAsConst(clients)) {
+        const auto entry = states.constFind(socket);
+        if (entry == states.constEnd())
+            continue;
+        const qint64 waiting = waitingBytes(socket, entry.value());
+        const bool reading = now - entry.value().lastProgressMs < 2 * stallCheckMs;
+        candidates.push_back({socket, reading, waiting, entry.value().lastProgressMs});
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
+        if (a.reading != b.reading)
+            return !a.reading;
+        if (a.waiting != b.waiting)
+            return a.waiting > b.waiting;
+        return a.lastProgressMs < b.lastProgressMs;
+    });
+    for (const Candidate &candidate : candidates) {
+        if (heldBytes() <= maxTotalBytes())
+            break;
+        if (candidate.waiting > 0)
+            drop(candidate.socket);
+    }
+}
+
+void Server::releaseTaken()
+{
+    qint64 oldest = played.end();
+    for (const Client &client : qAsConst(states))
+        oldest = qMin(oldest, client.place);
+    played.releaseBefore(oldest);
+}
+
+void Server::watchStalls()
+{
+    if (stallCheck->isActive())
+        return;
+    for (auto entry = states.constBegin(); entry != states.constEnd(); ++entry) {
+        if (waitingBytes(entry.key(), entry.value()) > 0) {
+            lastCheckMs = clock.elapsed();
+            stallCheck->start();
+            return;
+        }
+    }
 }
 
 void Server::drop(QTcpSocket *socket)
 {
     qDebug() << "Dropping a client that does not read:" << socket->peerName()
-             << socket->bytesToWrite() << "bytes unsent";
+             << (states.contains(socket) ? waitingBytes(socket, states.value(socket)) : 0) << "bytes unsent";
     // Through the ordinary disconnect path: the socket reports disconnected() at once.
     socket->abort();
     if (clients.contains(socket))
@@ -233,24 +380,65 @@ void Server::drop(QTcpSocket *socket)
 
 void Server::dropStalledClients()
 {
+    // Only time in which the service could offer data counts against a client: a look
+    // that comes late, because the service was busy, counts as one interval.
+    const qint64 now = clock.elapsed();
+    const qint64 credit = qBound<qint64>(0, now - lastCheckMs, stallCheckMs);
+    lastCheckMs = now;
+    bool waitingAny = false;
     const QList<QTcpSocket *> current = clients;
     for (QTcpSocket *socket : current) {
-        const auto entry = progress.find(socket);
-        if (entry != progress.end() && judgeBacklog(socket, entry.value()))
+        const auto entry = states.find(socket);
+        if (entry == states.end())
+            continue;
+        Client &client = entry.value();
+        const bool took = noteProgress(socket, client);
+        const qint64 waiting = waitingBytes(socket, client);
+        if (!took && client.offered && waiting > 0)
+            client.stalledMs += credit;
+        client.offered = waiting > 0;
+        if (client.stalledMs >= stallTimeoutMs && waiting > pendingCap) {
             drop(socket);
+            continue;
+        }
+        if (waiting > 0) {
+            waitingAny = true;
+            // A socket that emptied without a word from it is handed more here.
+            if (socket->bytesToWrite() == 0)
+                feed(socket);
+        }
     }
+    releaseTaken();
+    if (!waitingAny)
+        stallCheck->stop();
 }
 
 void Server::sendToAll(const char *data, int size, qint64 *clientCount, qint64 *writtenSum)
 {
-    // A client dropped during the broadcast is only scheduled for deletion, so the copy
-    // stays safe to walk.
+    // The bytes are held once; each client is handed them from there as its socket takes
+    // them. A client dropped on the way is only scheduled for deletion, so the copy of
+    // the list stays safe to walk.
     const QList<QTcpSocket *> current = clients;
+    if (!current.isEmpty())
+        played.append(data, size);
     qint64 count = 0;
     qint64 sum = 0;
     for (QTcpSocket *socket : current) {
         ++count;
-        sum += int(writeToClient(socket, data, size));
+        if (!states.contains(socket)) {
+            sum += -1;
+            continue;
+        }
+        sum += size;
+        // A socket that still holds bytes is handed more when it has written them.
+        if (socket->bytesToWrite() == 0)
+            feed(socket);
+    }
+    if (!current.isEmpty()) {
+        dropFarBehind();
+        holdTotal();
+        releaseTaken();
+        watchStalls();
     }
     if (clientCount)
         *clientCount = count;
@@ -300,6 +488,19 @@ void Server::setMaxPendingBytes(qint64 bytes)
 qint64 Server::maxPendingBytes() const
 {
     return pendingCap;
+}
+
+qint64 Server::maxTotalBytes() const
+{
+    return pendingCap * maxBacklogFactor;
+}
+
+qint64 Server::heldBytes() const
+{
+    qint64 held = played.heldBytes();
+    for (auto entry = states.constBegin(); entry != states.constEnd(); ++entry)
+        held += entry.value().frameBytes + entry.key()->bytesToWrite();
+    return held;
 }
 
 quint16 Server::serverPort() const

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "streambacklog.h"
+
 class QLabel;
 class QTimer;
 class QTcpServer;
@@ -26,14 +28,19 @@ public:
     // Unsent bytes a client may hold while it does not read before it is dropped,
     // unless told otherwise.
     static constexpr qint64 defaultMaxPendingBytes = 4 * 1024 * 1024;
-    // How long a client over that mark may take no byte at all before it is dropped.
+    // How long a client over that mark may take no byte at all, while the service is
+    // offering it data, before it is dropped.
     static constexpr int stallTimeoutMs = 1000;
     // A client that reads, but falls this many times the mark behind, is dropped all the
-    // same: what it holds must stay bounded.
+    // same: what it holds must stay bounded. All clients together may hold as much.
     static constexpr int maxBacklogFactor = 16;
     // The longest text a frame can carry: the 16-bit length covers the 4-byte time,
     // the 4-byte text size and two bytes per UTF-16 unit.
     static constexpr int maxFrameTextUnits = (0xFFFF - 8) / 2;
+    // What a client's socket is handed at a time; the rest waits in the shared backlog.
+    static constexpr qint64 socketWindowBytes = 64 * 1024;
+    // How often the clients with data waiting are looked at.
+    static constexpr int stallCheckMs = 100;
 
     explicit Server(QWidget *parent = nullptr);
     ~Server() override;
@@ -56,11 +63,18 @@ public:
     // A label that follows the number of clients; none unless given.
     void setClientsLabel(QLabel *label);
 
-    // A client that does not read its data would otherwise make its write buffer grow for
-    // as long as playback runs; one that holds more than this many unsent bytes and has
-    // taken nothing for stallTimeoutMs is dropped.
+    // A client that does not read its data would otherwise make the backlog grow for as
+    // long as playback runs; one that holds more than this many unsent bytes and has
+    // taken nothing for stallTimeoutMs while it was offered data is dropped, and so is
+    // one that falls maxBacklogFactor times this far behind. The backlog of all clients
+    // together is held to maxTotalBytes(): past it the clients furthest behind are
+    // dropped, those that are not reading first.
     void setMaxPendingBytes(qint64 bytes);
     qint64 maxPendingBytes() const;
+    qint64 maxTotalBytes() const;
+    // The bytes held for all clients now: the played bytes not yet taken by all of them
+    // (held once), their own frames waiting and what their sockets still hold.
+    qint64 heldBytes() const;
 
     // The port actually listened on (useful after a start on port 0), 0 when not listening.
     quint16 serverPort() const;
@@ -74,14 +88,23 @@ public slots:
 
 private slots:
     void dropStalledClients();
+    void clientWrote();
 
 private:
+    struct Client;
     qint64 writeToClient(QTcpSocket *socket, const char *data, qint64 size);
     void forgetClient(QTcpSocket *socket);
     void updateClientsLabel();
-    struct Progress;
-    // Notes what has left the client's socket; true when the client is to be dropped.
-    bool judgeBacklog(QTcpSocket *socket, Progress &client);
+    // Hands the socket what waits for it, up to its window; false when the client went
+    // away meanwhile.
+    bool feed(QTcpSocket *socket);
+    // Notes what has left the client's socket; true when it took something.
+    bool noteProgress(QTcpSocket *socket, Client &client);
+    qint64 waitingBytes(const QTcpSocket *socket, const Client &client) const;
+    void dropFarBehind();
+    void holdTotal();
+    void releaseTaken();
+    void watchStalls();
     void drop(QTcpSocket *socket);
 
     QTcpServer *tcpServer = nullptr;
@@ -93,16 +116,32 @@ private:
     QList<QTcpSocket *> clients;
     qint64 pendingCap = defaultMaxPendingBytes;
 
-    // How far each client has got: what we handed its socket, what has left the socket
-    // for the system, and when that last grew.
-    struct Progress {
-        qint64 queued = 0;
-        qint64 sent = 0;
-        qint64 lastProgressMs = 0;
+    // A frame for one client only, which goes out before the played byte at `place`.
+    struct Frame {
+        qint64 place;
+        QByteArray bytes;
     };
-    QHash<QTcpSocket *, Progress> progress;
+    // Where each client has got: its place in the played stream, its own frames that
+    // wait, what it was handed and what of that has left its socket, and for how long
+    // it has been offered data without taking any.
+    struct Client {
+        qint64 place = 0;
+        QList<Frame> frames;
+        int frameOffset = 0;
+        qint64 frameBytes = 0;
+        qint64 handed = 0;
+        qint64 taken = 0;
+        qint64 lastProgressMs = 0;
+        qint64 stalledMs = 0;
+        bool offered = false;
+    };
+    QHash<QTcpSocket *, Client> states;
+    StreamBacklog played;
     QElapsedTimer clock;
-    // Looks again at the clients over the mark when no write comes (playback paused or
-    // at its end), so a client that never reads does not keep its backlog for good.
+    qint64 lastCheckMs = 0;
+    // Set while a socket is being fed: its bytesWritten() during the flush is ours.
+    bool feeding = false;
+    // Looks at the clients with data waiting every stallCheckMs while there are any, so
+    // a client that never reads does not keep its backlog for good.
     QTimer *stallCheck;
 };

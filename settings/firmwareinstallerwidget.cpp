@@ -407,10 +407,11 @@ void FirmwareInstallerWidget::startWriting(int mode)
     quint32 newVersion[newVersionSize / 4];
     std::memcpy(newVersion, imageNewVersion, sizeof newVersion);
     showProgress();
-    controller->firmwareInstaller()->startInstallation(fileName, mode, oldReceiverFirmware, longVersionReply,
-                                                        oldImageFirmware, oldVersion, imageOldVersion[4],
-                                                        newVersion[0], newVersion[1], newVersion[2], newVersion[3],
-                                                        newVersion[4]);
+    // The bytes just read serve the installation too: the file is read once per Write.
+    controller->firmwareInstaller()->installImage(image, mode, oldReceiverFirmware, longVersionReply,
+                                                   oldImageFirmware, oldVersion, imageOldVersion[4],
+                                                   newVersion[0], newVersion[1], newVersion[2], newVersion[3],
+                                                   newVersion[4]);
 }
 
 void FirmwareInstallerWidget::showProgress()

@@ -2,10 +2,12 @@
 // lines, and the temperature records appended one line per save.
 #include "calibration.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QLineEdit>
 #include <QTextStream>
 
+#include "pickedfile.h"
 #include "tooldialogs.h"
 #include "ui_calibration.h"
 
@@ -15,6 +17,9 @@ const int FieldWidth = 10;
 // A calibration line holds three short numbers; of a longer line only this much is
 // kept, and the rest is skipped, so any file can be read without holding it whole.
 const qint64 LineKept = 4096;
+// The most a calibration file can hold that the window reads: the header and 28
+// entries, each line at most LineKept bytes.
+const qint64 MaxFileSize = 29 * LineKept;
 
 QString openErrorText()
 {
@@ -57,7 +62,7 @@ bool flushed(QTextStream &stream, QFile &file)
 }
 
 // One line with its line end; of an overlong line the first LineKept bytes.
-QByteArray readLine(QFile &file)
+QByteArray readLine(QIODevice &file)
 {
     QByteArray line = file.readLine(LineKept);
     if (!line.endsWith('\n')) {
@@ -109,12 +114,14 @@ void Calibration::on_btnReadeFile_clicked()
     if (fileName.isEmpty())
         return;
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QByteArray bytes;
+    if (PickedFile::read(fileName, MaxFileSize, bytes) != PickedFile::Problem::None) {
         showError(openErrorText());
         showCombinedData();
         return;
     }
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly | QIODevice::Text);
     // The first line is the header, whatever it says; the next 28 are the entries,
     // and anything after them is not read.
     const int entryCount = int(sizeof combinedData.entries / sizeof combinedData.entries[0]);

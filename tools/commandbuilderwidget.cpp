@@ -1,12 +1,11 @@
 #include "commandbuilderwidget.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRegExp>
 #include <QRegExpValidator>
 
 #include "binaryconfigurator.h"
 #include "controller.h"
+#include "pickedfile.h"
 #include "readerproxy.h"
 #include "tooldialogs.h"
 #include "ui_commandbuilderwidget.h"
@@ -93,7 +92,8 @@ void CommandBuilderWidget::on_editFileName_textChanged(const QString &fileName)
 {
     markFieldFilled(ui->editFileName);
     qint64 size = 0;
-    if (checkPayloadFile(fileName, &size) == FileProblem::None)
+    // Shown only for a file Send would take: one that cannot be opened has no length.
+    if (PickedFile::check(fileName, MaxPayloadFileSize, &size) == PickedFile::Problem::None)
         ui->editN->setText(QString::number(size, 16));
     else
         ui->editN->clear();
@@ -181,14 +181,14 @@ QByteArray CommandBuilderWidget::buildPayload(bool reportErrors, bool &ok)
 
     QByteArray payload;
     if (ui->widgetFromFile->isEnabled()) {
-        switch (readPayloadFile(ui->editFileName->text(), payload)) {
-        case FileProblem::None:
+        switch (PickedFile::read(ui->editFileName->text(), MaxPayloadFileSize, payload)) {
+        case PickedFile::Problem::None:
             break;
-        case FileProblem::CannotOpen:
+        case PickedFile::Problem::CannotOpen:
             if (reportErrors)
                 showFileOpenError();
             return QByteArray();
-        case FileProblem::TooLarge:
+        case PickedFile::Problem::TooLarge:
             if (reportErrors)
                 showFileTooLarge();
             return QByteArray();
@@ -289,36 +289,4 @@ void CommandBuilderWidget::showIncorrectValue(const QString &text)
 void CommandBuilderWidget::updateValidationHint()
 {
     ui->labelValidationMsg->setStyleSheet(QLatin1String(blankFields.isEmpty() ? HintHiddenStyle : HintShownStyle));
-}
-
-CommandBuilderWidget::FileProblem CommandBuilderWidget::checkPayloadFile(const QString &fileName, qint64 *size)
-{
-    // Only a regular file is opened: a pipe or a device would block the page on open
-    // or never end on read.
-    const QFileInfo info(fileName);
-    if (fileName.isEmpty() || !info.exists() || !info.isFile())
-        return FileProblem::CannotOpen;
-    if (info.size() > MaxPayloadFileSize)
-        return FileProblem::TooLarge;
-    if (size)
-        *size = info.size();
-    return FileProblem::None;
-}
-
-CommandBuilderWidget::FileProblem CommandBuilderWidget::readPayloadFile(const QString &fileName, QByteArray &payload)
-{
-    const FileProblem problem = checkPayloadFile(fileName, nullptr);
-    if (problem != FileProblem::None)
-        return problem;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileProblem::CannotOpen;
-    // Bounded even if the file grew since it was looked at.
-    payload = file.read(MaxPayloadFileSize + 1);
-    file.close();
-    if (payload.size() > MaxPayloadFileSize) {
-        payload.clear();
-        return FileProblem::TooLarge;
-    }
-    return FileProblem::None;
 }

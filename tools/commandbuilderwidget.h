@@ -40,9 +40,6 @@ private slots:
     void fieldBytesChanged();
 
 private:
-    // Why a payload file could not be taken.
-    enum class FileProblem { None, CannotOpen, TooLarge };
-
     QByteArray buildPayload(bool reportErrors, bool &ok);
     bool requiredFieldsFilled() const;
     void collectBlankFields();
@@ -53,9 +50,6 @@ private:
     void showFileTooLarge();
     void showIncorrectValue(const QString &text);
     void updateValidationHint();
-
-    static FileProblem checkPayloadFile(const QString &fileName, qint64 *size);
-    static FileProblem readPayloadFile(const QString &fileName, QByteArray &payload);
 
     Ui_CommandBuilderWidget *ui;
     QPointer<Controller> controller;

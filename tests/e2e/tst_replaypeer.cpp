@@ -1,7 +1,11 @@
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
 #include <QtEndian>
 #include <QtTest>
+
+#include <atomic>
 
 #include "connectguard.h"
 #include "replaypeer.h"
@@ -19,6 +23,7 @@ private slots:
     void linesAreHeldAsTextModeReadsThem_data();
     void linesAreHeldAsTextModeReadsThem();
     void aClientGetsTheGreetingThenEveryLineOnce();
+    void clientsLeavingInTheMiddleOfABurst();
     void theSampleLogHasEveryKindOfLine();
 };
 
@@ -107,6 +112,56 @@ void TestReplayPeer::aClientGetsTheGreetingThenEveryLineOnce()
     QCOMPARE(peer.linesSent(), qint64(250));
     QVERIFY(!peer.isPlaying());
     QCOMPARE(peer.position(), 0);
+}
+
+void TestReplayPeer::clientsLeavingInTheMiddleOfABurst()
+{
+    // A peer gone with data unread answers with a reset, so the peer's flush of the next
+    // line fails, aborts that socket and removes its client while a burst walks the list.
+    ReplayPeer peer;
+    QList<QByteArray> lines;
+    for (int i = 0; i < 1000; ++i)
+        lines.append(QByteArray(4000, char('a' + i % 26)) + '\n');
+    peer.setLines(lines);
+    peer.setLoop(true);
+    QVERIFY(peer.listen());
+    const quint16 port = peer.port();
+
+    // Clients on a thread of their own, as other programs would be: every few
+    // milliseconds some connect, and each leaves once it has a little.
+    std::atomic<int> left{0};
+    QThread storm;
+    QObject context;
+    context.moveToThread(&storm);
+    storm.start();
+    QMetaObject::invokeMethod(&context, [&] {
+        auto *arrivals = new QTimer(&context);
+        QObject::connect(arrivals, &QTimer::timeout, &context, [&] {
+            for (int i = 0; i < 4; ++i) {
+                auto *client = new QTcpSocket(&context);
+                client->setReadBufferSize(16 * 1024);
+                QObject::connect(client, &QTcpSocket::readyRead, client, [client, &left] {
+                    if (client->bytesAvailable() >= 16 * 1024 && client->isOpen()) {
+                        client->abort();
+                        client->deleteLater();
+                        ++left;
+                    }
+                });
+                client->connectToHost(QHostAddress::LocalHost, port);
+            }
+        });
+        arrivals->start(5);
+    }, Qt::BlockingQueuedConnection);
+
+    peer.playAtRate(100000, 100);  // bursts of 1000 lines, 4 MB for every client
+    QTRY_VERIFY_WITH_TIMEOUT(left.load() >= 300, 120000);
+    peer.pause();
+    QMetaObject::invokeMethod(&context, [&] { qDeleteAll(context.children()); }, Qt::BlockingQueuedConnection);
+    storm.quit();
+    storm.wait();
+    QVERIFY(peer.linesSent() > 1000);
+    // Whoever is left is a live client of the peer's.
+    QTRY_COMPARE_WITH_TIMEOUT(peer.clientCount(), 0, 10000);
 }
 
 void TestReplayPeer::theSampleLogHasEveryKindOfLine()

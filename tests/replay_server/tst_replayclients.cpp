@@ -56,6 +56,9 @@ private slots:
 
     void onlyTheClientThatNeverReadsIsDropped();
     void aSlowSteadyReaderKeepsItsLink();
+    void aReaderAmongSilentClientsGetsEveryByte();
+    void timeTheServiceWasBusyIsNotTheClients_data();
+    void timeTheServiceWasBusyIsNotTheClients();
     void playbackNeverRunsAheadOfItsRule_data();
     void playbackNeverRunsAheadOfItsRule();
 
@@ -193,6 +196,97 @@ void TestReplayClients::aSlowSteadyReaderKeepsItsLink()
     QVERIFY2(done, QByteArray::number(got()).constData());
     QVERIFY(reader->received == file);
     QVERIFY(reader->connected());
+    QCOMPARE(server.clientCount(), 1);
+    QCOMPARE(droppedMessages, 0);
+}
+
+void TestReplayClients::aReaderAmongSilentClientsGetsEveryByte()
+{
+    // Lines of a megabyte at full speed, one client reading as fast as it can and forty
+    // that never read: each tick is some 21 MB for every client.
+    const QByteArray file = numberedLines(32, 1024 * 1024 - 1);
+    load(file);
+    ReplayTestClient *reader = connectClient();
+    std::vector<ReplayTestClient *> silent;
+    for (int i = 0; i < 40; ++i)
+        silent.push_back(connectClient(0, true));
+    Server &server = window->replayServer();
+    QCOMPARE(server.clientCount(), 41);
+
+    qint64 mostHeld = 0;
+    play(1000);
+    const bool done = runEventsWhileProgressing(
+        [&] {
+            mostHeld = qMax(mostHeld, server.heldBytes());
+            return reader->collect() == file.size() && server.clientCount() == 1 && stopped();
+        },
+        [&] { return qint64(reader->collect()) + 41 - server.clientCount(); }, 30000, 240000);
+    QVERIFY2(done, QByteArray::number(reader->collect()).constData());
+
+    QVERIFY(reader->connected());
+    QVERIFY(reader->received == file);
+    QCOMPARE(droppedMessages, 40);
+    // What all clients together hold stays within the bound, whatever their number.
+    QVERIFY2(mostHeld > 0 && mostHeld <= server.maxTotalBytes(), QByteArray::number(mostHeld).constData());
+    QTRY_COMPARE_WITH_TIMEOUT(server.heldBytes(), qint64(0), 10000);
+    for (ReplayTestClient *client : silent) {
+        client->socket.setReadBufferSize(0);
+        QTRY_VERIFY_WITH_TIMEOUT((client->collect(), !client->connected()), 10000);
+        QVERIFY(file.startsWith(client->received.mid(Greeting)));
+    }
+}
+
+void TestReplayClients::timeTheServiceWasBusyIsNotTheClients_data()
+{
+    QTest::addColumn<bool>("silent");
+    QTest::newRow("a reader keeps its link and every byte") << false;
+    QTest::newRow("a client that takes nothing goes only after a second offered") << true;
+}
+
+void TestReplayClients::timeTheServiceWasBusyIsNotTheClients()
+{
+    QFETCH(bool, silent);
+    Server &server = window->replayServer();
+    server.setMaxPendingBytes(256 * 1024);
+    // Small system buffers at both ends, so a burst waits in the service's backlog.
+    ReplayTestClient *client = connectClient(32 * 1024, silent);
+    const QList<QTcpSocket *> serverEnds = server.findChildren<QTcpSocket *>();
+    QCOMPARE(serverEnds.size(), 1);
+    serverEnds.first()->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, 16 * 1024);
+    if (!silent)
+        QObject::connect(&client->socket, &QTcpSocket::readyRead, [client] { client->collect(); });
+
+    QByteArray burst(1024 * 1024, '\0');
+    for (int i = 0; i < burst.size(); ++i)
+        burst[i] = char('a' + i % 23);
+    server.sendToAll(burst.constData(), burst.size(), nullptr, nullptr);
+    QVERIFY(server.heldBytes() > server.maxPendingBytes());
+    // The system buffers fill, and one more line lets the service look at the client.
+    runEventsUntil([] { return false; }, 200);
+    server.sendToAll("mark\n", 5, nullptr, nullptr);
+
+    // The service is busy for a second and a half (a long load, a huge tick): the client
+    // can take nothing meanwhile, and is not to blame for it.
+    QElapsedTimer busy;
+    busy.start();
+    while (busy.elapsed() < 1500) {
+    }
+    server.sendToAll("end\n", 4, nullptr, nullptr);
+    QCOMPARE(server.clientCount(), 1);
+
+    QElapsedTimer since;
+    since.start();
+    if (silent) {
+        // At most some 300 ms were counted so far: the rest of the second is still due.
+        QTRY_COMPARE_WITH_TIMEOUT(server.clientCount(), 0, 10000);
+        QVERIFY2(since.elapsed() >= 500, QByteArray::number(since.elapsed()).constData());
+        QCOMPARE(droppedMessages, 1);
+        return;
+    }
+    const QByteArray expected = burst + "mark\nend\n";
+    QVERIFY(runEventsWhileProgressing([&] { return client->received.size() >= expected.size(); },
+                                      [&] { return qint64(client->received.size()); }, 10000, 60000));
+    QVERIFY(client->received == expected);
     QCOMPARE(server.clientCount(), 1);
     QCOMPARE(droppedMessages, 0);
 }

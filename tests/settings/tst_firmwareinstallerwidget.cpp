@@ -1,12 +1,14 @@
 // The firmware page: the receiver's versions beside the image header, the load mark,
 // and what it does without a receiver or a file.
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QRadioButton>
 #include <QtTest>
 
 #include <memory>
 
 #include "connectguard.h"
+#include "pickedfiles.h"
 #include "russiancatalogue.h"
 #include "settingspages.h"
 #include "tst_firmwareinstallerwidget_rig.h"
@@ -33,6 +35,8 @@ private slots:
     void imageHeaderIsShown_data();
     void imageHeaderIsShown();
     void missingFileShowsTheFileBox();
+    void fileThatCannotBeTakenShowsTheFileBox_data();
+    void fileThatCannotBeTakenShowsTheFileBox();
     void loadMarkIsShownAndSaved();
     void loadMarkSaveSendsOnlyAChange();
     void loadMarkRequestErrors();
@@ -162,6 +166,41 @@ void TestFirmwareInstallerWidget::missingFileShowsTheFileBox()
     QCOMPARE(text("lineEditBuildVersion_future"), shown);
     // Written anyway: the same box, nothing sent.
     click("btnWrite");
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.last().title, QString("File operation error"));
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.frames(), QList<QByteArray>());
+    QVERIFY(progressHidden());
+}
+
+void TestFirmwareInstallerWidget::fileThatCannotBeTakenShowsTheFileBox_data()
+{
+    addPickedFileRows();
+}
+
+void TestFirmwareInstallerWidget::fileThatCannotBeTakenShowsTheFileBox()
+{
+    QFETCH(QString, kind);
+    // The installer numbers at most 255 sectors of 64 KB.
+    const QString path = pickedFile(*dir, kind, 255 * 65536);
+    if (path.isEmpty())
+        QSKIP("this machine has no such file to offer");
+    openPage(receiverVersion(6, 60));
+    const QString good = writeImage("firmware.bin", newStyleImage());
+    choose(good);
+    const QStringList shown = future();
+
+    QElapsedTimer clock;
+    clock.start();
+    choose(path);
+    QVERIFY2(clock.elapsed() < 1000, QByteArray::number(clock.elapsed()).constData());
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first().title, QString("File operation error"));
+    QCOMPARE(future(), shown);
+
+    clock.restart();
+    click("btnWrite");
+    QVERIFY2(clock.elapsed() < 1000, QByteArray::number(clock.elapsed()).constData());
     QCOMPARE(boxes.size(), 2);
     QCOMPARE(boxes.last().title, QString("File operation error"));
     QVERIFY(session->settle());

@@ -28,6 +28,7 @@ private slots:
     void failuresShowTheirBoxAndHideTheProgress();
     void emptyFileNameIsRefused();
     void writeReadsTheHeaderOfTheFileNamedNow();
+    void writeReadsTheImageOnce();
     void cancelStopsTheProcedure();
     void saveRefreshAndLoadMarkWaitForTheWrite();
     void screenshotWhileWriting();
@@ -193,6 +194,40 @@ void TestFirmwareWriting::writeReadsTheHeaderOfTheFileNamedNow()
     QTRY_COMPARE(boxes.size(), 2);
     QCOMPARE(session->table.frames().value(0), commandFrame(6, 0x88, hex("01090904")));
     QCOMPARE(future(), QStringList({"09-09-03-04-05", "2024.01.15", "0001a2ff-XXXXXXXX-4"}));
+}
+
+// Bytes this process has read from files and sockets so far (Linux).
+static qint64 bytesReadByProcess()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}
+
+void TestFirmwareWriting::writeReadsTheImageOnce()
+{
+    if (bytesReadByProcess() < 0)
+        QSKIP("no read counter on this system");
+    openPage(receiverVersion(6, 60));
+    const int size = 4 * 1024 * 1024;
+    QByteArray image = newStyleImage(size);
+    const QString path = writeImage("large.bin", image);
+    child<QLineEdit>("editFilename")->setText(path);
+
+    // Write reads the header and hands the same bytes to the installation: the whole
+    // image once, and no second time.
+    const qint64 before = bytesReadByProcess();
+    click("btnWrite");
+    const qint64 read = bytesReadByProcess() - before;
+    QVERIFY(progressShown());
+    QVERIFY2(read >= size && read < 2 * qint64(size), QByteArray::number(read).constData());
+    QTRY_COMPARE(session->table.frames().value(0), commandFrame(6, 0x88, hex("01010203")));
+    click("btnCancelWrite");
 }
 
 void TestFirmwareWriting::cancelStopsTheProcedure()

@@ -175,13 +175,21 @@ bool ReplayPeer::nextLine(QByteArray *line)
 
 void ReplayPeer::sendLine(const QByteArray &line)
 {
-    for (int i = m_clients.size() - 1; i >= 0; --i) {
-        Client &client = m_clients[i];
-        QTcpSocket *socket = client.socket;
+    // Walked over a copy of the sockets: a flush that finds the peer gone aborts the
+    // socket, whose disconnected() removes clients from the list on the spot, so no
+    // index or reference into the list is held across it.
+    QList<QPointer<QTcpSocket>> sockets;
+    for (const Client &client : qAsConst(m_clients))
+        sockets.append(client.socket);
+    for (const QPointer<QTcpSocket> &socket : qAsConst(sockets)) {
         if (!socket)
             continue;
         const qint64 written = socket->write(line);
         socket->flush();
+        const int i = indexOf(socket);
+        if (i < 0)
+            continue;
+        Client &client = m_clients[i];
         if (written > 0)
             client.queued += written;
         if (stalled(client)) {
@@ -194,6 +202,15 @@ void ReplayPeer::sendLine(const QByteArray &line)
     }
     ++m_linesSent;
     m_bytesSent += line.size();
+}
+
+int ReplayPeer::indexOf(const QTcpSocket *socket) const
+{
+    for (int i = 0; i < m_clients.size(); ++i) {
+        if (m_clients.at(i).socket == socket)
+            return i;
+    }
+    return -1;
 }
 
 bool ReplayPeer::stalled(Client &client)

@@ -105,6 +105,7 @@ private:
 
     static QByteArray greeting();
     bool stalled(Client &client);
+    int indexOf(const QTcpSocket *socket) const;
     void sendLine(const QByteArray &line);
     bool nextLine(QByteArray *line);
     void updateBacklog();

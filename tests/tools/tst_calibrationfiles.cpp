@@ -2,6 +2,7 @@
 // written by "Save" and read by "Read", and the temperature records appended by the
 // temperature "Save".
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 
 #include "calibration.h"
 #include "connectguard.h"
+#include "pickedfiles.h"
 #include "tst_calibration_rig.h"
 
 namespace {
@@ -62,6 +64,8 @@ private slots:
     void read();
     void readFileIsWrittenBySaveRestart();
     void unreadableFileShowsError();
+    void fileThatCannotBeTakenShowsError_data();
+    void fileThatCannotBeTakenShowsError();
     void temperatureRecordsAppend();
     void temperatureNotANumberWritesZero();
     void cancelledDialogsDoNothing();
@@ -246,6 +250,34 @@ void tst_CalibrationFiles::unreadableFileShowsError()
     QCOMPARE(rig.messages.at(0).icon, QMessageBox::Critical);
     QCOMPARE(rig.messages.at(0).title, QString());
     QCOMPARE(shown(rig, 0), QStringLiteral("1.500|0.250|x"));
+}
+
+void tst_CalibrationFiles::fileThatCannotBeTakenShowsError_data()
+{
+    addPickedFileRows();
+}
+
+void tst_CalibrationFiles::fileThatCannotBeTakenShowsError()
+{
+    QFETCH(QString, kind);
+    // A header and 28 entries of at most 4096 bytes each.
+    const QString path = pickedFile(*dir, kind, 29 * 4096);
+    if (path.isEmpty())
+        QSKIP("this machine has no such file to offer");
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), TableBytes().entry(0, 1.5f, 0.25f, 1)));
+    QVERIFY(rig.showAndRead());
+    rig.fileAnswers << path;
+    QElapsedTimer clock;
+    clock.start();
+    rig.button("btnReadeFile")->click();
+    QVERIFY2(clock.elapsed() < 1000, QByteArray::number(clock.elapsed()).constData());
+
+    QCOMPARE(rig.messages.size(), 1);
+    QCOMPARE(rig.messages.at(0).text, QStringLiteral("Could not  file open."));
+    QCOMPARE(shown(rig, 0), QStringLiteral("1.500|0.250|x"));
+    QCOMPARE(shown(rig, 1), QStringLiteral("||-"));
+    QCOMPARE(rig.payloads(0x84).size(), 0);
 }
 
 void tst_CalibrationFiles::temperatureRecordsAppend()
