@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 
+#include "framepacer.h"
+
 MyMdiSubWindow::MyMdiSubWindow(QWidget *widget)
     : QMdiSubWindow(nullptr, Qt::WindowFlags())
     , m_widget(widget)
@@ -13,6 +15,8 @@ MyMdiSubWindow::MyMdiSubWindow(QWidget *widget)
     setWidget(m_widget);
     setSizeIncrement(m_widget->size());
     resize(m_widget->size());
+    // The window writes its newest values once per frame, and none while it is closed.
+    FramePacer::install(this);
 }
 
 void MyMdiSubWindow::setInZeroPosition(bool on)

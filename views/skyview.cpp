@@ -72,13 +72,15 @@ void SkyView::setSatellites(SatNavSysEnum in_navSys, const QVector<SatelliteInfo
         satellites[in_navSys] = in_satellites;
         dataFresh[in_navSys] = true;
     }
-    update();
+    // A list and a used set come for each system with each epoch; the chart repaints at
+    // the data pace.
+    updateForData();
 }
 
 void SkyView::setUsedSatellites(SatNavSysEnum in_navSys, const QSet<int> &in_usedSatelliteIds)
 {
     usedSatelliteIds[in_navSys] = in_usedSatelliteIds;
-    update();
+    updateForData();
 }
 
 void SkyView::clear()

@@ -48,7 +48,8 @@ void SnrView::setData(const QVector<SatelliteInfo> &in_satelliteInfo)
     } else {
         dataFresh = false;
     }
-    update();
+    // A list comes for each system with each epoch; the chart repaints at the data pace.
+    updateForData();
 }
 
 void SnrView::setNamesLegend(const QVector<QString> &in_namesLegend)

@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "controller.h"
+#include "framepacer.h"
 #include "model.h"
 #include "sentencehandler.h"
 #include "windowpattern.h"
@@ -38,6 +39,15 @@ QGraphicsScene *sceneOf(QObject *parent, std::initializer_list<QGraphicsItem *> 
     for (QGraphicsItem *item : items)
         scene->addItem(item);
     return scene;
+}
+
+// What the window shows, each written with its newest value (see FramePacer).
+enum PacedKind { PacedRoll, PacedPitch, PacedCourse };
+
+// A NaN or infinite angle from a damaged record is no angle to turn to.
+bool isShownAngle(const NavDataValue<double> &value)
+{
+    return value.isValid() && std::isfinite(value.value);
 }
 
 } // namespace
@@ -106,31 +116,41 @@ int AxesWidget::animationDuration(qint64 previousMs, qint64 nowMs)
 
 void AxesWidget::rollChanged(NavDataValue<double> roll)
 {
-    showAngle(&rollItem, &rollTextItem, &rollAngle, &rollTime, roll, roll.value);
+    paced(this, PacedRoll, isShownAngle(roll), [this, roll] {
+        showAngle(&rollItem, &rollTextItem, &rollAngle, &rollTime, roll, roll.value);
+    });
 }
 
 void AxesWidget::pitchChanged(NavDataValue<double> pitch)
 {
-    showAngle(&pitchItem, &pitchTextItem, &pitchAngle, &pitchTime, pitch, -pitch.value);
+    paced(this, PacedPitch, isShownAngle(pitch), [this, pitch] {
+        showAngle(&pitchItem, &pitchTextItem, &pitchAngle, &pitchTime, pitch, -pitch.value);
+    });
 }
 
 void AxesWidget::yawChanged(NavDataValue<double> yaw)
 {
-    showAngle(&arrowItem, &courseTextItem, &courseAngle, &courseTime, yaw, yaw.value);
+    paced(this, PacedCourse, isShownAngle(yaw), [this, yaw] {
+        showAngle(&arrowItem, &courseTextItem, &courseAngle, &courseTime, yaw, yaw.value);
+    });
 }
 
 void AxesWidget::showAngle(QGraphicsObject *picture, CornerTextGrItem *text, double *storedAngle,
                            qint64 *storedTime, const NavDataValue<double> &value, double rotation)
 {
-    // A NaN or infinite angle from a damaged record is no angle to turn to.
-    const bool valid = value.isValid() && std::isfinite(value.value);
+    const bool valid = isShownAngle(value);
     if (valid) {
         text->setText1(QString::number(value.value, 'f', 3));
         // The item does not schedule its own repaint; a value within the same
         // hundredth moves no picture, so nothing else would repaint the view.
         text->update();
         const qint64 now = clock.elapsed();
-        if (needsAnimation(*storedAngle, rotation)) {
+        if (isCatchingUp(this)) {
+            // Opened after a closed spell: the picture stands at the newest angle at once.
+            for (QPropertyAnimation *turn : picture->findChildren<QPropertyAnimation *>())
+                turn->stop();
+            picture->setRotation(rotation);
+        } else if (needsAnimation(*storedAngle, rotation)) {
             animateRotation(picture, *storedAngle, shortWayTarget(*storedAngle, rotation),
                             animationDuration(*storedTime, now));
         }
@@ -208,6 +228,7 @@ void AxesWidget::posStsChangedInAxes(NavDataValue<int> sts)
 
 void AxesWidget::clearWindow()
 {
+    dropPaced(this);
     for (CornerTextGrItem *text : {&courseTextItem, &rollTextItem, &pitchTextItem}) {
         text->setText1(QString());
         text->update();

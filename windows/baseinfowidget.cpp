@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "controller.h"
+#include "framepacer.h"
 #include "parserproxy.h"
 #include "readerproxy.h"
 #include "sentencehandler.h"
@@ -72,6 +73,21 @@ QString secondsText(double seconds)
     return text;
 }
 
+// What the window shows, each written with its newest value (see FramePacer).
+enum PacedKind {
+    PacedCoordinate,
+    PacedUtc,
+    PacedDate,
+    PacedHdop,
+    PacedPdop,
+    PacedVdop,
+    PacedSpeed,
+    PacedCourse,
+    PacedFixMode,
+    PacedQuality,
+    PacedSystemMode,
+};
+
 } // namespace
 
 BaseInfoWidget::BaseInfoWidget(QWidget *parent)
@@ -107,125 +123,149 @@ void BaseInfoWidget::setModel(Model *)
 
 void BaseInfoWidget::setCoordinate(GeoCoordinate coordinate)
 {
-    const bool valid = coordinate.isValid();
-    if (valid) {
-        setFieldText(ui->editLatitude, coordinate.latitudeText());
-        setFieldText(ui->editLongitude, coordinate.longitudeText());
-        setFieldText(ui->editAltitude, coordinate.heightText());
-    }
-    setLabelActive(ui->editLatitude, valid);
-    setLabelActive(ui->editLongitude, valid);
-    setLabelActive(ui->editAltitude, valid);
+    paced(this, PacedCoordinate, coordinate.isValid(), [this, coordinate] {
+        const bool valid = coordinate.isValid();
+        if (valid) {
+            setFieldText(ui->editLatitude, coordinate.latitudeText());
+            setFieldText(ui->editLongitude, coordinate.longitudeText());
+            setFieldText(ui->editAltitude, coordinate.heightText());
+        }
+        setLabelActive(ui->editLatitude, valid);
+        setLabelActive(ui->editLongitude, valid);
+        setLabelActive(ui->editAltitude, valid);
+    });
 }
 
 void BaseInfoWidget::setUTC(Time time)
 {
-    if (time.isValid()) {
-        // Whole seconds are filled to two digits; 7.5 stays 7.5 (no fill).
-        setFieldText(ui->editUTC, QStringLiteral("%1:%2:%3")
-                                      .arg(double(time.hours), 2, 'f', 0, QLatin1Char('0'))
-                                      .arg(double(time.minutes), 2, 'f', 0, QLatin1Char('0'))
-                                      .arg(secondsText(time.seconds), 2, QLatin1Char('0')));
-    }
-    setLabelActive(ui->editUTC, time.isValid());
+    paced(this, PacedUtc, time.isValid(), [this, time] {
+        if (time.isValid()) {
+            // Whole seconds are filled to two digits; 7.5 stays 7.5 (no fill).
+            setFieldText(ui->editUTC, QStringLiteral("%1:%2:%3")
+                                          .arg(double(time.hours), 2, 'f', 0, QLatin1Char('0'))
+                                          .arg(double(time.minutes), 2, 'f', 0, QLatin1Char('0'))
+                                          .arg(secondsText(time.seconds), 2, QLatin1Char('0')));
+        }
+        setLabelActive(ui->editUTC, time.isValid());
+    });
 }
 
 void BaseInfoWidget::setDate(NavDataValue<int> date)
 {
-    if (date.isValid()) {
-        // RMC writes the date as one number, ddmmyy.
-        const int day = date.value / 10000;
-        const int month = (date.value % 10000) / 100;
-        const int year = date.value % 100;
-        setFieldText(ui->editDate, QStringLiteral("%1.%2.%3")
-                                       .arg(day, 2, 10, QLatin1Char('0'))
-                                       .arg(month, 2, 10, QLatin1Char('0'))
-                                       .arg(year, 2, 10, QLatin1Char('0')));
-    }
-    setLabelActive(ui->editDate, date.isValid());
+    paced(this, PacedDate, date.isValid(), [this, date] {
+        if (date.isValid()) {
+            // RMC writes the date as one number, ddmmyy.
+            const int day = date.value / 10000;
+            const int month = (date.value % 10000) / 100;
+            const int year = date.value % 100;
+            setFieldText(ui->editDate, QStringLiteral("%1.%2.%3")
+                                           .arg(day, 2, 10, QLatin1Char('0'))
+                                           .arg(month, 2, 10, QLatin1Char('0'))
+                                           .arg(year, 2, 10, QLatin1Char('0')));
+        }
+        setLabelActive(ui->editDate, date.isValid());
+    });
 }
 
 void BaseInfoWidget::setDate(Date date)
 {
-    if (date.isValid()) {
-        setFieldText(ui->editDate, QStringLiteral("%1.%2.%3")
-                                       .arg(date.day, 2, 10, QLatin1Char('0'))
-                                       .arg(date.month, 2, 10, QLatin1Char('0'))
-                                       .arg(date.year % 100, 2, 10, QLatin1Char('0')));
-    }
-    setLabelActive(ui->editDate, date.isValid());
+    paced(this, PacedDate, date.isValid(), [this, date] {
+        if (date.isValid()) {
+            setFieldText(ui->editDate, QStringLiteral("%1.%2.%3")
+                                           .arg(date.day, 2, 10, QLatin1Char('0'))
+                                           .arg(date.month, 2, 10, QLatin1Char('0'))
+                                           .arg(date.year % 100, 2, 10, QLatin1Char('0')));
+        }
+        setLabelActive(ui->editDate, date.isValid());
+    });
 }
 
 void BaseInfoWidget::setHDOP(NavDataValue<double> hdop)
 {
-    if (hdop.isValid())
-        setFieldText(ui->editHDOP, QString::number(hdop.value, 'f', 1));
-    setLabelActive(ui->editHDOP, hdop.isValid());
+    paced(this, PacedHdop, hdop.isValid(), [this, hdop] {
+        if (hdop.isValid())
+            setFieldText(ui->editHDOP, QString::number(hdop.value, 'f', 1));
+        setLabelActive(ui->editHDOP, hdop.isValid());
+    });
 }
 
 void BaseInfoWidget::setPDOP(NavDataValue<double> pdop)
 {
-    if (pdop.isValid())
-        setFieldText(ui->editPDOP, QString::number(pdop.value, 'f', 1));
-    setLabelActive(ui->editPDOP, pdop.isValid());
+    paced(this, PacedPdop, pdop.isValid(), [this, pdop] {
+        if (pdop.isValid())
+            setFieldText(ui->editPDOP, QString::number(pdop.value, 'f', 1));
+        setLabelActive(ui->editPDOP, pdop.isValid());
+    });
 }
 
 void BaseInfoWidget::setVDOP(NavDataValue<double> vdop)
 {
-    if (vdop.isValid())
-        setFieldText(ui->editVDOP, QString::number(vdop.value, 'f', 1));
-    setLabelActive(ui->editVDOP, vdop.isValid());
+    paced(this, PacedVdop, vdop.isValid(), [this, vdop] {
+        if (vdop.isValid())
+            setFieldText(ui->editVDOP, QString::number(vdop.value, 'f', 1));
+        setLabelActive(ui->editVDOP, vdop.isValid());
+    });
 }
 
 void BaseInfoWidget::setSpeed(NavDataValue<double> speed)
 {
-    // The sentence handler already gives km/h, whatever the sentence carried.
-    if (speed.isValid())
-        setFieldText(ui->editSpeed, tr("%1 km/h").arg(speed.value, 0, 'f', 3, QLatin1Char(' ')));
-    setLabelActive(ui->editSpeed, speed.isValid());
+    paced(this, PacedSpeed, speed.isValid(), [this, speed] {
+        // The sentence handler already gives km/h, whatever the sentence carried.
+        if (speed.isValid())
+            setFieldText(ui->editSpeed, tr("%1 km/h").arg(speed.value, 0, 'f', 3, QLatin1Char(' ')));
+        setLabelActive(ui->editSpeed, speed.isValid());
+    });
 }
 
 void BaseInfoWidget::setCourse(NavDataValue<double> course)
 {
-    if (course.isValid())
-        setFieldText(ui->editCourse, QString::number(course.value, 'f', 3) + QChar(0x00B0));
-    setLabelActive(ui->editCourse, course.isValid());
+    paced(this, PacedCourse, course.isValid(), [this, course] {
+        if (course.isValid())
+            setFieldText(ui->editCourse, QString::number(course.value, 'f', 3) + QChar(0x00B0));
+        setLabelActive(ui->editCourse, course.isValid());
+    });
 }
 
 void BaseInfoWidget::setFixMode(signed char cMode, short dMode)
 {
-    // GSA has no valid flag of its own: a fix type outside 1 to 3 is what marks it stale.
-    QString fix;
-    switch (dMode) {
-    case 1:
-        fix = tr("not available");
-        break;
-    case 2:
-        fix = tr("2D");
-        break;
-    case 3:
-        fix = tr("3D");
-        break;
-    default:
-        break;
-    }
-    if (!fix.isEmpty())
-        setFieldText(ui->editFixMode, QString(QChar(uchar(cMode))) + QLatin1Char(' ') + fix);
-    setLabelActive(ui->editFixMode, !fix.isEmpty());
+    paced(this, PacedFixMode, dMode >= 1 && dMode <= 3, [this, cMode, dMode] {
+        // GSA has no valid flag of its own: a fix type outside 1 to 3 is what marks it stale.
+        QString fix;
+        switch (dMode) {
+        case 1:
+            fix = tr("not available");
+            break;
+        case 2:
+            fix = tr("2D");
+            break;
+        case 3:
+            fix = tr("3D");
+            break;
+        default:
+            break;
+        }
+        if (!fix.isEmpty())
+            setFieldText(ui->editFixMode, QString(QChar(uchar(cMode))) + QLatin1Char(' ') + fix);
+        setLabelActive(ui->editFixMode, !fix.isEmpty());
+    });
 }
 
 void BaseInfoWidget::setQuality(NavDataValue<short> qualityIndicator)
 {
-    if (qualityIndicator.isValid())
-        setFieldText(ui->editQuality, QString::number(qualityIndicator.value));
-    setLabelActive(ui->editQuality, qualityIndicator.isValid());
+    paced(this, PacedQuality, qualityIndicator.isValid(), [this, qualityIndicator] {
+        if (qualityIndicator.isValid())
+            setFieldText(ui->editQuality, QString::number(qualityIndicator.value));
+        setLabelActive(ui->editQuality, qualityIndicator.isValid());
+    });
 }
 
 void BaseInfoWidget::setPositioningSystemMode(NavDataValue<signed char> mode)
 {
-    if (mode.isValid())
-        setFieldText(ui->editPositioningSystemMode, QString(QChar(uchar(mode.value))));
-    setLabelActive(ui->editPositioningSystemMode, mode.isValid());
+    paced(this, PacedSystemMode, mode.isValid(), [this, mode] {
+        if (mode.isValid())
+            setFieldText(ui->editPositioningSystemMode, QString(QChar(uchar(mode.value))));
+        setLabelActive(ui->editPositioningSystemMode, mode.isValid());
+    });
 }
 
 void BaseInfoWidget::protocolDefined(InterfaceMode mode)
@@ -265,6 +305,7 @@ void BaseInfoWidget::displayBaudRateMaster(bool isFound)
 
 void BaseInfoWidget::clearWindow()
 {
+    dropPaced(this);
     // The protocol field describes the link, which a clear does not change.
     clearLineEdits(this, {QStringLiteral("editProtocol")});
     ui->satelliteTables->clearWindow();

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "controller.h"
+#include "framepacer.h"
 #include "sentencehandler.h"
 #include "windowpattern.h"
 
@@ -27,6 +28,23 @@ const ConnectionTable &sentenceHandlerConnections()
     };
     return table;
 }
+
+// What the window shows, each written with its newest value (see FramePacer).
+enum PacedKind {
+    PacedVelocityStatus,
+    PacedPositionStatus,
+    PacedReceiver,
+    PacedBaseStatus,
+    PacedBase,
+    PacedSpeedEcef,
+    PacedSpeedEnu,
+    PacedHorizontalSpeed,
+    PacedCourseOverGround,
+    PacedTotal,
+    PacedArf,
+    PacedAge,
+    PacedClimb,
+};
 
 } // namespace
 
@@ -58,91 +76,116 @@ void CoordinatesWidget::setModel(Model *)
 
 void CoordinatesWidget::velStsChanged(NavDataValue<int> sts)
 {
-    if (sts.isValid()) {
-        QString text;
-        switch (sts.value) {
-        case 0:
-            text = tr("NV");
-            break;
-        case 1:
-            text = tr("V");
-            break;
-        default:
-            text = QString::number(sts.value);
-            break;
+    paced(this, PacedVelocityStatus, sts.isValid(), [this, sts] {
+        if (sts.isValid()) {
+            QString text;
+            switch (sts.value) {
+            case 0:
+                text = tr("NV");
+                break;
+            case 1:
+                text = tr("V");
+                break;
+            default:
+                text = QString::number(sts.value);
+                break;
+            }
+            setFieldText(ui->editStsVEL, text);
         }
-        setFieldText(ui->editStsVEL, text);
-    }
-    setLabelActive(ui->editStsVEL, sts.isValid());
+        setLabelActive(ui->editStsVEL, sts.isValid());
+    });
 }
 
 void CoordinatesWidget::setPosSts(NavDataValue<int> sts)
 {
-    showStatus(ui->editReceiverStsPOS, sts);
+    paced(this, PacedPositionStatus, sts.isValid(), [this, sts] {
+        showStatus(ui->editReceiverStsPOS, sts);
+    });
 }
 
 void CoordinatesWidget::setCoordReceiver(Coordinates coordReceiver)
 {
-    showTriple(coordReceiver, 4, ui->editReceiverCoord_ECEF_x, ui->editReceiverCoord_ECEF_y,
-               ui->editReceiverCoord_ECEF_z);
+    paced(this, PacedReceiver, coordReceiver.isValid(), [this, coordReceiver] {
+        showTriple(coordReceiver, 4, ui->editReceiverCoord_ECEF_x, ui->editReceiverCoord_ECEF_y,
+                   ui->editReceiverCoord_ECEF_z);
+    });
 }
 
 void CoordinatesWidget::setCoordBS(Coordinates coordBS, NavDataValue<int> sts)
 {
     // The status and the position carry their own flags.
-    showStatus(ui->editBsStsPOS, sts);
-    showTriple(coordBS, 4, ui->editCoordBS_ECEF_x, ui->editCoordBS_ECEF_y, ui->editCoordBS_ECEF_z);
+    paced(this, PacedBaseStatus, sts.isValid(), [this, sts] { showStatus(ui->editBsStsPOS, sts); });
+    paced(this, PacedBase, coordBS.isValid(), [this, coordBS] {
+        showTriple(coordBS, 4, ui->editCoordBS_ECEF_x, ui->editCoordBS_ECEF_y, ui->editCoordBS_ECEF_z);
+    });
 }
 
 void CoordinatesWidget::setSpeedECEF(Coordinates speedECEF)
 {
-    showTriple(speedECEF, 2, ui->editReceiverSpeed_ECEF_vx, ui->editReceiverSpeed_ECEF_vy,
-               ui->editReceiverSpeed_ECEF_vz);
+    paced(this, PacedSpeedEcef, speedECEF.isValid(), [this, speedECEF] {
+        showTriple(speedECEF, 2, ui->editReceiverSpeed_ECEF_vx, ui->editReceiverSpeed_ECEF_vy,
+                   ui->editReceiverSpeed_ECEF_vz);
+    });
 }
 
 void CoordinatesWidget::setSpeedENU(Coordinates speedENU, NavDataValue<double> ven,
                                     NavDataValue<double> cog)
 {
-    showTriple(speedENU, 2, ui->editReceiverSpeed_ENU_ve, ui->editReceiverSpeed_ENU_vn,
-               ui->editReceiverSpeed_ENU_vu);
-    if (ven.isValid())
-        setFieldText(ui->editReceiverSpeed_ENU_ven, fixed(ven.value, 2));
-    setLabelActive(ui->editReceiverSpeed_ENU_ven, ven.isValid());
-    if (cog.isValid())
-        setFieldText(ui->editReceiverSpeed_ENU_cog, fixed(cog.value, 3));
-    setLabelActive(ui->editReceiverSpeed_ENU_cog, cog.isValid());
+    paced(this, PacedSpeedEnu, speedENU.isValid(), [this, speedENU] {
+        showTriple(speedENU, 2, ui->editReceiverSpeed_ENU_ve, ui->editReceiverSpeed_ENU_vn,
+                   ui->editReceiverSpeed_ENU_vu);
+    });
+    paced(this, PacedHorizontalSpeed, ven.isValid(), [this, ven] {
+        if (ven.isValid())
+            setFieldText(ui->editReceiverSpeed_ENU_ven, fixed(ven.value, 2));
+        setLabelActive(ui->editReceiverSpeed_ENU_ven, ven.isValid());
+    });
+    paced(this, PacedCourseOverGround, cog.isValid(), [this, cog] {
+        if (cog.isValid())
+            setFieldText(ui->editReceiverSpeed_ENU_cog, fixed(cog.value, 3));
+        setLabelActive(ui->editReceiverSpeed_ENU_cog, cog.isValid());
+    });
 }
 
 void CoordinatesWidget::setTotalSA(NavDataValue<int> num)
 {
-    if (num.isValid())
-        setFieldText(ui->editTotalSA, QString::number(num.value));
-    setLabelActive(ui->editTotalSA, num.isValid());
+    paced(this, PacedTotal, num.isValid(), [this, num] {
+        if (num.isValid())
+            setFieldText(ui->editTotalSA, QString::number(num.value));
+        setLabelActive(ui->editTotalSA, num.isValid());
+    });
 }
 
 void CoordinatesWidget::setARF(NavDataValue<float> arf)
 {
-    if (arf.isValid())
-        setFieldText(ui->editARF, fixed(double(arf.value), 2));
-    setLabelActive(ui->editARF, arf.isValid());
+    paced(this, PacedArf, arf.isValid(), [this, arf] {
+        if (arf.isValid())
+            setFieldText(ui->editARF, fixed(double(arf.value), 2));
+        setLabelActive(ui->editARF, arf.isValid());
+    });
 }
 
 void CoordinatesWidget::setAge(NavDataValue<int> age)
 {
-    if (age.isValid())
-        setFieldText(ui->editAgeBS, tr("%1").arg(age.value, 0, 10));
-    setLabelActive(ui->editAgeBS, age.isValid());
+    paced(this, PacedAge, age.isValid(), [this, age] {
+        if (age.isValid())
+            setFieldText(ui->editAgeBS, tr("%1").arg(age.value, 0, 10));
+        setLabelActive(ui->editAgeBS, age.isValid());
+    });
 }
 
 void CoordinatesWidget::setClmb(NavDataValue<double> clmb)
 {
-    if (clmb.isValid())
-        setFieldText(ui->editReceiverSpeed_ENU_clmb, fixed(clmb.value, 2));
-    setLabelActive(ui->editReceiverSpeed_ENU_clmb, clmb.isValid());
+    paced(this, PacedClimb, clmb.isValid(), [this, clmb] {
+        if (clmb.isValid())
+            setFieldText(ui->editReceiverSpeed_ENU_clmb, fixed(clmb.value, 2));
+        setLabelActive(ui->editReceiverSpeed_ENU_clmb, clmb.isValid());
+    });
 }
 
 void CoordinatesWidget::clearWindow()
 {
+    dropPaced(this);
     clearLineEdits(this);
 }
 

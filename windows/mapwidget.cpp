@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "controller.h"
+#include "framepacer.h"
 #include "sentencehandler.h"
 #include "windowpattern.h"
 
@@ -65,14 +66,17 @@ void MapWidget::receiverCoordinatesChanged(GeoCoordinate coordinate)
     const double longitude = coordinate.longitudeDegrees();
     if (!coordinate.isValid() || !std::isfinite(latitude) || !std::isfinite(longitude))
         return;
-    locationHeld = true;
-    heldLatitude = latitude;
-    heldLongitude = longitude;
-    const qint64 since = lastLocation.isValid() ? lastLocation.elapsed() : scriptIntervalMs;
-    if (since >= scriptIntervalMs)
-        sendHeldLocation();
-    else if (!locationTimer.isActive())
-        locationTimer.start(int(scriptIntervalMs - since));
+    // Closed, the map waits for its newest position until it shows.
+    paced(this, 0, true, [this, latitude, longitude] {
+        locationHeld = true;
+        heldLatitude = latitude;
+        heldLongitude = longitude;
+        const qint64 since = lastLocation.isValid() ? lastLocation.elapsed() : scriptIntervalMs;
+        if (since >= scriptIntervalMs)
+            sendHeldLocation();
+        else if (!locationTimer.isActive())
+            locationTimer.start(int(scriptIntervalMs - since));
+    });
 }
 
 void MapWidget::sendHeldLocation()

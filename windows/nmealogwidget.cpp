@@ -11,6 +11,7 @@
 
 #include "controller.h"
 #include "debuglogwidget.h"
+#include "framepacer.h"
 #include "parserproxy.h"
 #include "plaintextappend.h"
 #include "windowdialogs.h"
@@ -36,6 +37,26 @@ const int hexLineBytes = 1024;
 // are shown: the view keeps no more than its last lines anyway, and laying out more
 // than this would freeze the window.
 const int hexShownBytes = 64 * hexLineBytes;
+
+// What the window shows, each written with its newest value (see FramePacer).
+enum PacedKind { PacedViews, PacedByteCounter };
+// While the window is closed its lines wait; past this many characters for each line the
+// view keeps, the oldest are dropped (the view would drop them too).
+const int heldCharsPerBlock = 256;
+
+// The tail of text that holds its last count line feeds (and what follows the last).
+QString lastLines(const QString &text, int count)
+{
+    int from = text.size();
+    for (int found = 0; found <= count; ++found) {
+        from = text.lastIndexOf(QLatin1Char('\n'), from - 1);
+        if (from < 0)
+            return text;
+        if (from == 0)
+            return found == count ? text.mid(1) : text;
+    }
+    return text.mid(from + 1);
+}
 
 } // namespace
 
@@ -100,6 +121,18 @@ void NMEALogWidget::dataRead(QByteArray data, InterfaceMode mode)
 
 void NMEALogWidget::scheduleFlush()
 {
+    if (isPaced(this) && !isVisible()) {
+        // Closed: the lines wait, no more than the view keeps, and go in as it shows.
+        if (messageBlocks > 0 && pendingMessages.size() > messageBlocks * heldCharsPerBlock)
+            pendingMessages = lastLines(pendingMessages, messageBlocks - 1);
+        paced(this, PacedViews, true, [this] { flushViews(); });
+        return;
+    }
+    scheduleTimedFlush();
+}
+
+void NMEALogWidget::scheduleTimedFlush()
+{
     // A chunk brings many lines, one signal each. Laying out the view and scrolling it for
     // every line cost more than everything else the workspace did with them, so the lines
     // of one pass of the event loop go into the views at once, right after it.
@@ -115,24 +148,6 @@ void NMEALogWidget::scheduleFlush()
     QTimer::singleShot(since >= flushIntervalMs ? 0 : int(flushIntervalMs - since), this,
                        &NMEALogWidget::flushViews);
 }
-
-namespace {
-
-// The tail of text that holds its last count line feeds (and what follows the last).
-QString lastLines(const QString &text, int count)
-{
-    int from = text.size();
-    for (int found = 0; found <= count; ++found) {
-        from = text.lastIndexOf(QLatin1Char('\n'), from - 1);
-        if (from < 0)
-            return text;
-        if (from == 0)
-            return found == count ? text.mid(1) : text;
-    }
-    return text.mid(from + 1);
-}
-
-} // namespace
 
 void NMEALogWidget::flushViews()
 {
@@ -207,6 +222,7 @@ void NMEALogWidget::displayData(QByteArray data)
 
 void NMEALogWidget::clearWindow()
 {
+    dropPaced(this);
     clearLineEdits(this);
     pendingMessages.clear();
     pendingHex.clear();
@@ -268,7 +284,8 @@ void NMEALogWidget::addBytesCount(int count)
 {
     receivedBytes += count;
     // Six significant digits: from a million bytes on the counter reads 1e+06 and so on.
-    ui->editByteCounter->setText(QString::number(receivedBytes, 'g', 6));
+    paced(this, PacedByteCounter, true,
+          [this] { ui->editByteCounter->setText(QString::number(receivedBytes, 'g', 6)); });
 }
 
 void NMEALogWidget::resetByteCounter()

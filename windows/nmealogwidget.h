@@ -65,6 +65,7 @@ private:
     void resetByteCounter();
     void showIdleButtons();
     void scheduleFlush();
+    void scheduleTimedFlush();
 
     Ui::NMEALogWidget *ui;
     QPointer<Controller> controller;

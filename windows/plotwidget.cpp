@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "controller.h"
+#include "framepacer.h"
 #include "model.h"
 #include "sentencehandler.h"
 #include "windowpattern.h"
@@ -83,7 +84,7 @@ void PlotWidget::receiverCoordinatesChanged(double time, GeoCoordinate coordinat
     ui->plotEWWidget->addValue(t, offset.east, quality);
     ui->plotNSWidget->addValue(t, offset.north, quality);
     ui->plotUDWidget->addValue(t, offset.up, quality);
-    showQuality(quality);
+    paced(this, 0, true, [this, quality] { showQuality(quality); });
 }
 
 void PlotWidget::receiverRefCoordinatesChanged(GeoCoordinate receiverRef)
@@ -111,6 +112,7 @@ void PlotWidget::on_sliderScale_valueChanged(int value)
 
 void PlotWidget::clearWindow()
 {
+    dropPaced(this);
     ui->plotEWWidget->clear();
     ui->plotNSWidget->clear();
     ui->plotUDWidget->clear();

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "controller.h"
+#include "framepacer.h"
 #include "sentencehandler.h"
 #include "windowpattern.h"
 
@@ -81,6 +82,7 @@ void SatelliteTablesWidget::setModel(Model *)
 
 void SatelliteTablesWidget::clearWindow()
 {
+    dropPaced(this);
     deleteInfo();
 }
 
@@ -92,9 +94,15 @@ void SatelliteTablesWidget::setUsedSatellites(SatNavSysEnum navSys, QSet<int> us
 
 void SatelliteTablesWidget::setSatellites(SatNavSysEnum navSys, QVector<SatelliteInfo> info)
 {
-    QTableView *table = tables.value(navSys);
-    if (!table)
+    if (!tables.contains(navSys))
         return;
+    // Each system's table shows its newest list, marked with the newest used set.
+    paced(this, int(navSys), !info.isEmpty(), [this, navSys, info] { showSatellites(navSys, info); });
+}
+
+void SatelliteTablesWidget::showSatellites(SatNavSysEnum navSys, const QVector<SatelliteInfo> &info)
+{
+    QTableView *table = tables.value(navSys);
     QStandardItemModel *model = models.value(navSys);
 
     if (info.isEmpty()) {

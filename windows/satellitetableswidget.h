@@ -48,6 +48,7 @@ private slots:
     void deleteInfo();
 
 private:
+    void showSatellites(SatNavSysEnum navSys, const QVector<SatelliteInfo> &info);
     void setupTable(QTableView *table, QStandardItemModel *model);
     void setHeaderLabels(QStandardItemModel *model);
     void fitTableHeight(QTableView *table);

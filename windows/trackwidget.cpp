@@ -7,6 +7,7 @@
 
 #include "controller.h"
 #include "displaysettingswidget.h"
+#include "framepacer.h"
 #include "sentencehandler.h"
 #include "windowpattern.h"
 
@@ -23,6 +24,9 @@ const ConnectionTable handlerConnections = {
     {SIGNAL(setCoordinate(double, GeoCoordinate, short)),
      SLOT(receiverCoordinatesChanged(double, GeoCoordinate, short))},
 };
+
+// What the window shows, each written with its newest value (see FramePacer).
+enum PacedKind { PacedReceiver, PacedDeviation };
 
 } // namespace
 
@@ -86,17 +90,22 @@ void TrackWidget::receiverCoordinatesChanged(double, GeoCoordinate position, sho
     const GeoCoordinate reference = refMode == RefCoordinatesFixed ? model->receiverRefCoordForTrack()
                                                                    : model->receiverRefCoordinates();
     const EnuOffset offset = GeoCoordinate::difference(position, reference);
+    // The track and the deviation take every position; the fields and the caption show
+    // the newest.
     ui->trackView->addPoint(offset.east, offset.north, quality);
     lastReceiverCoordinates = position;
-    showReceiverCoordinates();
     updateDeviation(offset);
-    showQuality(quality);
+    paced(this, PacedReceiver, position.isValid(), [this, position, quality] {
+        showReceiverCoordinates(position);
+        showQuality(quality);
+    });
 }
 
 void TrackWidget::clearWindow()
 {
     // The spin boxes of open display settings dialogs (children of this window) hold line
     // edits too; they are the dialogs' own and stay as they are.
+    dropPaced(this);
     clearLineEdits(this, {QStringLiteral("qt_spinbox_lineedit")});
     on_btnReset_clicked();
 }
@@ -122,7 +131,7 @@ void TrackWidget::on_btnProperties_clicked()
 
 void TrackWidget::on_cBoxTypeDergees_currentIndexChanged(int)
 {
-    showReceiverCoordinates();
+    showReceiverCoordinates(lastReceiverCoordinates);
     showReferenceCoordinates();
 }
 
@@ -148,7 +157,7 @@ void TrackWidget::updateDeviation(const EnuOffset &offset)
     for (int k = 0; k < 3; ++k)
         deviation[k] = std::sqrt((deviation[k] * deviation[k] * n + values[k] * values[k]) / (n + 1));
     ++sampleCount;
-    showDeviation();
+    paced(this, PacedDeviation, true, [this] { showDeviation(); });
 }
 
 void TrackWidget::restartDeviation()
@@ -179,14 +188,14 @@ void TrackWidget::showReferenceCoordinates()
     setLabelActive(ui->editRefAlt, valid);
 }
 
-void TrackWidget::showReceiverCoordinates()
+void TrackWidget::showReceiverCoordinates(const GeoCoordinate &position)
 {
-    const bool valid = lastReceiverCoordinates.isValid();
+    const bool valid = position.isValid();
     if (valid) {
         const int format = degreeFormat();
-        setFieldText(ui->editRcvLat, lastReceiverCoordinates.latitudeToString(format));
-        setFieldText(ui->editRcvLon, lastReceiverCoordinates.longitudeToString(format));
-        setFieldText(ui->editRcvAlt, lastReceiverCoordinates.heightToString());
+        setFieldText(ui->editRcvLat, position.latitudeToString(format));
+        setFieldText(ui->editRcvLon, position.longitudeToString(format));
+        setFieldText(ui->editRcvAlt, position.heightToString());
     }
     setLabelActive(ui->editRcvLat, valid);
     setLabelActive(ui->editRcvLon, valid);

@@ -48,7 +48,7 @@ private:
     void restartDeviation();
     void showDeviation();
     void showReferenceCoordinates();
-    void showReceiverCoordinates();
+    void showReceiverCoordinates(const GeoCoordinate &position);
     int degreeFormat() const;
     void showQuality(short quality);
     void clearReferenceTexts();

@@ -1,4 +1,4 @@
-// Plot and track views repaint for new data at most every dataRepaintIntervalMs: a burst
+// Plot, track, sky and C/No views repaint for new data at most every dataRepaintIntervalMs: a burst
 // of samples gives one repaint at once and one more at the end of the interval, which
 // shows the newest sample; what the user does repaints at once, and a caption that does
 // not change repaints nothing.
@@ -11,6 +11,8 @@
 
 #include "connectguard.h"
 #include "plotview.h"
+#include "skyview.h"
+#include "snrview.h"
 #include "trackview.h"
 
 namespace {
@@ -29,13 +31,23 @@ protected:
     }
 };
 
-enum Sample { PlotValue, PlotShift, TrackPoint, TrackShift };
+enum Sample { PlotValue, PlotShift, TrackPoint, TrackShift, SnrList, SkyList, SkyUsedSet };
 
 std::unique_ptr<CoordinateGridView> viewFor(int sample)
 {
-    if (sample == PlotValue || sample == PlotShift)
-        return std::make_unique<PlotView>();
-    return std::make_unique<TrackView>();
+    switch (sample) {
+    case PlotValue:
+    case PlotShift: return std::make_unique<PlotView>();
+    case SnrList: return std::make_unique<SnrView>();
+    case SkyList:
+    case SkyUsedSet: return std::make_unique<SkyView>();
+    default: return std::make_unique<TrackView>();
+    }
+}
+
+QVector<SatelliteInfo> satellites(int i)
+{
+    return {SatelliteInfo(short(1 + i % 30), short(10 + i % 80), (7 * i) % 360, short(20 + i % 30), -1)};
 }
 
 void add(CoordinateGridView *view, int sample, int i)
@@ -44,6 +56,9 @@ void add(CoordinateGridView *view, int sample, int i)
     case PlotValue: static_cast<PlotView *>(view)->addValue(100 + 0.1 * i, 0.01 * i, 1); break;
     case PlotShift: static_cast<PlotView *>(view)->shiftValues(0.01); break;
     case TrackPoint: static_cast<TrackView *>(view)->addPoint(0.001 * i, 0, 1); break;
+    case SnrList: static_cast<SnrView *>(view)->setData(satellites(i)); break;
+    case SkyList: static_cast<SkyView *>(view)->setSatellites(NavSysGPS, satellites(i)); break;
+    case SkyUsedSet: static_cast<SkyView *>(view)->setUsedSatellites(NavSysGPS, {1 + i % 30}); break;
     default: static_cast<TrackView *>(view)->shiftPoints(0.001, 0); break;
     }
 }
@@ -64,6 +79,9 @@ private slots:
         QTest::newRow("plot shifts") << int(PlotShift);
         QTest::newRow("track points") << int(TrackPoint);
         QTest::newRow("track shifts") << int(TrackShift);
+        QTest::newRow("C/No lists") << int(SnrList);
+        QTest::newRow("sky lists") << int(SkyList);
+        QTest::newRow("sky used sets") << int(SkyUsedSet);
     }
 
     void aBurstRepaintsTwice()
@@ -91,8 +109,11 @@ private slots:
         QTest::qWait(CoordinateGridView::dataRepaintIntervalMs + 50);
         QCOMPARE(counter.paints, 2);
 
-        // A zoom is the user's: at once.
-        view->zoom(1.1);
+        // A zoom (the charts of a fixed range: a resize) is the user's: at once.
+        if (sample >= SnrList)
+            view->resize(320, 220);
+        else
+            view->zoom(1.1);
         QTRY_COMPARE(counter.paints, 3);
         view->removeEventFilter(&counter);
     }

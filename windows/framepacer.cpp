@@ -1,0 +1,116 @@
+#include "framepacer.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <utility>
+
+FramePacer::FramePacer(QWidget *frame)
+    : QObject(frame)
+    , m_frame(frame)
+    , m_timer(new QTimer(this))
+{
+    setObjectName(QStringLiteral("framePacer"));
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &FramePacer::flush);
+    frame->installEventFilter(this);
+}
+
+void FramePacer::install(QWidget *frame)
+{
+    if (frame && !frame->findChild<FramePacer *>(QString(), Qt::FindDirectChildrenOnly))
+        new FramePacer(frame);
+}
+
+FramePacer *FramePacer::of(const QWidget *widget)
+{
+    // The frame is the nearest widget above (or the widget itself) that holds a pacer.
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        for (QObject *child : w->children()) {
+            if (auto *pacer = qobject_cast<FramePacer *>(child))
+                return pacer;
+        }
+    }
+    return nullptr;
+}
+
+void FramePacer::post(const QObject *owner, int kind, bool valid, std::function<void()> write)
+{
+    for (int i = m_held.size() - 1; i >= 0; --i) {
+        const Held &held = m_held.at(i);
+        if (held.owner != owner || held.kind != kind)
+            continue;
+        // A value that is not valid after another that is not: both only grey the field.
+        // A valid value replaces everything held before it.
+        if (valid || !held.valid)
+            m_held.remove(i);
+    }
+    m_held.append({owner, kind, valid, std::move(write)});
+    schedule();
+}
+
+void FramePacer::drop(const QObject *owner)
+{
+    for (int i = m_held.size() - 1; i >= 0; --i) {
+        if (m_held.at(i).owner == owner)
+            m_held.remove(i);
+    }
+}
+
+void FramePacer::schedule()
+{
+    // Hidden: held until the frame shows. Otherwise right after this pass of the event
+    // loop (the rest of the chunk's records join it), or a frame after the last write.
+    if (m_timer->isActive() || !m_frame->isVisible())
+        return;
+    const qint64 since = m_lastFlush.isValid() ? m_lastFlush.elapsed() : frameMs;
+    m_timer->start(since >= frameMs ? 0 : int(frameMs - since));
+}
+
+void FramePacer::flush()
+{
+    m_timer->stop();
+    if (!m_frame->isVisible() || m_held.isEmpty())
+        return;
+    m_lastFlush.start();
+    // A write may post again (it never should, but then it waits for the next frame).
+    const QVector<Held> held = std::exchange(m_held, {});
+    for (const Held &write : held)
+        write.write();
+}
+
+bool FramePacer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_frame && event->type() == QEvent::Show) {
+        m_catchingUp = true;
+        flush();
+        m_catchingUp = false;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void paced(QWidget *window, int kind, bool valid, std::function<void()> write)
+{
+    if (FramePacer *pacer = FramePacer::of(window))
+        pacer->post(window, kind, valid, std::move(write));
+    else
+        write();
+}
+
+void dropPaced(QWidget *window)
+{
+    if (FramePacer *pacer = FramePacer::of(window))
+        pacer->drop(window);
+}
+
+bool isPaced(const QWidget *window)
+{
+    return FramePacer::of(window) != nullptr;
+}
+
+bool isCatchingUp(const QWidget *window)
+{
+    const FramePacer *pacer = FramePacer::of(window);
+    return pacer && pacer->isCatchingUp();
+}
