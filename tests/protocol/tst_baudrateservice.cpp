@@ -49,6 +49,8 @@ public:
 
     PtyPair pty;
     QList<Heard> heard;
+    // Statuses for the next handshakes heard at the receiver's rate, before the usual 1.
+    QList<quint8> handshakeStatuses;
 
     int count(const QByteArray &frame) const
     {
@@ -101,7 +103,7 @@ private:
         if (h.rate != ownRate)
             return;
         if (frame == Handshake)
-            pty.write(ScriptedReceiver::frame(0, 1, {}));
+            pty.write(ScriptedReceiver::frame(0, handshakeStatuses.isEmpty() ? 1 : handshakeStatuses.takeFirst(), {}));
         else if (frame == Probe)
             pty.write(ScriptedReceiver::frame(0, refusesProbe ? 0 : 1, {}));
     }
@@ -141,6 +143,8 @@ private slots:
     void restartAfterStopWhileAHandshakeIsInFlight();
     void setSerialBaudRateReopensThePort();
     void socketLinkIsOnlyRestarted();
+    void unreportedAnswerIsNotInheritedByTheNextSearch();
+    void lostLineEndsTheSearchAtTheFirstFailure();
 
 private:
     void openLink(int ownRate, bool refusesProbe = false);
@@ -352,6 +356,54 @@ void tst_BaudRateService::socketLinkIsOnlyRestarted()
     int port = 0;
     QVERIFY(controller->reader()->socketSettings(host, port));
     QCOMPARE(port, int(peer.port()));
+}
+
+void tst_BaudRateService::unreportedAnswerIsNotInheritedByTheNextSearch()
+{
+    openLink(115200);
+    // Status 3: the engine retires the handshake without a word, and the search waits.
+    receiver->handshakeStatuses = {3};
+    QSignalSpy verdict(service.get(), SIGNAL(finishFoundBaudRateMaster(bool)));
+    service->startSearch();
+    QTRY_COMPARE_WITH_TIMEOUT(receiver->count(Handshake), 1, 5000);
+    QVERIFY(!verdict.wait(1000));
+    service->stopSearch();
+
+    // The next search is driven by its own handshake's answer.
+    service->startSearch();
+    QVERIFY(verdict.wait(5000));
+    QCOMPARE(verdict.first().first().toBool(), true);
+    QCOMPARE(receiver->handshakeRates(), (QList<int>{115200, 115200}));
+    QCOMPARE(receiver->count(Probe), 1);
+
+    // So is a search after one that ended with a verdict.
+    receiver->handshakeStatuses = {3};
+    service->startSearch();
+    QTRY_COMPARE_WITH_TIMEOUT(receiver->count(Handshake), 3, 5000);
+    QVERIFY(!verdict.wait(1000));
+    service->startSearch();
+    QVERIFY(verdict.wait(5000));
+    QCOMPARE(verdict.size(), 2);
+    QCOMPARE(verdict.last().first().toBool(), true);
+}
+
+void tst_BaudRateService::lostLineEndsTheSearchAtTheFirstFailure()
+{
+    openLink(0);
+    QSignalSpy shown(service.get(), SIGNAL(displayTestBaudRate(int)));
+    QSignalSpy verdict(service.get(), SIGNAL(finishFoundBaudRateMaster(bool)));
+    QSignalSpy lost(service.get(), SIGNAL(linkLost()));
+    QSignalSpy errors(controller->reader(), SIGNAL(error()));
+    service->startSearch();
+    QTRY_COMPARE_WITH_TIMEOUT(receiver->count(Handshake), 1, 5000);
+    receiver->pty.hangUp();
+    QVERIFY(lost.wait(5000));
+    QCOMPARE(errors.size(), 1);
+    // No further rate is tried, and no verdict comes: the search is over.
+    QVERIFY(!verdict.wait(4000));
+    QCOMPARE(lost.size(), 1);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(shown.size() <= 3);
 }
 
 QTEST_MAIN(tst_BaudRateService)
