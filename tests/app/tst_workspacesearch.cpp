@@ -33,6 +33,7 @@ private slots:
 
     void pausedDataLetNoSearchRun();
     void searchStalledByAnUnknownStatusLeavesNothingToTheNext();
+    void hangUpDuringTheSearchGivesOneBox_data();
     void hangUpDuringTheSearchGivesOneBox();
 
 private:
@@ -137,8 +138,24 @@ void tst_WorkspaceSearch::searchStalledByAnUnknownStatusLeavesNothingToTheNext()
     QVERIFY(shell.boxes.isEmpty());
 }
 
+void tst_WorkspaceSearch::hangUpDuringTheSearchGivesOneBox_data()
+{
+    QTest::addColumn<int>("readingMs");
+    QTest::newRow("box answered at once") << 0;
+    // A modal box runs its own event loop while the user reads it.
+    QTest::newRow("box read for 2 s") << 2000;
+}
+
 void tst_WorkspaceSearch::hangUpDuringTheSearchGivesOneBox()
 {
+    QFETCH(int, readingMs);
+    AppDialogs::setMessageHook([this, readingMs](QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                                 const QString &text, QMessageBox::StandardButtons buttons) {
+        shell.boxes.append({parent, icon, title, text, buttons});
+        if (readingMs > 0)
+            QTest::qWait(readingMs);
+        return QMessageBox::Ok;
+    });
     MainWindow window;
     PtyPair pty;
     QVERIFY(pty.isValid());
