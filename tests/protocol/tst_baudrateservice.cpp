@@ -3,7 +3,6 @@
 // receiver's rate, as a real serial line would only carry the words at that rate.
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -13,7 +12,7 @@
 #include "connectguard.h"
 #include "controller.h"
 #include "parserproxy.h"
-#include "ptypair.h"
+#include "ptyframes.h"
 #include "readerproxy.h"
 #include "scriptedreceiver.h"
 
@@ -31,23 +30,21 @@ struct Heard {
 
 // The receiver at the far end of the pseudo-terminal. It cuts the command frames that
 // arrive and answers the handshake and the probe only at its own rate.
-class PtyReceiver : public QObject
+class PtyReceiver
 {
 public:
     PtyReceiver(Controller *controller, int ownRate, bool refusesProbe)
-        : controller(controller)
+        : frames([this](const QByteArray &frame) { hear(frame); })
+        , pty(frames.pty)
+        , controller(controller)
         , ownRate(ownRate)
         , refusesProbe(refusesProbe)
     {
         clock.start();
-        // The master end has no notifier of its own here; a short poll stands in for
-        // the receiver's UART interrupt.
-        poll.setInterval(2);
-        QObject::connect(&poll, &QTimer::timeout, this, [this]() { readLine(); });
-        poll.start();
     }
 
-    PtyPair pty;
+    PtyFrames frames;
+    PtyPair &pty;
     QList<Heard> heard;
     // Statuses for the next handshakes heard at the receiver's rate, before the usual 1.
     QList<quint8> handshakeStatuses;
@@ -71,27 +68,6 @@ public:
     }
 
 private:
-    void readLine()
-    {
-        buffer += pty.readAll();
-        for (;;) {
-            const int start = buffer.indexOf(QByteArray("\x21\x4e", 2));
-            if (start < 0) {
-                buffer = buffer.right(1);
-                return;
-            }
-            buffer.remove(0, start);
-            if (buffer.size() < 6)
-                return;
-            const int length = quint8(buffer.at(4)) | (quint8(buffer.at(5)) << 8);
-            if (buffer.size() < 8 + length)
-                return;
-            const QByteArray frame = buffer.left(8 + length);
-            buffer.remove(0, 8 + length);
-            hear(frame);
-        }
-    }
-
     void hear(const QByteArray &frame)
     {
         Heard h;
@@ -111,8 +87,6 @@ private:
     Controller *controller;
     int ownRate;
     bool refusesProbe;
-    QTimer poll;
-    QByteArray buffer;
     QElapsedTimer clock;
 };
 

@@ -22,6 +22,13 @@ private:
         return server.nextPendingConnection();
     }
 
+    // Points the reader at the server on the loopback interface.
+    static void aim(SocketReader &reader, const QTcpServer &server)
+    {
+        reader.setHost(QStringLiteral("127.0.0.1"));
+        reader.setPort(server.serverPort());
+    }
+
 private slots:
     void initTestCase()
     {
@@ -33,8 +40,7 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         SocketReader reader(nullptr);
-        reader.setHost(QStringLiteral("127.0.0.1"));
-        reader.setPort(server.serverPort());
+        aim(reader, server);
         QCOMPARE(reader.host(), QStringLiteral("127.0.0.1"));
         QCOMPARE(reader.port(), int(server.serverPort()));
         QVERIFY(!reader.isOpen());
@@ -78,8 +84,7 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         SocketReader reader(nullptr);
-        reader.setHost(QStringLiteral("127.0.0.1"));
-        reader.setPort(server.serverPort());
+        aim(reader, server);
         QSignalSpy connectedSpy(&reader, SIGNAL(connected()));
         reader.start();
         QTcpSocket *peer = accept(server);
@@ -110,8 +115,7 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         SocketReader reader(nullptr);
-        reader.setHost(QStringLiteral("127.0.0.1"));
-        reader.setPort(server.serverPort());
+        aim(reader, server);
         reader.start();
         QTcpSocket *peer = accept(server);
         QVERIFY(peer);
@@ -127,8 +131,7 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         SocketReader reader(nullptr);
-        reader.setHost(QStringLiteral("127.0.0.1"));
-        reader.setPort(server.serverPort());
+        aim(reader, server);
         QSignalSpy connectedSpy(&reader, SIGNAL(connected()));
         reader.start();
         QTcpSocket *peer = accept(server);
@@ -191,8 +194,7 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         SocketReader reader(nullptr);
-        reader.setHost(QStringLiteral("127.0.0.1"));
-        reader.setPort(server.serverPort());
+        aim(reader, server);
         QSignalSpy connectedSpy(&reader, SIGNAL(connected()));
         QSignalSpy errorSpy(&reader, SIGNAL(error()));
         reader.start();

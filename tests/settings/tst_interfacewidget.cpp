@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -22,7 +21,7 @@
 #include "interfacewidget.h"
 #include "parserproxy.h"
 #include "pagefixture.h"
-#include "ptypair.h"
+#include "ptyframes.h"
 #include "russiancatalogue.h"
 #include "screenshot.h"
 #include "readerproxy.h"
@@ -40,20 +39,18 @@ const QStringList benchValues = {"115200", "460800", "9600", "9600", "1", "2", "
 
 // The receiver's settings table at the far end of a pseudo-terminal: the page on a
 // serial link. Each frame heard is kept with the rate the program's port had then.
-class PtyTable : public QObject
+class PtyTable
 {
 public:
     explicit PtyTable(Controller *controller)
-        : controller(controller)
+        : frames([this](const QByteArray &frame) { answer(frame); })
+        , pty(frames.pty)
+        , controller(controller)
     {
-        // The master end has no notifier of its own here; a short poll stands in for
-        // the receiver's UART interrupt.
-        poll.setInterval(2);
-        QObject::connect(&poll, &QTimer::timeout, this, [this]() { serve(); });
-        poll.start();
     }
 
-    PtyPair pty;
+    PtyFrames frames;
+    PtyPair &pty;
     QHash<int, QByteArray> stored;
     QSet<int> refused;
     QList<QPair<QByteArray, int>> heard;
@@ -75,22 +72,6 @@ public:
     }
 
 private:
-    void serve()
-    {
-        buffer += pty.readAll();
-        for (;;) {
-            const int start = buffer.indexOf(QByteArray("\x21\x4e", 2));
-            if (start < 0 || buffer.size() - start < 8)
-                return;
-            buffer.remove(0, start);
-            const int length = quint8(buffer.at(4)) | (quint8(buffer.at(5)) << 8);
-            if (buffer.size() < 8 + length)
-                return;
-            const QByteArray frame = buffer.left(8 + length);
-            buffer.remove(0, 8 + length);
-            answer(frame);
-        }
-    }
     void answer(const QByteArray &frame)
     {
         QString port;
@@ -112,8 +93,6 @@ private:
     }
 
     Controller *controller;
-    QTimer poll;
-    QByteArray buffer;
 };
 
 } // namespace
