@@ -12,6 +12,7 @@
 
 #include "connectguard.h"
 #include "connectionwidget.h"
+#include "binaryconfigurator.h"
 #include "controller.h"
 #include "loaderwidget.h"
 #include "mainwindow.h"
@@ -119,8 +120,10 @@ void tst_WorkspaceSearch::searchStalledByAnUnknownStatusLeavesNothingToTheNext()
     open(true);
     QSignalSpy shown(session->controller->reader(), SIGNAL(displayBaudRateMaster(bool)));
     QTRY_COMPARE_WITH_TIMEOUT(session->receiver.count(3, 0x00), 1, 5000);
-    // Stalled: nothing more is asked, and the busy window stays.
-    QVERIFY(!QTest::qWaitFor([this] { return session->receiver.count(3, 0x00) > 1; }, 1500));
+    // Once the engine has retired the handshake the search waits for nothing (on a
+    // loaded machine the answer may come after the handshake's time-out instead).
+    const BinaryConfigurator *engine = session->controller->binaryConfigurator();
+    QTRY_COMPARE_WITH_TIMEOUT(engine->queuedRequests(MsgReceiverParameters, 0x00), 0, 5000);
     QVERIFY(loader());
     loader()->findChild<QPushButton *>(QStringLiteral("btnCancel"))->click();
     processDeferredDeletes();
@@ -133,7 +136,6 @@ void tst_WorkspaceSearch::searchStalledByAnUnknownStatusLeavesNothingToTheNext()
     QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 2, 5000);
     QCOMPARE(shown.at(1).at(0).toBool(), true);
     QTRY_VERIFY_WITH_TIMEOUT(!loader(), 5000);
-    QCOMPARE(session->receiver.count(3, 0x00), 2);
     QCOMPARE(session->receiver.count(3, 0x01), 1);
     QVERIFY(shell.boxes.isEmpty());
 }

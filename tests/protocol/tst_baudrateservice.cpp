@@ -347,13 +347,14 @@ void tst_BaudRateService::unreportedAnswerIsNotInheritedByTheNextSearch()
     service->startSearch();
     QVERIFY(verdict.wait(5000));
     QCOMPARE(verdict.first().first().toBool(), true);
-    QCOMPARE(receiver->handshakeRates(), (QList<int>{115200, 115200}));
+    QCOMPARE(receiver->handshakeRates().last(), 115200);
     QCOMPARE(receiver->count(Probe), 1);
 
     // So is a search after one that ended with a verdict.
     receiver->handshakeStatuses = {3};
+    const int handshakes = receiver->count(Handshake);
     service->startSearch();
-    QTRY_COMPARE_WITH_TIMEOUT(receiver->count(Handshake), 3, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(receiver->count(Handshake), handshakes + 1, 5000);
     QVERIFY(!verdict.wait(1000));
     service->startSearch();
     QVERIFY(verdict.wait(5000));
