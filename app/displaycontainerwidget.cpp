@@ -103,6 +103,9 @@ DisplayContainerWidget::DisplayContainerWidget(QWidget *parent, Qt::WindowFlags 
 
     m_baudRateService = new BaudRateService();
     connect(m_baudRateService, SIGNAL(displayTestBaudRate(int)), this, SLOT(displayTestBaudRate(int)));
+    // A link lost during the search ends it as Cancel would: the link's own error box
+    // tells the user, and no verdict follows.
+    connect(m_baudRateService, SIGNAL(linkLost()), this, SLOT(abortLoading()));
 
     // The rate entries do nothing; their submenu stays out of sight.
     ui->menuSetBaudRate->menuAction()->setVisible(false);
@@ -259,6 +262,11 @@ void DisplayContainerWidget::setAutoDetecting()
     // window over the first and run the search twice.
     if (m_loader || !m_model || !m_controller)
         return;
+    // The search lives on the receiver's replies, which a pause throws away: it would
+    // end in "not found" however the receiver answered. The menu entry is off while
+    // paused; the search after a hardware restart lets the data through first.
+    if (ui->actionContinue->isVisible())
+        on_actionContinue_triggered();
     showLoader();
     // The search talks the binary protocol.
     m_model->setInterfaceMode(InterfaceBinary);

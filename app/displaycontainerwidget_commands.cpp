@@ -41,6 +41,8 @@ void DisplayContainerWidget::setSettingsActionsEnabled(bool enabled)
                 menus.append(action->menu());
         }
     }
+    // The baud-rate search talks to the receiver too, and needs its replies.
+    ui->actionAutoDetect->setEnabled(enabled);
 }
 
 void DisplayContainerWidget::on_actionPause_triggered()

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 
 #include "appdialogs.h"
 #include "controller.h"
@@ -73,8 +74,20 @@ void ReceiverConnectionWidget::connectionModeChanged(ConnectionMode mode)
 
 void ReceiverConnectionWidget::receiverError()
 {
+    // The box waits for the event loop: whoever else follows the link's errors (the
+    // baud-rate search) must learn of the loss before a modal box runs its own loop.
+    // Errors that come while it is due or up are the same loss.
+    if (m_errorBoxDue)
+        return;
+    m_errorBoxDue = true;
+    QTimer::singleShot(0, this, SLOT(showReceiverError()));
+}
+
+void ReceiverConnectionWidget::showReceiverError()
+{
     AppDialogs::message(this, QMessageBox::Critical, tr("Connection error."),
                         tr("Connection to receiver error has occurred."), QMessageBox::Ok);
+    m_errorBoxDue = false;
 }
 
 void ReceiverConnectionWidget::on_btnLocaleEn_clicked()

@@ -37,6 +37,7 @@ private slots:
     void setSerialPortNames();
     void connectionModeChanged(ConnectionMode mode);
     void receiverError();
+    void showReceiverError();
     void on_btnLocaleEn_clicked();
     void on_btnLocaleRu_clicked();
     void readerConnected();
@@ -48,4 +49,6 @@ protected:
 private:
     Ui::ReceiverConnectionWidget *ui;
     QPointer<Controller> m_controller;
+    // A connection error box is due or up: one lost link gives one box.
+    bool m_errorBoxDue = false;
 };

@@ -37,6 +37,7 @@ void BaudRateService::setController(Controller *newController)
                    this, SLOT(requestCompleted(QPair<MsgType, unsigned char>)));
         disconnect(engine, SIGNAL(requestError(QPair<MsgType, unsigned char>)),
                    this, SLOT(requestError(QPair<MsgType, unsigned char>)));
+        disconnect(controller->reader(), SIGNAL(error()), this, SLOT(linkFailed()));
     }
     controller = newController;
     // The notes belong to the old engine's queue.
@@ -48,6 +49,7 @@ void BaudRateService::setController(Controller *newController)
                 this, SLOT(requestCompleted(QPair<MsgType, unsigned char>)), Qt::UniqueConnection);
         connect(engine, SIGNAL(requestError(QPair<MsgType, unsigned char>)),
                 this, SLOT(requestError(QPair<MsgType, unsigned char>)), Qt::UniqueConnection);
+        connect(controller->reader(), SIGNAL(error()), this, SLOT(linkFailed()), Qt::UniqueConnection);
     }
 }
 
@@ -58,6 +60,7 @@ void BaudRateService::startSearch()
     // A try of an earlier search that is still waiting for its port must not send
     // its handshake into this one.
     portTimer->stop();
+    forgetRetiredRequests();
     ++searchNumber;
     listening = true;
     index = 0;
@@ -92,6 +95,9 @@ void BaudRateService::tryCurrentRate()
     const int rate = baudRates.at(index);
     emit displayTestBaudRate(rate);
     setSerialBaudRate(rate);
+    // A port that did not reopen has ended the search (linkFailed).
+    if (!listening)
+        return;
     portTimer->start(ReopenWaitMs);
 }
 
@@ -137,9 +143,38 @@ void BaudRateService::finishSearch(bool isFound)
     emit finishFoundBaudRateMaster(isFound);
 }
 
+void BaudRateService::linkFailed()
+{
+    // Every further rate would reopen a port that is gone, and each failure would be
+    // one more error for the same loss; nor is "not found" a verdict on a dead link.
+    if (!listening)
+        return;
+    listening = false;
+    searching = false;
+    portTimer->stop();
+    emit linkLost();
+}
+
 void BaudRateService::noteSent()
 {
+    forgetRetiredRequests();
     sentBySearch.append(searchNumber);
+}
+
+void BaudRateService::forgetRetiredRequests()
+{
+    // The engine retires a request without a word when the receiver answers it with a
+    // status it does not know. Its note would then take the outcome of the next
+    // handshake or probe, of this search or the next. The engine keeps its queue in
+    // the order of sending, so the notes beyond what it still holds of ours are the
+    // oldest ones.
+    if (!controller)
+        return;
+    const BinaryConfigurator *engine = controller->binaryConfigurator();
+    const int held = engine->queuedRequests(MsgReceiverParameters, HandshakeSubId)
+                     + engine->queuedRequests(MsgReceiverParameters, ProbeSubId);
+    while (sentBySearch.size() > held)
+        sentBySearch.removeFirst();
 }
 
 bool BaudRateService::takeOutcome(QPair<MsgType, unsigned char> request)

@@ -34,16 +34,23 @@ public:
 signals:
     void displayTestBaudRate(int baudRate);
     void finishFoundBaudRateMaster(bool isFound);
+    // The link failed during the search (a reopen that did not open, a port that went
+    // away): the search has stopped without a verdict; the link's own error says why.
+    void linkLost();
 
 public slots:
     void requestCompleted(QPair<MsgType, unsigned char> request);
     void requestError(QPair<MsgType, unsigned char> request);
     void timeoutSetSerrialPort();
 
+private slots:
+    void linkFailed();
+
 private:
     void tryCurrentRate();
     void finishSearch(bool isFound);
     void noteSent();
+    void forgetRetiredRequests();
     bool takeOutcome(QPair<MsgType, unsigned char> request);
 
     QPointer<Controller> controller;

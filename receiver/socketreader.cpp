@@ -1,6 +1,7 @@
 #include "socketreader.h"
 
 #include <QAbstractSocket>
+#include <QMetaObject>
 #include <QTcpSocket>
 
 SocketReader::SocketReader(QObject *parent)
@@ -14,9 +15,11 @@ SocketReader::SocketReader(QObject *parent)
     connect(m_socket, SIGNAL(connected()), this, SIGNAL(connected()));
     // A failed connection closes the reader before the error is told, so a listener
     // that reacts to error() already finds the reader closed.
-    connect(m_socket, SIGNAL(errorOccurred(QAbstractSocket::SocketError)), this, SLOT(stop()));
-    connect(m_socket, SIGNAL(errorOccurred(QAbstractSocket::SocketError)), this, SIGNAL(error()));
-    connect(m_socket, SIGNAL(disconnected()), this, SLOT(stop()));
+    connect(m_socket, SIGNAL(errorOccurred(QAbstractSocket::SocketError)), this, SLOT(closeSocket()));
+    connect(m_socket, SIGNAL(errorOccurred(QAbstractSocket::SocketError)), this, SLOT(socketError()));
+    connect(m_socket, SIGNAL(disconnected()), this, SLOT(closeSocket()));
+    connect(m_socket, SIGNAL(stateChanged(QAbstractSocket::SocketState)),
+            this, SLOT(socketStateChanged(QAbstractSocket::SocketState)));
 }
 
 SocketReader::~SocketReader()
@@ -46,7 +49,7 @@ void SocketReader::setPort(int port)
 
 bool SocketReader::isOpen() const
 {
-    return m_socket->isOpen();
+    return m_socket->isOpen() || m_startPending;
 }
 
 void SocketReader::clear()
@@ -55,6 +58,16 @@ void SocketReader::clear()
 
 void SocketReader::start()
 {
+    // A socket that was just stopped with bytes still unsent is closing until they are
+    // out; asked to connect then, it refuses and the link would stay dead.
+    if (m_socket->state() == QAbstractSocket::ClosingState) {
+        m_startPending = true;
+        return;
+    }
+    // Already connecting or connected: there is nothing to start.
+    if (m_socket->state() != QAbstractSocket::UnconnectedState)
+        return;
+    m_startPending = false;
     m_socket->connectToHost(m_host, static_cast<quint16>(m_port), QIODevice::ReadWrite,
                             QAbstractSocket::AnyIPProtocol);
     connect(m_socket, SIGNAL(readyRead()), this, SLOT(read()), Qt::UniqueConnection);
@@ -62,9 +75,37 @@ void SocketReader::start()
 
 void SocketReader::stop()
 {
+    m_startPending = false;
+    closeSocket();
+}
+
+void SocketReader::closeSocket()
+{
     disconnect(m_socket, SIGNAL(readyRead()), this, SLOT(read()));
     if (m_socket->isOpen() || m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->close();
+}
+
+void SocketReader::socketError()
+{
+    // An old connection that fails while it closes is no failure of the link the user
+    // has: the new connection is still to come.
+    if (!m_startPending)
+        emit error();
+}
+
+void SocketReader::socketStateChanged(QAbstractSocket::SocketState state)
+{
+    // The socket tells this from inside its own close; it is left alone until that has
+    // returned.
+    if (state == QAbstractSocket::UnconnectedState && m_startPending)
+        QMetaObject::invokeMethod(this, "connectNow", Qt::QueuedConnection);
+}
+
+void SocketReader::connectNow()
+{
+    if (m_startPending && m_socket->state() == QAbstractSocket::UnconnectedState)
+        start();
 }
 
 void SocketReader::sendData(const QByteArray &data)

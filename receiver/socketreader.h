@@ -2,6 +2,7 @@
 
 #include "ireader.h"
 
+#include <QAbstractSocket>
 #include <QString>
 
 class QTcpSocket;
@@ -24,6 +25,7 @@ public:
     void setPort(int port);
 
     // True from the connection request on, also while the connection is being made.
+    // A start that waits for the old connection to close counts as open too.
     bool isOpen() const override;
     // A socket has nothing worth discarding: does nothing.
     void clear() override;
@@ -36,8 +38,17 @@ public slots:
 protected slots:
     void read();
 
+private slots:
+    void closeSocket();
+    void socketError();
+    void socketStateChanged(QAbstractSocket::SocketState state);
+    void connectNow();
+
 private:
     QString m_host;
     int m_port = 0;
     QTcpSocket *m_socket;
+    // A start that came while the old connection was still closing (its unsent bytes
+    // going out): the new connection is made once the old one has closed.
+    bool m_startPending = false;
 };

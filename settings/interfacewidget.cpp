@@ -416,6 +416,10 @@ void InterfaceWidget::reopenOwnPort(int baudRate)
 {
     if (!controller || baudRate <= 0)
         return;
+    // Only a serial port runs at the UART's rate. A TCP link is not touched: its
+    // connection does not depend on the rate, and a restart would only break it.
+    if (controller->reader()->readerType() != ConnectionMode::SerialPort)
+        return;
     baudRateService->setController(controller);
     baudRateService->setSerialBaudRate(baudRate);
 }

@@ -3,7 +3,6 @@
 // receiver's rate, as a real serial line would only carry the words at that rate.
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -13,7 +12,7 @@
 #include "connectguard.h"
 #include "controller.h"
 #include "parserproxy.h"
-#include "ptypair.h"
+#include "ptyframes.h"
 #include "readerproxy.h"
 #include "scriptedreceiver.h"
 
@@ -31,24 +30,24 @@ struct Heard {
 
 // The receiver at the far end of the pseudo-terminal. It cuts the command frames that
 // arrive and answers the handshake and the probe only at its own rate.
-class PtyReceiver : public QObject
+class PtyReceiver
 {
 public:
     PtyReceiver(Controller *controller, int ownRate, bool refusesProbe)
-        : controller(controller)
+        : frames([this](const QByteArray &frame) { hear(frame); })
+        , pty(frames.pty)
+        , controller(controller)
         , ownRate(ownRate)
         , refusesProbe(refusesProbe)
     {
         clock.start();
-        // The master end has no notifier of its own here; a short poll stands in for
-        // the receiver's UART interrupt.
-        poll.setInterval(2);
-        QObject::connect(&poll, &QTimer::timeout, this, [this]() { readLine(); });
-        poll.start();
     }
 
-    PtyPair pty;
+    PtyFrames frames;
+    PtyPair &pty;
     QList<Heard> heard;
+    // Statuses for the next handshakes heard at the receiver's rate, before the usual 1.
+    QList<quint8> handshakeStatuses;
 
     int count(const QByteArray &frame) const
     {
@@ -69,27 +68,6 @@ public:
     }
 
 private:
-    void readLine()
-    {
-        buffer += pty.readAll();
-        for (;;) {
-            const int start = buffer.indexOf(QByteArray("\x21\x4e", 2));
-            if (start < 0) {
-                buffer = buffer.right(1);
-                return;
-            }
-            buffer.remove(0, start);
-            if (buffer.size() < 6)
-                return;
-            const int length = quint8(buffer.at(4)) | (quint8(buffer.at(5)) << 8);
-            if (buffer.size() < 8 + length)
-                return;
-            const QByteArray frame = buffer.left(8 + length);
-            buffer.remove(0, 8 + length);
-            hear(frame);
-        }
-    }
-
     void hear(const QByteArray &frame)
     {
         Heard h;
@@ -101,7 +79,7 @@ private:
         if (h.rate != ownRate)
             return;
         if (frame == Handshake)
-            pty.write(ScriptedReceiver::frame(0, 1, {}));
+            pty.write(ScriptedReceiver::frame(0, handshakeStatuses.isEmpty() ? 1 : handshakeStatuses.takeFirst(), {}));
         else if (frame == Probe)
             pty.write(ScriptedReceiver::frame(0, refusesProbe ? 0 : 1, {}));
     }
@@ -109,8 +87,6 @@ private:
     Controller *controller;
     int ownRate;
     bool refusesProbe;
-    QTimer poll;
-    QByteArray buffer;
     QElapsedTimer clock;
 };
 
@@ -141,6 +117,8 @@ private slots:
     void restartAfterStopWhileAHandshakeIsInFlight();
     void setSerialBaudRateReopensThePort();
     void socketLinkIsOnlyRestarted();
+    void unreportedAnswerIsNotInheritedByTheNextSearch();
+    void lostLineEndsTheSearchAtTheFirstFailure();
 
 private:
     void openLink(int ownRate, bool refusesProbe = false);
@@ -352,6 +330,55 @@ void tst_BaudRateService::socketLinkIsOnlyRestarted()
     int port = 0;
     QVERIFY(controller->reader()->socketSettings(host, port));
     QCOMPARE(port, int(peer.port()));
+}
+
+void tst_BaudRateService::unreportedAnswerIsNotInheritedByTheNextSearch()
+{
+    openLink(115200);
+    // Status 3: the engine retires the handshake without a word, and the search waits.
+    receiver->handshakeStatuses = {3};
+    QSignalSpy verdict(service.get(), SIGNAL(finishFoundBaudRateMaster(bool)));
+    service->startSearch();
+    QTRY_COMPARE_WITH_TIMEOUT(receiver->count(Handshake), 1, 5000);
+    QVERIFY(!verdict.wait(1000));
+    service->stopSearch();
+
+    // The next search is driven by its own handshake's answer.
+    service->startSearch();
+    QVERIFY(verdict.wait(5000));
+    QCOMPARE(verdict.first().first().toBool(), true);
+    QCOMPARE(receiver->handshakeRates().last(), 115200);
+    QCOMPARE(receiver->count(Probe), 1);
+
+    // So is a search after one that ended with a verdict.
+    receiver->handshakeStatuses = {3};
+    const int handshakes = receiver->count(Handshake);
+    service->startSearch();
+    QTRY_COMPARE_WITH_TIMEOUT(receiver->count(Handshake), handshakes + 1, 5000);
+    QVERIFY(!verdict.wait(1000));
+    service->startSearch();
+    QVERIFY(verdict.wait(5000));
+    QCOMPARE(verdict.size(), 2);
+    QCOMPARE(verdict.last().first().toBool(), true);
+}
+
+void tst_BaudRateService::lostLineEndsTheSearchAtTheFirstFailure()
+{
+    openLink(0);
+    QSignalSpy shown(service.get(), SIGNAL(displayTestBaudRate(int)));
+    QSignalSpy verdict(service.get(), SIGNAL(finishFoundBaudRateMaster(bool)));
+    QSignalSpy lost(service.get(), SIGNAL(linkLost()));
+    QSignalSpy errors(controller->reader(), SIGNAL(error()));
+    service->startSearch();
+    QTRY_COMPARE_WITH_TIMEOUT(receiver->count(Handshake), 1, 5000);
+    receiver->pty.hangUp();
+    QVERIFY(lost.wait(5000));
+    QCOMPARE(errors.size(), 1);
+    // No further rate is tried, and no verdict comes: the search is over.
+    QVERIFY(!verdict.wait(4000));
+    QCOMPARE(lost.size(), 1);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(shown.size() <= 3);
 }
 
 QTEST_MAIN(tst_BaudRateService)

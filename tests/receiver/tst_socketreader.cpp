@@ -22,6 +22,13 @@ private:
         return server.nextPendingConnection();
     }
 
+    // Points the reader at the server on the loopback interface.
+    static void aim(SocketReader &reader, const QTcpServer &server)
+    {
+        reader.setHost(QStringLiteral("127.0.0.1"));
+        reader.setPort(server.serverPort());
+    }
+
 private slots:
     void initTestCase()
     {
@@ -33,8 +40,7 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         SocketReader reader(nullptr);
-        reader.setHost(QStringLiteral("127.0.0.1"));
-        reader.setPort(server.serverPort());
+        aim(reader, server);
         QCOMPARE(reader.host(), QStringLiteral("127.0.0.1"));
         QCOMPARE(reader.port(), int(server.serverPort()));
         QVERIFY(!reader.isOpen());
@@ -78,8 +84,7 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         SocketReader reader(nullptr);
-        reader.setHost(QStringLiteral("127.0.0.1"));
-        reader.setPort(server.serverPort());
+        aim(reader, server);
         QSignalSpy connectedSpy(&reader, SIGNAL(connected()));
         reader.start();
         QTcpSocket *peer = accept(server);
@@ -110,8 +115,7 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         SocketReader reader(nullptr);
-        reader.setHost(QStringLiteral("127.0.0.1"));
-        reader.setPort(server.serverPort());
+        aim(reader, server);
         reader.start();
         QTcpSocket *peer = accept(server);
         QVERIFY(peer);
@@ -127,8 +131,7 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         SocketReader reader(nullptr);
-        reader.setHost(QStringLiteral("127.0.0.1"));
-        reader.setPort(server.serverPort());
+        aim(reader, server);
         QSignalSpy connectedSpy(&reader, SIGNAL(connected()));
         reader.start();
         QTcpSocket *peer = accept(server);
@@ -184,6 +187,51 @@ private slots:
         QSignalSpy dataSpy(&reader, SIGNAL(dataRead(QByteArray)));
         peer->write("xyz");
         QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy), QByteArray("xyz"), 5000);
+    }
+
+    void restartWithUnsentBytesConnectsOnceTheOldConnectionHasClosed()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        SocketReader reader(nullptr);
+        aim(reader, server);
+        QSignalSpy connectedSpy(&reader, SIGNAL(connected()));
+        QSignalSpy errorSpy(&reader, SIGNAL(error()));
+        reader.start();
+        QTcpSocket *oldPeer = accept(server);
+        QVERIFY(oldPeer);
+        QTRY_COMPARE_WITH_TIMEOUT(connectedSpy.count(), 1, 5000);
+
+        // The frame is still in the socket's buffer (the event loop writes it) when the
+        // link is stopped and started again.
+        reader.sendData("unsent");
+        reader.stop();
+        reader.start();
+        QVERIFY(reader.isOpen());
+        QByteArray lastWords;
+        QTRY_COMPARE_WITH_TIMEOUT((lastWords += oldPeer->readAll()), QByteArray("unsent"), 5000);
+        QTcpSocket *peer = accept(server);
+        QVERIFY(peer);
+        QTRY_COMPARE_WITH_TIMEOUT(connectedSpy.count(), 2, 5000);
+        QCOMPARE(errorSpy.count(), 0);
+
+        QSignalSpy dataSpy(&reader, SIGNAL(dataRead(QByteArray)));
+        peer->write("xyz");
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(dataSpy), QByteArray("xyz"), 5000);
+        reader.sendData("abc");
+        QByteArray got;
+        QTRY_COMPARE_WITH_TIMEOUT((got += peer->readAll()), QByteArray("abc"), 5000);
+
+        // A stop while the new connection waits for the old one's close cancels it.
+        QSignalSpy newConnections(&server, SIGNAL(newConnection()));
+        reader.sendData("more");
+        reader.stop();
+        reader.start();
+        reader.stop();
+        QVERIFY(!reader.isOpen());
+        QTRY_COMPARE_WITH_TIMEOUT((got += peer->readAll()), QByteArray("abcmore"), 5000);
+        QVERIFY(!newConnections.wait(500));
+        QCOMPARE(connectedSpy.count(), 2);
     }
 
     // --- the proxy in front of a socket reader ---

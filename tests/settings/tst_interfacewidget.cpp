@@ -1,13 +1,14 @@
 // The interface page against a receiver that keeps its settings in a table. The page
-// restarts the program's link on every Save and when it follows its own UART's new
-// rate; on the socket link of these tests each restart is a new connection to the
-// receiver.
+// restarts the program's link on every Save; on the socket link of most of these tests
+// that restart is a new connection to the receiver. Only a serial link follows a new
+// rate of the receiver's own UART: that is tried on a pseudo-terminal.
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -18,7 +19,9 @@
 #include "controller.h"
 #include "hexbytes.h"
 #include "interfacewidget.h"
+#include "parserproxy.h"
 #include "pagefixture.h"
+#include "ptyframes.h"
 #include "russiancatalogue.h"
 #include "screenshot.h"
 #include "readerproxy.h"
@@ -33,6 +36,64 @@ const QList<QByteArray> getters = {
 
 // Rates of UART1 to UART4, the three roles, the data format and the transport delay.
 const QStringList benchValues = {"115200", "460800", "9600", "9600", "1", "2", "4", "RTCM3", "40000"};
+
+// The receiver's settings table at the far end of a pseudo-terminal: the page on a
+// serial link. Each frame heard is kept with the rate the program's port had then.
+class PtyTable
+{
+public:
+    explicit PtyTable(Controller *controller)
+        : frames([this](const QByteArray &frame) { answer(frame); })
+        , pty(frames.pty)
+        , controller(controller)
+    {
+    }
+
+    PtyFrames frames;
+    PtyPair &pty;
+    QHash<int, QByteArray> stored;
+    QSet<int> refused;
+    QList<QPair<QByteArray, int>> heard;
+
+    int count(const QByteArray &frame) const
+    {
+        int n = 0;
+        for (const QPair<QByteArray, int> &h : heard)
+            n += h.first == frame ? 1 : 0;
+        return n;
+    }
+    int rateOf(const QByteArray &frame, int occurrence) const
+    {
+        for (const QPair<QByteArray, int> &h : heard) {
+            if (h.first == frame && occurrence-- == 0)
+                return h.second;
+        }
+        return -1;
+    }
+
+private:
+    void answer(const QByteArray &frame)
+    {
+        QString port;
+        int rate = 0;
+        controller->reader()->serialSettings(port, rate);
+        heard.append({frame, rate});
+        const int sub = quint8(frame.at(3));
+        const int key = quint8(frame.at(2)) << 8 | sub;
+        if (refused.contains(key)) {
+            pty.write(ScriptedReceiver::frame(0, 0, {}));
+        } else if (sub < 0x80 && stored.contains(key)) {
+            pty.write(ScriptedReceiver::frame(0, 2, stored.value(key)));
+        } else if (sub >= 0x80) {
+            stored.insert(key - 0x80, frame.mid(6, frame.size() - 8));
+            pty.write(ScriptedReceiver::frame(0, 1, {}));
+        } else {
+            pty.write(ScriptedReceiver::frame(0, 0, {}));
+        }
+    }
+
+    Controller *controller;
+};
 
 } // namespace
 
@@ -56,6 +117,8 @@ private slots:
     void roleWithoutButtonSendsNoUart();
     void refusedNchnReopensOnlyAtARealRate_data();
     void refusedNchnReopensOnlyAtARealRate();
+    void serialLinkFollowsItsOwnUart_data();
+    void serialLinkFollowsItsOwnUart();
     void emptiedRateAndUnknownFormatSendNothing();
     void delayBeyondSixteenBitsIsNotSent();
     void russianTexts();
@@ -243,17 +306,17 @@ void TestInterfaceWidget::ownUartRateMovesTheLinkAndWaits()
     QCOMPARE(session->table.frames(), QList<QByteArray>{setter} + getters);
     const int setterAt = indexOf(setter);
     const int firstGetter = indexOf(getters.first(), setterAt);
+    // A socket link is not restarted for the new rate: the one new connection is the
+    // Save's.
+    QCOMPARE(connections->count(), 1);
     if (own) {
-        // The link follows the new rate (on a socket: a new connection), the general
-        // information window is told, and the receiver gets 500 ms to switch.
+        // The general information window is told, and the receiver gets 500 ms to switch.
         QCOMPARE(baudRateMaster->count(), 1);
         QCOMPARE(baudRateMaster->at(0).at(0).toBool(), true);
-        QCOMPARE(connections->count(), 2);
         QVERIFY2(stamp(firstGetter) - stamp(setterAt) >= 500,
                  qPrintable(QString("%1 ms").arg(stamp(firstGetter) - stamp(setterAt))));
     } else {
         QCOMPARE(baudRateMaster->count(), 0);
-        QCOMPARE(connections->count(), 1);
     }
 }
 
@@ -334,14 +397,91 @@ void TestInterfaceWidget::refusedNchnReopensOnlyAtARealRate()
     radio("radBtnNmeaBinaryUART3")->click();
     click("btnSave");
     QVERIFY(session->settle());
-    // nchn is asked again; its answer re-opens the own port at the rate typed for the
-    // chosen UART, if it has one.
+    // nchn is asked again; its answer would re-open a serial port at the rate typed for
+    // the chosen UART (see serialLinkFollowsItsOwnUart); the socket link stays as it is.
     QCOMPARE(session->table.frames(3, 0x86), QList<QByteArray>{commandFrame(3, 0x86, hex("03"))});
     QCOMPARE(session->table.count(3, 0x06), 2);
-    QCOMPARE(connections->count(), rateKnown ? 2 : 1);
+    QCOMPARE(connections->count(), 1);
     QCOMPARE(baudRateMaster->count(), 0);
     QCOMPARE(boxes.size(), 0);
     QCOMPARE(shown().at(4), QString("1"));
+}
+
+void TestInterfaceWidget::serialLinkFollowsItsOwnUart_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("uart3Known");
+    QTest::addColumn<int>("newRate");
+    QTest::addColumn<int>("told");
+    // The receiver talks through UART1 at 115200 (nchn 1).
+    QTest::newRow("UART1 rate changed") << "uart1" << true << 460800 << 1;
+    QTest::newRow("refused move to UART3 at 9600") << "nchn" << true << 9600 << 0;
+    QTest::newRow("refused move to UART3, rate unknown") << "nchn" << false << 115200 << 0;
+}
+
+void TestInterfaceWidget::serialLinkFollowsItsOwnUart()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, uart3Known);
+    QFETCH(int, newRate);
+    QFETCH(int, told);
+    // The page goes before the Controller it queues requests on.
+    page.reset();
+    Controller controller;
+    controller.parser()->setInterfaceMode(InterfaceBinary);
+    PtyTable receiver(&controller);
+    QVERIFY(receiver.pty.isValid());
+    const QList<QPair<int, QByteArray>> table = {
+        {0x302, hex("00c20100")}, {0x303, hex("00080700")}, {0x304, hex("80250000")},
+        {0x305, hex("80250000")}, {0x306, hex("01")},       {0x307, hex("02")},
+        {0x30B, hex("04")},       {0x30C, hex("02")},       {0x30D, hex("409c")}};
+    for (const auto &entry : table)
+        receiver.stored.insert(entry.first, entry.second);
+    if (!uart3Known)
+        receiver.refused.insert(0x304);
+    controller.reader()->openSerialPort(receiver.pty.devicePath(), 115200);
+    controller.reader()->start();
+    QVERIFY(controller.reader()->isOpen());
+    QSignalSpy master(controller.reader(), SIGNAL(displayBaudRateMaster(bool)));
+    makePage();
+    page->setController(&controller);
+    page->readSettings();
+    QTRY_COMPARE_WITH_TIMEOUT(receiver.count(getters.last()), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(radio("radBtnNmeaBinaryUART1")->isChecked(), true, 5000);
+
+    QByteArray setter;
+    if (change == "uart1") {
+        typeRate(1, "460800");
+        setter = commandFrame(3, 0x82, hex("00080700"));
+    } else {
+        receiver.refused.insert(0x386);
+        radio("radBtnNmeaBinaryUART3")->click();
+        setter = commandFrame(3, 0x86, hex("03"));
+    }
+    click("btnSave");
+    if (change == "uart1") {
+        // The read-back goes out on the port at its new rate.
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.count(getters.last()), 2, 5000);
+        QCOMPARE(receiver.rateOf(getters.first(), 1), newRate);
+    } else {
+        // nchn is asked again; its answer re-opens the port at the rate of UART3's box.
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.count(commandFrame(3, 0x06)), 3, 5000);
+    }
+    // What the last answer set off has happened once a later request is heard.
+    const int rchnAsked = receiver.count(commandFrame(3, 0x07));
+    controller.binaryConfigurator()->requestRchn();
+    QTRY_COMPARE_WITH_TIMEOUT(receiver.count(commandFrame(3, 0x07)), rchnAsked + 1, 5000);
+    QCOMPARE(receiver.count(setter), 1);
+    QCOMPARE(receiver.rateOf(setter, 0), 115200);
+    QString port;
+    int rate = 0;
+    QVERIFY(controller.reader()->serialSettings(port, rate));
+    QCOMPARE(port, receiver.pty.devicePath());
+    QCOMPARE(rate, newRate);
+    QVERIFY(controller.reader()->isOpen());
+    QCOMPARE(master.count(), told);
+    page.reset();
+    controller.reader()->stop();
 }
 
 void TestInterfaceWidget::emptiedRateAndUnknownFormatSendNothing()
