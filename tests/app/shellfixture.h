@@ -20,6 +20,7 @@
 #include "boxrecorder.h"
 #include "displaycontainerwidget.h"
 #include "receiversession.h"
+#include "settlewindow.h"
 
 class ShellFixture : public BoxRecorder<AppDialogs>
 {
@@ -74,6 +75,9 @@ inline QString screenshotDir()
 }
 
 // A workspace as the main window opens one, on a session to the scripted receiver.
+// It is shown and laid out before the session starts: on a busy machine its first layout
+// and paint hold the GUI thread for seconds, and the session's first request would time
+// out meanwhile, unanswered.
 inline DisplayContainerWidget *openWorkspace(ReceiverSession &session, bool autoDetect, InterfaceMode mode,
                                              const QString &portName = QStringLiteral("127.0.0.1"))
 {
@@ -81,7 +85,8 @@ inline DisplayContainerWidget *openWorkspace(ReceiverSession &session, bool auto
     workspace->setAttribute(Qt::WA_DeleteOnClose);
     workspace->setModel(session.model);
     workspace->setController(session.controller);
-    workspace->startSession(autoDetect, mode, portName);
     workspace->show();
+    settleWindow(workspace);
+    workspace->startSession(autoDetect, mode, portName);
     return workspace;
 }

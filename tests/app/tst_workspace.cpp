@@ -3,6 +3,7 @@
 // the title with the user tag, the busy indicator of the baud-rate search, pause and
 // continue, and the hidden keys of the service tools.
 #include <QAction>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -415,8 +416,7 @@ void tst_Workspace::searchOverTheSocketFindsTheReceiver()
     open(true, InterfaceNmea);
 
     // On a socket the search only stops and restarts the link, then asks.
-    if (!QTest::qWaitFor([this] { return session->receiver.count(3, 0x00) > 0; }, 3000))
-        QSKIP("the baud-rate search sends no handshake yet");
+    QVERIFY(QTest::qWaitFor([this] { return session->receiver.count(3, 0x00) > 0; }, 10000));
     QCOMPARE(session->receiver.commands().first().frame, handshake);
     QTRY_VERIFY_WITH_TIMEOUT(!workspace->findChild<LoaderWidget *>(), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(workspace->windowTitle(), QStringLiteral("Polvane 5.4.2 - 127.0.0.1 - #BASE1"), 5000);
@@ -540,8 +540,9 @@ void tst_Workspace::calibrationRestartIsAHotRestart()
     Calibration *calibration = workspace->findChild<Calibration *>();
     QVERIFY(calibration);
     QCOMPARE(calibration->windowTitle(), QStringLiteral("Calibration"));
-    QTRY_COMPARE_WITH_TIMEOUT(session->receiver.count(5, 0x03), 1, 5000);
-    QTest::qWait(100);
+    // The table has reached the window once it shows it.
+    QTRY_COMPARE_WITH_TIMEOUT(calibration->findChild<QLineEdit *>(QStringLiteral("editCombL1Value_0"))->text(),
+                              QStringLiteral("0.500"), 5000);
     session->receiver.clearRecord();
     QPushButton *save = calibration->findChild<QPushButton *>(QStringLiteral("btnSaveRestart"));
     QVERIFY(save);

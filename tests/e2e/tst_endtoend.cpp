@@ -247,7 +247,7 @@ void TestEndToEnd::playToTheEnd()
     QSignalSpy finished(peer.get(), &ReplayPeer::playbackFinished);
     peer->setSpeed(1000);
     peer->play();
-    QVERIFY(finished.wait(30000));
+    QVERIFY(finished.wait(120000));
     // The greeting frame of the replay service comes first.
     QTRY_VERIFY_WITH_TIMEOUT(delivered >= bytes + 64, 60000);
     QCOMPARE(peer->droppedClients(), 0);

@@ -60,10 +60,10 @@ void TestWorkspacePaint::changesAreGatheredIntoOnePaintEvery40Ms()
     feed.setTimerType(Qt::PreciseTimer);
     connect(&feed, &QTimer::timeout, this, [&] { field->setText(QString::number(++values)); });
     feed.start(1);
-    QTRY_VERIFY_WITH_TIMEOUT(clock.elapsed() >= 400, 5000);
+    // A busy machine fires the feed less often: it runs until both have come.
+    QTRY_VERIFY_WITH_TIMEOUT(clock.elapsed() >= 400 && values > 20, 20000);
     feed.stop();
     const qint64 elapsed = clock.elapsed();
-    QVERIFY(values > 20);
     QVERIFY2(paints.count <= elapsed / DisplayContainerWidget::minPaintIntervalMs + 2,
              qPrintable(QStringLiteral("%1 paints in %2 ms").arg(paints.count).arg(elapsed)));
     QVERIFY(paints.count >= 2);

@@ -20,6 +20,7 @@
 #include "controller.h"
 #include "payload.h"
 #include "receiversession.h"
+#include "settlewindow.h"
 #include "tooldialogs.h"
 
 // A calibration table as the receiver sends it: 28 entries of 12 bytes (value and
@@ -138,16 +139,19 @@ public:
         return true;
     }
 
-    // Opens the window as Shift+C does.
+    // Opens the window as Shift+C does, but lays it out before it reads: on a busy machine
+    // the form's first layout and paint hold the GUI thread for seconds, and the first
+    // request would time out meanwhile, unanswered.
     void show()
     {
         workspace.resize(900, 950);
         workspace.show();
         window = new Calibration(&workspace, Qt::Dialog | Qt::WindowMinimizeButtonHint
                                                  | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-        window->setController(session.controller);
         window->setWindowModality(Qt::WindowModal);
         window->show();
+        settleWindow(window);
+        window->setController(session.controller);
         // Connected after the window, so these run once the window has shown a reply.
         BinaryConfigurator *engine = session.controller->binaryConfigurator();
         QObject::connect(engine, &BinaryConfigurator::llaChange, &workspace, [this]() { ++positionsShown; });
