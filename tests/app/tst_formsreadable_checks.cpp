@@ -42,13 +42,6 @@ QString nameOf(const QWidget *widget)
     return name;
 }
 
-// The height of the ink of a line of text (capitals, descenders, digits), which must
-// not be cut; the leading above and below it may be.
-int inkHeight(const QFontMetrics &metrics)
-{
-    return metrics.tightBoundingRect(QStringLiteral("ÁAg0|")).height();
-}
-
 QString sizeText(const QSize &size)
 {
     return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
@@ -77,9 +70,18 @@ void checkLineEdit(QLineEdit *edit, QStringList &faults)
         faults << QStringLiteral("line edit %1: \"%2\" needs %3 px, has %4")
                       .arg(nameOf(edit), edit->text()).arg(needed).arg(available);
     }
-    if (contents.height() < inkHeight(metrics)) {
-        faults << QStringLiteral("line edit %1: %2 px high, its text needs %3")
-                      .arg(nameOf(edit)).arg(contents.height()).arg(inkHeight(metrics));
+    // QLineEdit centres its line vertically and clips it to the contents: the ink of the
+    // text (not the leading around it) must lie inside.
+    if (!edit->text().isEmpty()) {
+        const int lineTop = contents.y() + (contents.height() - metrics.height() + 1) / 2;
+        const QRect ink = metrics.tightBoundingRect(edit->text()).translated(0, lineTop + metrics.ascent());
+        if (ink.top() < contents.top() || ink.bottom() > contents.bottom()) {
+            faults << QStringLiteral("line edit %1: %2 px high, the ink of \"%3\" needs %4")
+                          .arg(nameOf(edit))
+                          .arg(contents.height())
+                          .arg(edit->text())
+                          .arg(ink.height());
+        }
     }
 }
 
@@ -154,9 +156,10 @@ void checkComboBox(QComboBox *combo, QStringList &faults)
                           .arg(nameOf(combo), combo->itemText(i)).arg(needed).arg(field.width());
         }
     }
-    if (field.height() < inkHeight(metrics)) {
+    const int ink = combo->count() > 0 ? metrics.tightBoundingRect(combo->currentText()).height() : 0;
+    if (field.height() < ink) {
         faults << QStringLiteral("combo box %1: %2 px high, its text needs %3")
-                      .arg(nameOf(combo)).arg(field.height()).arg(inkHeight(metrics));
+                      .arg(nameOf(combo)).arg(field.height()).arg(ink);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "controller.h"
 #include "geocoordinate.h"
+#include "geodesy.h"
 #include "model.h"
 #include "navtypes.h"
 #include "parserproxy.h"
@@ -26,6 +27,15 @@ GeoCoordinate farPosition(double shift = 0.0)
 {
     return GeoCoordinate(radians(-(55.0 + 45.0 / 60 + 14.0094 / 3600) + shift),
                          radians(-(137.0 + 37.0 / 60 + 10.12345 / 3600) - shift), -1234.567);
+}
+
+// The ECEF coordinates of a position.
+Coordinates ecef(const GeoCoordinate &position)
+{
+    const double llh[3] = {position.latitude(), position.longitude(), position.height()};
+    double xyz[3];
+    geodeticToEcef(xyz, llh);
+    return Coordinates(xyz[0], xyz[1], xyz[2]);
 }
 
 struct SystemList
@@ -88,8 +98,9 @@ void feedLongestValues(Controller *controller, Model *model)
 
     emit handler->setVelSts(NavDataValue<int>(0));
     emit handler->setPosSts(NavDataValue<int>(50));
-    emit handler->setCoordReceiver(Coordinates(-2845123.4567, -2201234.5678, -5248000.1234));
-    emit handler->setCoordBS(Coordinates(-2845100.1256, -2201250.7543, -5247990.5432), NavDataValue<int>(50));
+    emit handler->setCoordReceiver(ecef(farPosition()));
+    // A base station a few hundred metres away.
+    emit handler->setCoordBS(ecef(farPosition(0.003)), NavDataValue<int>(50));
     emit handler->setSpeedECEF(Coordinates(-123.456, -234.567, -345.678));
     emit handler->setSpeedENU(Coordinates(-123.456, -234.567, -345.678), NavDataValue<double>(1234.567),
                               NavDataValue<double>(359.99));
