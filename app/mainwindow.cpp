@@ -5,10 +5,10 @@
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 
 #include "controller.h"
 #include "displaycontainerwidget.h"
+#include "languagecatalogues.h"
 #include "model.h"
 #include "parserproxy.h"
 #include "receiverconnectionwidget.h"
@@ -24,7 +24,7 @@ const QString geometryKey = QStringLiteral("MainWindow/geometry");
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
-    , m_translator(new QTranslator(this))
+    , m_catalogues(new LanguageCatalogues(this))
     , m_connectionScreen(new ReceiverConnectionWidget(this))
 {
     // The program writes Latin and Cyrillic only, which read the same without a font's
@@ -81,17 +81,8 @@ void MainWindow::deleteModelAndController()
 
 void MainWindow::switchTranslator(const QLocale &locale)
 {
-    // The loader strips the name back at "_" and "." until a file exists, so ru_RU
-    // finds polvane_ru.qm and a language without a file of its own gets polvane.qm.
-    // A file that is not found leaves the translator empty; it is installed all the same
-    // and the texts stay in English.
-    QTranslator *translator = new QTranslator(this);
-    const bool found = translator->load(QStringLiteral("polvane_") + locale.name(), QStringLiteral(":/tr"));
-    Q_UNUSED(found);
-    QCoreApplication::removeTranslator(m_translator);
-    m_translator->deleteLater();
-    m_translator = translator;
-    QCoreApplication::installTranslator(m_translator);
+    // The program's texts and Qt's own (its standard buttons) change together.
+    m_catalogues->switchTo(locale);
 }
 
 void MainWindow::showDisplay(bool autoDetect, InterfaceMode mode, const QString &portName)

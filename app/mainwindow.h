@@ -9,7 +9,7 @@
 
 class Controller;
 class Model;
-class QTranslator;
+class LanguageCatalogues;
 class ReceiverConnectionWidget;
 
 namespace Ui {
@@ -18,7 +18,7 @@ class MainWindow;
 
 // The start window: the connection screen while no receiver is connected, hidden while
 // a workspace runs the session. It owns the shared Model, the Controller of the receiver
-// side and the installed translator, and replaces Model and Controller after every
+// side and the installed catalogues, and replaces Model and Controller after every
 // disconnect so that a new session starts from nothing.
 class MainWindow : public QMainWindow
 {
@@ -38,7 +38,7 @@ private:
     void deleteModelAndController();
 
     Ui::MainWindow *ui;
-    QTranslator *m_translator;
+    LanguageCatalogues *m_catalogues;
     QPointer<Controller> m_controller;
     QPointer<Model> m_model;
     ReceiverConnectionWidget *m_connectionScreen;

@@ -1,6 +1,7 @@
 #include "mymdisubwindow.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 
 #include "framepacer.h"
 
@@ -30,4 +31,12 @@ void MyMdiSubWindow::closeEvent(QCloseEvent *event)
     event->ignore();
     setVisible(false);
     emit closeWindow(false);
+}
+
+void MyMdiSubWindow::showEvent(QShowEvent *event)
+{
+    QMdiSubWindow::showEvent(event);
+    // A window whose form has no room to spare would lose the title bar's and borders'
+    // share of it; their size is known once the frame is in its area and styled.
+    resize(size().expandedTo(minimumSizeHint()));
 }

@@ -21,6 +21,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Grows the frame where the window inside would have less than its contents need.
+    void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *m_widget;

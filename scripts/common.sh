@@ -8,7 +8,7 @@ POLVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 POLVANE_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qtbase5-dev libqt5serialport5-dev libqt5webkit5-dev
-  qttools5-dev qttools5-dev-tools
+  qttools5-dev qttools5-dev-tools qttranslations5-l10n
   libbenchmark-dev
   xvfb xauth socat fonts-dejavu-core
 )

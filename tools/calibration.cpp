@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "controller.h"
+#include "fieldwidth.h"
 #include "tooldialogs.h"
 #include "ui_calibration.h"
 
@@ -69,6 +70,19 @@ Calibration::Calibration(QWidget *parent, Qt::WindowFlags flags)
         connect(widgets.value, &QLineEdit::textEdited, this, &Calibration::markCombinedChosen);
         connect(widgets.std, &QLineEdit::textEdited, this, &Calibration::markCombinedChosen);
     }
+
+    // Each number field holds its longest value whole: a sign, the integer digits and all
+    // the decimals shown.
+    reserveWidthFor(ui->editLat, {number(-89.99999999, 8)});
+    reserveWidthFor(ui->editLon, {number(-179.99999999, 8)});
+    reserveWidthFor(ui->editAlt, {number(-9999.999, 3)});
+    for (const CalibrationSeries *view : {&currentView, &newView, &combinedView}) {
+        for (int i = 0; i < view->size(); ++i) {
+            reserveWidthFor(view->at(i).value, {number(-99.999, 3)});
+            reserveWidthFor(view->at(i).std, {number(-99.999, 3)});
+        }
+    }
+    growToContents(this);
 }
 
 Calibration::~Calibration()

@@ -5,6 +5,7 @@
 #include <QShowEvent>
 
 #include "controller.h"
+#include "fieldwidth.h"
 #include "tooldialogs.h"
 #include "ui_rk2290settingswidget.h"
 
@@ -48,6 +49,12 @@ RK2290SettingsWidget::RK2290SettingsWidget(QWidget *parent, Qt::WindowFlags flag
     , ui(new Ui_RK2290SettingsWidget)
 {
     ui->setupUi(this);
+    // A register's value is up to eight hexadecimal digits, an address or a gain three
+    // decimal ones, shown whole.
+    reserveWidthFor(ui->editValue, {QStringLiteral("ffffffff")});
+    reserveWidthFor(ui->editAddress, {QStringLiteral("255")});
+    reserveWidthFor(ui->editRfAgcValue, {QStringLiteral("255")});
+    growToContents(this);
     initView();
     connect(ui->radBtnRK2290N0, SIGNAL(toggled(bool)), this, SLOT(initView()));
     connect(ui->radBtnRK2290N1, SIGNAL(toggled(bool)), this, SLOT(initView()));
@@ -412,7 +419,7 @@ bool RK2290SettingsWidget::confirmRestart()
 {
     return ToolDialogs::message(nullptr, QMessageBox::Question, QStringLiteral("Restart confirmation"),
                                 tr("Are you sure you want to restart?"), QMessageBox::Yes | QMessageBox::Cancel,
-                                QMessageBox::Yes)
+                                QMessageBox::Yes, {{QMessageBox::Yes, tr("Yes")}, {QMessageBox::Cancel, tr("Cancel")}})
         == QMessageBox::Yes;
 }
 

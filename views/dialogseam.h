@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QFileDialog>
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 #include <QWidget>
@@ -10,7 +12,9 @@
 // Modal message boxes and file dialogs of one area of the program (the shell, the
 // windows, the pages, the tools) go through this seam, so a test can answer them
 // without a person. Each area has its own instance: DialogSeam<struct ToolsArea>.
-// Without a hook the real modal box or dialog is shown.
+// Without a hook the real modal box or dialog is shown. A message hook answers for the
+// box from its texts; a box hook is given the box itself, built as a person would see
+// it, button texts included.
 enum class FileDialogKind { Open, Save };
 
 template <typename Area>
@@ -20,6 +24,10 @@ public:
     using MessageHook = std::function<QMessageBox::StandardButton(
         QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
         QMessageBox::StandardButtons buttons)>;
+    // Sees the box as it would be shown, instead of a person, and answers it.
+    using BoxHook = std::function<QMessageBox::StandardButton(QMessageBox &box)>;
+    // Texts of the box's own for some of its standard buttons.
+    using ButtonTexts = QMap<QMessageBox::StandardButton, QString>;
     using FileHook = std::function<QString(QWidget *parent, FileDialogKind kind,
                                            const QString &caption, const QString &dir,
                                            const QString &filter)>;
@@ -27,13 +35,20 @@ public:
     static QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon,
                                                const QString &title, const QString &text,
                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+                                               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+                                               const ButtonTexts &buttonTexts = ButtonTexts())
     {
         if (messageHook)
             return messageHook(parent, icon, title, text, buttons);
         QMessageBox box(icon, title, text, buttons, parent);
         if (defaultButton != QMessageBox::NoButton)
             box.setDefaultButton(defaultButton);
+        for (auto it = buttonTexts.cbegin(); it != buttonTexts.cend(); ++it) {
+            if (QAbstractButton *button = box.button(it.key()))
+                button->setText(it.value());
+        }
+        if (boxHook)
+            return boxHook(box);
         return QMessageBox::StandardButton(box.exec());
     }
 
@@ -54,9 +69,11 @@ public:
     }
 
     static void setMessageHook(MessageHook hook) { messageHook = std::move(hook); }
+    static void setBoxHook(BoxHook hook) { boxHook = std::move(hook); }
     static void setFileHook(FileHook hook) { fileHook = std::move(hook); }
 
 private:
     static inline MessageHook messageHook;
+    static inline BoxHook boxHook;
     static inline FileHook fileHook;
 };

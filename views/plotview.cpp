@@ -131,6 +131,23 @@ QPointF PlotView::bottomRight()
     return QPointF(fixedBottomRight.x(), fixedBottomRight.y() / vScale);
 }
 
+double PlotView::bottomMargin(QPainter *p)
+{
+    // The time labels have a band of their own: the label of the lowest value, centred on
+    // the lowest line of the grid, ends above their top. The lowest line lies half a
+    // pixel above the margin from the bottom edge; an even number of whole pixels keeps
+    // the zero line on a pixel row.
+    // Measured with the widget's font, not the painter's: the cached grid and the points
+    // drawn over it must share one mapping whatever painter draws them.
+    Q_UNUSED(p);
+    const QFontMetrics metrics = fontMetrics();
+    const QRect time = metrics.boundingRect(timeLabelText(0));
+    // timeLabelRect puts its top this far above the bottom edge.
+    const int timeTop = time.height() - time.top();
+    const double room = timeTop + metrics.height() / 2.0 + 1;
+    return 2 * std::ceil(room / 2);
+}
+
 double PlotView::timeOfDay(double value)
 {
     double r = std::fmod(value, secondsPerDay);
@@ -175,14 +192,19 @@ QString PlotView::timeLabelText(double time)
         .arg(static_cast<int>(std::fmod(time, 60)), 2, 10, QLatin1Char('0'));
 }
 
-void PlotView::drawTimeLabel(QPainter *p, double time, double screenX)
+QRect PlotView::timeLabelRect(QPainter *p, const QString &label, double screenX)
 {
-    const QString label = timeLabelText(time);
     QRect r = p->fontMetrics().boundingRect(label);
     r.setWidth(r.width() + 3);
     r.translate(int(screenX - r.width() / 2.0), rect().bottom() - r.height());
+    return r;
+}
+
+void PlotView::drawTimeLabel(QPainter *p, double time, double screenX)
+{
+    const QString label = timeLabelText(time);
     p->setPen(axisPen);
-    p->drawText(r, Qt::AlignCenter, label);
+    p->drawText(timeLabelRect(p, label, screenX), Qt::AlignCenter, label);
 }
 
 void PlotView::drawAxisX(QPainter *p)
@@ -193,7 +215,7 @@ void PlotView::drawAxisX(QPainter *p)
     drawYLabel(p, 0, sy);
 }
 
-void PlotView::drawYLabel(QPainter *p, double value, double screenY)
+QRect PlotView::valueLabelRect(QPainter *p, double value, double screenY)
 {
     // Measured as if a minus sign followed a non-negative value, so that the
     // labels of v and -v end at the same x.
@@ -202,8 +224,13 @@ void PlotView::drawYLabel(QPainter *p, double value, double screenY)
     QRect r = p->fontMetrics().boundingRect(measured);
     r.setWidth(r.width() + 3);
     r.translate(rect().left(), int(screenY - (r.top() + r.height() / 2.0)));
+    return r;
+}
+
+void PlotView::drawYLabel(QPainter *p, double value, double screenY)
+{
     p->setPen(axisPen);
-    p->drawText(r, Qt::AlignRight | Qt::AlignVCenter, label);
+    p->drawText(valueLabelRect(p, value, screenY), Qt::AlignRight | Qt::AlignVCenter, QString::number(value, 'g', 6));
 }
 
 void PlotView::drawBackground(QPainter *p)

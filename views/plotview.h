@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPair>
 #include <QPointF>
+#include <QRect>
 
 // One value plotted against the time of day as a row of dots coloured by the
 // solution quality. The time window follows the newest sample and wraps at
@@ -28,6 +29,7 @@ public:
     double gridStepX(QPainter *p) override;
     QPointF topLeft() override;
     QPointF bottomRight() override;
+    double bottomMargin(QPainter *p) override;
 
     // Seconds that the lead of a few dot widths stands for at the current width
     // and scale; the newest sample sits that far left of the right edge.
@@ -36,6 +38,10 @@ public:
     double timeToX(double time);
     // Minutes and seconds of a time of day, as on the time axis.
     static QString timeLabelText(double time);
+    // Where a time label under the grid line at screenX, and a value's label at the left
+    // of its line at screenY, are written.
+    QRect timeLabelRect(QPainter *p, const QString &label, double screenX);
+    QRect valueLabelRect(QPainter *p, double value, double screenY);
 
     int pointCount() const { return points.size(); }
     // A stored point as (time in seconds, value), oldest first, and its quality.

@@ -111,8 +111,10 @@ double SkyView::rightMargin(QPainter *p)
 
 double SkyView::bottomMargin(QPainter *p)
 {
-    // Room for the legend row.
-    return 5 * zeroWidth(p);
+    // Room for the legend's rows.
+    const QVector<QPair<QPointF, QRect>> legend = legendLayout(p);
+    const double highest = legend.isEmpty() ? rect().bottom() : legend.first().first.y();
+    return 5 * zeroWidth(p) + (rect().bottom() - 2.5 * zeroWidth(p) - highest);
 }
 
 double SkyView::topMargin(QPainter *p)
@@ -303,20 +305,52 @@ void SkyView::drawBackground(QPainter *p)
     discImages.resize(disc);
 }
 
-void SkyView::drawOverlay(QPainter *p)
+QVector<QPair<QPointF, QRect>> SkyView::legendLayout(QPainter *p)
 {
     const int m = int(leftMargin(p));
-    const double rowY = rect().bottom() - 2.5 * m;
+    // A row is as high as a disc and a gap between rows.
+    const double rowPitch = 2 * discRadius(p) + 0.5 * m;
+    // Where a row ends is decided with the widget's font, not the painter's: the cached
+    // rings and the discs drawn over them must share one chart whatever painter draws
+    // them.
+    const QFontMetrics widgetMetrics = fontMetrics();
+    QVector<QPair<QPointF, QRect>> items;
+    QVector<int> rowOf;
     int x = 0;
+    int row = 0;
     for (auto system = systemColors.constBegin(); system != systemColors.constEnd(); ++system) {
-        x = int(x + 2.5 * m);
-        drawSatelliteCircle(p, QPointF(x, rowY), discRadius(p), Qt::transparent, system.value());
-        x = int(x + 2.5 * m);
         const QString label = QStringLiteral("- %1").arg(systemNames.value(system.key()));
-        QRect r = p->fontMetrics().boundingRect(label);
-        r.translate(x, int(rowY - (r.top() + r.height() / 2.0)));
+        const QRect bounds = p->fontMetrics().boundingRect(label);
+        int discX = int(x + 2.5 * m);
+        int textX = int(discX + 2.5 * m);
+        // The next entry goes to a new row where it would cross the right edge.
+        if (x > 0 && textX + widgetMetrics.boundingRect(label).width() > rect().right()) {
+            ++row;
+            x = 0;
+            discX = int(2.5 * m);
+            textX = int(discX + 2.5 * m);
+        }
+        items.append(qMakePair(QPointF(discX, 0), bounds.translated(textX, 0)));
+        rowOf.append(row);
+        x = textX + m + bounds.width();
+    }
+    for (int i = 0; i < items.size(); ++i) {
+        const double rowY = rect().bottom() - 2.5 * m - (row - rowOf.at(i)) * rowPitch;
+        QRect &r = items[i].second;
+        items[i].first.setY(rowY);
+        r.translate(0, int(rowY - (r.top() + r.height() / 2.0)));
+    }
+    return items;
+}
+
+void SkyView::drawOverlay(QPainter *p)
+{
+    const QVector<QPair<QPointF, QRect>> legend = legendLayout(p);
+    int i = 0;
+    for (auto system = systemColors.constBegin(); system != systemColors.constEnd(); ++system, ++i) {
+        drawSatelliteCircle(p, legend.at(i).first, discRadius(p), Qt::transparent, system.value());
         p->setPen(axisPen);
-        p->drawText(r, Qt::AlignLeft | Qt::AlignVCenter, label);
-        x = x + m + r.width();
+        p->drawText(legend.at(i).second, Qt::AlignLeft | Qt::AlignVCenter,
+                    QStringLiteral("- %1").arg(systemNames.value(system.key())));
     }
 }

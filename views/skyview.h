@@ -3,6 +3,7 @@
 #include "coordinategridview.h"
 
 #include <QColor>
+#include <QPair>
 #include <QImage>
 #include <QMap>
 #include <QPainter>
@@ -39,6 +40,10 @@ public:
     double topMargin(QPainter *p) override;
     double scaleY(QPainter *p) override;
     double scaleX(QPainter *p) override;
+
+    // Where each system's disc (its centre) and label go in the legend below the chart:
+    // left to right, in as many rows as the width needs, the last row at the bottom.
+    QVector<QPair<QPointF, QRect>> legendLayout(QPainter *p);
 
 public slots:
     void setSatellites(SatNavSysEnum in_navSys, const QVector<SatelliteInfo> &in_satellites);

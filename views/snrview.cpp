@@ -35,7 +35,7 @@ SnrView::SnrView(QWidget *parent)
 void SnrView::writeForegroundKey(QDataStream &key) const
 {
     CoordinateGridView::writeForegroundKey(key);
-    key << namesLegend << firstBandColor << secondBandColor;
+    key << namesLegend << firstBandColor << secondBandColor << numberTexts;
 }
 
 void SnrView::setData(const QVector<SatelliteInfo> &in_satelliteInfo)
@@ -45,6 +45,10 @@ void SnrView::setData(const QVector<SatelliteInfo> &in_satelliteInfo)
         dataFresh = true;
         satelliteInfo = in_satelliteInfo;
         fixedBottomRight.setX(std::max(minimumSlots, in_satelliteInfo.size()));
+        numberTexts.clear();
+        for (const SatelliteInfo &satellite : qAsConst(satelliteInfo))
+            numberTexts.append(QString::number(satellite.number));
+        stagger.known = false;
     } else {
         dataFresh = false;
     }
@@ -62,6 +66,8 @@ void SnrView::setNamesLegend(const QVector<QString> &in_namesLegend)
 void SnrView::clear()
 {
     satelliteInfo.clear();
+    numberTexts.clear();
+    stagger.known = false;
     update();
 }
 
@@ -83,7 +89,8 @@ double SnrView::rightMargin(QPainter *p)
 
 double SnrView::bottomMargin(QPainter *p)
 {
-    return 3 * zeroWidth(p);
+    // A second line of numbers when they take turns.
+    return 3 * zeroWidth(p) + (numbersStaggered(p) ? fontMetrics().height() : 0);
 }
 
 double SnrView::topMargin(QPainter *p)
@@ -117,16 +124,43 @@ void SnrView::drawYLabel(QPainter *p, double value, double screenY)
     p->drawText(r, Qt::AlignCenter, label);
 }
 
+bool SnrView::numbersStaggered(QPainter *p)
+{
+    // Decided with the widget's font, not the painter's: the cached grid and the bars
+    // drawn over it must share one mapping whatever painter draws them.
+    const double slotWidth = scaleX(p);
+    if (stagger.known && stagger.font == font() && stagger.slotWidth == slotWidth)
+        return stagger.staggered;
+    const QFontMetrics metrics = fontMetrics();
+    int widest = 0;
+    for (const QString &number : qAsConst(numberTexts))
+        widest = std::max(widest, metrics.boundingRect(number).width() + 3);
+    // Neighbours keep half a digit between them.
+    stagger.staggered = widest > 0 && widest + metrics.horizontalAdvance(QLatin1Char('0')) / 2.0 > slotWidth;
+    stagger.font = font();
+    stagger.slotWidth = slotWidth;
+    stagger.known = true;
+    return stagger.staggered;
+}
+
+QRect SnrView::numberRect(QPainter *p, int slot)
+{
+    const QString label = QString::number(satelliteInfo.value(slot).number);
+    QRect r = labelBoundingRect(p, label);
+    r.setWidth(r.width() + 3);
+    r.translate(int(mapX(p, slot + 0.5) - QRectF(r).center().x()), int(r.height() + mapY(p, 0)));
+    if (slot % 2 == 1 && numbersStaggered(p))
+        r.translate(0, r.height());
+    return r;
+}
+
 void SnrView::drawXLabel(QPainter *p, double value, double slot)
 {
     // Here the third argument is the slot index: the number stands under the
     // middle of its cell, below the base line.
     const QString label = QString::number(value, 'g', 6);
-    QRect r = labelBoundingRect(p, label);
-    r.setWidth(r.width() + 3);
-    r.translate(int(mapX(p, slot + 0.5) - QRectF(r).center().x()), int(r.height() + mapY(p, 0)));
     p->setPen(axisPen);
-    drawCentredLabel(p, r, label);
+    drawCentredLabel(p, numberRect(p, int(slot)), label);
 }
 
 void SnrView::drawBackground(QPainter *p)
@@ -165,35 +199,53 @@ void SnrView::drawBackground(QPainter *p)
     p->restore();
 }
 
-void SnrView::drawData(QPainter *p)
+QRect SnrView::captionRect(QPainter *p)
 {
     QRect r = p->fontMetrics().boundingRect(text);
     r.setWidth(r.width() + 3);
     r.translate(int(QRectF(rect()).center().x() - QRectF(r).center().x()), rect().top() + r.height());
+    int legendRight = 0;
+    for (const auto &item : legendLayout(p))
+        legendRight = std::max(legendRight, item.second.right());
+    const int least = legendRight + zeroWidth(p);
+    if (r.left() < least)
+        r.moveLeft(least);
+    return r;
+}
+
+void SnrView::drawData(QPainter *p)
+{
     p->setPen(axisPen);
-    p->drawText(r, Qt::AlignCenter, text);
+    p->drawText(captionRect(p), Qt::AlignCenter, text);
+}
+
+QVector<QPair<QRectF, QRect>> SnrView::legendLayout(QPainter *p)
+{
+    const int w = zeroWidth(p);
+    QVector<QPair<QRectF, QRect>> items;
+    double x = w;
+    for (const QString &name : {namesLegend.value(0), namesLegend.value(1)}) {
+        const QRectF box(x, rect().top() + w, 2.5 * w, 1.7 * w);
+        x += 2.5 * w;
+        QRect r = p->fontMetrics().boundingRect(QStringLiteral("- ") + name);
+        r.translate(int(w + x), int(box.center().y() - (r.top() + r.height() / 2.0)));
+        x += w + r.width();
+        items.append(qMakePair(box, r));
+        x += 2 * w;
+    }
+    return items;
 }
 
 void SnrView::drawOverlay(QPainter *p)
 {
-    const int w = zeroWidth(p);
-    const QVector<QPair<QString, QColor>> pairs = {{namesLegend.value(0), firstBandColor},
-                                                    {namesLegend.value(1), secondBandColor}};
-    double x = w;
-    for (const auto &pair : pairs) {
-        const QRectF box(x, rect().top() + w, 2.5 * w, 1.7 * w);
+    const QVector<QPair<QRectF, QRect>> items = legendLayout(p);
+    const QColor colors[] = {firstBandColor, secondBandColor};
+    for (int i = 0; i < items.size(); ++i) {
         p->setPen(Qt::transparent);
-        p->setBrush(pair.second);
-        p->drawRect(box);
-        x += 2.5 * w;
-
-        const QString label = QStringLiteral("- ") + pair.first;
-        QRect r = p->fontMetrics().boundingRect(label);
-        r.translate(int(w + x), int(box.center().y() - (r.top() + r.height() / 2.0)));
-        x += w + r.width();
+        p->setBrush(colors[i]);
+        p->drawRect(items.at(i).first);
         p->setPen(axisPen);
-        p->drawText(r, Qt::AlignLeft | Qt::AlignVCenter, label);
-        x += 2 * w;
+        p->drawText(items.at(i).second, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("- ") + namesLegend.value(i));
     }
     p->setBrush(Qt::NoBrush);
 }

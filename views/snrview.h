@@ -3,6 +3,9 @@
 #include "coordinategridview.h"
 
 #include <QColor>
+#include <QFont>
+#include <QPair>
+#include <QRect>
 #include <QString>
 #include <QVector>
 
@@ -34,6 +37,17 @@ public:
     double bottomMargin(QPainter *p) override;
     double topMargin(QPainter *p) override;
 
+    // Where the legend's colour boxes and their labels go, left to right.
+    QVector<QPair<QRectF, QRect>> legendLayout(QPainter *p);
+    // Where the system's caption goes: centred over the chart, or right of the legend
+    // where centred it would cover it.
+    QRect captionRect(QPainter *p);
+    // Whether the satellite numbers under the bars take turns on two lines, because
+    // side by side they would run together.
+    bool numbersStaggered(QPainter *p);
+    // Where the number of the satellite in the given slot is written.
+    QRect numberRect(QPainter *p, int slot);
+
 public slots:
     void setData(const QVector<SatelliteInfo> &in_satelliteInfo);
     void setNamesLegend(const QVector<QString> &in_namesLegend);
@@ -54,4 +68,14 @@ protected:
     QColor secondBandColor;
     QVector<QString> namesLegend;
     bool dataFresh;
+    // The satellite numbers as written under the bars, and whether they take turns on two
+    // lines, worked out once per list, font and slot width.
+    QVector<QString> numberTexts;
+    struct Stagger
+    {
+        bool known = false;
+        QFont font;
+        double slotWidth = 0;
+        bool staggered = false;
+    } stagger;
 };

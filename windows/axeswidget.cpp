@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "controller.h"
+#include "fieldwidth.h"
 #include "framepacer.h"
 #include "model.h"
 #include "sentencehandler.h"
@@ -68,6 +69,13 @@ AxesWidget::AxesWidget(QWidget *parent)
     ui->graphicsCourse->setScene(sceneOf(this, {&courseBackgroundItem, &arrowItem, &courseTextItem}));
     ui->graphicsRoll->setScene(sceneOf(this, {&rollBackgroundItem, &rollItem, &rollTextItem}));
     ui->graphicsPitch->setScene(sceneOf(this, {&pitchBackgroundItem, &pitchItem, &pitchTextItem}));
+
+    // Each field holds its longest value whole: an antenna's ECEF coordinate, a base line
+    // of up to ten kilometres.
+    for (QLineEdit *edit : {ui->editSAx, ui->editSAy, ui->editSAz, ui->editMAx, ui->editMAy, ui->editMAz})
+        reserveWidthFor(edit, widestEcefTexts(3));
+    reserveWidthFor(ui->editLenghtBL, {QString::number(9999.9999, 'f', 4)});
+    growToContents(this);
 }
 
 // The member items leave their scenes as they are destroyed, before the scenes (children

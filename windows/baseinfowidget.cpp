@@ -3,11 +3,13 @@
 
 #include <QChar>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStringList>
 
 #include <cmath>
 
 #include "controller.h"
+#include "fieldwidth.h"
 #include "framepacer.h"
 #include "parserproxy.h"
 #include "readerproxy.h"
@@ -96,6 +98,18 @@ BaseInfoWidget::BaseInfoWidget(QWidget *parent)
     , controller(nullptr)
 {
     ui->setupUi(this);
+    // Each field holds its longest value whole, in either language.
+    reserveWidthFor(ui->editLatitude, widestLatitudeTexts());
+    reserveWidthFor(ui->editLongitude, widestLongitudeTexts());
+    reserveWidthFor(ui->editAltitude, widestHeightTexts());
+    reserveWidthFor(ui->editProtocol, {QStringLiteral("ZRB_Binary, 460800")});
+    reserveWidthFor(ui->editSpeed, {tr("%1 km/h").arg(1854.0, 0, 'f', 3, QLatin1Char(' '))});
+    reserveWidthFor(ui->editFixMode, {QStringLiteral("A ") + tr("not available")});
+    // The tables scroll down, never sideways: the area is as wide as their columns need.
+    ui->scrollArea->setMinimumWidth(ui->scrollAreaWidgetContents->minimumSizeHint().width()
+                                    + ui->scrollArea->verticalScrollBar()->sizeHint().width()
+                                    + 2 * ui->scrollArea->frameWidth());
+    growToContents(this);
 }
 
 BaseInfoWidget::~BaseInfoWidget()

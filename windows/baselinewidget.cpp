@@ -9,6 +9,7 @@
 #include "geodesy.h"
 #include "model.h"
 #include "sentencehandler.h"
+#include "fieldwidth.h"
 #include "windowpattern.h"
 
 namespace {
@@ -47,6 +48,10 @@ BaseLineWidget::BaseLineWidget(QWidget *parent)
     scene->addItem(&backgroundItem);
     scene->addItem(&arrowItem);
     ui->graphicsBaseLine->setScene(scene);
+
+    // The distance field holds a base line of up to a hundred kilometres whole.
+    reserveWidthFor(ui->editDistance, {QString::number(99999.999999, 'f', 6)});
+    growToContents(this);
 }
 
 // The member items leave the scene as they are destroyed, before the scene (a child of

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "controller.h"
+#include "fieldwidth.h"
 #include "framepacer.h"
 #include "sentencehandler.h"
 #include "windowpattern.h"
@@ -54,6 +55,11 @@ CoordinatesWidget::CoordinatesWidget(QWidget *parent)
     , controller(nullptr)
 {
     ui->setupUi(this);
+    // Each field holds its longest value whole: a sign, seven digits and the decimals.
+    for (QLineEdit *edit : {ui->editReceiverCoord_ECEF_x, ui->editReceiverCoord_ECEF_y, ui->editReceiverCoord_ECEF_z,
+                            ui->editCoordBS_ECEF_x, ui->editCoordBS_ECEF_y, ui->editCoordBS_ECEF_z})
+        reserveWidthFor(edit, widestEcefTexts(4));
+    growToContents(this);
 }
 
 CoordinatesWidget::~CoordinatesWidget()

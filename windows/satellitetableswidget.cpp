@@ -2,10 +2,12 @@
 #include "ui_satellitetableswidget.h"
 
 #include <QBrush>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QStandardItem>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTableView>
 
 #include <algorithm>
@@ -144,11 +146,29 @@ void SatelliteTablesWidget::setupTable(QTableView *table, QStandardItemModel *mo
     table->setModel(model);
     headerHeights.remove(table);
     fitTableHeight(table);
+    fitColumns(table);
 }
 
 void SatelliteTablesWidget::setHeaderLabels(QStandardItemModel *model)
 {
     model->setHorizontalHeaderLabels({tr("FX"), tr("PRN"), tr("C/No"), tr("El, °"), tr("Az, °")});
+}
+
+void SatelliteTablesWidget::fitColumns(QTableView *table)
+{
+    // The columns share the table's width equally; the table is wide enough for each to
+    // hold the widest header or value of any of them (a two-band C/No, a three-digit
+    // number), so no value is cut.
+    const QFontMetrics metrics(table->font());
+    const int cellMargins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+    int widest = 0;
+    for (const QString &value : {QStringLiteral("88/88"), QStringLiteral("888"), QString(checkMark)})
+        widest = std::max(widest, metrics.horizontalAdvance(value) + cellMargins);
+    QHeaderView *header = table->horizontalHeader();
+    for (int section = 0; section < header->count(); ++section)
+        widest = std::max(widest, header->sectionSizeHint(section));
+    header->setMinimumSectionSize(widest);
+    table->setMinimumWidth(widest * header->count() + 2 * table->frameWidth());
 }
 
 void SatelliteTablesWidget::fitTableHeight(QTableView *table)

@@ -52,6 +52,7 @@ private:
     void setupTable(QTableView *table, QStandardItemModel *model);
     void setHeaderLabels(QStandardItemModel *model);
     void fitTableHeight(QTableView *table);
+    void fitColumns(QTableView *table);
     int headerHeight(QTableView *table);
     void removeAbsentRows(QStandardItemModel *model, const QVector<SatelliteInfo> &info);
     void updateRow(QStandardItemModel *model, const SatelliteInfo &info, bool used);

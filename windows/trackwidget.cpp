@@ -7,6 +7,7 @@
 
 #include "controller.h"
 #include "displaysettingswidget.h"
+#include "fieldwidth.h"
 #include "framepacer.h"
 #include "sentencehandler.h"
 #include "windowpattern.h"
@@ -36,6 +37,15 @@ TrackWidget::TrackWidget(QWidget *parent)
 {
     ui->setupUi(this);
     fillDegreeFormats();
+    // A position's fields hold their longest value whole in every format of the list.
+    const QVector<int> formats = {0, 1, 2};
+    for (QLineEdit *edit : {ui->editRefLat, ui->editRcvLat})
+        reserveWidthFor(edit, widestLatitudeTexts(formats));
+    for (QLineEdit *edit : {ui->editRefLon, ui->editRcvLon})
+        reserveWidthFor(edit, widestLongitudeTexts(formats));
+    for (QLineEdit *edit : {ui->editRefAlt, ui->editRcvAlt})
+        reserveWidthFor(edit, widestHeightTexts());
+    growToContents(this);
 }
 
 TrackWidget::~TrackWidget()

@@ -4,7 +4,10 @@
 #include <QObject>
 #include <QWidget>
 
+#include <cmath>
+
 #include "controller.h"
+#include "geocoordinate.h"
 #include "parserproxy.h"
 #include "readerproxy.h"
 #include "sentencehandler.h"
@@ -75,4 +78,52 @@ QObject *parserOf(Controller *controller)
 QObject *readerOf(Controller *controller)
 {
     return controller ? controller->reader() : nullptr;
+}
+
+namespace {
+
+// 88° 58' 58.888888" and 178° 58' 58.888888", at the most northern, southern, eastern
+// and western: the longest angles in every format, with each hemisphere letter.
+const double widestLatitude = 88.0 + 58.0 / 60 + 58.888888 / 3600;
+const double widestLongitude = 178.0 + 58.0 / 60 + 58.888888 / 3600;
+const double degree = M_PI / 180.0;
+
+const GeoCoordinate widestPositions[] = {
+    GeoCoordinate(widestLatitude * degree, widestLongitude * degree, 18888.8888),
+    GeoCoordinate(-widestLatitude * degree, -widestLongitude * degree, -8888.8888),
+};
+
+} // namespace
+
+QStringList widestLatitudeTexts(const QVector<int> &formats)
+{
+    QStringList texts;
+    for (const GeoCoordinate &position : widestPositions) {
+        for (int format : formats)
+            texts << position.latitudeToString(format);
+    }
+    return texts;
+}
+
+QStringList widestLongitudeTexts(const QVector<int> &formats)
+{
+    QStringList texts;
+    for (const GeoCoordinate &position : widestPositions) {
+        for (int format : formats)
+            texts << position.longitudeToString(format);
+    }
+    return texts;
+}
+
+QStringList widestHeightTexts()
+{
+    QStringList texts;
+    for (const GeoCoordinate &position : widestPositions)
+        texts << position.heightToString();
+    return texts;
+}
+
+QStringList widestEcefTexts(int decimals)
+{
+    return {QString::number(-6378137.0, 'f', decimals)};
 }

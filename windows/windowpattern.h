@@ -43,6 +43,14 @@ void setFieldText(QLineEdit *edit, const QString &text);
 // Empties every QLineEdit below root, except those whose object name is in spared.
 void clearLineEdits(QWidget *root, const QStringList &spared = QStringList());
 
+// The widest texts a latitude, longitude or height field shows (both hemispheres, each
+// angle format listed, every digit a receiver gives), for the field's least width.
+QStringList widestLatitudeTexts(const QVector<int> &formats = {2});
+QStringList widestLongitudeTexts(const QVector<int> &formats = {2});
+QStringList widestHeightTexts();
+// The widest ECEF coordinate, on the equator's scale, with the given decimals.
+QStringList widestEcefTexts(int decimals);
+
 // The objects of a Controller that the windows connect to; null for no Controller.
 QObject *sentenceHandlerOf(Controller *controller);
 QObject *parserOf(Controller *controller);

@@ -169,6 +169,14 @@
 <context>
     <name>RK2290SettingsWidget</name>
     <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
         <source>RK2290 Settings</source>
         <translation>RK2290 Settings</translation>
     </message>

@@ -169,6 +169,14 @@
 <context>
     <name>RK2290SettingsWidget</name>
     <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
         <source>RK2290 Settings</source>
         <translation>Настройки RK2290</translation>
     </message>

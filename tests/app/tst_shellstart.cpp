@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -54,7 +55,7 @@ private slots:
     void connectOverTcpOpensTheWorkspace();
     void refusedConnectionShowsTheErrorOnceAndConnectStillWorks();
     void disconnectReturnsWithAFreshModelAndController();
-    void languageSwitchKeepsOneTranslator();
+    void languageSwitchKeepsOneTranslatorEach();
     void translatorFileFollowsTheLocale_data();
     void translatorFileFollowsTheLocale();
     void geometryIsKeptInTheSettingsFile();
@@ -64,7 +65,8 @@ private:
     ReceiverConnectionWidget *screen() { return window->findChild<ReceiverConnectionWidget *>(); }
     Controller *currentController();
     void chooseSocket(const QString &protocol, quint16 port, const QString &host = QStringLiteral("127.0.0.1"));
-    QString translatorFile();
+    // The file of the program's installed catalogue, or of Qt's.
+    QString translatorFile(bool qts = false);
 
     ShellFixture shell;
     std::unique_ptr<MainWindow> window;
@@ -109,11 +111,16 @@ void tst_ShellStart::chooseSocket(const QString &protocol, quint16 port, const Q
     protocols->setCurrentIndex(protocols->findText(protocol));
 }
 
-QString tst_ShellStart::translatorFile()
+QString tst_ShellStart::translatorFile(bool qts)
 {
+    // The program's catalogue comes from the resources, Qt's from the system.
     processDeferredDeletes();
-    const QList<QTranslator *> translators = window->findChildren<QTranslator *>();
-    return translators.size() == 1 ? translators.first()->filePath() : QStringLiteral("<%1 translators>").arg(translators.size());
+    QStringList files;
+    for (QTranslator *translator : window->findChildren<QTranslator *>()) {
+        if (translator->filePath().startsWith(QLatin1String(":/tr/")) != qts)
+            files << translator->filePath();
+    }
+    return files.size() == 1 ? files.first() : QStringLiteral("<%1 translators>").arg(files.size());
 }
 
 void tst_ShellStart::mainWindowTitleSizeAndScreen()
@@ -361,7 +368,7 @@ void tst_ShellStart::disconnectReturnsWithAFreshModelAndController()
     QTRY_VERIFY_WITH_TIMEOUT(receiver.hasClient(), 5000);
 }
 
-void tst_ShellStart::languageSwitchKeepsOneTranslator()
+void tst_ShellStart::languageSwitchKeepsOneTranslatorEach()
 {
     QPushButton *connect = widget<QPushButton>("btnConnect");
     QGroupBox *group = widget<QGroupBox>("groupBox");
@@ -384,28 +391,42 @@ void tst_ShellStart::languageSwitchKeepsOneTranslator()
         QCOMPARE(serial->text(), QString::fromUtf8(step.serial));
         processDeferredDeletes();
         QVERIFY(!before);
-        QCOMPARE(window->findChildren<QTranslator *>().size(), 1);
+        // The program's catalogue and Qt's.
+        QCOMPARE(window->findChildren<QTranslator *>().size(), 2);
     }
     QCOMPARE(QCoreApplication::translate("ReceiverConnectionWidget", "Connection error."),
              QString::fromUtf8("Ошибка подключения."));
     QCOMPARE(translatorFile(), QStringLiteral(":/tr/polvane_ru.qm"));
+    // Qt's standard buttons follow.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8("Отмена"));
 }
 
 void tst_ShellStart::translatorFileFollowsTheLocale_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("file");
-    QTest::newRow("ru_RU") << QLocale(QLocale::Russian, QLocale::Russia) << ":/tr/polvane_ru.qm";
-    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << ":/tr/polvane.qm";
-    QTest::newRow("de_DE has no file of its own") << QLocale(QLocale::German, QLocale::Germany) << ":/tr/polvane.qm";
+    QTest::addColumn<QString>("qtFile");
+    QTest::addColumn<QString>("cancel");
+    const QString qtFiles = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    QTest::newRow("ru_RU") << QLocale(QLocale::Russian, QLocale::Russia) << ":/tr/polvane_ru.qm"
+                           << qtFiles + "/qtbase_ru.qm" << QString::fromUtf8("Отмена");
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << ":/tr/polvane.qm"
+                           << qtFiles + "/qtbase_en.qm" << "Cancel";
+    // Qt's texts follow the program's language, not the system's.
+    QTest::newRow("de_DE has no file of its own") << QLocale(QLocale::German, QLocale::Germany) << ":/tr/polvane.qm"
+                                                  << qtFiles + "/qtbase_en.qm" << "Cancel";
 }
 
 void tst_ShellStart::translatorFileFollowsTheLocale()
 {
     QFETCH(QLocale, locale);
     QFETCH(QString, file);
+    QFETCH(QString, qtFile);
+    QFETCH(QString, cancel);
     window->switchTranslator(locale);
     QCOMPARE(translatorFile(), file);
+    QCOMPARE(translatorFile(true), qtFile);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
 }
 
 void tst_ShellStart::geometryIsKeptInTheSettingsFile()

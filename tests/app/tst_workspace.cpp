@@ -56,6 +56,7 @@ private slots:
 
     void firstStartShowsNoWindow();
     void tickingShowsAtTheCornerAndCloseOnlyHides();
+    void everyWindowHasRoomInItsFrame();
     void layoutSurvivesARestartOfTheWorkspace();
     void userTagInTheTitle_data();
     void userTagInTheTitle();
@@ -189,6 +190,21 @@ void tst_Workspace::firstStartShowsNoWindow()
     }
 }
 
+// A frame takes its window's size, and more where the window's contents need more than
+// the room left inside the frame's title bar and borders.
+void tst_Workspace::everyWindowHasRoomInItsFrame()
+{
+    open(false, InterfaceNmea);
+    for (MyMdiSubWindow *frame : frames(workspace)) {
+        QWidget *window = frame->widget();
+        frame->show();
+        const QString name = QString::fromLatin1(window->metaObject()->className());
+        QTRY_VERIFY2(frame->contentsRect().contains(window->geometry()), qPrintable(name));
+        const QSize needed = window->minimumSizeHint();
+        QVERIFY2(window->width() >= needed.width() && window->height() >= needed.height(), qPrintable(name));
+    }
+}
+
 void tst_Workspace::tickingShowsAtTheCornerAndCloseOnlyHides()
 {
     open(false, InterfaceNmea);
@@ -229,7 +245,8 @@ void tst_Workspace::layoutSurvivesARestartOfTheWorkspace()
     windowEntries(workspace)[2]->trigger(); // Track
     windowEntries(workspace)[3]->trigger(); // Plot
     windowEntries(workspace)[6]->trigger(); // Message Log
-    frames(workspace)[2]->setGeometry(40, 30, 420, 310);
+    // No smaller than the window's contents need: a frame grows to that when shown.
+    frames(workspace)[2]->setGeometry(QRect(QPoint(40, 30), QSize(420, 310).expandedTo(frames(workspace)[2]->minimumSizeHint())));
     // restoreGeometry keeps a title bar's height below the top, so stay clear of it.
     frames(workspace)[3]->setGeometry(480, 25, 500, 260);
     frames(workspace)[6]->close();

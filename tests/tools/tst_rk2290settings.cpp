@@ -174,7 +174,8 @@ void tst_RK2290Settings::formAsBuilt()
 {
     QCOMPARE(window->objectName(), QStringLiteral("RK2290SettingsWidget"));
     QCOMPARE(window->windowTitle(), QStringLiteral("RK2290 Settings"));
-    QCOMPARE(window->size(), QSize(685, 720));
+    // The form's size, or larger where its contents need more (a larger font).
+    QCOMPARE(window->size(), QSize(685, 720).expandedTo(window->minimumSizeHint()));
     QCOMPARE(window->findChildren<QLineEdit *>().size(), 31);
     int readOnly = 0;
     for (QLineEdit *field : window->findChildren<QLineEdit *>())
@@ -561,6 +562,19 @@ void tst_RK2290Settings::russianTexts()
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes.first().title, QStringLiteral("Restart confirmation"));
     QCOMPARE(boxes.first().text, QStringLiteral("Вы уверены, что хотите перезапустить микросхему?"));
+
+    // The box as shown: its buttons speak the window's language, not Qt's English.
+    stopRecordingBoxes();
+    QStringList buttonTexts;
+    ToolDialogs::setBoxHook([&buttonTexts](QMessageBox &box) {
+        for (QMessageBox::StandardButton which : {QMessageBox::Yes, QMessageBox::Cancel})
+            buttonTexts << (box.button(which) ? box.button(which)->text() : QString());
+        return QMessageBox::Cancel;
+    });
+    childOf<QPushButton>(&translated, "btnRestart")->click();
+    ToolDialogs::setBoxHook(nullptr);
+    recordBoxes();
+    QCOMPARE(buttonTexts, (QStringList{QStringLiteral("Да"), QStringLiteral("Отмена")}));
 }
 
 void tst_RK2290Settings::screenshot()

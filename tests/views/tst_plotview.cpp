@@ -247,6 +247,28 @@ private slots:
         QCOMPARE(PlotView::timeLabelText(time), label);
     }
 
+    void timeLabelsKeepClearOfTheValueLabels_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::newRow("a plot of the plot window") << 110;
+        QTest::newRow("low") << 70;
+        QTest::newRow("tall") << 400;
+    }
+
+    // The labels of -1 and of the lowest edge end above the time labels.
+    void timeLabelsKeepClearOfTheValueLabels()
+    {
+        QFETCH(int, height);
+        PlotView view;
+        view.resize(600, height);
+        ViewMeasure m(&view);
+        const QRect time = view.timeLabelRect(&m.painter, PlotView::timeLabelText(59 * 60 + 59), 40);
+        for (double value : {-1.0, view.bottomRight().y()}) {
+            const QRect label = view.valueLabelRect(&m.painter, value, view.mapY(&m.painter, value));
+            QVERIFY2(label.bottom() < time.top(), qPrintable(QStringLiteral("%1: %2 / %3").arg(value).arg(label.bottom()).arg(time.top())));
+        }
+    }
+
     void emptyPlotDrawsZeroLine()
     {
         PlotView view;

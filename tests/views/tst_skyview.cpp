@@ -22,7 +22,8 @@ class Fixture
 public:
     Fixture()
     {
-        view.resize(600, 640);
+        // Wide enough for the legend's one row, high enough for the chart to fill the width.
+        view.resize(1000, 1040);
         ViewMeasure m(&view);
         zero = m.painter.fontMetrics().horizontalAdvance(QLatin1Char('0'));
         ringStep = view.gridStepY(&m.painter);
@@ -167,10 +168,13 @@ private slots:
         view.resize(600, 640);
         ViewMeasure m(&view);
         const int w = m.painter.fontMetrics().horizontalAdvance(QLatin1Char('0'));
+        // Below the chart: the legend, in as many rows as the width needs.
+        const double bottom = view.bottomMargin(&m.painter);
+        QVERIFY(bottom >= 5 * w);
         QCOMPARE(view.scaleX(&m.painter), view.scaleY(&m.painter));
-        QCOMPARE(view.scaleX(&m.painter), (600.0 - 2 * w) / 180);
+        QCOMPARE(view.scaleX(&m.painter), std::min((600.0 - 2 * w) / 180, (640.0 - w - bottom) / 180));
         const QPointF zenith = view.mapToScreen(&m.painter, QPointF(0, 0));
-        QCOMPARE(zenith.y(), double((640 - 1) / 2) + (w - 5 * w) / 2.0);
+        QCOMPARE(zenith.y(), double((640 - 1) / 2) + (w - bottom) / 2.0);
         double x = 0;
         double y = 0;
         SkyView::polarToXY(90, 90, &x, &y);
@@ -267,16 +271,51 @@ private slots:
     {
         Fixture f;
         const QImage image = f.view.grab().toImage();
-        const int m = f.zero;
-        const double rowY = f.view.rect().bottom() - 2.5 * m;
-        // The first legend disc is GPS, the second GLONASS.
-        QColor actual = image.pixelColor(int(2.5 * m) - 2, int(rowY));
-        QVERIFY2(coloursNear(actual, f.view.systemColor(NavSysGPS), 3), qPrintable(actual.name()));
         ViewMeasure measure(&f.view);
+        const QVector<QPair<QPointF, QRect>> legend = f.view.legendLayout(&measure.painter);
+        QCOMPARE(legend.size(), 6);
+        // The first legend disc is GPS, the second GLONASS; probed inside, left of centre.
+        const int m = f.zero;
+        const int rowY = int(legend.at(0).first.y());
+        QCOMPARE(rowY, int(f.view.rect().bottom() - 2.5 * m));
+        QColor actual = image.pixelColor(int(2.5 * m) - 2, rowY);
+        QVERIFY2(coloursNear(actual, f.view.systemColor(NavSysGPS), 3), qPrintable(actual.name()));
         const int labelWidth = measure.painter.fontMetrics().boundingRect(QStringLiteral("- GPS")).width();
         const int second = int(int(int(2.5 * m) + 2.5 * m) + m + labelWidth + 2.5 * m);
-        actual = image.pixelColor(second - 2, int(rowY));
+        QCOMPARE(int(legend.at(1).first.x()), second);
+        actual = image.pixelColor(second - 2, rowY);
         QVERIFY2(coloursNear(actual, f.view.systemColor(NavSysGLONASS), 3), qPrintable(actual.name()));
+    }
+
+    void legendWrapsInsideTheView_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::newRow("the window's width") << 330;
+        QTest::newRow("wide") << 1200;
+    }
+
+    // Every system's entry stays inside the view, apart from the others, below the chart.
+    void legendWrapsInsideTheView()
+    {
+        QFETCH(int, width);
+        SkyView view;
+        view.resize(width, 400);
+        ViewMeasure m(&view);
+        const QVector<QPair<QPointF, QRect>> legend = view.legendLayout(&m.painter);
+        QCOMPARE(legend.size(), 6);
+        const double radius = 1.5 * m.painter.fontMetrics().horizontalAdvance(QLatin1Char('0'));
+        const double horizon = view.mapY(&m.painter, -90);
+        QList<QRectF> taken;
+        for (const auto &item : legend) {
+            const QRectF disc(item.first - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius));
+            for (const QRectF &part : {disc, QRectF(item.second)}) {
+                QVERIFY(QRectF(view.rect()).contains(part));
+                QVERIFY(part.top() > horizon);
+                for (const QRectF &other : qAsConst(taken))
+                    QVERIFY(!part.intersects(other));
+            }
+            taken << disc << QRectF(item.second);
+        }
     }
 
     // The chart keeps what does not move with the satellites between paints; after

@@ -199,6 +199,72 @@ private slots:
         QCOMPARE(image.pixelColor(w + 2, w + 2), QColor(215, 105, 177));
     }
 
+    void captionKeepsClearOfTheLegend_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("upper");
+        QTest::addColumn<QString>("lower");
+        QTest::newRow("GPS") << "GPS" << "L1" << "L2";
+        QTest::newRow("GLONASS") << "GLONASS" << "F1" << "F2";
+        QTest::newRow("Galileo") << "Galileo" << "E1" << "E5";
+        QTest::newRow("BeiDou") << "BeiDou" << "B1" << "B2";
+        QTest::newRow("ГЛОНАСС") << QString::fromUtf8("ГЛОНАСС") << "F1" << "F2";
+    }
+
+    // At the width of the C/No window the caption stands clear of the legend, inside the view.
+    void captionKeepsClearOfTheLegend()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, upper);
+        QFETCH(QString, lower);
+        SnrView view;
+        view.resize(270, 80);
+        view.setText(caption);
+        view.setNamesLegend({upper, lower});
+        ViewMeasure m(&view);
+        const QRect text = view.captionRect(&m.painter);
+        const QRect drawn = m.painter.fontMetrics().boundingRect(text, Qt::AlignCenter, caption);
+        for (const auto &item : view.legendLayout(&m.painter)) {
+            QVERIFY(!drawn.intersects(item.second));
+            QVERIFY(!drawn.intersects(item.first.toAlignedRect()));
+        }
+        QVERIFY(drawn.right() <= view.rect().right());
+    }
+
+    void numbersKeepApart_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("firstNumber");
+        QTest::newRow("eight") << 8 << 1;
+        QTest::newRow("fourteen") << 14 << 10;
+        QTest::newRow("fourteen SBAS") << 14 << 120;
+        QTest::newRow("twenty") << 20 << 60;
+    }
+
+    // At the width of the C/No window no two satellite numbers under the bars touch, and
+    // each stays inside the view.
+    void numbersKeepApart()
+    {
+        QFETCH(int, count);
+        QFETCH(int, firstNumber);
+        SnrView view;
+        view.resize(270, 90);
+        QVector<SatelliteInfo> list;
+        for (int i = 0; i < count; ++i)
+            list.append(SatelliteInfo(short(firstNumber + i), 30, 100, 45, 40));
+        view.setData(list);
+        ViewMeasure m(&view);
+        QList<QRect> taken;
+        for (int slot = 0; slot < count; ++slot) {
+            const QString label = QString::number(firstNumber + slot);
+            const QRect drawn = m.painter.fontMetrics().boundingRect(view.numberRect(&m.painter, slot), Qt::AlignCenter, label);
+            QVERIFY2(view.rect().contains(drawn), qPrintable(label));
+            for (const QRect &other : qAsConst(taken))
+                QVERIFY2(!drawn.intersects(other), qPrintable(label));
+            taken << drawn;
+        }
+    }
+
     // The chart keeps its grid, axes, caption and legend between paints; after any
     // change it must show what a view built in the new state shows.
     void pictureAfterAChangeIsAFreshViewsPicture_data()
