@@ -7,7 +7,6 @@ VerticalScrollArea::VerticalScrollArea(QWidget *parent)
     : QScrollArea(parent)
 {
     setWidgetResizable(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 QSize VerticalScrollArea::minimumSizeHint() const
