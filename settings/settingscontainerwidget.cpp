@@ -2,8 +2,12 @@
 #include "ui_settingscontainerwidget.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFile>
+#include <QLayout>
 #include <QSettings>
+
+#include <memory>
 
 #include "controller.h"
 #include "model.h"
@@ -22,6 +26,7 @@ SettingsContainerWidget::SettingsContainerWidget(QWidget *parent, Qt::WindowFlag
     , ui(new Ui::SettingsContainerWidget)
 {
     ui->setupUi(this);
+    makeRoomForEveryPage();
     restoreGeometrySettings();
     QFile styleFile(QStringLiteral(":/qss/pushButtonAsTab.qss"));
     if (styleFile.open(QIODevice::ReadOnly)) {
@@ -55,6 +60,41 @@ void SettingsContainerWidget::closeEvent(QCloseEvent *event)
 {
     event->accept();
     deleteLater();
+}
+
+bool SettingsContainerWidget::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    // The layout has just settled (a page came in, the texts changed language); the
+    // form's own least size is only a floor, never a reason to cut a text.
+    if (event->type() == QEvent::LayoutRequest)
+        fitMinimumToContents();
+    return handled;
+}
+
+void SettingsContainerWidget::makeRoomForEveryPage()
+{
+    // The window opens as large as its largest page needs (in the language and font of
+    // the day), so no page cuts a text and picking one never makes the window jump.
+    // Settings pages scroll up and down and ask for little height; the few selectors
+    // are always all in view.
+    QSize largest;
+    for (QRadioButton *selector : selectors()) {
+        const std::unique_ptr<QWidget> page(createSettingsPage(selector->objectName(), nullptr));
+        if (page)
+            largest = largest.expandedTo(page->minimumSizeHint());
+    }
+    ui->widget->setMinimumSize(largest);
+    ui->scrollArea->setMinimumHeight(ui->scrollAreaWidgetContents->minimumSizeHint().height()
+                                     + 2 * ui->scrollArea->frameWidth());
+    fitMinimumToContents();
+}
+
+void SettingsContainerWidget::fitMinimumToContents()
+{
+    const QSize needed = minimumSize().expandedTo(layout()->totalMinimumSize());
+    if (needed != minimumSize())
+        setMinimumSize(needed);
 }
 
 void SettingsContainerWidget::openPage(QRadioButton *selector)

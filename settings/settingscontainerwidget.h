@@ -9,6 +9,7 @@
 class Controller;
 class Model;
 class QCloseEvent;
+class QEvent;
 class QRadioButton;
 
 namespace Ui {
@@ -33,6 +34,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private slots:
     void on_radBtnInterface_clicked();
@@ -54,6 +56,9 @@ private:
     // leaves the page area empty.
     void openPage(QRadioButton *selector);
     void setPage(QWidget *page);
+    void makeRoomForEveryPage();
+    // Grows the dialog's least size to what its selectors and page need.
+    void fitMinimumToContents();
     void restoreGeometrySettings();
     void saveGeometrySettings();
     QList<QRadioButton *> selectors() const;

@@ -7,6 +7,7 @@
 // with QT_QPA_PLATFORM=xcb for pictures with the real font.
 
 #include <QDir>
+#include <QLayout>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -216,6 +217,11 @@ void TestFormsReadable::everyTextIsWhole()
         QVERIFY(selector);
         selector->click();
         QVERIFY(selector->isChecked());
+        // The dialog's layout shows the new page from the event loop; until then there
+        // is nothing to read.
+        auto *pageArea = widget->findChild<QLayout *>(QStringLiteral("settingsLayout"));
+        QVERIFY(pageArea);
+        QTRY_VERIFY(pageArea->count() > 0 && pageArea->itemAt(0)->widget()->isVisible());
     }
     if (row->kind == Kind::MonitorWindow)
         feedLongestValues(session.controller, session.model);
@@ -225,6 +231,8 @@ void TestFormsReadable::everyTextIsWhole()
     // The layouts take a few rounds of events to follow the new texts; a form that
     // stays unreadable once they have is reported with every fault found.
     auto readable = [&] {
+        // Sizes are only worth judging once the layouts have followed the last change.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         faults = unreadableParts(widget.get());
         if (row->kind == Kind::MonitorWindow) {
             // The workspace frame takes the form's own size; Qt does not grow it.

@@ -148,7 +148,11 @@ void checkComboBox(QComboBox *combo, QStringList &faults)
     const QFontMetrics metrics(combo->font());
     // Any item may be picked, so each must fit the field.
     for (int i = 0; i < combo->count(); ++i) {
-        int needed = metrics.horizontalAdvance(combo->itemText(i)) + 2;
+        // A blank at the end of an item ("SINGLE + ANGLE ") draws nothing that could be cut.
+        QString shown = combo->itemText(i);
+        while (shown.endsWith(QLatin1Char(' ')))
+            shown.chop(1);
+        int needed = metrics.horizontalAdvance(shown) + 2;
         if (!combo->itemIcon(i).isNull())
             needed += combo->iconSize().width() + 4;
         if (needed > field.width()) {

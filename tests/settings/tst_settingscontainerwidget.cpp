@@ -1,10 +1,14 @@
 // The settings dialog as the workspace opens it, against a receiver that keeps its
 // settings in a table.
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -55,6 +59,27 @@ const Selector selectors[] = {
     {"radBtnSaveSettings", 13, "Save settings"},
 };
 
+// The visible texts and groups of the dialog that do not get the room they need.
+QStringList cutWidgets(QWidget *dialog)
+{
+    QStringList cut;
+    for (QWidget *w : dialog->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(dialog))
+            continue;
+        const QLabel *label = qobject_cast<QLabel *>(w);
+        const QGroupBox *group = qobject_cast<QGroupBox *>(w);
+        bool fits = true;
+        if (qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w) || (label && !label->wordWrap()))
+            fits = w->width() >= w->sizeHint().width() && w->height() >= w->minimumSizeHint().height();
+        else if (group && group->layout())
+            fits = group->width() >= group->minimumSizeHint().width()
+                   && group->height() >= group->minimumSizeHint().height();
+        if (!fits)
+            cut << w->objectName();
+    }
+    return cut;
+}
+
 QString screenshotDir()
 {
     // The test runs in <build>/tests/settings.
@@ -83,6 +108,8 @@ private slots:
     void closedDialogReopensWithItsGeometry();
     void withoutSettingsFileTheFormSizeHolds();
     void russianTexts();
+    void everyPageFitsAtTheOpeningSize_data();
+    void everyPageFitsAtTheOpeningSize();
     void screenshotOfTheDataSetPage();
     void screenshotsOfTheOtherPages_data();
     void screenshotsOfTheOtherPages();
@@ -174,8 +201,8 @@ void TestSettingsContainerWidget::opensOnInterfaceWithTheTabStyle()
     QCOMPARE(checked, 1);
     QVERIFY(dialog->findChild<QRadioButton *>("radBtnInterface")->isChecked());
     QCOMPARE(dialog->windowTitle(), QString("Settings"));
-    QCOMPARE(dialog->size(), QSize(700, 500));
-    QCOMPARE(dialog->minimumSize(), QSize(550, 450));
+    QCOMPARE(dialog->minimumSize(), QSize(550, 450).expandedTo(dialog->layout()->totalMinimumSize()));
+    QCOMPARE(dialog->size(), QSize(700, 500).expandedTo(dialog->minimumSize()));
     // The Interface page stands open and has asked for its nine settings, each request
     // after the answer to the one before.
     QVERIFY(qobject_cast<InterfaceWidget *>(shownPage()));
@@ -334,28 +361,30 @@ void TestSettingsContainerWidget::pagesOutliveTheirController()
 void TestSettingsContainerWidget::closedDialogReopensWithItsGeometry()
 {
     openDialog();
-    dialog->resize(800, 600);
-    QTRY_COMPARE(dialog->size(), QSize(800, 600));
+    const QSize larger = dialog->minimumSize() + QSize(100, 100);
+    dialog->resize(larger);
+    QTRY_COMPARE(dialog->size(), larger);
     dialog->close();
     QTRY_VERIFY(dialog.isNull());
     QVERIFY(QSettings("settings.ini", QSettings::IniFormat).contains("Settings/geometry"));
 
     openDialog();
-    QCOMPARE(dialog->size(), QSize(800, 600));
+    QCOMPARE(dialog->size(), larger);
 }
 
 void TestSettingsContainerWidget::withoutSettingsFileTheFormSizeHolds()
 {
     QVERIFY(!QFile::exists("settings.ini"));
     openDialog();
-    QCOMPARE(dialog->size(), QSize(700, 500));
+    const QSize formSize = QSize(700, 500).expandedTo(dialog->minimumSize());
+    QCOMPARE(dialog->size(), formSize);
 
     // A file with a broken value is no better than none.
     dialog->close();
     QTRY_VERIFY(dialog.isNull());
     QSettings("settings.ini", QSettings::IniFormat).setValue("Settings/geometry", QByteArray("garbage"));
     openDialog();
-    QCOMPARE(dialog->size(), QSize(700, 500));
+    QCOMPARE(dialog->size(), formSize);
 }
 
 void TestSettingsContainerWidget::russianTexts()
@@ -377,6 +406,37 @@ void TestSettingsContainerWidget::russianTexts()
     page = shownPage();
     QCOMPARE(page->findChild<QPushButton *>("btnSaveSTGM")->text(), QString::fromUtf8("Установить"));
     russian.remove();
+}
+
+void TestSettingsContainerWidget::everyPageFitsAtTheOpeningSize_data()
+{
+    QTest::addColumn<QString>("selector");
+    QTest::addColumn<bool>("russian");
+    for (const Selector &s : selectors) {
+        QTest::newRow(qPrintable(QString("%1 en").arg(s.name))) << s.name << false;
+        QTest::newRow(qPrintable(QString("%1 ru").arg(s.name))) << s.name << true;
+    }
+}
+
+void TestSettingsContainerWidget::everyPageFitsAtTheOpeningSize()
+{
+    QFETCH(QString, selector);
+    QFETCH(bool, russian);
+    RussianCatalogue catalogue;
+    if (!russian)
+        catalogue.remove();
+    openDialog();
+    const QSize opened = dialog->size();
+    pick(qPrintable(selector));
+    // The layout shows the new page from the event loop.
+    QTRY_VERIFY(shownPage()->isVisible());
+    // Let every layout of the new page settle (each pass may post the next request).
+    for (int pass = 0; pass < 5; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(cutWidgets(dialog), QStringList());
+    // The window was already large enough for this page.
+    QCOMPARE(dialog->size(), opened);
+    QVERIFY(session->settle());
 }
 
 void TestSettingsContainerWidget::screenshotOfTheDataSetPage()
