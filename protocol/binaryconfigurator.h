@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPair>
@@ -353,6 +354,7 @@ private:
     void enqueueRequest(const QByteArray &payload, MsgType group, unsigned char subId);
     void startIfIdle();
     bool sendCurrentRequest();
+    void armTimeout(int ms);
     void dequeueRequest();
     void sendNextIfPending();
     void queue(MsgType group, unsigned char subId, const QByteArray &payload = QByteArray());
@@ -383,6 +385,13 @@ private:
     // not again when a slot of an outcome signal queues behind it, and a status
     // frame that comes while the head is still unwritten answers nothing of ours.
     bool headSent = false;
+    // Which write the time-out belongs to, so that a late start of it finds the
+    // request already answered and does nothing.
+    quint64 sendSerial = 0;
+    QElapsedTimer timeoutClock;
+    int timeoutArmedMs = 0;
+    // How much of a stalled event loop the head may still be given back.
+    int stallCreditMs = 0;
 
     QList<int> dataSetBits;
     int gnssCount;
