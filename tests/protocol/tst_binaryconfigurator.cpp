@@ -67,6 +67,8 @@ private slots:
     void statusWithEmptyQueueIsIgnored();
     void timeoutTable_data();
     void timeoutTable();
+    void busyLoopIsNotTheReceiversTime_data();
+    void busyLoopIsNotTheReceiversTime();
     void requestQueuedFromErrorSlotIsWrittenOnce();
     void requestQueuedFromOutcomeSlotIsWrittenOnce();
     void lateFrameInsideNestedLoopRetiresNothing();
@@ -228,6 +230,41 @@ void tst_BinaryConfigurator::timeoutTable()
     QFETCH(int, subId);
     QFETCH(int, ms);
     QCOMPARE(BinaryConfigurator::timeoutFor(MsgType(group), quint8(subId)), ms);
+}
+
+void tst_BinaryConfigurator::busyLoopIsNotTheReceiversTime_data()
+{
+    QTest::addColumn<int>("holdAfterMs");
+    // 0: the pass that writes the request is held (a click that also lays out a form);
+    // 100: the loop is held while the request waits for its answer.
+    QTest::newRow("held in the writing pass") << 0;
+    QTest::newRow("held while waiting") << 100;
+}
+
+void tst_BinaryConfigurator::busyLoopIsNotTheReceiversTime()
+{
+    QFETCH(int, holdAfterMs);
+    const auto holdTheLoop = [] {
+        // Longer than the 500 ms handshake time-out, as a loaded machine may do.
+        QElapsedTimer held;
+        held.start();
+        while (held.elapsed() < 800) {
+        }
+    };
+    Rig rig;
+    rig.engine.sendOpen();
+    // The receiver's answer is ready as soon as the loop runs again (a timer, not a
+    // posted event, so that it queues behind an expired time-out as a socket would).
+    const auto holdThenAnswer = [&] {
+        holdTheLoop();
+        QTimer::singleShot(1, &rig.parser, [&] { rig.parser.deliver(1); });
+    };
+    if (holdAfterMs == 0)
+        holdThenAnswer();
+    else
+        QTimer::singleShot(holdAfterMs, &rig.parser, holdThenAnswer);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.lines.size(), 1, 5000);
+    QCOMPARE(rig.recorder.lines.first(), QStringLiteral("requestCompleted(3,0x00)"));
 }
 
 void tst_BinaryConfigurator::requestQueuedFromErrorSlotIsWrittenOnce()
