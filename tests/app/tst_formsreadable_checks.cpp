@@ -6,6 +6,8 @@
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QStyleOption>
+#include <QGroupBox>
 #include <QDoubleSpinBox>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -259,6 +261,34 @@ void checkLayoutRoom(QWidget *widget, QStringList &faults)
     }
 }
 
+// A group's title is drawn in the style's label rectangle; past the box's right edge it
+// is cut ("Master Antenna  (ECEF" without its bracket).
+void checkGroupTitle(QGroupBox *box, QStringList &faults)
+{
+    if (box->title().isEmpty())
+        return;
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.textAlignment = box->alignment();
+    option.lineWidth = 1;
+    option.midLineWidth = 0;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    if (box->isCheckable())
+        option.subControls |= QStyle::SC_GroupBoxCheckBox;
+    if (box->isFlat())
+        option.features |= QStyleOptionFrame::Flat;
+    const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    const int needed = QFontMetrics(box->font()).horizontalAdvance(box->title());
+    if (label.left() + needed > box->rect().right() + 1) {
+        faults << QStringLiteral("group box %1: title \"%2\" needs %3 px, has %4 of %5")
+                      .arg(nameOf(box), box->title())
+                      .arg(needed)
+                      .arg(box->rect().right() + 1 - label.left())
+                      .arg(box->width());
+    }
+}
+
 // A scroll area's contents are meant to be larger than its viewport.
 bool isScrolledContents(const QWidget *parent)
 {
@@ -390,6 +420,8 @@ QStringList unreadableParts(QWidget *form)
             checkItemView(view, faults);
         if (qobject_cast<QAbstractItemView *>(widget) || qobject_cast<QScrollArea *>(widget))
             checkSideScrolling(static_cast<QAbstractScrollArea *>(widget), faults);
+        if (auto *box = qobject_cast<QGroupBox *>(widget))
+            checkGroupTitle(box, faults);
         checkLayoutRoom(widget, faults);
         checkSiblings(widget, faults);
     }
