@@ -12,6 +12,7 @@
 #include "fieldwidth.h"
 #include "framepacer.h"
 #include "model.h"
+#include "pacedturn.h"
 #include "sentencehandler.h"
 #include "windowpattern.h"
 
@@ -175,7 +176,7 @@ void AxesWidget::animateRotation(QGraphicsObject *item, double startAngle, doubl
     // A turn still running on the picture is stopped by Qt when this one starts (one
     // running animation per object and property). The animation is a child of the
     // item, so that it goes with the window even while it runs.
-    auto *animation = new QPropertyAnimation(item, QByteArrayLiteral("rotation"), item);
+    auto *animation = new PacedTurn(item);
     animation->setDuration(duration);
     animation->setStartValue(startAngle);
     animation->setEndValue(endAngle);

@@ -27,7 +27,7 @@ const ConnectionTable handlerConnections = {
 };
 
 // What the window shows, each written with its newest value (see FramePacer).
-enum PacedKind { PacedReceiver, PacedDeviation };
+enum PacedKind { PacedReceiver, PacedDeviation, PacedReference };
 
 } // namespace
 
@@ -88,7 +88,9 @@ void TrackWidget::receiverRefCoordinatesChanged(GeoCoordinate reference)
         ui->trackView->shiftPoints(a.east - b.east, a.north - b.north);
     }
     refCoordinates = reference;
-    showReferenceCoordinates();
+    // In mean mode the reference moves with every position; its fields show the newest.
+    paced(this, PacedReference, reference.isValid(),
+          [this, reference] { showReferenceCoordinates(reference); });
 }
 
 void TrackWidget::receiverCoordinatesChanged(double, GeoCoordinate position, short quality)
@@ -142,7 +144,7 @@ void TrackWidget::on_btnProperties_clicked()
 void TrackWidget::on_cBoxTypeDergees_currentIndexChanged(int)
 {
     showReceiverCoordinates(lastReceiverCoordinates);
-    showReferenceCoordinates();
+    showReferenceCoordinates(refCoordinates);
 }
 
 void TrackWidget::setMaxNumberPoints(int count)
@@ -184,14 +186,14 @@ void TrackWidget::showDeviation()
     ui->editDeviationZ->setText(tr("%1 m.").arg(deviation[2], 0, 'f', 4, QLatin1Char(' ')));
 }
 
-void TrackWidget::showReferenceCoordinates()
+void TrackWidget::showReferenceCoordinates(const GeoCoordinate &reference)
 {
-    const bool valid = refCoordinates.isValid();
+    const bool valid = reference.isValid();
     if (valid) {
         const int format = degreeFormat();
-        setFieldText(ui->editRefLat, refCoordinates.latitudeToString(format));
-        setFieldText(ui->editRefLon, refCoordinates.longitudeToString(format));
-        setFieldText(ui->editRefAlt, refCoordinates.heightToString());
+        setFieldText(ui->editRefLat, reference.latitudeToString(format));
+        setFieldText(ui->editRefLon, reference.longitudeToString(format));
+        setFieldText(ui->editRefAlt, reference.heightToString());
     }
     setLabelActive(ui->editRefLat, valid);
     setLabelActive(ui->editRefLon, valid);
@@ -233,9 +235,13 @@ void TrackWidget::showQuality(short quality)
 
 void TrackWidget::clearReferenceTexts()
 {
-    ui->editRefLat->clear();
-    ui->editRefLon->clear();
-    ui->editRefAlt->clear();
+    // Under the reference's own kind, so that a reference written before the reset and
+    // still held does not come back over the cleared fields.
+    paced(this, PacedReference, true, [this] {
+        ui->editRefLat->clear();
+        ui->editRefLon->clear();
+        ui->editRefAlt->clear();
+    });
 }
 
 void TrackWidget::setLabelActive(QWidget *widget, bool active)

@@ -47,7 +47,7 @@ private:
     void updateDeviation(const EnuOffset &offset);
     void restartDeviation();
     void showDeviation();
-    void showReferenceCoordinates();
+    void showReferenceCoordinates(const GeoCoordinate &reference);
     void showReceiverCoordinates(const GeoCoordinate &position);
     int degreeFormat() const;
     void showQuality(short quality);

@@ -16,6 +16,8 @@
 #include "controller.h"
 #include "cornertextgritem.h"
 #include "framebuilders.h"
+#include "framepacer.h"
+#include "pacedturn.h"
 #include "parserproxy.h"
 #include "receiversession.h"
 #include "sceneprobe.h"
@@ -89,6 +91,7 @@ private slots:
     void clearingKeepsThePictures();
     void aSecondControllerTakesOverTheConnections();
     void turnsAfterAPause();
+    void aTurnMovesOncePerFrame();
 
 private:
     QGraphicsView *view(const char *name) const { return window->findChild<QGraphicsView *>(name); }
@@ -495,6 +498,24 @@ void TestAxesWidget::turnsAfterAPause()
     emit handler->setYaw(NavDataValue<double>(60));
     QTRY_COMPARE(runningTurns(arrow), 0);
     QCOMPARE(arrow->rotation(), 60.0);
+}
+
+// A turn repaints the dial with every move; it moves no faster than the workspace's
+// frame, and ends exactly at its angle.
+void TestAxesWidget::aTurnMovesOncePerFrame()
+{
+    ArrowGrItem arrow;
+    int moves = 0;
+    connect(&arrow, &QGraphicsObject::rotationChanged, this, [&moves] { ++moves; });
+    QPointer<PacedTurn> turn = new PacedTurn(&arrow);
+    const int duration = 10 * FramePacer::frameMs;
+    turn->setDuration(duration);
+    turn->setStartValue(0.0);
+    turn->setEndValue(33.3);
+    turn->start(QAbstractAnimation::DeleteWhenStopped);
+    QTRY_VERIFY_WITH_TIMEOUT(turn.isNull(), 10 * duration);
+    QCOMPARE(arrow.rotation(), 33.3);
+    QVERIFY2(moves >= 2 && moves <= 11, qPrintable(QString::number(moves)));
 }
 
 QTEST_MAIN(TestAxesWidget)

@@ -74,6 +74,10 @@ const Case cases[] = {
     {[] { return new TrackWidget; },
      [](Controller *c, int i) { emit c->sentenceHandler()->setCoordinate(120000.0 + i, position(i), 4); },
      [](QWidget *w) { return child<QLineEdit>(w, "editRcvAlt")->text(); }},
+    // The mean reference moves with every position.
+    {[] { return new TrackWidget; },
+     [](Controller *c, int i) { emit c->sentenceHandler()->setCoordinate(120000.0 + i, position(i), 4); },
+     [](QWidget *w) { return child<QLineEdit>(w, "editRefAlt")->text(); }},
     {[] { return new PlotWidget; },
      [](Controller *c, int i) { emit c->sentenceHandler()->setCoordinate(120000.0 + i, position(i), short(i % 2 ? 1 : 4)); },
      [](QWidget *w) { return child<QLabel>(w, "labelQuality")->text(); }},
@@ -108,9 +112,10 @@ private slots:
         QTest::newRow("general information, a field") << 0 << QStringLiteral("5.4color: black");
         QTest::newRow("general information, a table") << 1 << QStringLiteral("5 39/-");
         QTest::newRow("track") << 2 << QStringLiteral("199.0000 m.");
-        QTest::newRow("plot") << 3 << QStringLiteral("Single");
-        QTest::newRow("course") << 4 << QStringLiteral("147");
-        QTest::newRow("message log") << 5 << QStringLiteral("$GPTXT,01,01,02,line 49*00");
+        QTest::newRow("track, mean reference") << 3 << QStringLiteral("174.5000 m.");
+        QTest::newRow("plot") << 4 << QStringLiteral("Single");
+        QTest::newRow("course") << 5 << QStringLiteral("147");
+        QTest::newRow("message log") << 6 << QStringLiteral("$GPTXT,01,01,02,line 49*00");
     }
 
     void aClosedWindowWaitsAndShowsTheNewest()
@@ -119,6 +124,12 @@ private slots:
         QFETCH(QString, newest);
         const Case &c = cases[index];
         ReceiverSession session;
+        // The Model takes each position first, as the main window wires it.
+        QObject::connect(session.controller->sentenceHandler(),
+                         QOverload<double, GeoCoordinate, short>::of(&SentenceHandler::setCoordinate),
+                         session.model, [&session](double, GeoCoordinate p, short) {
+                             session.model->setReceiverCoordinates(p);
+                         });
         QWidget frame;
         auto *layout = new QVBoxLayout(&frame);
         QWidget *window = c.create();
