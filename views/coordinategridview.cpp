@@ -13,6 +13,8 @@
 
 #include <cmath>
 
+#include "pixelaligned.h"
+
 CoordinateGridView::CoordinateGridView(QWidget *parent)
     : QWidget(parent),
       fixedTopLeft(-5, 5),
@@ -393,20 +395,12 @@ void CoordinateGridView::drawCachedForeground(QPainter *p)
 
 bool CoordinateGridView::composesLikeDirectDrawing(QPainter *p)
 {
-    return p->compositionMode() == QPainter::CompositionMode_SourceOver && p->opacity() == 1
-        && p->worldTransform().isInvertible() && p->deviceTransform().isInvertible();
+    return ::composesLikeDirectDrawing(p);
 }
 
 void CoordinateGridView::drawAtDevicePixel(QPainter *p, const QImage &image, const QPoint &at)
 {
-    // The device transform is the world transform followed by the painter's own
-    // part (the widget's place in its window, the screen's pixel ratio); the world
-    // transform set here cancels that part.
-    const QTransform own = p->worldTransform().inverted() * p->deviceTransform();
-    p->save();
-    p->setWorldTransform(QTransform::fromTranslate(at.x(), at.y()) * own.inverted());
-    p->drawImage(0, 0, image);
-    p->restore();
+    ::drawAtDevicePixel(p, image, at);
 }
 
 const CoordinateGridView::Label &CoordinateGridView::cachedLabel(QPainter *p, const QString &text)

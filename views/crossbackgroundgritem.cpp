@@ -1,5 +1,6 @@
 #include "crossbackgroundgritem.h"
 
+#include <QDataStream>
 #include <QPainter>
 
 #include "gritemgeometry.h"
@@ -30,6 +31,22 @@ bool CrossBackgroundGrItem::paintDial(QPainter *painter, const QWidget *widget, 
         prepareGeometryChange();
         s = newS;
     }
-    *circle = drawDialBackground(painter, s, frame.fontHeight);
+    const double fontHeight = frame.fontHeight;
+    *circle = dialSquare(s, fontHeight);
+    // The pen is 2 wide and smoothed: it reaches at most 2 pixels outside the square.
+    const QRectF extent = circle->adjusted(-3, -3, 3, 3);
+    QByteArray shape;
+    {
+        QDataStream stream(&shape, QIODevice::WriteOnly);
+        stream << s << fontHeight;
+    }
+    face.draw(painter, widget, extent, shape, [this, fontHeight](QPainter *p) { drawDialBackground(p, s, fontHeight); });
+    setDialPen(painter);
     return true;
+}
+
+void CrossBackgroundGrItem::setFaceCached(bool cached)
+{
+    face.setEnabled(cached);
+    update();
 }

@@ -2,6 +2,8 @@
 
 #include <QGraphicsItem>
 
+#include "dialfacecache.h"
+
 // The round cross-hair dial behind the course window's aircraft and arrow.
 class CrossBackgroundGrItem : public QGraphicsItem
 {
@@ -11,6 +13,10 @@ public:
     QRectF boundingRect() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
+    // The face is drawn once and reused while it looks the same (on by default); off,
+    // every paint draws it anew.
+    void setFaceCached(bool cached);
+
 protected:
     // Resizes the dial from the view and draws it; returns false, drawing nothing,
     // when there is nothing to paint on. circle receives the dial's square.
@@ -18,4 +24,5 @@ protected:
 
 private:
     double s;
+    DialFaceCache face;
 };

@@ -4,13 +4,22 @@
 
 #include <cmath>
 
+QRectF dialSquare(double s, double fontHeight)
+{
+    return QRectF(-s / 2, -s / 2, s, s).translated(0, int(-fontHeight / 2));
+}
+
+void setDialPen(QPainter *painter)
+{
+    painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    painter->setPen(QPen(QColor(Qt::gray), 2));
+}
+
 QRectF drawDialBackground(QPainter *painter, double s, double fontHeight)
 {
     const double tick = s / 12;
-    painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    const QRectF r = QRectF(-s / 2, -s / 2, s, s).translated(0, int(-fontHeight / 2));
-
-    painter->setPen(QPen(QColor(Qt::gray), 2));
+    const QRectF r = dialSquare(s, fontHeight);
+    setDialPen(painter);
     painter->drawEllipse(r);
 
     const double cx = r.center().x();

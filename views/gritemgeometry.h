@@ -45,3 +45,7 @@ inline bool grItemFrame(QPainter *painter, const QWidget *widget, GrItemFrame *f
 // whose centre is half a text line above the origin, with four axis ticks and four
 // diagonal ticks pointing inwards. Returns the circle's square.
 QRectF drawDialBackground(QPainter *painter, double s, double fontHeight);
+// The dial's square, as drawDialBackground returns it.
+QRectF dialSquare(double s, double fontHeight);
+// The hints and pen drawDialBackground leaves the painter with.
+void setDialPen(QPainter *painter);

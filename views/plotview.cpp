@@ -235,14 +235,20 @@ void PlotView::drawYLabel(QPainter *p, double value, double screenY)
 
 void PlotView::drawBackground(QPainter *p)
 {
+    // mapX() and mapY() for every point, with the scales and the centre taken once: the
+    // margins they rest on measure text, which is too dear to repeat for each of
+    // thousands of points.
     const double left = topLeft().x();
+    const double sx = scaleX(p);
+    const double sy = scaleY(p);
+    const double cy = plotCenter(p).y();
     dots.begin(p, size());
     for (int i = 0; i < points.size(); ++i) {
         const QPointF &sample = points.at(i).first;
         if (!(sample.x() > left))
             continue;
         const QColor color = i == points.size() - 1 ? QColor(Qt::red) : qualityColor(points.at(i).second, Qt::black);
-        dots.addDot(QPointF(mapX(p, timeToX(sample.x())), mapY(p, sample.y() + valueShift)), color);
+        dots.addDot(QPointF((timeToX(sample.x()) - left) * sx, -sy * (sample.y() + valueShift) + cy), color);
     }
     dots.end();
 }

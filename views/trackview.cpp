@@ -141,13 +141,17 @@ void TrackView::drawBackground(QPainter *p)
 {
     const QPointF tl = topLeft();
     const QPointF br = bottomRight();
+    // mapToScreen() with the scales and the centre taken once for all the points.
+    const double sx = scaleX(p);
+    const double sy = scaleY(p);
+    const QPointF centre = plotCenter(p);
     dots.begin(p, size());
     for (int i = 0; i < points.size(); ++i) {
         const QPointF point = points.at(i).first + pointShift;
         if (!(point.x() > tl.x() && point.x() < br.x() && point.y() > br.y() && point.y() < tl.y()))
             continue;
         const QColor color = i == points.size() - 1 ? QColor(Qt::red) : qualityColor(points.at(i).second, Qt::gray);
-        dots.addDot(mapToScreen(p, point), color);
+        dots.addDot(QPointF(sx * point.x() + centre.x(), -sy * point.y() + centre.y()), color);
     }
     dots.end();
 }

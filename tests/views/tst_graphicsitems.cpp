@@ -197,6 +197,48 @@ private slots:
         }
         QVERIFY(grey);
     }
+
+    // A dial drawn once and reused must give the very pixels of one drawn at every
+    // paint, at odd sizes (a centre between pixels) and under a turned aircraft.
+    void reusedDialFaceIsTheDrawnOne_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("cross, even") << int(Cross) << QSize(400, 300);
+        QTest::newRow("cross, odd") << int(Cross) << QSize(401, 333);
+        QTest::newRow("cross, tall") << int(Cross) << QSize(251, 517);
+        QTest::newRow("base line, odd") << int(BaseLine) << QSize(377, 299);
+    }
+
+    void reusedDialFaceIsTheDrawnOne()
+    {
+        QFETCH(int, kind);
+        QFETCH(QSize, size);
+        auto shot = [&](bool cached) {
+            QGraphicsScene scene;
+            auto *dial = static_cast<CrossBackgroundGrItem *>(make(kind).release());
+            dial->setFaceCached(cached);
+            scene.addItem(dial);
+            auto *front = new AircraftFrontViewGrItem;
+            front->setRotation(33);
+            scene.addItem(front);
+            QGraphicsView view(&scene);
+            view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            view.resize(size);
+            view.setSceneRect(-size.width() / 2.0, -size.height() / 2.0, size.width(), size.height());
+            view.grab(); // the items size themselves at their first paint
+            QImage first = view.grab().toImage();
+            front->setRotation(34);
+            view.grab();
+            front->setRotation(33);
+            return qMakePair(first, view.grab().toImage());
+        };
+        const auto direct = shot(false);
+        const auto reused = shot(true);
+        QCOMPARE(reused.first, direct.first);
+        QCOMPARE(reused.second, direct.first);
+    }
 };
 
 QTEST_MAIN(TestGraphicsItems)
