@@ -14,20 +14,24 @@
 namespace {
 
 // The one colour every pixel under the face has before the face is drawn, when
-// there is one: the widget fills itself with a solid colour and, for a graphics
-// view's viewport, neither the view nor its scene paints a background over it.
+// there is one: a graphics view's own solid background brush, which covers all it
+// repaints; otherwise (no brush of the view's or its scene's) the solid colour the
+// widget fills itself with.
 bool solidBackground(const QWidget *widget, QColor *colour)
 {
-    if (!widget || !widget->autoFillBackground())
+    if (!widget)
         return false;
+    QBrush brush = widget->palette().brush(widget->backgroundRole());
+    bool filled = widget->autoFillBackground();
     if (const auto *view = qobject_cast<const QGraphicsView *>(widget->parentWidget())) {
-        if (view->backgroundBrush().style() != Qt::NoBrush)
+        if (view->backgroundBrush().style() != Qt::NoBrush) {
+            brush = view->backgroundBrush();
+            filled = true;
+        } else if (view->scene() && view->scene()->backgroundBrush().style() != Qt::NoBrush) {
             return false;
-        if (view->scene() && view->scene()->backgroundBrush().style() != Qt::NoBrush)
-            return false;
+        }
     }
-    const QBrush brush = widget->palette().brush(widget->backgroundRole());
-    if (brush.style() != Qt::SolidPattern || brush.color().alpha() != 255)
+    if (!filled || brush.style() != Qt::SolidPattern || brush.color().alpha() != 255)
         return false;
     *colour = brush.color();
     return true;

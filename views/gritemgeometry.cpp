@@ -1,5 +1,6 @@
 #include "gritemgeometry.h"
 
+#include <QGraphicsView>
 #include <QLineF>
 
 #include <cmath>
@@ -40,4 +41,11 @@ QRectF drawDialBackground(QPainter *painter, double s, double fontHeight)
     line(r.right() - k, r.bottom() - k, r.right() - m, r.bottom() - m);
     line(r.left() + k, r.bottom() - k, r.left() + m, r.bottom() - m);
     return r;
+}
+
+void fillOnlyWithViewBrush(QGraphicsView *view)
+{
+    const QBrush brush = view->backgroundBrush();
+    if (brush.style() == Qt::SolidPattern && brush.isOpaque())
+        view->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -6,6 +6,8 @@
 #include <QRectF>
 #include <QWidget>
 
+class QGraphicsView;
+
 // What the course and base-line items size themselves from at each paint: the
 // widget they are painted on (the view's viewport), its font height, the side of
 // the largest square that leaves a text line free, and the drawing centre half a
@@ -49,3 +51,9 @@ QRectF drawDialBackground(QPainter *painter, double s, double fontHeight);
 QRectF dialSquare(double s, double fontHeight);
 // The hints and pen drawDialBackground leaves the painter with.
 void setDialPen(QPainter *painter);
+
+// A view with a solid background brush of its own fills all it repaints with it, so
+// its viewport need not be filled with the palette's colour first (nor anything
+// behind it painted): a course dial turning many times a second then fills each
+// pixel once. Views without such a brush are left as they are.
+void fillOnlyWithViewBrush(QGraphicsView *view);

@@ -11,6 +11,7 @@
 #include "controller.h"
 #include "fieldwidth.h"
 #include "framepacer.h"
+#include "gritemgeometry.h"
 #include "model.h"
 #include "pacedturn.h"
 #include "sentencehandler.h"
@@ -70,6 +71,8 @@ AxesWidget::AxesWidget(QWidget *parent)
     ui->graphicsCourse->setScene(sceneOf(this, {&courseBackgroundItem, &arrowItem, &courseTextItem}));
     ui->graphicsRoll->setScene(sceneOf(this, {&rollBackgroundItem, &rollItem, &rollTextItem}));
     ui->graphicsPitch->setScene(sceneOf(this, {&pitchBackgroundItem, &pitchItem, &pitchTextItem}));
+    for (QGraphicsView *view : {ui->graphicsCourse, ui->graphicsRoll, ui->graphicsPitch})
+        fillOnlyWithViewBrush(view);
 
     // Each field holds its longest value whole: an antenna's ECEF coordinate, a base line
     // of up to ten kilometres.

@@ -7,6 +7,7 @@
 
 #include "controller.h"
 #include "geodesy.h"
+#include "gritemgeometry.h"
 #include "model.h"
 #include "sentencehandler.h"
 #include "fieldwidth.h"
@@ -48,6 +49,7 @@ BaseLineWidget::BaseLineWidget(QWidget *parent)
     scene->addItem(&backgroundItem);
     scene->addItem(&arrowItem);
     ui->graphicsBaseLine->setScene(scene);
+    fillOnlyWithViewBrush(ui->graphicsBaseLine);
 
     // The distance field holds a base line of up to a hundred kilometres whole.
     reserveWidthFor(ui->editDistance, {QString::number(99999.999999, 'f', 6)});

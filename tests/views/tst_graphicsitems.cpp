@@ -18,6 +18,7 @@
 #include "connectguard.h"
 #include "cornertextgritem.h"
 #include "crossbackgroundgritem.h"
+#include "gritemgeometry.h"
 
 namespace {
 
@@ -199,7 +200,8 @@ private slots:
     }
 
     // A dial drawn once and reused must give the very pixels of one drawn at every
-    // paint, at odd sizes (a centre between pixels) and under a turned aircraft.
+    // paint, at odd sizes (a centre between pixels) and under a turned aircraft; and a
+    // view filled only with its own brush the pixels of one filled twice.
     void reusedDialFaceIsTheDrawnOne_data()
     {
         QTest::addColumn<int>("kind");
@@ -208,6 +210,7 @@ private slots:
         QTest::newRow("cross, odd") << int(Cross) << QSize(401, 333);
         QTest::newRow("cross, tall") << int(Cross) << QSize(251, 517);
         QTest::newRow("base line, odd") << int(BaseLine) << QSize(377, 299);
+        QTest::newRow("view's own background") << int(Cross) << QSize(333, 301);
     }
 
     void reusedDialFaceIsTheDrawnOne()
@@ -223,6 +226,11 @@ private slots:
             front->setRotation(33);
             scene.addItem(front);
             QGraphicsView view(&scene);
+            if (QByteArray(QTest::currentDataTag()) == "view's own background") {
+                view.setBackgroundBrush(QColor(250, 240, 200));
+                if (cached)
+                    fillOnlyWithViewBrush(&view);
+            }
             view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             view.resize(size);
