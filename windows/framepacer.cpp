@@ -60,12 +60,12 @@ void FramePacer::drop(const QObject *owner)
 
 void FramePacer::schedule()
 {
-    // Hidden: held until the frame shows. Otherwise right after this pass of the event
-    // loop (the rest of the chunk's records join it), or a frame after the last write.
+    // Hidden: held until the frame shows. Otherwise once the burst has come (the rest
+    // of its records join this one), and never sooner than a frame after the last write.
     if (m_timer->isActive() || !m_frame->isVisible())
         return;
     const qint64 since = m_lastFlush.isValid() ? m_lastFlush.elapsed() : frameMs;
-    m_timer->start(since >= frameMs ? 0 : int(frameMs - since));
+    m_timer->start(int(qMax<qint64>(gatherMs, frameMs - since)));
 }
 
 void FramePacer::flush()

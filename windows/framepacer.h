@@ -11,7 +11,8 @@ class QWidget;
 
 // Paces what the monitor windows write for new data. A window's frame in the workspace
 // holds one: each kind of value a window shows is written with its newest value at most
-// once per frame (frameMs, the workspace's own paint pace), and not at all while the
+// once per frame (frameMs, the workspace's own paint pace; gatherMs after the first
+// record of a burst), and not at all while the
 // window is hidden (closed); what is held then is written as the window shows again,
 // before it is painted. A window outside a frame with a pacer (on its own) writes at once.
 //
@@ -25,6 +26,10 @@ class FramePacer : public QObject
 
 public:
     static constexpr int frameMs = 40;
+    // After a quiet spell the first write waits this long: a receiver's records for one
+    // moment come in a burst over a few passes of the event loop, and they are written
+    // together rather than the first of them now and the rest a frame later.
+    static constexpr int gatherMs = 5;
 
     // Gives frame a pacer (once).
     static void install(QWidget *frame);
