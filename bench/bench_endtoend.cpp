@@ -33,7 +33,9 @@
 // to N seconds for a quick look. To find what costs or what grows: POLVANE_BENCH_WINDOWS
 // names the windows to keep open (their titles, separated by commas; the others are
 // closed after tiling), and POLVANE_BENCH_RSS_EVERY=N prints the resident memory and the
-// heap in use every N seconds to standard error.
+// heap in use every N seconds to standard error. POLVANE_BENCH_PORT_FILE and
+// POLVANE_BENCH_OTHER_CLIENTS let another program take the same stream (see
+// waitForOtherClients).
 
 #include <benchmark/benchmark.h>
 
@@ -230,6 +232,44 @@ void runFor(int ms)
 
 // Arguments: lines per second and bursts per second (0: by speed), replay_server speed,
 // seconds of playback.
+// Another program can take the same stream in the same run (a general-purpose monitor to
+// compare with): POLVANE_BENCH_PORT_FILE names a file that receives the peer's port, and
+// playback waits until POLVANE_BENCH_OTHER_CLIENTS more clients have connected; the file
+// "<port file>.playing" appears as playback starts.
+bool waitForOtherClients(PeerThread *peerThread)
+{
+    const QString portFile = QString::fromLocal8Bit(qgetenv("POLVANE_BENCH_PORT_FILE"));
+    if (portFile.isEmpty())
+        return true;
+    quint16 port = 0;
+    peerThread->run([&] { port = peerThread->peer()->port(); });
+    QFile file(portFile);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    file.write(QByteArray::number(port) + '\n');
+    file.close();
+    const int wanted = 1 + qEnvironmentVariableIntValue("POLVANE_BENCH_OTHER_CLIENTS");
+    QElapsedTimer waited;
+    waited.start();
+    int clients = 0;
+    while (waited.elapsed() < 60000) {
+        peerThread->run([&] { clients = peerThread->peer()->clientCount(); });
+        if (clients >= wanted)
+            return true;
+        runFor(100);
+    }
+    return false;
+}
+
+void markPlaying()
+{
+    const QString portFile = QString::fromLocal8Bit(qgetenv("POLVANE_BENCH_PORT_FILE"));
+    if (!portFile.isEmpty()) {
+        QFile playing(portFile + QStringLiteral(".playing"));
+        playing.open(QIODevice::WriteOnly);
+    }
+}
+
 void BM_EndToEnd(benchmark::State &state)
 {
     const double rate = double(state.range(0));
@@ -286,6 +326,11 @@ void BM_EndToEnd(benchmark::State &state)
                 break;
             }
 
+            if (!waitForOtherClients(&peerThread)) {
+                state.SkipWithError("the other clients did not connect");
+                break;
+            }
+
             Controller *controller = window->findChild<Controller *>();
             QTcpSocket *socket = controller ? controller->findChild<QTcpSocket *>() : nullptr;
             std::atomic<qint64> consumed{0};
@@ -309,6 +354,7 @@ void BM_EndToEnd(benchmark::State &state)
                     peer->play();
                 }
             });
+            markPlaying();
             const double cpuStart = threadCpuSeconds();
             QElapsedTimer wall;
             wall.start();
