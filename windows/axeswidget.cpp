@@ -45,7 +45,7 @@ QGraphicsScene *sceneOf(QObject *parent, std::initializer_list<QGraphicsItem *> 
 }
 
 // What the window shows, each written with its newest value (see FramePacer).
-enum PacedKind { PacedRoll, PacedPitch, PacedCourse };
+enum PacedKind { PacedRoll, PacedPitch, PacedCourse, PacedPosSts };
 
 // A NaN or infinite angle from a damaged record is no angle to turn to.
 bool isShownAngle(const NavDataValue<double> &value)
@@ -233,9 +233,11 @@ void AxesWidget::updateBaseLineLength()
 
 void AxesWidget::posStsChangedInAxes(NavDataValue<int> sts)
 {
-    if (sts.isValid())
-        ui->editStsPOS->setText(Coordinates::solutionTypeToString(sts.value));
-    setValueStyle(ui->editStsPOS, sts.isValid());
+    paced(this, PacedPosSts, sts.isValid(), [this, sts] {
+        if (sts.isValid())
+            ui->editStsPOS->setText(Coordinates::solutionTypeToString(sts.value));
+        setValueStyle(ui->editStsPOS, sts.isValid());
+    });
 }
 
 void AxesWidget::clearWindow()

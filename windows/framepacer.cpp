@@ -1,10 +1,23 @@
 #include "framepacer.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QTimer>
 #include <QWidget>
 
 #include <utility>
+
+namespace {
+
+// The frames that hold a pacer. Every record's write asks for its window's pacer, so it
+// is found by a few lookups up the window's parents, not by searching their children.
+QHash<const QWidget *, FramePacer *> &pacers()
+{
+    static QHash<const QWidget *, FramePacer *> frames;
+    return frames;
+}
+
+} // namespace
 
 FramePacer::FramePacer(QWidget *frame)
     : QObject(frame)
@@ -12,25 +25,30 @@ FramePacer::FramePacer(QWidget *frame)
     , m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("framePacer"));
+    pacers().insert(frame, this);
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &FramePacer::flush);
     frame->installEventFilter(this);
 }
 
+FramePacer::~FramePacer()
+{
+    pacers().remove(m_frame);
+}
+
 void FramePacer::install(QWidget *frame)
 {
-    if (frame && !frame->findChild<FramePacer *>(QString(), Qt::FindDirectChildrenOnly))
+    if (frame && !pacers().contains(frame))
         new FramePacer(frame);
 }
 
 FramePacer *FramePacer::of(const QWidget *widget)
 {
     // The frame is the nearest widget above (or the widget itself) that holds a pacer.
+    const QHash<const QWidget *, FramePacer *> &frames = pacers();
     for (const QWidget *w = widget; w; w = w->parentWidget()) {
-        for (QObject *child : w->children()) {
-            if (auto *pacer = qobject_cast<FramePacer *>(child))
-                return pacer;
-        }
+        if (FramePacer *pacer = frames.value(w))
+            return pacer;
     }
     return nullptr;
 }

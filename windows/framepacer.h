@@ -36,6 +36,8 @@ public:
     // The pacer of the frame widget lies in; null for none.
     static FramePacer *of(const QWidget *widget);
 
+    ~FramePacer() override;
+
     void post(const QObject *owner, int kind, bool valid, std::function<void()> write);
     // Drops what owner's writes hold: a cleared window shows nothing older than the clear.
     void drop(const QObject *owner);

@@ -44,6 +44,19 @@ enum PacedKind { PacedViews, PacedByteCounter };
 // view keeps, the oldest are dropped (the view would drop them too).
 const int heldCharsPerBlock = 256;
 
+// A chunk's bytes in hexadecimal, in lines of hexLineBytes bytes.
+QString hexLines(const QByteArray &data)
+{
+    QString hex;
+    hex.reserve(data.size() * 2 + data.size() / hexLineBytes);
+    for (int from = 0; from < data.size(); from += hexLineBytes) {
+        if (!hex.isEmpty())
+            hex.append(QLatin1Char('\n'));
+        hex.append(QString::fromLatin1(data.mid(from, hexLineBytes).toHex()));
+    }
+    return hex;
+}
+
 // The tail of text that holds its last count line feeds (and what follows the last).
 QString lastLines(const QString &text, int count)
 {
@@ -115,7 +128,9 @@ void NMEALogWidget::dataRead(QByteArray data, InterfaceMode mode)
         pendingStyle = QStringLiteral("color: #0000CD;");
 
     // Each line brings its own line end, so it becomes one paragraph as it is.
-    pendingMessages += text;
+    pendingMessages.append(text);
+    pendingMessageLines += int(text.count(QLatin1Char('\n')));
+    pendingMessageChars += text.size();
     scheduleFlush();
 }
 
@@ -123,12 +138,29 @@ void NMEALogWidget::scheduleFlush()
 {
     if (isPaced(this) && !isVisible()) {
         // Closed: the lines wait, no more than the view keeps, and go in as it shows.
-        if (messageBlocks > 0 && pendingMessages.size() > messageBlocks * heldCharsPerBlock)
-            pendingMessages = lastLines(pendingMessages, messageBlocks - 1);
+        dropUnshownLines();
         paced(this, PacedViews, true, [this] { flushViews(); });
         return;
     }
     scheduleTimedFlush();
+}
+
+void NMEALogWidget::dropUnshownLines()
+{
+    if (messageBlocks <= 0)
+        return;
+    // The oldest lines go while the newer ones alone fill the view, or hold more
+    // characters than the view's lines are taken to need.
+    while (pendingMessages.size() > 1) {
+        const QString &oldest = pendingMessages.first();
+        const int oldestLines = int(oldest.count(QLatin1Char('\n')));
+        if (pendingMessageLines - oldestLines < messageBlocks
+            && pendingMessageChars <= qint64(messageBlocks) * heldCharsPerBlock)
+            break;
+        pendingMessageLines -= oldestLines;
+        pendingMessageChars -= oldest.size();
+        pendingMessages.removeFirst();
+    }
 }
 
 void NMEALogWidget::scheduleTimedFlush()
@@ -157,25 +189,33 @@ void NMEALogWidget::flushViews()
     if (!pendingStyle.isEmpty() && ui->editMessages->styleSheet() != pendingStyle)
         ui->editMessages->setStyleSheet(pendingStyle);
     if (!pendingMessages.isEmpty()) {
+        QString text = pendingMessages.join(QString());
         // Lines beyond what the view keeps would only be laid out to be dropped again.
         if (messageBlocks > 0)
-            pendingMessages = lastLines(pendingMessages, messageBlocks - 1);
-        appendWithinLimit(ui->editMessages, pendingMessages, false);
+            text = lastLines(text, messageBlocks - 1);
+        appendWithinLimit(ui->editMessages, text, false);
         ui->editMessages->moveCursor(QTextCursor::End);
         pendingMessages.clear();
+        pendingMessageLines = 0;
+        pendingMessageChars = 0;
     }
     if (!pendingHex.isEmpty()) {
         // One paragraph per chunk line, as appendPlainText makes for each; the view stays
         // at its bottom if it was there, and where the user scrolled it otherwise.
         QScrollBar *bar = ui->editHexFlow->verticalScrollBar();
         const bool atBottom = bar->value() == bar->maximum();
-        QString lines = pendingHex.join(QLatin1Char('\n'));
+        QStringList chunks;
+        chunks.reserve(pendingHex.size());
+        for (const QByteArray &chunk : qAsConst(pendingHex))
+            chunks.append(hexLines(chunk));
+        QString lines = chunks.join(QLatin1Char('\n'));
         if (hexFlowBlocks > 0)
             lines = lastLines(lines, hexFlowBlocks - 1);
         appendWithinLimit(ui->editHexFlow, lines, true);
         if (atBottom)
             bar->setValue(bar->maximum());
         pendingHex.clear();
+        pendingHexBytes = 0;
     }
 }
 
@@ -201,18 +241,16 @@ void NMEALogWidget::on_btnStopWriting_clicked()
 void NMEALogWidget::displayData(QByteArray data)
 {
     if (!data.isEmpty()) {
-        const int shown = qMin(data.size(), hexShownBytes);
-        QString hex;
-        hex.reserve(shown * 2 + shown / hexLineBytes);
-        for (int from = data.size() - shown; from < data.size(); from += hexLineBytes) {
-            if (!hex.isEmpty())
-                hex.append(QLatin1Char('\n'));
-            hex.append(QString::fromLatin1(data.mid(from, hexLineBytes).toHex()));
-        }
-        pendingHex.append(hex);
-        // The view keeps its last 2000 paragraphs; more waiting would only be dropped.
-        if (pendingHex.size() > hexFlowBlocks)
+        pendingHex.append(data.size() > hexShownBytes ? data.right(hexShownBytes) : data);
+        pendingHexBytes += pendingHex.last().size();
+        // The view keeps its last hexFlowBlocks lines, each a chunk or hexLineBytes of one;
+        // the chunks older than that many would only be dropped.
+        while (pendingHex.size() > 1
+               && (pendingHex.size() > hexFlowBlocks
+                   || pendingHexBytes - pendingHex.first().size() >= qint64(hexFlowBlocks) * hexLineBytes)) {
+            pendingHexBytes -= pendingHex.first().size();
             pendingHex.removeFirst();
+        }
         scheduleFlush();
         addBytesCount(data.size());
     }
@@ -225,7 +263,10 @@ void NMEALogWidget::clearWindow()
     dropPaced(this);
     clearLineEdits(this);
     pendingMessages.clear();
+    pendingMessageLines = 0;
+    pendingMessageChars = 0;
     pendingHex.clear();
+    pendingHexBytes = 0;
     ui->editMessages->clear();
     ui->editHexFlow->clear();
     receivedBytes = 0.0;

@@ -65,6 +65,7 @@ private:
     void resetByteCounter();
     void showIdleButtons();
     void scheduleFlush();
+    void dropUnshownLines();
     void scheduleTimedFlush();
 
     Ui::NMEALogWidget *ui;
@@ -72,9 +73,14 @@ private:
     QFile *file;
     bool writing;
     double receivedBytes;
-    // What arrived since the views were last filled (see scheduleFlush).
-    QString pendingMessages;
-    QStringList pendingHex;
+    // What arrived since the views were last filled (see scheduleFlush): the lines, each
+    // as it came, with the line feeds and characters they hold in all; the chunks as
+    // received, turned into hexadecimal only when they go into the view.
+    QStringList pendingMessages;
+    int pendingMessageLines = 0;
+    qint64 pendingMessageChars = 0;
+    QList<QByteArray> pendingHex;
+    qint64 pendingHexBytes = 0;
     QString pendingStyle;
     int hexFlowBlocks = 2000;
     int messageBlocks = 2000;

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <memory>
@@ -19,6 +20,7 @@
 #include "connectguard.h"
 #include "controller.h"
 #include "framebuilders.h"
+#include "framepacer.h"
 #include "nmealogwidget.h"
 #include "parserproxy.h"
 #include "receiversession.h"
@@ -57,6 +59,7 @@ private slots:
     void linesFollowTheColourOfTheirProtocol();
     void debugLinesAreLeftOutButCounted();
     void hexFlowAndCounter();
+    void viewsKeepTheLast2000Lines_data();
     void viewsKeepTheLast2000Lines();
     void aLongChunkIsShownInLinesOfAtMost1024Bytes();
     void aBurstShowsItsNewestBytesWithoutHoldingTheWindow();
@@ -202,17 +205,40 @@ void TestNMEALogWidget::hexFlowAndCounter()
     QCOMPARE(counter()->text(), QStringLiteral("1e+06"));
 }
 
+void TestNMEALogWidget::viewsKeepTheLast2000Lines_data()
+{
+    QTest::addColumn<bool>("closedInAFrame");
+    QTest::addColumn<int>("count");
+    QTest::newRow("shown") << false << 2010;
+    // Closed in the workspace, the window holds what it will show as it opens.
+    QTest::newRow("closed, then opened") << true << 7000;
+}
+
 void TestNMEALogWidget::viewsKeepTheLast2000Lines()
 {
-    for (int i = 0; i < 2010; ++i) {
+    QFETCH(bool, closedInAFrame);
+    QFETCH(int, count);
+    QWidget frame;
+    if (closedInAFrame) {
+        (new QVBoxLayout(&frame))->addWidget(window.get());
+        FramePacer::install(&frame);
+    }
+    for (int i = 0; i < count; ++i) {
         emit parser()->dataParsed("$GPTXT," + QByteArray::number(i) + "\r\n", InterfaceNmea);
         emit parser()->displayData(QByteArray::number(i));
     }
+    if (closedInAFrame) {
+        QCOMPARE(messages()->document()->blockCount(), 1);
+        frame.show();
+    }
     QTRY_COMPARE(messages()->document()->blockCount(), 2000);
-    QCOMPARE(messages()->document()->lastBlock().previous().text(), QStringLiteral("$GPTXT,2009"));
-    QVERIFY(!messages()->toPlainText().contains(QStringLiteral("$GPTXT,5\n")));
+    QCOMPARE(messages()->document()->lastBlock().previous().text(), QStringLiteral("$GPTXT,%1").arg(count - 1));
+    QCOMPARE(messages()->document()->firstBlock().text(), QStringLiteral("$GPTXT,%1").arg(count - 1999));
     QCOMPARE(hexFlow()->document()->blockCount(), 2000);
-    QCOMPARE(hexFlow()->document()->firstBlock().text(), QString::fromLatin1(QByteArray("10").toHex()));
+    QCOMPARE(hexFlow()->document()->firstBlock().text(), QString::fromLatin1(QByteArray::number(count - 2000).toHex()));
+    QCOMPARE(hexFlow()->document()->lastBlock().text(), QString::fromLatin1(QByteArray::number(count - 1).toHex()));
+    if (closedInAFrame)
+        window->setParent(nullptr);
 }
 
 void TestNMEALogWidget::aLongChunkIsShownInLinesOfAtMost1024Bytes()
