@@ -177,6 +177,8 @@ void TestValueWindowsRender::messageLog()
     const int total = 2 * epoch.size() + 28;
     QTRY_COMPARE(window->findChild<QLineEdit *>(QStringLiteral("editByteCounter"))->text(),
                  QString::number(total));
+    // The views take what came a pass of the event loop later than the counter.
+    QTRY_COMPARE(window->findChild<QPlainTextEdit *>(QStringLiteral("editMessages"))->toPlainText().count(QStringLiteral("GPGGA")), 2);
     window->findChild<QLineEdit *>(QStringLiteral("editFileName"))->setText(QStringLiteral("C:/logs/rover.nmea"));
     save(window.get(), QStringLiteral("nmealogwidget.png"));
 }
