@@ -18,7 +18,9 @@ class QWidget;
 // The image is drawn over the widget's own solid background, so its pixels are
 // exactly those that drawing straight onto the widget would give; pixels the
 // face does not touch stay transparent, so whatever was drawn there before shows
-// as it did. Where that cannot hold (no widget, a background that is not one
+// as it did. (The dial is the first thing drawn where its circle and ticks lie: the
+// corner text, drawn first in the base-line view, keeps to the text line below the
+// dial.) Where that cannot hold (no widget, a background that is not one
 // opaque colour, a scaled or turned painter, fading) the face is drawn directly.
 class DialFaceCache
 {
