@@ -12,9 +12,8 @@ class QWidget;
 // Paces what the monitor windows write for new data. A window's frame in the workspace
 // holds one: each kind of value a window shows is written with its newest value at most
 // once per frame (frameMs, the workspace's own paint pace; gatherMs after the first
-// record of a burst), and not at all while the
-// window is hidden (closed); what is held then is written as the window shows again,
-// before it is painted. A window outside a frame with a pacer (on its own) writes at once.
+// record of a burst), and not at all while the window is hidden (closed); what is held
+// then is written as the window shows again, before it is painted. A window outside a frame with a pacer (on its own) writes at once.
 //
 // A write is held under a key (the window that shows it and a kind of its own). The
 // write of a valid value replaces what the key holds; the write of a value that is not
