@@ -126,7 +126,7 @@ void tst_FirmwareReader::wholeFlashIntoTheFile()
         old.write(QByteArray(3000, 'x'));
     }
     reader->start(path("flash.bin"));
-    QVERIFY(finished.wait(30000));
+    QVERIFY(finished.wait(120000));
 
     const QList<ScriptedReceiver::Command> commands = receiver->commands();
     QCOMPARE(commands.size(), Pages);
@@ -264,7 +264,7 @@ void tst_FirmwareReader::otherGroupsAndIdlePagesAreIgnored()
         return false;
     };
     reader->start(path("flash.bin"));
-    QVERIFY(finished.wait(30000));
+    QVERIFY(finished.wait(120000));
     QCOMPARE(errors.size(), 0);
     QCOMPARE(steps.size(), Pages - 1);
     QCOMPARE(readFile(path("flash.bin")), flash);

@@ -47,14 +47,15 @@ void TestFirmwareWriting::userWriteOnANewReceiverRunsToTheEnd()
     QCOMPARE(boxes.first().text, QString("Firmware writing is successfully completed."));
     QVERIFY(boxes.first().progressHidden);
     QCOMPARE(highestProgress, 100);
+    // Three pages written, read back, the mark committed, the end announced; then the
+    // page reads the receiver again, the last getter once the versions have come.
+    QTRY_COMPARE_WITH_TIMEOUT(subIds(), QList<int>({0x88, 0x84, 0x85, 0x85, 0x85, 0x05, 0x05, 0x05, 0x86, 0x88, 0x06, 0x00, 0x07}), 15000);
     QVERIFY(session->settle());
+    QCOMPARE(subIds().size(), 13);
 
     const QList<QByteArray> frames = session->table.frames();
     QCOMPARE(frames.value(0), hex("214e06880400" "01010203" "9912"));
     QCOMPARE(frames.value(1), hex("214e06840000" "8aa5"));
-    // Three pages written, read back, the mark committed, the end announced; then the
-    // page reads the receiver again.
-    QCOMPARE(subIds(), QList<int>({0x88, 0x84, 0x85, 0x85, 0x85, 0x05, 0x05, 0x05, 0x86, 0x88, 0x06, 0x00, 0x07}));
     QCOMPARE(frames.value(9), commandFrame(6, 0x88, hex("00010203")));
     QCOMPARE(flash->content(), image);
     // The windows are blanked once the box is closed.
@@ -271,9 +272,10 @@ void TestFirmwareWriting::saveRefreshAndLoadMarkWaitForTheWrite()
     page->readSettings();
     QTRY_COMPARE(boxes.size(), 1);
     QCOMPARE(boxes.first().title, QString("Writing completed"));
-    QVERIFY(session->settle());
     // Only the installer's commands, then the read-back after the write.
-    QCOMPARE(subIds(), QList<int>({0x88, 0x84, 0x85, 0x85, 0x85, 0x05, 0x05, 0x05, 0x86, 0x88, 0x06, 0x00, 0x07}));
+    QTRY_COMPARE_WITH_TIMEOUT(subIds(), QList<int>({0x88, 0x84, 0x85, 0x85, 0x85, 0x05, 0x05, 0x05, 0x86, 0x88, 0x06, 0x00, 0x07}), 15000);
+    QVERIFY(session->settle());
+    QCOMPARE(subIds().size(), 13);
     QCOMPARE(flash->content(), image);
     QVERIFY(child<QPushButton>("btnSave")->isEnabled());
     QVERIFY(child<QPushButton>("btnRefresh")->isEnabled());

@@ -163,7 +163,7 @@ public:
     bool showAndRead()
     {
         show();
-        return QTest::qWaitFor([this]() { return positionsShown == 1 && currentShown == 1; }, 5000);
+        return QTest::qWaitFor([this]() { return positionsShown == 1 && currentShown == 1; }, 20000);
     }
 
     ScriptedReceiver &receiver() { return session.receiver; }
@@ -203,7 +203,7 @@ public:
         receiver().answerAlways(5, 0x81, ScriptedReceiver::done());
         receiver().answerAlways(5, 0x04, ScriptedReceiver::data(table));
         button("btnStart")->click();
-        if (!QTest::qWaitFor([this]() { return newShown >= 1; }, 5000))
+        if (!QTest::qWaitFor([this]() { return newShown >= 1; }, 20000))
             return false;
         button("btnStop")->click();
         return true;

@@ -60,7 +60,7 @@ private:
     {
         return QTest::qWaitFor([this]() {
             return evaluate(QStringLiteral("typeof setLocation")).toString() == QStringLiteral("function");
-        });
+        }, 30000);
     }
 
     Controller controller;

@@ -12,7 +12,7 @@ class PageSession : public ReceiverSession
 public:
     explicit PageSession(QObject *parent = nullptr);
 
-    bool open(int timeoutMs = 5000);
+    bool open(int timeoutMs = 20000);
 
     // Returns once every request queued so far, and every request queued in answer to
     // their outcomes, has been sent and answered (or has timed out): a marker request
@@ -21,7 +21,7 @@ public:
     // sleeping. False when the marker did not come through within timeoutMs. The
     // markers take entries of ScriptedReceiver::answerNext() like any command: settle
     // once those are used up.
-    bool settle(int timeoutMs = 10000);
+    bool settle(int timeoutMs = 30000);
 
     SettingsTableReceiver table;
 };

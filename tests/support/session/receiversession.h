@@ -30,7 +30,7 @@ public:
 
     // Listens, opens the socket link, starts it and waits (at most timeoutMs) until both
     // ends see the connection; the Model (and so the parser) is put in the given mode.
-    bool open(InterfaceMode mode = InterfaceNmea, int timeoutMs = 5000);
+    bool open(InterfaceMode mode = InterfaceNmea, int timeoutMs = 20000);
 
     // Sends bytes from the receiver to the program.
     void send(const QByteArray &bytes);
