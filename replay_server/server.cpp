@@ -14,6 +14,11 @@
 #include <algorithm>
 #include <vector>
 
+#ifdef Q_OS_LINUX
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
+#endif
+
 #include "appendlog.h"
 
 namespace {
@@ -39,13 +44,34 @@ QString replyFor(const QString &received)
     return replyPrefix + QLatin1Char('"') + shortened(received, room) + QLatin1Char('"');
 }
 
+// What the system still holds for the socket's peer: bytes not sent yet, and bytes sent
+// that the peer has not acknowledged. The system's send buffer grows to megabytes and
+// reports room again only when much of it has drained, so what Qt could write says little
+// about what the peer took; this does. 0 where the system does not tell.
+qint64 unsentInSystem(const QTcpSocket *socket)
+{
+#ifdef Q_OS_LINUX
+    const qintptr descriptor = socket->socketDescriptor();
+    int queued = 0;
+    if (descriptor >= 0 && ::ioctl(int(descriptor), SIOCOUTQ, &queued) == 0 && queued > 0)
+        return queued;
+#else
+    Q_UNUSED(socket)
+#endif
+    return 0;
+}
+
 } // namespace
 
-Server::Server(QWidget *parent) : QWidget(parent), stallCheck(new QTimer(this))
+Server::Server(QWidget *parent) : QWidget(parent), stallCheck(new QTimer(this)), frameTurn(new QTimer(this))
 {
     clock.start();
     stallCheck->setInterval(stallCheckMs);
     connect(stallCheck, SIGNAL(timeout()), this, SLOT(dropStalledClients()));
+    // A zero timer: the next pass comes after the other timers and sockets had theirs.
+    frameTurn->setSingleShot(true);
+    frameTurn->setInterval(0);
+    connect(frameTurn, SIGNAL(timeout()), this, SLOT(answerWaitingFrames()));
 }
 
 Server::~Server()
@@ -55,12 +81,13 @@ Server::~Server()
     for (QTcpSocket *socket : qAsConst(clients))
         disconnect(socket, nullptr, this, nullptr);
     clients.clear();
-    blockSizes.clear();
     states.clear();
+    framesWaiting.clear();
     played.clear();
     if (tcpServer)
         disconnect(tcpServer, nullptr, this, nullptr);
     stallCheck->stop();
+    frameTurn->stop();
 }
 
 void Server::InitFromPort(int port)
@@ -108,6 +135,9 @@ void Server::slotNewConnection()
     connect(socket, SIGNAL(disconnected()), this, SLOT(slotDisconnect()));
     connect(socket, SIGNAL(readyRead()), this, SLOT(slotReadClient()));
     connect(socket, SIGNAL(bytesWritten(qint64)), this, SLOT(clientWrote()));
+    // Frames not answered yet wait in the system, which makes a flooding peer wait,
+    // rather than in our memory.
+    socket->setReadBufferSize(readAheadBytes);
     clients.append(socket);
     // A new client gets what is played from now on.
     Client state;
@@ -124,27 +154,56 @@ void Server::slotReadClient()
     QTcpSocket *socket = qobject_cast<QTcpSocket *>(sender());
     if (!socket || !clients.contains(socket))
         return;
+    // A client with frames left over is answered in its turn, after what came first.
+    if (framesWaiting.contains(socket))
+        return;
+    answerFrames(socket);
+}
 
-    for (;;) {
-        auto pending = blockSizes.find(socket);
-        if (pending == blockSizes.end()) {
-            if (socket->bytesAvailable() < 2)
-                return;
-            const QByteArray lengthField = socket->read(2);
-            if (lengthField.size() != 2)
-                return;
-            pending = blockSizes.insert(
-                socket, qFromBigEndian<quint16>(reinterpret_cast<const uchar *>(lengthField.constData())));
-        }
-        const quint16 length = pending.value();
-        if (socket->bytesAvailable() < length)
+void Server::answerFrames(QTcpSocket *socket)
+{
+    for (int answered = 0;; ++answered) {
+        const auto entry = states.find(socket);
+        if (entry == states.end())
             return;
-        blockSizes.erase(pending);
-
+        if (holdsTooManyReplies(socket)) {
+            // Taken up again once its replies have gone out (feed).
+            if (!framesWaiting.contains(socket))
+                framesWaiting.append(socket);
+            return;
+        }
+        Client &client = entry.value();
+        QByteArray &input = client.input;
+        const auto wholeFrameAhead = [&input, &client] {
+            const int left = input.size() - client.inputOffset;
+            return left >= 2
+                   && left - 2 >= qFromBigEndian<quint16>(
+                          reinterpret_cast<const uchar *>(input.constData() + client.inputOffset));
+        };
+        if (!wholeFrameAhead()) {
+            // Taking all that Qt holds lets it read on from the system; what it does
+            // not hold yet it will announce.
+            input.remove(0, client.inputOffset);
+            client.inputOffset = 0;
+            if (input.size() < readAheadBytes)
+                input += socket->read(readAheadBytes - input.size());
+            if (!wholeFrameAhead()) {
+                framesWaiting.removeAll(socket);
+                return;
+            }
+        }
+        if (answered == framesPerPass) {
+            if (!framesWaiting.contains(socket))
+                framesWaiting.append(socket);
+            frameTurn->start();
+            return;
+        }
         // The frame is taken as exactly its stated length and parsed from those bytes
         // alone: fields that claim more than the frame holds read short here instead of
         // eating the frames behind it.
-        const QByteArray body = socket->read(length);
+        const int length = qFromBigEndian<quint16>(reinterpret_cast<const uchar *>(input.constData() + client.inputOffset));
+        const QByteArray body = input.mid(client.inputOffset + 2, length);
+        client.inputOffset += 2 + length;
         QDataStream in(body);
         in.setVersion(QDataStream::Qt_4_2);
         QTime time;
@@ -161,6 +220,21 @@ void Server::slotReadClient()
     }
 }
 
+void Server::answerWaitingFrames()
+{
+    const QList<QTcpSocket *> waiting = framesWaiting;
+    for (QTcpSocket *socket : waiting) {
+        if (framesWaiting.contains(socket) && !holdsTooManyReplies(socket))
+            answerFrames(socket);
+    }
+}
+
+bool Server::holdsTooManyReplies(QTcpSocket *socket) const
+{
+    const auto entry = states.constFind(socket);
+    return entry != states.constEnd() && entry.value().frameBytes > maxUnreadReplyBytes;
+}
+
 void Server::slotDisconnect()
 {
     QTcpSocket *socket = static_cast<QTcpSocket *>(sender());
@@ -173,8 +247,8 @@ void Server::forgetClient(QTcpSocket *socket)
 {
     appendLog(QStringLiteral("slotDisconnect"));
     clients.removeAll(socket);
-    blockSizes.remove(socket);
     states.remove(socket);
+    framesWaiting.removeAll(socket);
     disconnect(socket, nullptr, this, nullptr);
     socket->deleteLater();
     releaseTaken();
@@ -267,6 +341,9 @@ bool Server::feed(QTcpSocket *socket)
             break;
     }
     feeding = wasFeeding;
+    // Replies have gone out: the frames that waited for that get their turn.
+    if (present && framesWaiting.contains(socket) && !holdsTooManyReplies(socket))
+        frameTurn->start();
     return present;
 }
 
@@ -285,11 +362,12 @@ void Server::clientWrote()
 
 bool Server::noteProgress(QTcpSocket *socket, Client &client)
 {
-    const qint64 taken = client.handed - socket->bytesToWrite();
+    const qint64 taken = client.handed - socket->bytesToWrite() - unsentInSystem(socket);
     if (taken <= client.taken)
         return false;
     client.taken = taken;
     client.lastProgressMs = clock.elapsed();
+    client.longestWaitMs = qMax(client.longestWaitMs, client.stalledMs);
     client.stalledMs = 0;
     return true;
 }
@@ -397,7 +475,8 @@ void Server::dropStalledClients()
         if (!took && client.offered && waiting > 0)
             client.stalledMs += credit;
         client.offered = waiting > 0;
-        if (client.stalledMs >= stallTimeoutMs && waiting > pendingCap) {
+        const qint64 allowedMs = qBound<qint64>(stallTimeoutMs, 2 * client.longestWaitMs, maxStallTimeoutMs);
+        if (client.stalledMs >= allowedMs && waiting > pendingCap) {
             drop(socket);
             continue;
         }

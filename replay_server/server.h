@@ -31,6 +31,11 @@ public:
     // How long a client over that mark may take no byte at all, while the service is
     // offering it data, before it is dropped.
     static constexpr int stallTimeoutMs = 1000;
+    // A client that reads slowly is seen to take its data only in steps: the system
+    // acknowledges what it took when its receive window opens again, and at some tens of
+    // kilobytes a second that is seconds apart. Such a client may wait twice its longest
+    // wait between steps so far, but never longer than this.
+    static constexpr int maxStallTimeoutMs = 5000;
     // A client that reads, but falls this many times the mark behind, is dropped all the
     // same: what it holds must stay bounded. All clients together may hold as much.
     static constexpr int maxBacklogFactor = 16;
@@ -41,6 +46,15 @@ public:
     static constexpr qint64 socketWindowBytes = 64 * 1024;
     // How often the clients with data waiting are looked at.
     static constexpr int stallCheckMs = 100;
+    // The frames of one client answered in one pass of the event loop: a client that
+    // floods frames must not keep playback and the other clients waiting.
+    static constexpr int framesPerPass = 32;
+    // The replies a client may leave unread before its further frames wait for it to
+    // read them.
+    static constexpr qint64 maxUnreadReplyBytes = 256 * 1024;
+    // What is read ahead of a client's frames: two frames of the longest kind, so that a
+    // whole frame always fits.
+    static constexpr qint64 readAheadBytes = 2 * (2 + 0xFFFF);
 
     explicit Server(QWidget *parent = nullptr);
     ~Server() override;
@@ -89,16 +103,21 @@ public slots:
 private slots:
     void dropStalledClients();
     void clientWrote();
+    void answerWaitingFrames();
 
 private:
     struct Client;
     qint64 writeToClient(QTcpSocket *socket, const char *data, qint64 size);
+    // Answers the client's whole frames, up to framesPerPass of them; what is left waits
+    // for the next pass.
+    void answerFrames(QTcpSocket *socket);
+    bool holdsTooManyReplies(QTcpSocket *socket) const;
     void forgetClient(QTcpSocket *socket);
     void updateClientsLabel();
     // Hands the socket what waits for it, up to its window; false when the client went
     // away meanwhile.
     bool feed(QTcpSocket *socket);
-    // Notes what has left the client's socket; true when it took something.
+    // Notes what the client has taken, as far as the system tells; true when it took something.
     bool noteProgress(QTcpSocket *socket, Client &client);
     qint64 waitingBytes(const QTcpSocket *socket, const Client &client) const;
     void dropFarBehind();
@@ -108,10 +127,6 @@ private:
     void drop(QTcpSocket *socket);
 
     QTcpServer *tcpServer = nullptr;
-    // The length of the frame each client has half sent; a client is absent while no
-    // frame of it is pending. Kept per client so that one client's half frame cannot
-    // swallow another's bytes.
-    QHash<QTcpSocket *, quint16> blockSizes;
     QPointer<QLabel> clientsLabel;
     QList<QTcpSocket *> clients;
     qint64 pendingCap = defaultMaxPendingBytes;
@@ -126,6 +141,11 @@ private:
     // it has been offered data without taking any.
     struct Client {
         qint64 place = 0;
+        // What it sent that is not answered yet, at most readAheadBytes: frames, and
+        // the start of one. Kept per client so that one client's half frame cannot
+        // swallow another's bytes.
+        QByteArray input;
+        int inputOffset = 0;
         QList<Frame> frames;
         int frameOffset = 0;
         qint64 frameBytes = 0;
@@ -133,6 +153,8 @@ private:
         qint64 taken = 0;
         qint64 lastProgressMs = 0;
         qint64 stalledMs = 0;
+        // The longest it was offered data without taking any before it took some.
+        qint64 longestWaitMs = 0;
         bool offered = false;
     };
     QHash<QTcpSocket *, Client> states;
@@ -144,4 +166,8 @@ private:
     // Looks at the clients with data waiting every stallCheckMs while there are any, so
     // a client that never reads does not keep its backlog for good.
     QTimer *stallCheck;
+    // The clients with whole frames left over from an earlier pass, in turn; and the
+    // pass that answers them once the event loop has run.
+    QList<QTcpSocket *> framesWaiting;
+    QTimer *frameTurn;
 };

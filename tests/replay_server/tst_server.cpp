@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include <sys/socket.h>
+
 #include "appendlog.h"
 #include "connectguard.h"
 #include "replaytestclient.h"
@@ -66,6 +68,8 @@ private slots:
     void survivesRandomBytes();
     void backlogRule_data();
     void backlogRule();
+    void aClientThatLeavesItsRepliesUnreadWaitsForThem();
+    void aClientThatClosesItsSendingSideIsLetGo();
 
 private:
     std::unique_ptr<QTextEdit> pane;
@@ -434,6 +438,64 @@ void TestServer::backlogRule()
         QVERIFY(client.received == burst);
         QCOMPARE(server->clientCount(), 1);
     }
+}
+
+void TestServer::aClientThatLeavesItsRepliesUnreadWaitsForThem()
+{
+    // Some 18 MB of frames whose replies it does not read: far more than the system's
+    // buffers take, so the replies would pile up in the service.
+    ReplayTestClient &client = connectClient();
+    client.socket.setReadBufferSize(1);
+    const int count = 300;
+    for (int i = 0; i < count; ++i)
+        client.socket.write(makeReplayFrame(QString::number(i).leftJustified(30000, QLatin1Char('.'))));
+    // The service answers until the replies it holds reach their bound, then waits; the
+    // client's frames stay in the system meanwhile.
+    qint64 mostHeld = 0;
+    qint64 lastHeld = -1;
+    QElapsedTimer steady;
+    steady.start();
+    QVERIFY(runEventsUntil([&] {
+        const qint64 held = server->heldBytes();
+        mostHeld = qMax(mostHeld, held);
+        if (held != lastHeld) {
+            lastHeld = held;
+            steady.restart();
+        }
+        return held > 0 && steady.elapsed() > 500;
+    }, 30000));
+    // Its frames not answered yet wait on its side.
+    QVERIFY(client.socket.bytesToWrite() > 0);
+    // The bound, one reply past it, and what the socket is handed at a time.
+    const qint64 bound = Server::maxUnreadReplyBytes + 2 * 0x10000 + Server::socketWindowBytes;
+    QVERIFY2(mostHeld > Server::maxUnreadReplyBytes && mostHeld <= bound, QByteArray::number(mostHeld).constData());
+    QCOMPARE(server->clientCount(), 1);
+
+    // Once it reads, every frame is answered, in order.
+    client.socket.setReadBufferSize(0);
+    QVERIFY(runEventsWhileProgressing([&] { return client.pollFrames() == count; },
+                                      [&] { return qint64(client.collect()) + client.frames.size(); }, 10000, 120000));
+    for (int i = 0; i < count; ++i)
+        QVERIFY(client.frames.at(i).text.startsWith(QStringLiteral("Server Response: Received \"") + QString::number(i) + '.'));
+    QCOMPARE(server->clientCount(), 1);
+}
+
+void TestServer::aClientThatClosesItsSendingSideIsLetGo()
+{
+    // Qt takes the end of a peer's sending side for the end of the connection and
+    // closes it; the client is let go as if it had left (the README says so).
+    ReplayTestClient &client = connectClient();
+    ReplayTestClient &other = connectClient();
+    QCOMPARE(::shutdown(int(client.socket.socketDescriptor()), SHUT_WR), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(server->clientCount(), 1, 5000);
+    QCOMPARE(logLines().count(QStringLiteral("slotDisconnect")), 1);
+    QTRY_VERIFY_WITH_TIMEOUT((client.collect(), client.socket.state() == QAbstractSocket::UnconnectedState), 5000);
+    // It got nothing past its greeting; the other client is served on.
+    QVERIFY(client.received.isEmpty());
+    qint64 count = 0;
+    server->sendToAll("line\n", 5, &count, nullptr);
+    QCOMPARE(count, qint64(1));
+    QTRY_COMPARE_WITH_TIMEOUT(other.collect(), 5, 5000);
 }
 
 QTEST_MAIN(TestServer)
