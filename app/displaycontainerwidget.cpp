@@ -7,7 +7,9 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
+#include <QLayout>
 #include <QPixmap>
+#include <QShowEvent>
 #include <QTimer>
 
 #include "appdialogs.h"
@@ -30,10 +32,12 @@
 #include "plotwidget.h"
 #include "readerproxy.h"
 #include "rk2290settingswidget.h"
+#include "savedgeometry.h"
 #include "settingsfile.h"
 #include "skyviewwidget.h"
 #include "snrwidget.h"
 #include "trackwidget.h"
+#include "windowfit.h"
 
 namespace {
 
@@ -171,11 +175,35 @@ QList<MyMdiSubWindow *> DisplayContainerWidget::frames() const
 void DisplayContainerWidget::restoreWindowState()
 {
     // A missing key restores nothing: the window keeps its form's size and stays hidden.
-    restoreGeometry(SettingsFile::value(windowGeometryKey).toByteArray());
+    // What was saved on another screen is brought inside this one; a workspace that was
+    // maximized opens maximized.
+    const SavedGeometry workspace(SettingsFile::value(windowGeometryKey).toByteArray());
+    if (workspace.isValid())
+        setGeometry(workspace.isMaximized() && workspace.normalGeometry().isValid() ? workspace.normalGeometry()
+                                                                                     : workspace.geometry());
+    fitIntoScreen(this);
+    if (workspace.isMaximized())
+        setWindowState(windowState() | Qt::WindowMaximized);
     const QList<MyMdiSubWindow *> list = frames();
     for (int i = 0; i < list.size(); ++i) {
-        list[i]->restoreGeometry(SettingsFile::value(subGeometryKey.arg(i)).toByteArray());
+        const SavedGeometry window(SettingsFile::value(subGeometryKey.arg(i)).toByteArray());
+        if (window.isValid() && window.geometry().isValid())
+            list[i]->setGeometry(window.geometry());
         list[i]->setVisible(SettingsFile::value(subVisibilityKey.arg(i)).toBool());
+        if (window.isMaximized())
+            list[i]->setWindowState(list[i]->windowState() | Qt::WindowMaximized);
+    }
+}
+
+void DisplayContainerWidget::placeRestoredWindows()
+{
+    // Moved in where they would lie outside the area, shrunk only where they cannot fit.
+    const QRect area = ui->mdiArea->viewport()->rect();
+    for (MyMdiSubWindow *frame : frames()) {
+        if (!frame->isVisibleTo(ui->mdiArea) || frame->isMaximized() || frame->isMinimized())
+            continue;
+        const QSize least = frame->minimumSize().expandedTo(frame->minimumSizeHint());
+        frame->setGeometry(placedInside(frame->geometry(), area, least));
     }
 }
 
@@ -363,6 +391,17 @@ void DisplayContainerWidget::resizeEvent(QResizeEvent *event)
 {
     ui->mdiArea->setBackground(QBrush(QPixmap(QStringLiteral(":/background/logo_Zorbel_bg.png"))));
     QMainWindow::resizeEvent(event);
+}
+
+void DisplayContainerWidget::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_restoredWindowsPlaced)
+        return;
+    m_restoredWindowsPlaced = true;
+    // The area takes its size from the window's layout, which has not run yet.
+    layout()->activate();
+    placeRestoredWindows();
 }
 
 void DisplayContainerWidget::keyPressEvent(QKeyEvent *event)

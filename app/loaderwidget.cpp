@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QMovie>
 
+#include "windowfit.h"
+
 LoaderWidget::LoaderWidget(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
     , ui(new Ui::LoaderWidget)
@@ -12,6 +14,7 @@ LoaderWidget::LoaderWidget(QWidget *parent, Qt::WindowFlags flags)
     m_movie = new QMovie(QStringLiteral(":/loader.gif"));
     ui->labelAnimation->setMovie(m_movie);
     m_movie->start();
+    fitIntoScreen(this);
 }
 
 LoaderWidget::~LoaderWidget()

@@ -14,6 +14,7 @@
 #include "receiverconnectionwidget.h"
 #include "sentencehandler.h"
 #include "settingsfile.h"
+#include "windowfit.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_connectionScreen->setController(m_controller);
 
     restoreGeometry(SettingsFile::value(geometryKey).toByteArray());
+    fitIntoScreen(this);
 }
 
 MainWindow::~MainWindow()

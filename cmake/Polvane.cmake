@@ -34,11 +34,12 @@ function(polvane_autogen_follows_sources target sources)
   endif()
 endfunction()
 
-# polvane_tests(LINKS <targets>...)
+# polvane_tests(LINKS <targets>... [ON_SCREEN <tests>...])
 # One QtTest executable per tst_*.cpp in the calling folder, registered with CTest.
 # Extra sources a test needs besides its own file go in tst_<name>_*.cpp/.h next to it.
+# The ON_SCREEN tests are built but registered by the caller (polvane_screen_test).
 function(polvane_tests)
-  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LINKS;ON_SCREEN" ${ARGN})
   file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
   foreach(test_source ${tests})
     get_filename_component(test_name ${test_source} NAME_WE)
@@ -51,10 +52,27 @@ function(polvane_tests)
     add_executable(${test_name} ${test_source} ${extra})
     target_link_libraries(${test_name} PRIVATE testsupport Qt5::Test ${ARG_LINKS})
     polvane_autogen_follows_sources(${test_name} "${test_source};${extra}")
+    if(test_name IN_LIST ARG_ON_SCREEN)
+      continue()
+    endif()
     add_test(NAME ${test_name} COMMAND ${test_name})
     set_tests_properties(${test_name} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
       FAIL_REGULAR_EXPRESSION "QObject::connect:"
       TIMEOUT 300)
   endforeach()
+endfunction()
+
+# polvane_screen_test(<test> <width>x<height> [<environment>...])
+# Registers <test> as <test>_<width>x<height>, run on a virtual X screen of that size:
+# the offscreen platform has one screen of 800x600 and no other. Without a session bus
+# and without OpenGL, Qt loads nothing that keeps memory past the end of the program.
+function(polvane_screen_test test size)
+  set(name ${test}_${size})
+  add_test(NAME ${name}
+           COMMAND sh ${PROJECT_SOURCE_DIR}/tests/support/onscreen.sh ${size} $<TARGET_FILE:${test}>)
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=xcb;DBUS_SESSION_BUS_ADDRESS=disabled:;QT_XCB_GL_INTEGRATION=none;${ARGN}"
+    FAIL_REGULAR_EXPRESSION "QObject::connect:"
+    TIMEOUT 300)
 endfunction()

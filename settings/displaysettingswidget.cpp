@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "controller.h"
+#include "windowfit.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ DisplaySettingsWidget::DisplaySettingsWidget(QWidget *parent, Qt::WindowFlags fl
       ui(new Ui::DisplaySettingsWidget)
 {
     ui->setupUi(this);
+    fitIntoScreen(this);
 }
 
 DisplaySettingsWidget::~DisplaySettingsWidget()

@@ -6,6 +6,7 @@
 
 #include "controller.h"
 #include "eventdispatcher.h"
+#include "fieldwidth.h"
 #include "settingsdialogs.h"
 
 namespace {
@@ -28,6 +29,9 @@ QString noTag()
     return QStringLiteral("none");
 }
 
+// The longest tag the field takes, written as tags are: capitals, digits and hyphens.
+const QString longestTag = QStringLiteral("MOSCOW-ROOF-BASE-STATION-01-RK2");
+
 } // namespace
 
 SaveSettingsWidget::SaveSettingsWidget(QWidget *parent)
@@ -46,6 +50,7 @@ SaveSettingsWidget::SaveSettingsWidget(QWidget *parent)
     connect(ui->btnSaveSTG, SIGNAL(clicked(bool)), this, SLOT(on_btnSaveSTG_clicked(bool)));
     connect(ui->btnSaveSTGM, SIGNAL(clicked(bool)), this, SLOT(on_btnSaveSTGM_clicked(bool)));
     ui->editUserTag->setMaxLength(userTagFieldSize - 1);
+    reserveWidthFor(ui->editUserTag, {longestTag});
     connect(ui->btnSaveUserTeg, SIGNAL(clicked(bool)), this, SLOT(on_btnSaveUserTeg_clicked(bool)));
 }
 

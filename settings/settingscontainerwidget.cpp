@@ -13,6 +13,7 @@
 #include "model.h"
 #include "settingspages.h"
 #include "settingswidget.h"
+#include "windowfit.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ SettingsContainerWidget::SettingsContainerWidget(QWidget *parent, Qt::WindowFlag
     ui->setupUi(this);
     makeRoomForEveryPage();
     restoreGeometrySettings();
+    fitIntoScreen(this);
     QFile styleFile(QStringLiteral(":/qss/pushButtonAsTab.qss"));
     if (styleFile.open(QIODevice::ReadOnly)) {
         const QString style = QString::fromLatin1(styleFile.readAll());

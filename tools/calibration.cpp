@@ -11,6 +11,7 @@
 #include "fieldwidth.h"
 #include "tooldialogs.h"
 #include "ui_calibration.h"
+#include "windowfit.h"
 
 namespace {
 
@@ -83,6 +84,7 @@ Calibration::Calibration(QWidget *parent, Qt::WindowFlags flags)
         }
     }
     growToContents(this);
+    fitIntoScreen(this);
 }
 
 Calibration::~Calibration()

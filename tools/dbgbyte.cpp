@@ -5,6 +5,7 @@
 #include "binaryconfigurator.h"
 #include "controller.h"
 #include "ui_dbgbyte.h"
+#include "windowfit.h"
 
 DBGByte::DBGByte(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
@@ -13,6 +14,7 @@ DBGByte::DBGByte(QWidget *parent, Qt::WindowFlags flags)
     ui->setupUi(this);
     for (QLineEdit *field : {ui->editData0, ui->editData1, ui->editData2, ui->editData3})
         field->setValidator(new QIntValidator(0, 255, this));
+    fitIntoScreen(this);
 }
 
 DBGByte::~DBGByte()

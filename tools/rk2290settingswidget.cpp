@@ -8,6 +8,7 @@
 #include "fieldwidth.h"
 #include "tooldialogs.h"
 #include "ui_rk2290settingswidget.h"
+#include "windowfit.h"
 
 namespace {
 
@@ -55,6 +56,7 @@ RK2290SettingsWidget::RK2290SettingsWidget(QWidget *parent, Qt::WindowFlags flag
     reserveWidthFor(ui->editAddress, {QStringLiteral("255")});
     reserveWidthFor(ui->editRfAgcValue, {QStringLiteral("255")});
     growToContents(this);
+    fitIntoScreen(this);
     initView();
     connect(ui->radBtnRK2290N0, SIGNAL(toggled(bool)), this, SLOT(initView()));
     connect(ui->radBtnRK2290N1, SIGNAL(toggled(bool)), this, SLOT(initView()));

@@ -342,6 +342,7 @@ const NamedValue namedValues[] = {
     {"^edit(Address|RfAgcValue)$", "255"},
     {"^edit(TransportDelay|Calibration|ClockTolerance)$", "65535"},
     {"^editGloL[12]Slope$", "-32768"},
+    {"^editUserTag$", "MOSCOW-ROOF-BASE-STATION-01-RK2"},
 };
 
 // For the others: the candidates, longest first; a field takes the first one its

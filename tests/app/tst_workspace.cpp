@@ -31,6 +31,7 @@
 #include "rk2290settingswidget.h"
 #include "russiancatalogue.h"
 #include "shellfixture.h"
+#include "windowfit.h"
 
 namespace {
 
@@ -164,7 +165,8 @@ void tst_Workspace::firstStartShowsNoWindow()
     QVERIFY(!QFile::exists(QStringLiteral("settings.ini")));
     DisplayContainerWidget fresh;
     QCOMPARE(fresh.objectName(), QStringLiteral("DisplayContainerWidget"));
-    QCOMPARE(fresh.size(), QSize(1580, 1100));
+    // The form's size, or as much of it as the screen has room for.
+    QCOMPARE(fresh.size(), QSize(1580, 1100).boundedTo(roomOnScreen(&fresh).size()));
     QCOMPARE(fresh.windowTitle(), QStringLiteral("Polvane 5.4.2"));
 
     QStringList menus;
@@ -241,14 +243,15 @@ void tst_Workspace::tickingShowsAtTheCornerAndCloseOnlyHides()
 void tst_Workspace::layoutSurvivesARestartOfTheWorkspace()
 {
     open(false, InterfaceNmea);
-    workspace->resize(1200, 900);
+    // Within what the offscreen platform's screen of 800 x 600 has room for: a layout is
+    // brought back as it was where it fits.
+    workspace->resize(780, 540);
     windowEntries(workspace)[2]->trigger(); // Track
     windowEntries(workspace)[3]->trigger(); // Plot
     windowEntries(workspace)[6]->trigger(); // Message Log
     // No smaller than the window's contents need: a frame grows to that when shown.
-    frames(workspace)[2]->setGeometry(QRect(QPoint(40, 30), QSize(420, 310).expandedTo(frames(workspace)[2]->minimumSizeHint())));
-    // restoreGeometry keeps a title bar's height below the top, so stay clear of it.
-    frames(workspace)[3]->setGeometry(480, 25, 500, 260);
+    frames(workspace)[2]->setGeometry(QRect(QPoint(0, 20), QSize(420, 310).expandedTo(frames(workspace)[2]->minimumSizeHint())));
+    frames(workspace)[3]->setGeometry(QRect(QPoint(300, 240), QSize(460, 260).expandedTo(frames(workspace)[3]->minimumSizeHint())));
     frames(workspace)[6]->close();
     const QRect trackGeometry = frames(workspace)[2]->geometry();
     const QRect plotGeometry = frames(workspace)[3]->geometry();
@@ -264,7 +267,7 @@ void tst_Workspace::layoutSurvivesARestartOfTheWorkspace()
     }
 
     open(false, InterfaceNmea);
-    QCOMPARE(workspace->size(), QSize(1200, 900));
+    QCOMPARE(workspace->size(), QSize(780, 540));
     const QList<MyMdiSubWindow *> list = frames(workspace);
     const QList<QAction *> entries = windowEntries(workspace);
     for (int i = 0; i < 11; ++i) {

@@ -7,7 +7,7 @@
 // for as little height as the caller likes. The settings dialog puts its column of
 // page selectors in one and every page frame its form, so a page taller than the
 // dialog scrolls instead of squeezing its groups to their titles, and no text is cut
-// at the side.
+// at the side; a window whose form is taller than the screen puts its form in one.
 class VerticalScrollArea : public QScrollArea
 {
     Q_OBJECT
