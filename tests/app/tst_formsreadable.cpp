@@ -247,7 +247,7 @@ void TestFormsReadable::everyTextIsWhole()
         }
         return faults.isEmpty();
     };
-    const bool whole = QTest::qWaitFor(readable, 3000);
+    const bool whole = QTest::qWaitFor(readable, 15000);
     qInfo("%s opens at %dx%d", qPrintable(form), widget->width(), widget->height());
     QVERIFY(saveScreenshot(widget.get(), QStringLiteral("%1_%2.png").arg(form, language)));
     // Every fault on a line of its own: a failure message is cut after a few hundred

@@ -16,6 +16,7 @@
 #include "connectguard.h"
 #include "mainwindow.h"
 #include "replaytestclient.h"
+#include "threadclock.h"
 
 namespace {
 
@@ -319,13 +320,13 @@ void TestReplayClients::aFloodingClientDoesNotStallPlayback()
     load(file);
     ReplayTestClient *reader = connectClient();
     ReplayTestClient *flooder = connectClient();
-    QElapsedTimer clock;
-    clock.start();
+    // The gaps are counted in this thread's processor time: a service busy answering
+    // frames holds the thread, a machine with more work than cores only delays it.
     qint64 lastArrivalMs = -1;
     qint64 longestGapMs = 0;
     QObject::connect(&reader->socket, &QTcpSocket::readyRead, [&] {
         reader->collect();
-        const qint64 now = clock.elapsed();
+        const qint64 now = threadCpuMs();
         if (lastArrivalMs >= 0)
             longestGapMs = qMax(longestGapMs, now - lastArrivalMs);
         lastArrivalMs = now;
@@ -352,7 +353,9 @@ void TestReplayClients::aFloodingClientDoesNotStallPlayback()
                                                 [&] { return reader->collect(); }, 10000, 120000);
     QVERIFY2(done, QByteArray::number(reader->collect()));
     QVERIFY(reader->received == file);
-    QVERIFY2(longestGapMs < 500, QByteArray::number(longestGapMs));
+    // Answering frames for as long as they come held the thread for about half a second
+    // between two of the reader's lines; answered a bounded number a pass, some 20 ms.
+    QVERIFY2(longestGapMs < 250, QByteArray::number(longestGapMs));
     // The flood went on all along and was answered.
     QVERIFY2(framesReadMessages > 10000 && replyBytes > 0, QByteArray::number(framesReadMessages));
     QVERIFY(reader->connected());
