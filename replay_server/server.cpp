@@ -367,7 +367,10 @@ bool Server::noteProgress(QTcpSocket *socket, Client &client)
         return false;
     client.taken = taken;
     client.lastProgressMs = clock.elapsed();
-    client.longestWaitMs = qMax(client.longestWaitMs, client.stalledMs);
+    // Half a second: a client whose system merely filled its buffers pauses for a look
+    // or two at most.
+    if (client.stalledMs >= stallTimeoutMs / 2)
+        client.takesInSteps = true;
     client.stalledMs = 0;
     return true;
 }
@@ -475,7 +478,7 @@ void Server::dropStalledClients()
         if (!took && client.offered && waiting > 0)
             client.stalledMs += credit;
         client.offered = waiting > 0;
-        const qint64 allowedMs = qBound<qint64>(stallTimeoutMs, 2 * client.longestWaitMs, maxStallTimeoutMs);
+        const qint64 allowedMs = client.takesInSteps ? steppedStallTimeoutMs : stallTimeoutMs;
         if (client.stalledMs >= allowedMs && waiting > pendingCap) {
             drop(socket);
             continue;

@@ -33,9 +33,9 @@ public:
     static constexpr int stallTimeoutMs = 1000;
     // A client that reads slowly is seen to take its data only in steps: the system
     // acknowledges what it took when its receive window opens again, and at some tens of
-    // kilobytes a second that is seconds apart. Such a client may wait twice its longest
-    // wait between steps so far, but never longer than this.
-    static constexpr int maxStallTimeoutMs = 5000;
+    // kilobytes a second that is seconds apart, further apart still on a busy machine. A
+    // client once seen to take after such a wait may wait this long.
+    static constexpr int steppedStallTimeoutMs = 5000;
     // A client that reads, but falls this many times the mark behind, is dropped all the
     // same: what it holds must stay bounded. All clients together may hold as much.
     static constexpr int maxBacklogFactor = 16;
@@ -153,8 +153,8 @@ private:
         qint64 taken = 0;
         qint64 lastProgressMs = 0;
         qint64 stalledMs = 0;
-        // The longest it was offered data without taking any before it took some.
-        qint64 longestWaitMs = 0;
+        // It has taken data after looks had found it taking none for a while.
+        bool takesInSteps = false;
         bool offered = false;
     };
     QHash<QTcpSocket *, Client> states;
