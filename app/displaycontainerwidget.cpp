@@ -202,8 +202,7 @@ void DisplayContainerWidget::placeRestoredWindows()
     for (MyMdiSubWindow *frame : frames()) {
         if (!frame->isVisibleTo(ui->mdiArea) || frame->isMaximized() || frame->isMinimized())
             continue;
-        const QSize least = frame->minimumSize().expandedTo(frame->minimumSizeHint());
-        frame->setGeometry(placedInside(frame->geometry(), area, least));
+        frame->setGeometry(placedInside(frame->geometry(), area, leastSize(frame)));
     }
 }
 

@@ -65,12 +65,12 @@ void scrollForm(QWidget *window, bool widthFits)
     window->setMinimumSize(0, 0);
 }
 
+} // namespace
+
 QSize leastSize(const QWidget *widget)
 {
     return widget->minimumSize().expandedTo(widget->minimumSizeHint());
 }
-
-} // namespace
 
 QRect roomOnScreen(const QWidget *window)
 {

@@ -22,6 +22,9 @@ QRect roomOnScreen(const QWidget *window);
 // stand, before it is shown.
 void fitIntoScreen(QWidget *window);
 
+// The least size a widget's layout lets it have.
+QSize leastSize(const QWidget *widget);
+
 // frame moved inside area, and shrunk only where it cannot fit, never below minimum;
 // what still cannot fit keeps its top-left corner inside.
 QRect placedInside(const QRect &frame, const QRect &area, const QSize &minimum);

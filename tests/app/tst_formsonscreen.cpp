@@ -30,6 +30,7 @@
 #include "mainwindow.h"
 #include "pagesession.h"
 #include "rk2290settingswidget.h"
+#include "settlewindow.h"
 #include "settingscontainerwidget.h"
 #include "settingsdialogs.h"
 #include "shellfixture.h"
@@ -55,17 +56,6 @@ QList<QMdiSubWindow *> frames(QWidget *workspace)
 QList<QAction *> windowEntries(QWidget *workspace)
 {
     return workspace->findChild<QMenu *>(QStringLiteral("menuWindow"))->actions();
-}
-
-// Runs what showing a window and changing its contents posts, so its layout stands.
-bool settled(QWidget *window)
-{
-    if (!QTest::qWaitForWindowExposed(window))
-        return false;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    return true;
 }
 
 template <class T>
@@ -97,7 +87,6 @@ private:
     QWidget *open(const QString &window);
     // Fails with every fault found once the window's layout has settled.
     void checkReachable(QWidget *window, const QString &what);
-    void report(QWidget *window, const QString &what);
 
     ShellFixture shell;
     // The scripted receiver refuses what it does not know; the boxes that say so are
@@ -118,11 +107,6 @@ void tst_FormsOnScreen::initTestCase()
     windowBoxes.recordBoxes();
     settingsBoxes.recordBoxes();
     toolBoxes.recordBoxes();
-    qInfo("screen %s, available %d,%d %dx%d", qPrintable(screenName()),
-          QGuiApplication::primaryScreen()->availableGeometry().x(),
-          QGuiApplication::primaryScreen()->availableGeometry().y(),
-          QGuiApplication::primaryScreen()->availableGeometry().width(),
-          QGuiApplication::primaryScreen()->availableGeometry().height());
 }
 
 void tst_FormsOnScreen::init()
@@ -173,30 +157,17 @@ QWidget *tst_FormsOnScreen::open(const QString &window)
         frames(workspace).at(2)->widget()->findChild<QPushButton *>(QStringLiteral("btnProperties"))->click();
         return openedTool<DisplaySettingsWidget>(workspace);
     }
-    const struct {
-        const char *name;
-        Qt::Key key;
-    } tools[] = {{"dbgbyte", Qt::Key_D}, {"rk2290settingswidget", Qt::Key_S}, {"calibration", Qt::Key_C}};
-    for (const auto &tool : tools) {
-        if (window == QLatin1String(tool.name)) {
-            QTest::keyClick(workspace, tool.key, Qt::ShiftModifier);
-            if (tool.key == Qt::Key_D)
-                return openedTool<DBGByte>(workspace);
-            if (tool.key == Qt::Key_S)
-                return openedTool<RK2290SettingsWidget>(workspace);
-            return openedTool<Calibration>(workspace);
-        }
+    // The service tools: Shift+D, Shift+S, Shift+C.
+    if (window == QLatin1String("dbgbyte")) {
+        QTest::keyClick(workspace, Qt::Key_D, Qt::ShiftModifier);
+        return openedTool<DBGByte>(workspace);
     }
-    return nullptr;
-}
-
-void tst_FormsOnScreen::report(QWidget *window, const QString &what)
-{
-    const QRect frame = window->frameGeometry();
-    const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
-    qInfo("%s on %s: opens at %dx%d, frame %d,%d %dx%d, least %dx%d%s", qPrintable(what), qPrintable(screenName()),
-          window->width(), window->height(), frame.x(), frame.y(), frame.width(), frame.height(), least.width(),
-          least.height(), window->isMaximized() ? ", maximized" : "");
+    if (window == QLatin1String("rk2290settingswidget")) {
+        QTest::keyClick(workspace, Qt::Key_S, Qt::ShiftModifier);
+        return openedTool<RK2290SettingsWidget>(workspace);
+    }
+    QTest::keyClick(workspace, Qt::Key_C, Qt::ShiftModifier);
+    return openedTool<Calibration>(workspace);
 }
 
 void tst_FormsOnScreen::checkReachable(QWidget *window, const QString &what)
@@ -236,9 +207,9 @@ void tst_FormsOnScreen::windowFits()
     }
     QWidget *opened = open(window);
     QVERIFY(opened);
-    QVERIFY(settled(opened));
+    QVERIFY(settleWindow(opened));
     const QString what = QStringLiteral("%1_%2").arg(window, language);
-    report(opened, what);
+    qInfo("%s opens at %dx%d", qPrintable(what), opened->width(), opened->height());
     QVERIFY(opened->grab().save(screenshotPath(QStringLiteral("%1_%2_%3.png").arg(window, screenName(), language))));
     if (window != QLatin1String("settings")) {
         checkReachable(opened, what);
@@ -250,7 +221,7 @@ void tst_FormsOnScreen::windowFits()
     for (QRadioButton *selector : selectors->findChildren<QRadioButton *>()) {
         selector->click();
         QTRY_VERIFY(selector->isChecked());
-        QVERIFY(settled(opened));
+        QVERIFY(settleWindow(opened));
         checkReachable(opened, QStringLiteral("%1 %2").arg(what, selector->objectName()));
     }
 }
@@ -265,7 +236,7 @@ void tst_FormsOnScreen::writeWideLayout()
     // logs and course at the right, the message log at the bottom.
     openWorkspace();
     workspace->showMaximized();
-    QVERIFY(settled(workspace));
+    QVERIFY(settleWindow(workspace));
     const struct {
         int index;
         QRect geometry;
@@ -280,10 +251,7 @@ void tst_FormsOnScreen::writeWideLayout()
         entries[window.index]->trigger();
         list[window.index]->setGeometry(window.geometry);
     }
-    QVERIFY(settled(workspace));
-    for (const auto &window : placed)
-        qInfo("%s at %d,%d %dx%d", qPrintable(list[window.index]->windowTitle()), list[window.index]->x(),
-              list[window.index]->y(), list[window.index]->width(), list[window.index]->height());
+    QVERIFY(settleWindow(workspace));
     QVERIFY(workspace->grab().save(screenshotPath(QStringLiteral("workspace_saved_%1.png").arg(screenName()))));
     // The workspace writes its layout when it goes.
     delete workspace;
@@ -298,8 +266,7 @@ void tst_FormsOnScreen::restoredLayoutFits()
         QSKIP("A layout written on a larger screen is restored on a smaller one");
     QVERIFY2(QFile::copy(layout, QStringLiteral("settings.ini")), qPrintable(layout));
     openWorkspace();
-    QVERIFY(settled(workspace));
-    report(workspace, QStringLiteral("restored workspace"));
+    QVERIFY(settleWindow(workspace));
     QVERIFY(workspace->grab().save(screenshotPath(QStringLiteral("workspace_restored_%1.png").arg(screenName()))));
 
     // Every shown window lies inside the area that shows it: whole where it fits, its
@@ -313,8 +280,6 @@ void tst_FormsOnScreen::restoredLayoutFits()
             continue;
         ++visible;
         const QRect at = frame->geometry();
-        qInfo("%s at %d,%d %dx%d in %dx%d", qPrintable(frame->windowTitle()), at.x(), at.y(), at.width(),
-              at.height(), shown.width(), shown.height());
         const bool fits = at.width() <= shown.width() && at.height() <= shown.height();
         if (fits ? !shown.contains(at) : !shown.contains(at.topLeft()))
             faults << frame->windowTitle();

