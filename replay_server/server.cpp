@@ -18,6 +18,9 @@
 #include <linux/sockios.h>
 #include <sys/ioctl.h>
 #endif
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#endif
 
 #include "appendlog.h"
 
@@ -59,6 +62,44 @@ qint64 unsentInSystem(const QTcpSocket *socket)
     Q_UNUSED(socket)
 #endif
     return 0;
+}
+
+// 64 MiB rather than 67108864 where it is a whole number of them.
+QString sizeText(qint64 bytes)
+{
+    const qint64 mebibyte = 1024 * 1024;
+    return bytes % mebibyte == 0 ? QStringLiteral("%1 MiB").arg(bytes / mebibyte)
+                                 : QStringLiteral("%1 bytes").arg(bytes);
+}
+
+// The client's address and port as a user would type them.
+QString peerText(const QTcpSocket *socket)
+{
+    QHostAddress address = socket->peerAddress();
+    bool mapped = false;
+    const quint32 ipv4 = address.toIPv4Address(&mapped);
+    if (mapped)
+        address = QHostAddress(ipv4);
+    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
+                             ? QLatin1Char('[') + address.toString() + QLatin1Char(']')
+                             : address.toString();
+    return host + QLatin1Char(':') + QString::number(socket->peerPort());
+}
+
+// A plain close would still deliver what the system holds for the client (megabytes at a
+// slow reader's pace: minutes of ever older data) before the client learned it was let go.
+// Closed with a reset, that is thrown away: the client reads what already reached its side
+// and then sees the end.
+void discardUnsent(const QTcpSocket *socket)
+{
+#ifdef Q_OS_UNIX
+    const qintptr descriptor = socket->socketDescriptor();
+    const linger reset{1, 0};
+    if (descriptor >= 0)
+        ::setsockopt(int(descriptor), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+#else
+    Q_UNUSED(socket)
+#endif
 }
 
 } // namespace
@@ -367,10 +408,6 @@ bool Server::noteProgress(QTcpSocket *socket, Client &client)
         return false;
     client.taken = taken;
     client.lastProgressMs = clock.elapsed();
-    // Half a second: a client whose system merely filled its buffers pauses for a look
-    // or two at most.
-    if (client.stalledMs >= stallTimeoutMs / 2)
-        client.takesInSteps = true;
     client.stalledMs = 0;
     return true;
 }
@@ -387,7 +424,7 @@ void Server::dropFarBehind()
     for (QTcpSocket *socket : current) {
         const auto entry = states.constFind(socket);
         if (entry != states.constEnd() && waitingBytes(socket, entry.value()) > limit)
-            drop(socket);
+            drop(socket, QStringLiteral("%1 behind").arg(sizeText(limit)));
     }
 }
 
@@ -424,7 +461,8 @@ void Server::holdTotal()
         if (heldBytes() <= maxTotalBytes())
             break;
         if (candidate.waiting > 0)
-            drop(candidate.socket);
+            drop(candidate.socket, QStringLiteral("furthest behind while all clients hold over %1")
+                                       .arg(sizeText(maxTotalBytes())));
     }
 }
 
@@ -449,10 +487,13 @@ void Server::watchStalls()
     }
 }
 
-void Server::drop(QTcpSocket *socket)
+void Server::drop(QTcpSocket *socket, const QString &why)
 {
-    qDebug() << "Dropping a client that does not read:" << socket->peerName()
-             << (states.contains(socket) ? waitingBytes(socket, states.value(socket)) : 0) << "bytes unsent";
+    const qint64 unsent = states.contains(socket) ? waitingBytes(socket, states.value(socket)) : 0;
+    qDebug().noquote() << QStringLiteral("Dropping client %1: %2; %3 bytes unsent")
+                              .arg(peerText(socket), why)
+                              .arg(unsent);
+    discardUnsent(socket);
     // Through the ordinary disconnect path: the socket reports disconnected() at once.
     socket->abort();
     if (clients.contains(socket))
@@ -478,9 +519,8 @@ void Server::dropStalledClients()
         if (!took && client.offered && waiting > 0)
             client.stalledMs += credit;
         client.offered = waiting > 0;
-        const qint64 allowedMs = client.takesInSteps ? steppedStallTimeoutMs : stallTimeoutMs;
-        if (client.stalledMs >= allowedMs && waiting > pendingCap) {
-            drop(socket);
+        if (client.stalledMs >= stallTimeoutMs && waiting > pendingCap) {
+            drop(socket, QStringLiteral("took nothing for %1 s").arg(stallTimeoutMs / 1000));
             continue;
         }
         if (waiting > 0) {

@@ -29,13 +29,12 @@ public:
     // unless told otherwise.
     static constexpr qint64 defaultMaxPendingBytes = 4 * 1024 * 1024;
     // How long a client over that mark may take no byte at all, while the service is
-    // offering it data, before it is dropped.
-    static constexpr int stallTimeoutMs = 1000;
-    // A client that reads slowly is seen to take its data only in steps: the system
-    // acknowledges what it took when its receive window opens again, and at some tens of
-    // kilobytes a second that is seconds apart, further apart still on a busy machine. A
-    // client once seen to take after such a wait may wait this long.
-    static constexpr int steppedStallTimeoutMs = 5000;
+    // offering it data, before it is dropped. A client that reads slowly is seen to take its
+    // data only in steps: its system acknowledges what it took when its receive window
+    // opens again, some 130 KB at a time on a local link, 13 s apart for a reader of
+    // 10 KB/s. The span holds such a step with room to spare; a client that takes nothing
+    // at all goes after it.
+    static constexpr int stallTimeoutMs = 20000;
     // A client that reads, but falls this many times the mark behind, is dropped all the
     // same: what it holds must stay bounded. All clients together may hold as much.
     static constexpr int maxBacklogFactor = 16;
@@ -124,7 +123,8 @@ private:
     void holdTotal();
     void releaseTaken();
     void watchStalls();
-    void drop(QTcpSocket *socket);
+    // Lets the client go and says why; what its system still holds for it is thrown away.
+    void drop(QTcpSocket *socket, const QString &why);
 
     QTcpServer *tcpServer = nullptr;
     QPointer<QLabel> clientsLabel;
@@ -153,8 +153,6 @@ private:
         qint64 taken = 0;
         qint64 lastProgressMs = 0;
         qint64 stalledMs = 0;
-        // It has taken data after looks had found it taking none for a while.
-        bool takesInSteps = false;
         bool offered = false;
     };
     QHash<QTcpSocket *, Client> states;
