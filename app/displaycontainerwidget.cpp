@@ -187,8 +187,14 @@ void DisplayContainerWidget::restoreWindowState()
     const QList<MyMdiSubWindow *> list = frames();
     for (int i = 0; i < list.size(); ++i) {
         const SavedGeometry window(SettingsFile::value(subGeometryKey.arg(i)).toByteArray());
-        if (window.isValid() && window.geometry().isValid())
-            list[i]->setGeometry(window.geometry());
+        // A window that was maximized is first given the rectangle it had before, which
+        // Restore gives back; a file that kept none leaves it its form's size.
+        QRect geometry = window.geometry();
+        if (window.isMaximized())
+            geometry = window.normalGeometry().isValid() ? window.normalGeometry()
+                                                         : QRect(geometry.topLeft(), list[i]->size());
+        if (window.isValid() && geometry.isValid())
+            list[i]->setGeometry(geometry);
         list[i]->setVisible(SettingsFile::value(subVisibilityKey.arg(i)).toBool());
         if (window.isMaximized())
             list[i]->setWindowState(list[i]->windowState() | Qt::WindowMaximized);
@@ -198,11 +204,18 @@ void DisplayContainerWidget::restoreWindowState()
 void DisplayContainerWidget::placeRestoredWindows()
 {
     // Moved in where they would lie outside the area, shrunk only where they cannot fit.
+    // A maximized window is placed where its Restore will put it; Qt keeps that
+    // rectangle to itself, so the window goes back to it for the move.
     const QRect area = ui->mdiArea->viewport()->rect();
     for (MyMdiSubWindow *frame : frames()) {
-        if (!frame->isVisibleTo(ui->mdiArea) || frame->isMaximized() || frame->isMinimized())
+        if (!frame->isVisibleTo(ui->mdiArea) || frame->isMinimized())
             continue;
+        const bool maximized = frame->isMaximized();
+        if (maximized)
+            frame->showNormal();
         frame->setGeometry(placedInside(frame->geometry(), area, leastSize(frame)));
+        if (maximized)
+            frame->showMaximized();
     }
 }
 
@@ -212,7 +225,8 @@ void DisplayContainerWidget::saveWindowState()
     values.append({windowGeometryKey, saveGeometry()});
     const QList<MyMdiSubWindow *> list = frames();
     for (int i = 0; i < list.size(); ++i) {
-        values.append({subGeometryKey.arg(i), list[i]->saveGeometry()});
+        values.append({subGeometryKey.arg(i),
+                       SavedGeometry::withNormalGeometry(list[i]->saveGeometry(), list[i]->normalFrameGeometry())});
         values.append({subVisibilityKey.arg(i), list[i]->isVisibleTo(ui->mdiArea)});
     }
     SettingsFile::setValues(values);

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <QWindowStateChangeEvent>
 
 #include "framepacer.h"
 
@@ -24,6 +25,27 @@ void MyMdiSubWindow::setInZeroPosition(bool on)
 {
     if (on)
         setGeometry(0, 0, width(), height());
+}
+
+QRect MyMdiSubWindow::normalFrameGeometry() const
+{
+    return isMaximized() || isMinimized() ? m_normalGeometry : geometry();
+}
+
+void MyMdiSubWindow::changeEvent(QEvent *event)
+{
+    // Qt keeps the rectangle that Restore gives back to itself, and saveGeometry writes
+    // none for a window inside another, so the frame keeps its own copy. It is taken as
+    // the frame is maximized or minimized: Qt resizes the frame only after this event,
+    // and the state changes it sends itself meanwhile (overrides) come when the
+    // rectangle has already gone.
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+        const Qt::WindowStates away = Qt::WindowMaximized | Qt::WindowMinimized;
+        if (!change->isOverride() && !(change->oldState() & away) && (windowState() & away))
+            m_normalGeometry = geometry();
+    }
+    QMdiSubWindow::changeEvent(event);
 }
 
 void MyMdiSubWindow::closeEvent(QCloseEvent *event)

@@ -12,6 +12,10 @@ public:
     // The frame takes the widget as its child and the size its form gave it.
     explicit MyMdiSubWindow(QWidget *widget);
 
+    // The frame's rectangle in the area when it is neither maximized nor minimized: the
+    // one Restore gives back, kept for the next start.
+    QRect normalFrameGeometry() const;
+
 signals:
     void closeWindow(bool visible);
 
@@ -20,10 +24,12 @@ public slots:
     void setInZeroPosition(bool on);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     // Grows the frame where the window inside would have less than its contents need.
     void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *m_widget;
+    QRect m_normalGeometry;
 };

@@ -1,6 +1,7 @@
 #include "savedgeometry.h"
 
 #include <QDataStream>
+#include <QIODevice>
 
 namespace {
 
@@ -9,6 +10,9 @@ namespace {
 // full-screen flags, from version 2 the screen's width, from version 3 the rectangle.
 const quint32 magicNumber = 0x1D9D0CB;
 const quint16 newestMajorVersion = 3;
+// The normal rectangle follows the magic number, the two versions and the frame's
+// rectangle of four 32-bit numbers.
+const qint64 normalGeometryOffset = 4 + 2 + 2 + 4 * 4;
 
 } // namespace
 
@@ -38,4 +42,16 @@ SavedGeometry::SavedGeometry(const QByteArray &saved)
         return;
     m_maximized = maximized != 0;
     m_valid = m_geometry.isValid() || m_normalGeometry.isValid();
+}
+
+QByteArray SavedGeometry::withNormalGeometry(const QByteArray &saved, const QRect &normal)
+{
+    if (!SavedGeometry(saved).isValid())
+        return saved;
+    QByteArray written = saved;
+    QDataStream stream(&written, QIODevice::ReadWrite);
+    stream.setVersion(QDataStream::Qt_4_0);
+    stream.device()->seek(normalGeometryOffset);
+    stream << normal;
+    return written;
 }

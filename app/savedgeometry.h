@@ -13,6 +13,11 @@ class SavedGeometry
 public:
     explicit SavedGeometry(const QByteArray &saved);
 
+    // saved with normal as the rectangle before maximizing, which QWidget::saveGeometry
+    // leaves empty for a sub-window. The layout stays Qt's: whatever read the file before
+    // reads the same from it.
+    static QByteArray withNormalGeometry(const QByteArray &saved, const QRect &normal);
+
     // False for an empty array and for anything Qt 5 did not write.
     bool isValid() const { return m_valid; }
     // The widget's rectangle (a window's without its frame), and a window's rectangle
