@@ -31,8 +31,8 @@ public:
     // How long a client over that mark may take no byte at all, while the service is
     // offering it data, before it is dropped. A client that reads slowly is seen to take its
     // data only in steps: its system acknowledges what it took when its receive window
-    // opens again, some 130 KB at a time on a local link, 13 s apart for a reader of
-    // 10 KB/s. The span holds such a step with room to spare; a client that takes nothing
+    // opens again, some 90 to 130 KB at a time on a local link, up to 13 s apart for a
+    // reader of 10 KB/s. The span holds such a step with room to spare; a client that takes nothing
     // at all goes after it.
     static constexpr int stallTimeoutMs = 20000;
     // A client that reads, but falls this many times the mark behind, is dropped all the

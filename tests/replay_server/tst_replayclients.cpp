@@ -232,8 +232,8 @@ void TestReplayClients::slowSteadyReadersKeepTheirLink()
     // side on one service as built. The readers fall behind by megabytes, far past the
     // mark, and keep their links; the silent one goes as the README says. The slowest
     // reads at a serial line's pace at 115200 baud. Through its system such a reader may
-    // be seen to take 130 KB at a time, 11 to 13 s apart (how often depends on how the
-    // two systems size their windows), which one reader here does itself.
+    // be seen to take 90 to 130 KB at a time, 9 to 13 s apart (how often depends on how
+    // the two systems size their windows), which one reader here does itself.
     struct Row {
         const char *name;
         qint64 bytes;
