@@ -309,8 +309,7 @@ void DisplayContainerWidget::setAutoDetecting()
     if (ui->actionContinue->isVisible())
         on_actionContinue_triggered();
     showLoader();
-    // The search talks the binary protocol.
-    m_model->setInterfaceMode(InterfaceBinary);
+    leaveNmeaForTheSearch();
     m_baudRateService->startSearch();
 }
 

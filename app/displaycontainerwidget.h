@@ -109,6 +109,12 @@ private:
 
     // Commands.
     void switchMode(InterfaceMode mode);
+    // A running session's switches of the parser go through one of these two, which
+    // show the values of the protocol the parser leaves as not valid. The menu's switch
+    // (and the "Wrong mode" question's Yes) tells the receiver as well.
+    void switchProtocol(InterfaceMode mode);
+    // The baud-rate search's switch to binary.
+    void leaveNmeaForTheSearch();
     bool askSwitchToBinary();
     // True when the session is in binary mode, switching to it if the user agrees.
     bool ensureBinaryMode();

@@ -19,6 +19,10 @@ namespace {
 // The output message numbers in the order of the data-set vector.
 const int dataSetMessages[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 28, 29};
 
+// The output messages each protocol's parser gives.
+const QVector<int> nmeaMessages{1, 2, 3, 4, 5, 6, 7, 8, 9};
+const QVector<int> binaryMessages{16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 28, 29};
+
 // The default set: the six standard NMEA sentences GGA, GSA, GSV, ZDA, VTG and RMC.
 bool inDefaultSet(int message)
 {
@@ -86,18 +90,34 @@ void DisplayContainerWidget::showLastData(const QVector<int> &messages)
         m_controller->parser()->showLastData(messages);
 }
 
+void DisplayContainerWidget::switchProtocol(InterfaceMode mode)
+{
+    switchMode(mode);
+    // The other protocol's messages are no longer sent: their values are shown as not
+    // valid until new data come.
+    showLastData(mode == InterfaceBinary ? nmeaMessages : binaryMessages);
+}
+
+void DisplayContainerWidget::leaveNmeaForTheSearch()
+{
+    if (!m_model)
+        return;
+    // The search talks the binary protocol. What the NMEA parser gave no longer arrives;
+    // a session already in binary mode leaves nothing behind.
+    const bool fromNmea = m_model->interfaceMode() != InterfaceBinary;
+    m_model->setInterfaceMode(InterfaceBinary);
+    if (fromNmea)
+        showLastData(nmeaMessages);
+}
+
 void DisplayContainerWidget::on_actionZRBBinary_triggered()
 {
-    switchMode(InterfaceBinary);
-    // The NMEA messages are no longer sent.
-    showLastData({1, 2, 3, 4, 5, 6, 7, 8, 9});
+    switchProtocol(InterfaceBinary);
 }
 
 void DisplayContainerWidget::on_actionNMEA_4_0_triggered()
 {
-    switchMode(InterfaceNmea);
-    // The binary messages are no longer sent.
-    showLastData({16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 28, 29});
+    switchProtocol(InterfaceNmea);
 }
 
 bool DisplayContainerWidget::askSwitchToBinary()
@@ -126,7 +146,7 @@ bool DisplayContainerWidget::ensureBinaryMode()
         return true;
     if (!askSwitchToBinary() || !m_controller)
         return false;
-    switchMode(InterfaceBinary);
+    switchProtocol(InterfaceBinary);
     return true;
 }
 

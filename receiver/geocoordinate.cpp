@@ -10,9 +10,24 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 
-// The magnitude of an angle as text. Minutes are truncated and seconds printed as they
-// come, never carried into the next unit: 33.5 degrees south, which is a hair below 33.5
-// once it has been through radians, reads 33° 29' 60.000000".
+// A minutes or seconds value (0 to 60) as it prints with the given decimals. One that
+// prints as 60 is a whole unit of the next size: it is printed as 0 and carry is set,
+// so that the text reads back as the angle it came from.
+QString belowSixtyText(double value, int decimals, bool &carry)
+{
+    // A value a hair below zero (the unit above was floored from a product that rounded
+    // up) would print with a minus sign.
+    if (value < 0.0)
+        value = 0.0;
+    const QString text = QStringLiteral("%1").arg(value, 0, 'f', decimals);
+    carry = text.toDouble() >= 60.0;
+    return carry ? QStringLiteral("%1").arg(0.0, 0, 'f', decimals) : text;
+}
+
+// The magnitude of an angle as text. The last unit is printed rounded, and a 60 that the
+// rounding makes is carried into the unit above: 33.5 degrees south, a hair below 33.5
+// once it has been through radians, reads 33° 30' 0.000000", and 38° 1' received reads
+// 38° 1' 0.000000", not 38° 0' 60.000000".
 QString angleText(double radians, int format)
 {
     const double d = std::fabs(radians) * 180.0 / Pi;
@@ -22,18 +37,28 @@ QString angleText(double radians, int format)
     case 0:
         return QStringLiteral("%1\u00B0").arg(d, 0, 'f', 9);
     case 1: {
-        const double deg = std::floor(d);
-        return QStringLiteral("%1\u00B0 %2'")
-            .arg(deg, 0, 'f', 0)
-            .arg((d - deg) * 60.0, 0, 'f', 9);
+        double deg = std::floor(d);
+        bool carry = false;
+        const QString min = belowSixtyText((d - deg) * 60.0, 9, carry);
+        if (carry)
+            deg += 1.0;
+        return QStringLiteral("%1\u00B0 %2'").arg(deg, 0, 'f', 0).arg(min);
     }
     case 2: {
-        const double deg = std::floor(d);
-        const double min = std::floor((d - deg) * 60.0);
+        double deg = std::floor(d);
+        double min = std::floor((d - deg) * 60.0);
+        bool carry = false;
+        const QString sec = belowSixtyText((d - deg - min / 60.0) * 3600.0, 6, carry);
+        if (carry)
+            min += 1.0;
+        if (min >= 60.0) {
+            min -= 60.0;
+            deg += 1.0;
+        }
         return QStringLiteral("%1\u00B0 %2' %3\"")
             .arg(deg, 0, 'f', 0)
             .arg(min, 0, 'f', 0)
-            .arg((d - deg - min / 60.0) * 3600.0, 0, 'f', 6);
+            .arg(sec);
     }
     default:
         return QString();

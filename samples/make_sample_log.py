@@ -3,9 +3,10 @@
 
 The receiver stands still on a roof and reports at 10 Hz: GGA, RMC, VTG, one GSA per
 system (GPS, GLONASS, Galileo, BeiDou), GST, ZDA and its own seven-field HDG every
-epoch, and the GSV series of every signal band once a second, as receivers do. A
-satellite's second band is reported under its number + 64 and its third band under its
-number + 128. The position wanders a few metres, satellites rise and set over the
+epoch, and once a second the GSV series of the bands it tracks: the first band of each
+system and the one secondary band its signal plan chooses (GPS L2, GLONASS F2, Galileo
+E5b, BeiDou B2), as the receiver does. A satellite's second band is reported under its
+number + 64 and its third band under its number + 128. The position wanders a few metres, satellites rise and set over the
 session, the antenna is shaded for a few seconds (no fix), and a few lines reach the
 log damaged (a flipped character, a cut line, noise, a line without its checksum).
 
@@ -39,6 +40,10 @@ SETTLE_TO_S = 270.0
 
 # The elevation mask of the solution.
 MASK_DEG = 10.0
+
+# The receiver's signal plan: it tracks one secondary band per system, given here as
+# the band's number offset (GPS L2 64 or L5 128, Galileo E5b 64 or E5a 128).
+SECONDARY_BAND = {"GP": 64, "GL": 64, "GA": 64, "GB": 64}
 
 
 def checksum(body):
@@ -87,7 +92,7 @@ class System:
     def __init__(self, talker, system_id, bands, band_gain):
         self.talker = talker
         self.system_id = system_id  # the GSA system identifier of NMEA 4.10
-        self.bands = bands  # offsets of the bands in the order the receiver reports them
+        self.bands = bands  # offsets of the bands its satellites send, first band first
         self.band_gain = band_gain  # C/No of each band relative to the first, dB
         self.satellites = []
 
@@ -252,6 +257,8 @@ def generate(out):
                 elevation = s.elevation(t)
                 if elevation < 0.0:
                     continue
+                # Every band a satellite sends is drawn, tracked or not, so that the rest
+                # of the log does not change with the signal plan.
                 densities = {band: cn0(rng, s, elevation, system.band_gain[band], shaded) for band in s.bands}
                 rows.append((s, elevation, s.azimuth(t), densities))
             tracked[system.talker] = rows
@@ -309,7 +316,7 @@ def generate(out):
 
         if epoch % EPOCHS_PER_SECOND == 0:
             for system in sky:
-                for band in system.bands:
+                for band in (0, SECONDARY_BAND[system.talker]):
                     entries = []
                     for s, elevation, azimuth, densities in tracked[system.talker]:
                         if band in densities:
@@ -345,7 +352,8 @@ def generate(out):
             if kind:
                 line = corrupt(rng, line, kind)
             out.write(line.encode("ascii", "replace"))
-            lines_written += 1
+            # A cut line has no line end of its own: it and the next sentence are one line.
+            lines_written += line.count("\n")
     return lines_written
 
 

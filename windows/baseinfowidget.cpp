@@ -58,14 +58,14 @@ const ConnectionTable &readerConnections()
 const QString twoDashes = QStringLiteral("--");
 
 // The seconds as the receiver wrote them (hhmmss.ss, some receivers a third
-// decimal), without trailing zeros. The nearest millisecond only undoes the binary
-// fraction (59.9 arrives as 59.8999...); it never rounds up into the next second,
-// which would show 59.9996 as a 60th second.
+// decimal): the whole seconds in two digits, the fraction without trailing zeros. The
+// nearest millisecond only undoes the binary fraction (59.9 arrives as 59.8999...); it
+// never rounds up into the next second, which would show 59.9996 as a 60th second.
 QString secondsText(double seconds)
 {
     const double whole = std::floor(seconds);
     const int millis = int(std::fmin(std::round((seconds - whole) * 1000.0), 999.0));
-    QString text = QString::number(whole, 'f', 0);
+    QString text = QStringLiteral("%1").arg(whole, 2, 'f', 0, QLatin1Char('0'));
     if (millis > 0) {
         QString fraction = QStringLiteral("%1").arg(millis, 3, 10, QLatin1Char('0'));
         while (fraction.endsWith(QLatin1Char('0')))
@@ -154,11 +154,11 @@ void BaseInfoWidget::setUTC(Time time)
 {
     paced(this, PacedUtc, time.isValid(), [this, time] {
         if (time.isValid()) {
-            // Whole seconds are filled to two digits; 7.5 stays 7.5 (no fill).
+            // Every unit in two digits, as hhmmss.ss reads: 7.5 s is 07.5.
             setFieldText(ui->editUTC, QStringLiteral("%1:%2:%3")
                                           .arg(double(time.hours), 2, 'f', 0, QLatin1Char('0'))
                                           .arg(double(time.minutes), 2, 'f', 0, QLatin1Char('0'))
-                                          .arg(secondsText(time.seconds), 2, QLatin1Char('0')));
+                                          .arg(secondsText(time.seconds)));
         }
         setLabelActive(ui->editUTC, time.isValid());
     });

@@ -3,6 +3,7 @@
 // order, the "Wrong mode" question, and the wait and search after a hardware restart.
 #include <QAction>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMetaMethod>
 #include <QPointer>
 #include <QPushButton>
@@ -13,9 +14,11 @@
 #include <memory>
 
 #include "binaryconfigurator.h"
+#include "baseinfowidget.h"
 #include "calibration.h"
 #include "connectguard.h"
 #include "controller.h"
+#include "framebuilders.h"
 #include "loaderwidget.h"
 #include "looplag.h"
 #include "model.h"
@@ -85,6 +88,8 @@ private slots:
     void binaryOnlyCommandsInNmeaMode_data();
     void binaryOnlyCommandsInNmeaMode();
     void settingsInBinaryModeOpenAtOnce();
+    void autoConnectionBlanksWhatNoLongerArrives_data();
+    void autoConnectionBlanksWhatNoLongerArrives();
     void hardwareRestartWaitsThenSearchesOnce();
     void hardwareAgainRestartsTheWait();
     void autoConnectionDuringTheWaitRunsOneSearch();
@@ -271,22 +276,49 @@ void tst_WorkspaceCommands::binaryOnlyCommandsInNmeaMode_data()
 {
     QTest::addColumn<bool>("calibration");
     QTest::addColumn<bool>("yes");
-    QTest::newRow("Show settings, Yes") << false << true;
-    QTest::newRow("Show settings, Cancel") << false << false;
-    QTest::newRow("Shift+C, Yes") << true << true;
-    QTest::newRow("Shift+C, Cancel") << true << false;
+    QTest::addColumn<QStringList>("events");
+    // Yes switches as the menu's "ZRB Binary" does: the NMEA messages no longer arrive,
+    // so their values are shown as not valid until new data come.
+    const QStringList switched{"model 1", "protocol 1", "GGA", "GSA", "GSV", "ZDA", "VTG", "RMC", "GST", "HDG"};
+    QTest::newRow("Show settings, Yes") << false << true << switched;
+    QTest::newRow("Show settings, Cancel") << false << false << QStringList();
+    QTest::newRow("Shift+C, Yes") << true << true << switched;
+    QTest::newRow("Shift+C, Cancel") << true << false << QStringList();
 }
 
 void tst_WorkspaceCommands::binaryOnlyCommandsInNmeaMode()
 {
     QFETCH(bool, calibration);
     QFETCH(bool, yes);
+    QFETCH(QStringList, events);
     openSession(InterfaceNmea);
+    // General Information open, showing the time and position the receiver sent.
+    for (QAction *entry : workspace->findChildren<QAction *>()) {
+        if (entry->text() == QLatin1String("General Information"))
+            entry->trigger();
+    }
+    auto *info = workspace->findChild<BaseInfoWidget *>();
+    QVERIFY(info && info->isVisible());
+    session->send(nmeaLine("GPGGA,093148.90,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")
+                  + nmeaLine("GPZDA,093148.90,04,07,2024,00,00"));
+    const char *const fields[] = {"editUTC", "editLatitude", "editLongitude", "editAltitude", "editHDOP"};
+    const auto field = [info](const char *name) { return info->findChild<QLineEdit *>(QLatin1String(name)); };
+    QTRY_COMPARE_WITH_TIMEOUT(field("editUTC")->text(), QStringLiteral("09:31:48.9"), 5000);
+    for (const char *name : fields)
+        QTRY_COMPARE(field(name)->styleSheet(), QStringLiteral("color: black"));
+    AnnouncementLog log;
+    log.follow(session->model, session->controller->parser());
+
     shell.answer = yes ? QMessageBox::Yes : QMessageBox::Cancel;
     if (calibration)
         QTest::keyClick(workspace, Qt::Key_C, Qt::ShiftModifier);
     else
         action("actionSettings")->trigger();
+    QCOMPARE(log.events, events);
+    // The last values stay readable, grey after Yes; Cancel leaves them as they were.
+    for (const char *name : fields)
+        QTRY_COMPARE(field(name)->styleSheet(), yes ? QStringLiteral("color: gray") : QStringLiteral("color: black"));
+    QCOMPARE(field("editUTC")->text(), QStringLiteral("09:31:48.9"));
 
     QCOMPARE(shell.boxes.size(), 1);
     const AnsweredBox box = shell.boxes.first();
@@ -333,6 +365,30 @@ void tst_WorkspaceCommands::settingsInBinaryModeOpenAtOnce()
     // Each opens on the Interface page, which reads its nine settings.
     QCOMPARE(session->receiver.count(3, 0x02), 2);
     QCOMPARE(session->receiver.commands().size(), 2 * 9 + 1);
+}
+
+void tst_WorkspaceCommands::autoConnectionBlanksWhatNoLongerArrives_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QStringList>("events");
+    // The search talks the binary protocol: from NMEA the parser leaves the NMEA messages
+    // behind, as the menu's switch to binary does; in binary mode nothing is left behind.
+    QTest::newRow("from NMEA") << 2
+                               << QStringList({"model 1", "GGA", "GSA", "GSV", "ZDA", "VTG", "RMC", "GST", "HDG"});
+    QTest::newRow("from binary") << 1 << QStringList({"model 1"});
+}
+
+void tst_WorkspaceCommands::autoConnectionBlanksWhatNoLongerArrives()
+{
+    QFETCH(int, from);
+    QFETCH(QStringList, events);
+    openSession(InterfaceMode(from));
+    AnnouncementLog log;
+    log.follow(session->model, session->controller->parser());
+    action("actionAutoDetect")->trigger();
+    QCOMPARE(log.events, events);
+    QCOMPARE(int(session->model->interfaceMode()), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(!workspace->findChild<LoaderWidget *>(), 10000);
 }
 
 void tst_WorkspaceCommands::hardwareRestartWaitsThenSearchesOnce()

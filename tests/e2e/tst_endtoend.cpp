@@ -49,6 +49,8 @@ struct LogFacts
     int fixes = 0;                  // sound GGA lines with a fix
     // The last complete first-band GSV series of each talker: number -> C/No (-1 none).
     QMap<QByteArray, QMap<int, int>> firstBand;
+    // The same of the second band (numbers 64 to 127), by the satellite's own number.
+    QMap<QByteArray, QMap<int, int>> secondBand;
 };
 
 bool soundLine(const QByteArray &line, QList<QByteArray> *fields)
@@ -88,15 +90,17 @@ LogFacts readFacts(const QList<QByteArray> &lines)
         } else if (type == "GSV") {
             const int total = f.value(1).toInt();
             const int number = f.value(2).toInt();
+            // A series is of one band: its first number says which.
+            const int band = f.value(4).toInt() / 64;
+            const QByteArray key = talker + QByteArray::number(band);
             if (number == 1)
-                series[talker].clear();
-            for (int i = 4; i + 3 < f.size(); i += 4) {
-                const int prn = f.at(i).toInt();
-                if (prn < 64)
-                    series[talker][prn] = f.at(i + 3).isEmpty() ? -1 : f.at(i + 3).toInt();
-            }
-            if (number == total && !series[talker].isEmpty())
-                facts.firstBand[talker] = series[talker];
+                series[key].clear();
+            for (int i = 4; i + 3 < f.size(); i += 4)
+                series[key][f.at(i).toInt() - 64 * band] = f.at(i + 3).isEmpty() ? -1 : f.at(i + 3).toInt();
+            if (number == total && band == 0)
+                facts.firstBand[talker] = series[key];
+            if (number == total && band == 1)
+                facts.secondBand[talker] = series[key];
         }
     }
     return facts;
@@ -284,7 +288,8 @@ void TestEndToEnd::aRecordedMinuteShowsInEveryWindow()
     QCOMPARE(child<QLineEdit>(info, "editLatitude")->styleSheet(), QStringLiteral("color: black"));
 
     // Satellite tables, sky view and C/No bars: the satellites of each system's last
-    // first-band series, with their densities.
+    // first-band series, with their densities in both bands: the second is the band the
+    // receiver's signal plan tracks (GPS L2, GLONASS F2, Galileo E5b, BeiDou B2).
     const struct {
         const char *talker;
         SatNavSysEnum system;
@@ -302,9 +307,22 @@ void TestEndToEnd::aRecordedMinuteShowsInEveryWindow()
         QCOMPARE(tableNumbers(child<QTableView>(info, s.table)), keysOf(expected));
         QCOMPARE(numbersOf(sky->satellitesOf(s.system)), keysOf(expected));
         QCOMPARE(numbersOf(bars->satelliteData()), keysOf(expected));
-        for (const SatelliteInfo &bar : bars->satelliteData())
+        const QMap<int, int> &second = log.secondBand.value(s.talker);
+        QVERIFY(!second.isEmpty());
+        for (const SatelliteInfo &bar : bars->satelliteData()) {
             QCOMPARE(int(bar.snr1), expected.value(bar.number));
+            QCOMPARE(int(bar.snr2), second.value(bar.number, -1));
+        }
+        const auto text = [](int density) { return density < 0 ? QStringLiteral("-") : QString::number(density); };
+        QAbstractItemModel *table = child<QTableView>(info, s.table)->model();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const int number = table->index(row, 1).data().toInt();
+            QCOMPARE(table->index(row, 2).data().toString(),
+                     text(expected.value(number)) + QLatin1Char('/') + text(second.value(number, -1)));
+        }
     }
+    saveDrawnScreenshot(snr, QStringLiteral("snrwidget_sample.png"));
+    saveDrawnScreenshot(child<QTableView>(info, "tableGPS"), QStringLiteral("baseinfowidget_gpstable_sample.png"));
 
     // Plot and track: one point for every sound fix of the log, the newest at its time.
     auto *plot = child<PlotView>(monitor<PlotWidget>(workspace), "plotUDWidget");

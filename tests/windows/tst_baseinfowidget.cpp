@@ -46,6 +46,8 @@ private slots:
 
     void formHasItsFieldsAndSize();
     void ggaShowsPositionQualityAndHdop();
+    void positionTexts_data();
+    void positionTexts();
     void aSessionOfSentencesFillsTheWindow();
     void timeOfDay_data();
     void timeOfDay();
@@ -126,6 +128,38 @@ void TestBaseInfoWidget::ggaShowsPositionQualityAndHdop()
     QCOMPARE(edit("editHDOP")->text(), QStringLiteral("0.9"));
 }
 
+void TestBaseInfoWidget::positionTexts_data()
+{
+    QTest::addColumn<QByteArray>("fields");
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<QString>("longitude");
+    QTest::newRow("Munich") << QByteArray("4807.038,N,01131.000,E") << QStringLiteral("48° 7' 2.280000\" N")
+                            << QStringLiteral("11° 31' 0.000000\" E");
+    // A whole minute of arc is a hair under itself once it has been through radians: it
+    // reads as one minute, not as 60 seconds of the minute before.
+    QTest::newRow("a whole minute east") << QByteArray("5545.23521,N,03801.00000,E")
+                                         << QStringLiteral("55° 45' 14.112600\" N")
+                                         << QStringLiteral("38° 1' 0.000000\" E");
+    QTest::newRow("a whole minute north") << QByteArray("5601.00000,N,03737.01163,E")
+                                          << QStringLiteral("56° 1' 0.000000\" N")
+                                          << QStringLiteral("37° 37' 0.697800\" E");
+    QTest::newRow("a whole minute south-west") << QByteArray("3330.00000,S,07015.00000,W")
+                                               << QStringLiteral("33° 30' 0.000000\" S")
+                                               << QStringLiteral("70° 15' 0.000000\" W");
+}
+
+void TestBaseInfoWidget::positionTexts()
+{
+    QFETCH(QByteArray, fields);
+    QFETCH(QString, latitude);
+    QFETCH(QString, longitude);
+    QVERIFY(session->open(InterfaceNmea));
+    session->send(nmeaLine("GNGGA,093104.60," + fields + ",1,33,0.62,167.702,M,14.6,M,,"));
+    QTRY_COMPARE(edit("editLatitude")->text(), latitude);
+    QCOMPARE(edit("editLongitude")->text(), longitude);
+    QCOMPARE(edit("editLatitude")->styleSheet(), black);
+}
+
 void TestBaseInfoWidget::aSessionOfSentencesFillsTheWindow()
 {
     QVERIFY(session->open(InterfaceNmea));
@@ -163,7 +197,13 @@ void TestBaseInfoWidget::timeOfDay_data()
     QTest::addColumn<QByteArray>("zdaTime");
     QTest::addColumn<QString>("text");
     QTest::newRow("whole seconds are filled") << QByteArray("090507.00") << QStringLiteral("09:05:07");
-    QTest::newRow("a fraction is shown, no fill") << QByteArray("090507.50") << QStringLiteral("09:05:7.5");
+    QTest::newRow("a fraction is shown, whole seconds filled") << QByteArray("090507.50")
+                                                               << QStringLiteral("09:05:07.5");
+    QTest::newRow("four seconds and a tenth of six") << QByteArray("093104.60") << QStringLiteral("09:31:04.6");
+    QTest::newRow("forty-four seconds and a tenth") << QByteArray("093144.10") << QStringLiteral("09:31:44.1");
+    QTest::newRow("nine whole seconds") << QByteArray("093109.00") << QStringLiteral("09:31:09");
+    QTest::newRow("half a second past midnight") << QByteArray("000000.50") << QStringLiteral("00:00:00.5");
+    QTest::newRow("nine seconds and nine tenths") << QByteArray("120709.90") << QStringLiteral("12:07:09.9");
     QTest::newRow("last tenth of a minute") << QByteArray("093059.90") << QStringLiteral("09:30:59.9");
     QTest::newRow("last hundredth of the day") << QByteArray("235959.99") << QStringLiteral("23:59:59.99");
     QTest::newRow("never rounded into the next second") << QByteArray("093059.9999")
