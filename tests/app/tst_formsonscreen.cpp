@@ -359,10 +359,6 @@ void tst_FormsOnScreen::restoredLayoutFits()
     const QString suffix = underWindowManager ? QStringLiteral("_openbox") : QString();
     QVERIFY(workspace->grab().save(
         screenshotPath(QStringLiteral("workspace_restored_%1%2.png").arg(screenName(), suffix))));
-    // The whole screen shows the window manager's frame as well.
-    if (underWindowManager)
-        QVERIFY(workspace->screen()->grabWindow(0).save(
-            screenshotPath(QStringLiteral("screen_restored_%1_openbox.png").arg(screenName()))));
 
     // Every shown window lies inside the area that shows it: whole where it fits, its
     // top-left corner at least where it does not; one that the area holds where it was
