@@ -14,9 +14,10 @@ class MyMdiSubWindow;
 // The monitor windows as the settings file left them, brought inside the workspace's area
 // once that area has the size the workspace keeps. A window manager maximizes a window
 // after it has been mapped, on its own time: placed at the first show, a layout saved
-// with the workspace maximized was squeezed into the smaller area of the workspace
-// before maximizing, and saved squeezed at the next disconnect. Until then the windows
-// stay where they were saved, so that a window the area holds never moves at all.
+// with the workspace maximized would be squeezed into the smaller area the workspace has
+// before that, and saved squeezed at the next disconnect. Until the area settles the
+// windows stay where they were saved, so a window the final area holds never moves, and
+// one it cannot hold moves once.
 class RestoredLayout : public QObject
 {
     Q_OBJECT

@@ -126,8 +126,9 @@ private slots:
     void restoredLayoutFits();
 
 private:
-    // Starts openbox on the test's screen and waits until it manages the screen.
-    bool startWindowManager();
+    // Starts openbox on the test's screen and waits until it manages the screen; one that
+    // refuses to maximize any window when maximizing is false.
+    bool startWindowManager(bool maximizing = true);
     void stopWindowManager();
     DisplayContainerWidget *openWorkspace();
     // Opens the window of the row the way a user does and returns it.
@@ -181,14 +182,28 @@ DisplayContainerWidget *tst_FormsOnScreen::openWorkspace()
     return workspace;
 }
 
-bool tst_FormsOnScreen::startWindowManager()
+bool tst_FormsOnScreen::startWindowManager(bool maximizing)
 {
     // Openbox runs its startup command once it manages the screen.
     const QString ready = shell.path() + QStringLiteral("/window-manager-ready");
+    QStringList arguments{QStringLiteral("--sm-disable"), QStringLiteral("--startup"), QStringLiteral("touch ") + ready};
+    if (!maximizing) {
+        const QString config = shell.path() + QStringLiteral("/openbox-rc.xml");
+        QFile file(config);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<openbox_config xmlns=\"http://openbox.org/3.4/rc\">\n"
+                   "  <applications>\n"
+                   "    <application class=\"*\"><maximized>no</maximized></application>\n"
+                   "  </applications>\n"
+                   "</openbox_config>\n");
+        file.close();
+        arguments << QStringLiteral("--config-file") << config;
+    }
     windowManager = std::make_unique<QProcess>();
     windowManager->setProcessChannelMode(QProcess::ForwardedChannels);
-    windowManager->start(QStringLiteral("openbox"),
-                         {QStringLiteral("--sm-disable"), QStringLiteral("--startup"), QStringLiteral("touch ") + ready});
+    windowManager->start(QStringLiteral("openbox"), arguments);
     if (!windowManager->waitForStarted(10000))
         return false;
     return QTest::qWaitFor([&] { return QFile::exists(ready); }, 10000);
@@ -337,26 +352,33 @@ void tst_FormsOnScreen::writeWideLayout()
 void tst_FormsOnScreen::restoredLayoutFits_data()
 {
     QTest::addColumn<bool>("underWindowManager");
-    QTest::newRow("no window manager") << false;
-    QTest::newRow("openbox") << true;
+    QTest::addColumn<bool>("maximizing");
+    QTest::newRow("no window manager") << false << true;
+    QTest::newRow("openbox") << true << true;
+    QTest::newRow("openbox that never maximizes") << true << false;
 }
 
 void tst_FormsOnScreen::restoredLayoutFits()
 {
     QFETCH(bool, underWindowManager);
+    QFETCH(bool, maximizing);
     const QString layout = qEnvironmentVariable("POLVANE_WIDE_LAYOUT");
     if (layout.isEmpty())
         QSKIP("The layout written on the large screen is restored on each screen");
     QVERIFY2(QFile::copy(layout, QStringLiteral("settings.ini")), qPrintable(layout));
     if (underWindowManager)
-        QVERIFY2(startWindowManager(), "openbox did not start");
+        QVERIFY2(startWindowManager(maximizing), "openbox did not start");
     openWorkspace();
-    // A window manager maximizes the workspace once it has been mapped; without one the
-    // state is the program's alone.
-    if (underWindowManager)
+    // A window manager maximizes the workspace, or says it will not, once it has been
+    // mapped; without one the state is the program's alone.
+    if (underWindowManager && maximizing)
         QTRY_VERIFY_WITH_TIMEOUT(coversAvailableArea(workspace), 10000);
+    else if (underWindowManager)
+        QTRY_VERIFY_WITH_TIMEOUT(!workspace->isMaximized(), 10000);
     QVERIFY(settleWindow(workspace));
-    const QString suffix = underWindowManager ? QStringLiteral("_openbox") : QString();
+    const QString suffix = !underWindowManager ? QString()
+                           : maximizing        ? QStringLiteral("_openbox")
+                                               : QStringLiteral("_openbox_unmaximized");
     QVERIFY(workspace->grab().save(
         screenshotPath(QStringLiteral("workspace_restored_%1%2.png").arg(screenName(), suffix))));
 
@@ -387,7 +409,7 @@ void tst_FormsOnScreen::restoredLayoutFits()
                  || (at.y() < saved.y() && at.bottom() != shown.bottom()))
             faults << frame->windowTitle() + QStringLiteral(" moved further in than the area needs");
     }
-    QVERIFY(workspace->isMaximized());
+    QCOMPARE(workspace->isMaximized(), maximizing);
     const QRect available = workspace->screen()->availableGeometry();
     QVERIFY2(available.contains(workspace->frameGeometry()), "the workspace's frame leaves the screen");
     QCOMPARE(visible, int(std::size(wideLayout)) - 1);
