@@ -6,7 +6,7 @@
 // run on the large screen also leaves a layout, saved there under a window manager with
 // the workspace maximized, that every run restores with and without one. Screenshots:
 // screenshots/<window>_<width>x<height>_<language>.png, and of the layout
-// screenshots/workspace_{saved,restored,unmaximized}_<width>x<height>[_openbox].png.
+// screenshots/workspace_{saved,restored,unmaximized}_<width>x<height>[_openbox[_refusing]].png.
 
 #include <QAction>
 #include <QFile>
@@ -378,7 +378,7 @@ void tst_FormsOnScreen::restoredLayoutFits()
     QVERIFY(settleWindow(workspace));
     const QString suffix = !underWindowManager ? QString()
                            : maximizing        ? QStringLiteral("_openbox")
-                                               : QStringLiteral("_openbox_unmaximized");
+                                               : QStringLiteral("_openbox_refusing");
     QVERIFY(workspace->grab().save(
         screenshotPath(QStringLiteral("workspace_restored_%1%2.png").arg(screenName(), suffix))));
 
