@@ -7,9 +7,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
-#include <QLayout>
 #include <QPixmap>
-#include <QShowEvent>
 #include <QTimer>
 
 #include "appdialogs.h"
@@ -31,6 +29,7 @@
 #include "parserproxy.h"
 #include "plotwidget.h"
 #include "readerproxy.h"
+#include "restoredlayout.h"
 #include "rk2290settingswidget.h"
 #include "savedgeometry.h"
 #include "settingsfile.h"
@@ -199,24 +198,8 @@ void DisplayContainerWidget::restoreWindowState()
         if (window.isMaximized())
             list[i]->setWindowState(list[i]->windowState() | Qt::WindowMaximized);
     }
-}
-
-void DisplayContainerWidget::placeRestoredWindows()
-{
-    // Moved in where they would lie outside the area, shrunk only where they cannot fit.
-    // A maximized window is placed where its Restore will put it; Qt keeps that
-    // rectangle to itself, so the window goes back to it for the move.
-    const QRect area = ui->mdiArea->viewport()->rect();
-    for (MyMdiSubWindow *frame : frames()) {
-        if (!frame->isVisibleTo(ui->mdiArea) || frame->isMinimized())
-            continue;
-        const bool maximized = frame->isMaximized();
-        if (maximized)
-            frame->showNormal();
-        frame->setGeometry(placedInside(frame->geometry(), area, leastSize(frame)));
-        if (maximized)
-            frame->showMaximized();
-    }
+    // Brought inside the area once it has the size the workspace keeps.
+    new RestoredLayout(this, ui->mdiArea, list);
 }
 
 void DisplayContainerWidget::saveWindowState()
@@ -403,17 +386,6 @@ void DisplayContainerWidget::resizeEvent(QResizeEvent *event)
 {
     ui->mdiArea->setBackground(QBrush(QPixmap(QStringLiteral(":/background/logo_Zorbel_bg.png"))));
     QMainWindow::resizeEvent(event);
-}
-
-void DisplayContainerWidget::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    if (m_restoredWindowsPlaced)
-        return;
-    m_restoredWindowsPlaced = true;
-    // The area takes its size from the window's layout, which has not run yet.
-    layout()->activate();
-    placeRestoredWindows();
 }
 
 void DisplayContainerWidget::keyPressEvent(QKeyEvent *event)

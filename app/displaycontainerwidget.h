@@ -88,7 +88,6 @@ private slots:
 protected:
     bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -97,7 +96,6 @@ private:
     void addWindowAction(MyMdiSubWindow *frame);
     void restoreWindowState();
     void saveWindowState();
-    void placeRestoredWindows();
     QList<MyMdiSubWindow *> frames() const;
     void startWithMode(InterfaceMode mode);
     void connectConfigurator(bool on);
@@ -138,6 +136,4 @@ private:
     // The screen is brought up to date at most every minPaintIntervalMs (see event()).
     QElapsedTimer m_lastPaint;
     QTimer *m_paintTimer;
-    // The restored windows are brought into the area once it has its size on screen.
-    bool m_restoredWindowsPlaced = false;
 };

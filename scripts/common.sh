@@ -10,7 +10,7 @@ POLVANE_PACKAGES=(
   qtbase5-dev libqt5serialport5-dev libqt5webkit5-dev
   qttools5-dev qttools5-dev-tools qttranslations5-l10n
   libbenchmark-dev
-  xvfb xauth socat fonts-dejavu-core
+  xvfb xauth openbox socat fonts-dejavu-core
 )
 
 polvane_install_missing() {

@@ -3,9 +3,10 @@
 // every visible control can be brought into view, inside its window or by a scroll area
 // that scrolls to it. CTest runs the program under Xvfb on screens of 1920x1200,
 // 1366x768 and 1280x800 (the offscreen platform has one screen of 800x600 only); the
-// run on the large screen also leaves a layout, saved there with the workspace
-// maximized, that every run restores. Screenshots:
-// screenshots/<window>_<width>x<height>_<language>.png.
+// run on the large screen also leaves a layout, saved there under a window manager with
+// the workspace maximized, that every run restores with and without one. Screenshots:
+// screenshots/<window>_<width>x<height>_<language>.png, and of the layout
+// screenshots/workspace_{saved,restored,unmaximized}_<width>x<height>[_openbox[_refusing]].png.
 
 #include <QAction>
 #include <QFile>
@@ -13,12 +14,15 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 #include <functional>
+#include <iterator>
 #include <memory>
 
 #include "boxrecorder.h"
@@ -58,9 +62,44 @@ QList<QAction *> windowEntries(QWidget *workspace)
     return workspace->findChild<QMenu *>(QStringLiteral("menuWindow"))->actions();
 }
 
-// "General Information" as the user placed it before maximizing it in the workspace:
-// partly outside the areas of the smaller screens.
-const QRect beforeMaximized(1000, 600, 560, 400);
+// The layout a user leaves on the large screen with the workspace maximized: Sky View and
+// C/No in the right part, Coordinates below General Information, and the message log,
+// first put at the lower right, maximized over them. Much of it lies outside the area of
+// the workspace before it is maximized, and outside the areas of the smaller screens.
+struct PlacedWindow {
+    int index;
+    QRect geometry;
+};
+const PlacedWindow wideLayout[] = {
+    {0, QRect(0, 0, 1120, 509)},
+    {1, QRect(1130, 0, 788, 560)},
+    {4, QRect(1130, 572, 788, 585)},
+    {10, QRect(0, 519, 1120, 638)},
+    {6, QRect(1300, 650, 600, 420)},
+};
+const int maximizedWindow = 6;
+
+QRect savedGeometry(int index)
+{
+    for (const PlacedWindow &window : wideLayout) {
+        if (window.index == index)
+            return window.geometry;
+    }
+    return QRect();
+}
+
+QString shortRect(const QRect &rect)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+}
+
+// The window manager has given the window the whole of the screen's available area, and
+// the window has taken it.
+bool coversAvailableArea(QWidget *window)
+{
+    const QWindow *handle = window->windowHandle();
+    return handle && window->geometry().marginsAdded(handle->frameMargins()).contains(window->screen()->availableGeometry());
+}
 
 template <class T>
 T *openedTool(QWidget *workspace)
@@ -83,9 +122,14 @@ private slots:
     void windowFits_data();
     void windowFits();
     void writeWideLayout();
+    void restoredLayoutFits_data();
     void restoredLayoutFits();
 
 private:
+    // Starts openbox on the test's screen and waits until it manages the screen; one that
+    // refuses to maximize any window when maximizing is false.
+    bool startWindowManager(bool maximizing = true);
+    void stopWindowManager();
     DisplayContainerWidget *openWorkspace();
     // Opens the window of the row the way a user does and returns it.
     QWidget *open(const QString &window);
@@ -102,6 +146,7 @@ private:
     std::unique_ptr<LanguageCatalogues> russian;
     std::unique_ptr<MainWindow> mainWindow;
     QPointer<DisplayContainerWidget> workspace;
+    std::unique_ptr<QProcess> windowManager;
 };
 
 void tst_FormsOnScreen::initTestCase()
@@ -125,6 +170,7 @@ void tst_FormsOnScreen::cleanup()
     delete workspace;
     mainWindow.reset();
     processDeferredDeletes();
+    stopWindowManager();
     session.reset();
     russian.reset();
     shell.leave();
@@ -134,6 +180,45 @@ DisplayContainerWidget *tst_FormsOnScreen::openWorkspace()
 {
     workspace = ::openWorkspace(*session, false, InterfaceBinary, QStringLiteral("COM3"));
     return workspace;
+}
+
+bool tst_FormsOnScreen::startWindowManager(bool maximizing)
+{
+    // Openbox runs its startup command once it manages the screen.
+    const QString ready = shell.path() + QStringLiteral("/window-manager-ready");
+    QStringList arguments{QStringLiteral("--sm-disable"), QStringLiteral("--startup"), QStringLiteral("touch ") + ready};
+    if (!maximizing) {
+        const QString config = shell.path() + QStringLiteral("/openbox-rc.xml");
+        QFile file(config);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<openbox_config xmlns=\"http://openbox.org/3.4/rc\">\n"
+                   "  <applications>\n"
+                   "    <application class=\"*\"><maximized>no</maximized></application>\n"
+                   "  </applications>\n"
+                   "</openbox_config>\n");
+        file.close();
+        arguments << QStringLiteral("--config-file") << config;
+    }
+    windowManager = std::make_unique<QProcess>();
+    windowManager->setProcessChannelMode(QProcess::ForwardedChannels);
+    windowManager->start(QStringLiteral("openbox"), arguments);
+    if (!windowManager->waitForStarted(10000))
+        return false;
+    return QTest::qWaitFor([&] { return QFile::exists(ready); }, 10000);
+}
+
+void tst_FormsOnScreen::stopWindowManager()
+{
+    if (!windowManager)
+        return;
+    windowManager->terminate();
+    if (!windowManager->waitForFinished(10000)) {
+        windowManager->kill();
+        windowManager->waitForFinished(10000);
+    }
+    windowManager.reset();
 }
 
 QWidget *tst_FormsOnScreen::open(const QString &window)
@@ -236,78 +321,115 @@ void tst_FormsOnScreen::writeWideLayout()
     const QSize screen = QGuiApplication::primaryScreen()->size();
     if (layout.isEmpty() || screen.width() < 1920 || screen.height() < 1200)
         QSKIP("The layout is written on a screen of 1920x1200");
-    // The user maximizes the workspace and spreads the windows over the large screen:
-    // logs and course at the right, the message log at the bottom.
+    // On a desktop, as users keep it: the window manager maximizes the workspace when it
+    // is asked to, after the program has gone on.
+    QVERIFY2(startWindowManager(), "openbox did not start");
     openWorkspace();
     workspace->showMaximized();
+    QTRY_VERIFY_WITH_TIMEOUT(coversAvailableArea(workspace), 10000);
     QVERIFY(settleWindow(workspace));
-    const struct {
-        int index;
-        QRect geometry;
-    } placed[] = {
-        {0, QRect(0, 0, 480, 560)},     {1, QRect(490, 0, 430, 430)},   {2, QRect(0, 570, 480, 420)},
-        {6, QRect(490, 800, 900, 280)}, {7, QRect(1060, 300, 500, 420)}, {8, QRect(1130, 0, 440, 300)},
-        {9, QRect(930, 440, 620, 350)},
-    };
+    // The user spreads the windows over the large screen, then maximizes the message log,
+    // as a double click on its title does.
     const QList<QAction *> entries = windowEntries(workspace);
     const QList<QMdiSubWindow *> list = frames(workspace);
-    for (const auto &window : placed) {
+    for (const PlacedWindow &window : wideLayout) {
         entries[window.index]->trigger();
         list[window.index]->setGeometry(window.geometry);
     }
-    // Then moves "General Information" and maximizes it, as a double click on its title does.
-    list[0]->setGeometry(beforeMaximized);
-    list[0]->showMaximized();
+    list[maximizedWindow]->showMaximized();
     QVERIFY(settleWindow(workspace));
     QVERIFY(workspace->grab().save(screenshotPath(QStringLiteral("workspace_saved_%1.png").arg(screenName()))));
+    // Every window was placed inside the maximized area.
+    const QRect area = workspace->findChild<QMdiArea *>(QStringLiteral("mdiArea"))->viewport()->rect();
+    for (const PlacedWindow &window : wideLayout)
+        QVERIFY2(area.contains(window.geometry), qPrintable(shortRect(area)));
     // The workspace writes its layout when it goes.
     delete workspace;
     QFile::remove(layout);
     QVERIFY(QFile::copy(QStringLiteral("settings.ini"), layout));
 }
 
+void tst_FormsOnScreen::restoredLayoutFits_data()
+{
+    QTest::addColumn<bool>("underWindowManager");
+    QTest::addColumn<bool>("maximizing");
+    QTest::newRow("no window manager") << false << true;
+    QTest::newRow("openbox") << true << true;
+    QTest::newRow("openbox that never maximizes") << true << false;
+}
+
 void tst_FormsOnScreen::restoredLayoutFits()
 {
+    QFETCH(bool, underWindowManager);
+    QFETCH(bool, maximizing);
     const QString layout = qEnvironmentVariable("POLVANE_WIDE_LAYOUT");
     if (layout.isEmpty())
         QSKIP("The layout written on the large screen is restored on each screen");
     QVERIFY2(QFile::copy(layout, QStringLiteral("settings.ini")), qPrintable(layout));
+    if (underWindowManager)
+        QVERIFY2(startWindowManager(maximizing), "openbox did not start");
     openWorkspace();
+    // A window manager maximizes the workspace, or says it will not, once it has been
+    // mapped; without one the state is the program's alone.
+    if (underWindowManager && maximizing)
+        QTRY_VERIFY_WITH_TIMEOUT(coversAvailableArea(workspace), 10000);
+    else if (underWindowManager)
+        QTRY_VERIFY_WITH_TIMEOUT(!workspace->isMaximized(), 10000);
     QVERIFY(settleWindow(workspace));
-    QVERIFY(workspace->grab().save(screenshotPath(QStringLiteral("workspace_restored_%1.png").arg(screenName()))));
+    const QString suffix = !underWindowManager ? QString()
+                           : maximizing        ? QStringLiteral("_openbox")
+                                               : QStringLiteral("_openbox_refusing");
+    QVERIFY(workspace->grab().save(
+        screenshotPath(QStringLiteral("workspace_restored_%1%2.png").arg(screenName(), suffix))));
 
     // Every shown window lies inside the area that shows it: whole where it fits, its
-    // top-left corner at least where it does not.
+    // top-left corner at least where it does not; one that the area holds where it was
+    // saved is where it was saved, and one moved in is moved no further than to the
+    // area's edge.
     QMdiArea *area = workspace->findChild<QMdiArea *>(QStringLiteral("mdiArea"));
     const QRect shown = area->viewport()->rect();
+    const QList<QMdiSubWindow *> list = frames(workspace);
     int visible = 0;
     QStringList faults;
-    for (QMdiSubWindow *frame : frames(workspace)) {
-        if (!frame->isVisible())
+    for (int i = 0; i < list.size(); ++i) {
+        QMdiSubWindow *frame = list[i];
+        if (!frame->isVisible() || i == maximizedWindow)
             continue;
         ++visible;
         const QRect at = frame->geometry();
+        const QRect saved = savedGeometry(i);
+        qInfo("%s: saved %s, restored %s, area %dx%d", qPrintable(frame->windowTitle()), qPrintable(shortRect(saved)),
+              qPrintable(shortRect(at)), shown.width(), shown.height());
         const bool fits = at.width() <= shown.width() && at.height() <= shown.height();
         if (fits ? !shown.contains(at) : !shown.contains(at.topLeft()))
-            faults << frame->windowTitle();
+            faults << frame->windowTitle() + QStringLiteral(" out of sight");
+        else if (shown.contains(saved) && at != saved)
+            faults << frame->windowTitle() + QStringLiteral(" moved from where it was saved");
+        else if ((at.x() < saved.x() && at.right() != shown.right())
+                 || (at.y() < saved.y() && at.bottom() != shown.bottom()))
+            faults << frame->windowTitle() + QStringLiteral(" moved further in than the area needs");
     }
-    QVERIFY(workspace->isMaximized());
+    QCOMPARE(workspace->isMaximized(), maximizing);
     const QRect available = workspace->screen()->availableGeometry();
     QVERIFY2(available.contains(workspace->frameGeometry()), "the workspace's frame leaves the screen");
-    QCOMPARE(visible, 7);
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", ")) + QStringLiteral(" out of sight")));
+    QCOMPARE(visible, int(std::size(wideLayout)) - 1);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
 
     // The maximized window comes back maximized, and Restore gives back the window it was
-    // before: where it was on the same screen, moved inside the area on a smaller one.
-    QMdiSubWindow *maximized = frames(workspace).at(0);
+    // before: where it was when the area holds it, moved inside the area where not.
+    QMdiSubWindow *maximized = list.at(maximizedWindow);
     QVERIFY(maximized->isMaximized());
     maximized->showNormal();
     QVERIFY(settleWindow(workspace));
-    QVERIFY(workspace->grab().save(screenshotPath(QStringLiteral("workspace_unmaximized_%1.png").arg(screenName()))));
-    QCOMPARE(maximized->size(), beforeMaximized.size());
+    const QRect before = savedGeometry(maximizedWindow);
+    qInfo("%s (maximized): saved %s, restored %s, area %dx%d", qPrintable(maximized->windowTitle()),
+          qPrintable(shortRect(before)), qPrintable(shortRect(maximized->geometry())), shown.width(), shown.height());
+    QVERIFY(workspace->grab().save(
+        screenshotPath(QStringLiteral("workspace_unmaximized_%1%2.png").arg(screenName(), suffix))));
+    QCOMPARE(maximized->size(), before.size());
     QVERIFY2(shown.contains(maximized->geometry()), "the restored window leaves the area");
-    if (shown.contains(beforeMaximized))
-        QCOMPARE(maximized->geometry(), beforeMaximized);
+    if (shown.contains(before))
+        QCOMPARE(maximized->geometry(), before);
 }
 
 QTEST_MAIN(tst_FormsOnScreen)
