@@ -1,108 +1,18 @@
 #include "server.h"
 
 #include <QByteArray>
-#include <QDataStream>
 #include <QDebug>
-#include <QHostAddress>
 #include <QLabel>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTime>
 #include <QTimer>
+#include <QVector>
 #include <QtEndian>
 
-#include <algorithm>
-#include <vector>
-
-#ifdef Q_OS_LINUX
-#include <linux/sockios.h>
-#include <sys/ioctl.h>
-#endif
-#ifdef Q_OS_UNIX
-#include <sys/socket.h>
-#endif
-
 #include "appendlog.h"
-
-namespace {
-
-const QString replyPrefix = QStringLiteral("Server Response: Received ");
-
-// Cuts a text to at most `units` UTF-16 units without leaving half a surrogate pair behind.
-QString shortened(const QString &text, int units)
-{
-    if (text.size() <= units)
-        return text;
-    int keep = units;
-    if (keep > 0 && text.at(keep - 1).isHighSurrogate())
-        --keep;
-    return text.left(keep);
-}
-
-QString replyFor(const QString &received)
-{
-    // The reply must fit one frame: room for the prefix and both quotes comes off the
-    // quoted text rather than making the length field wrap.
-    const int room = Server::maxFrameTextUnits - replyPrefix.size() - 2;
-    return replyPrefix + QLatin1Char('"') + shortened(received, room) + QLatin1Char('"');
-}
-
-// What the system still holds for the socket's peer: bytes not sent yet, and bytes sent
-// that the peer has not acknowledged. The system's send buffer grows to megabytes and
-// reports room again only when much of it has drained, so what Qt could write says little
-// about what the peer took; this does. 0 where the system does not tell.
-qint64 unsentInSystem(const QTcpSocket *socket)
-{
-#ifdef Q_OS_LINUX
-    const qintptr descriptor = socket->socketDescriptor();
-    int queued = 0;
-    if (descriptor >= 0 && ::ioctl(int(descriptor), SIOCOUTQ, &queued) == 0 && queued > 0)
-        return queued;
-#else
-    Q_UNUSED(socket)
-#endif
-    return 0;
-}
-
-// 64 MiB rather than 67108864 where it is a whole number of them.
-QString sizeText(qint64 bytes)
-{
-    const qint64 mebibyte = 1024 * 1024;
-    return bytes % mebibyte == 0 ? QStringLiteral("%1 MiB").arg(bytes / mebibyte)
-                                 : QStringLiteral("%1 bytes").arg(bytes);
-}
-
-// The client's address and port as a user would type them.
-QString peerText(const QTcpSocket *socket)
-{
-    QHostAddress address = socket->peerAddress();
-    bool mapped = false;
-    const quint32 ipv4 = address.toIPv4Address(&mapped);
-    if (mapped)
-        address = QHostAddress(ipv4);
-    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
-                             ? QLatin1Char('[') + address.toString() + QLatin1Char(']')
-                             : address.toString();
-    return host + QLatin1Char(':') + QString::number(socket->peerPort());
-}
-
-// A plain close would still deliver what the system holds for the client (megabytes at a
-// slow reader's pace: minutes of ever older data) before the client learned it was let go.
-// Closed with a reset, that is thrown away: the client reads what already reached its side
-// and then sees the end.
-void discardUnsent(const QTcpSocket *socket)
-{
-#ifdef Q_OS_UNIX
-    const qintptr descriptor = socket->socketDescriptor();
-    const linger reset{1, 0};
-    if (descriptor >= 0)
-        ::setsockopt(int(descriptor), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
-#else
-    Q_UNUSED(socket)
-#endif
-}
-
-} // namespace
+#include "serviceframes.h"
+#include "socketfacts.h"
 
 Server::Server(QWidget *parent) : QWidget(parent), stallCheck(new QTimer(this)), frameTurn(new QTimer(this))
 {
@@ -123,6 +33,7 @@ Server::~Server()
         disconnect(socket, nullptr, this, nullptr);
     clients.clear();
     states.clear();
+    backlogs.clear();
     framesWaiting.clear();
     played.clear();
     if (tcpServer)
@@ -183,8 +94,8 @@ void Server::slotNewConnection()
     // A new client gets what is played from now on.
     Client state;
     state.place = played.end();
-    state.lastProgressMs = clock.elapsed();
     states.insert(socket, state);
+    backlogs.add(idOf(socket), clock.elapsed());
     sendToClient(socket, QStringLiteral("Server Response: Connected!"));
     updateClientsLabel();
 }
@@ -245,16 +156,14 @@ void Server::answerFrames(QTcpSocket *socket)
         const int length = qFromBigEndian<quint16>(reinterpret_cast<const uchar *>(input.constData() + client.inputOffset));
         const QByteArray body = input.mid(client.inputOffset + 2, length);
         client.inputOffset += 2 + length;
-        QDataStream in(body);
-        in.setVersion(QDataStream::Qt_4_2);
         QTime time;
         QString text;
-        in >> time >> text;
+        ServiceFrames::read(body, &time, &text);
 
         qDebug() << "Read From:" << socket->peerName()
                  << time.toString(Qt::TextDate) + QStringLiteral(" Client has sended - ") + text;
 
-        sendToClient(socket, replyFor(text));
+        sendToClient(socket, ServiceFrames::reply(text));
         // The reply may have pushed the client past its cap and dropped it.
         if (!clients.contains(socket))
             return;
@@ -289,6 +198,7 @@ void Server::forgetClient(QTcpSocket *socket)
     appendLog(QStringLiteral("slotDisconnect"));
     clients.removeAll(socket);
     states.remove(socket);
+    backlogs.remove(idOf(socket));
     framesWaiting.removeAll(socket);
     disconnect(socket, nullptr, this, nullptr);
     socket->deleteLater();
@@ -300,12 +210,7 @@ void Server::sendToClient(QTcpSocket *socket, const QString &text)
 {
     if (!socket)
         return;
-    QByteArray block;
-    QDataStream out(&block, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_4_2);
-    out << quint16(0) << QTime::currentTime() << shortened(text, maxFrameTextUnits);
-    out.device()->seek(0);
-    out << quint16(block.size() - 2);
+    const QByteArray block = ServiceFrames::frame(text, QTime::currentTime());
     writeToClient(socket, block.constData(), block.size());
 }
 
@@ -401,15 +306,10 @@ void Server::clientWrote()
         releaseTaken();
 }
 
-bool Server::noteProgress(QTcpSocket *socket, Client &client)
+bool Server::noteProgress(QTcpSocket *socket, const Client &client)
 {
     const qint64 taken = client.handed - socket->bytesToWrite() - unsentInSystem(socket);
-    if (taken <= client.taken)
-        return false;
-    client.taken = taken;
-    client.lastProgressMs = clock.elapsed();
-    client.stalledMs = 0;
-    return true;
+    return backlogs.noteTaken(idOf(socket), taken, clock.elapsed());
 }
 
 qint64 Server::waitingBytes(const QTcpSocket *socket, const Client &client) const
@@ -419,50 +319,38 @@ qint64 Server::waitingBytes(const QTcpSocket *socket, const Client &client) cons
 
 void Server::dropFarBehind()
 {
-    const qint64 limit = pendingCap * maxBacklogFactor;
     const QList<QTcpSocket *> current = clients;
     for (QTcpSocket *socket : current) {
         const auto entry = states.constFind(socket);
-        if (entry != states.constEnd() && waitingBytes(socket, entry.value()) > limit)
-            drop(socket, QStringLiteral("%1 behind").arg(sizeText(limit)));
+        if (entry == states.constEnd())
+            continue;
+        const QString why = backlogs.farBehind(waitingBytes(socket, entry.value()));
+        if (!why.isEmpty())
+            drop(socket, why);
     }
 }
 
 void Server::holdTotal()
 {
-    if (heldBytes() <= maxTotalBytes())
-        return;
-    // The played bytes are held for the client furthest behind, so the clients are let go
-    // from the back: first those that are not reading at all, then the slowest readers.
-    struct Candidate {
-        QTcpSocket *socket;
-        bool reading;
-        qint64 waiting;
-        qint64 lastProgressMs;
-    };
-    std::vector<Candidate> candidates;
-    const qint64 now = clock.elapsed();
-    for (QTcpSocket *socket : qAsConst(clients)) {
-        const auto entry = states.constFind(socket);
-        if (entry == states.constEnd())
-            continue;
-        const qint64 waiting = waitingBytes(socket, entry.value());
-        const bool reading = now - entry.value().lastProgressMs < 2 * stallCheckMs;
-        candidates.push_back({socket, reading, waiting, entry.value().lastProgressMs});
-    }
-    std::sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
-        if (a.reading != b.reading)
-            return !a.reading;
-        if (a.waiting != b.waiting)
-            return a.waiting > b.waiting;
-        return a.lastProgressMs < b.lastProgressMs;
-    });
-    for (const Candidate &candidate : candidates) {
-        if (heldBytes() <= maxTotalBytes())
-            break;
-        if (candidate.waiting > 0)
-            drop(candidate.socket, QStringLiteral("furthest behind while all clients hold over %1")
-                                       .arg(sizeText(maxTotalBytes())));
+    // Asked again with what is really held after the drops: the played bytes are let go
+    // a chunk at a time, so a little more may be left than was reckoned.
+    for (qint64 held = heldBytes(); held > maxTotalBytes(); held = heldBytes()) {
+        QVector<ClientBacklogs::Standing> standings;
+        QHash<ClientBacklogs::Id, QTcpSocket *> sockets;
+        for (QTcpSocket *socket : qAsConst(clients)) {
+            const auto entry = states.constFind(socket);
+            if (entry == states.constEnd())
+                continue;
+            const Client &client = entry.value();
+            standings.append({idOf(socket), played.end() - client.place, client.frameBytes + socket->bytesToWrite()});
+            sockets.insert(idOf(socket), socket);
+        }
+        const QVector<ClientBacklogs::Drop> drops = backlogs.overTotal(standings, held);
+        if (drops.isEmpty())
+            return;
+        for (const ClientBacklogs::Drop &dropped : drops)
+            drop(sockets.value(dropped.id), dropped.why);
+        releaseTaken();
     }
 }
 
@@ -480,7 +368,7 @@ void Server::watchStalls()
         return;
     for (auto entry = states.constBegin(); entry != states.constEnd(); ++entry) {
         if (waitingBytes(entry.key(), entry.value()) > 0) {
-            lastCheckMs = clock.elapsed();
+            backlogs.startLooking(clock.elapsed());
             stallCheck->start();
             return;
         }
@@ -502,25 +390,19 @@ void Server::drop(QTcpSocket *socket, const QString &why)
 
 void Server::dropStalledClients()
 {
-    // Only time in which the service could offer data counts against a client: a look
-    // that comes late, because the service was busy, counts as one interval.
-    const qint64 now = clock.elapsed();
-    const qint64 credit = qBound<qint64>(0, now - lastCheckMs, stallCheckMs);
-    lastCheckMs = now;
+    const qint64 credit = backlogs.look(clock.elapsed());
     bool waitingAny = false;
     const QList<QTcpSocket *> current = clients;
     for (QTcpSocket *socket : current) {
         const auto entry = states.find(socket);
         if (entry == states.end())
             continue;
-        Client &client = entry.value();
+        const Client &client = entry.value();
         const bool took = noteProgress(socket, client);
         const qint64 waiting = waitingBytes(socket, client);
-        if (!took && client.offered && waiting > 0)
-            client.stalledMs += credit;
-        client.offered = waiting > 0;
-        if (client.stalledMs >= stallTimeoutMs && waiting > pendingCap) {
-            drop(socket, QStringLiteral("took nothing for %1 s").arg(stallTimeoutMs / 1000));
+        const QString why = backlogs.afterLook(idOf(socket), took, waiting, credit);
+        if (!why.isEmpty()) {
+            drop(socket, why);
             continue;
         }
         if (waiting > 0) {
@@ -575,11 +457,7 @@ void Server::sendToAll(const QByteArray &data, qint64 *clientCount, qint64 *writ
 
 void Server::sendToAll(const QString &text, qint64 *clientCount, qint64 *writtenSum)
 {
-    QByteArray block;
-    QDataStream out(&block, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_4_2);
-    out << text;
-    sendToAll(block, clientCount, writtenSum);
+    sendToAll(ServiceFrames::text(text), clientCount, writtenSum);
 }
 
 void Server::sendToClientAt(int index, const QString &text)
@@ -604,17 +482,17 @@ void Server::setClientsLabel(QLabel *label)
 
 void Server::setMaxPendingBytes(qint64 bytes)
 {
-    pendingCap = bytes;
+    backlogs.setMaxPendingBytes(bytes);
 }
 
 qint64 Server::maxPendingBytes() const
 {
-    return pendingCap;
+    return backlogs.maxPendingBytes();
 }
 
 qint64 Server::maxTotalBytes() const
 {
-    return pendingCap * maxBacklogFactor;
+    return backlogs.maxTotalBytes();
 }
 
 qint64 Server::heldBytes() const

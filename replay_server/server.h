@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "clientbacklogs.h"
+#include "serviceframes.h"
 #include "streambacklog.h"
 
 class QLabel;
@@ -25,26 +27,16 @@ class Server : public QWidget
     Q_OBJECT
 
 public:
-    // Unsent bytes a client may hold while it does not read before it is dropped,
-    // unless told otherwise.
-    static constexpr qint64 defaultMaxPendingBytes = 4 * 1024 * 1024;
-    // How long a client over that mark may take no byte at all, while the service is
-    // offering it data, before it is dropped. A client that reads slowly is seen to take its
-    // data only in steps: its system acknowledges what it took when its receive window
-    // opens again, some 90 to 130 KB at a time on a local link, up to 13 s apart for a
-    // reader of 10 KB/s. The span holds such a step with room to spare; a client that takes nothing
-    // at all goes after it.
-    static constexpr int stallTimeoutMs = 20000;
-    // A client that reads, but falls this many times the mark behind, is dropped all the
-    // same: what it holds must stay bounded. All clients together may hold as much.
-    static constexpr int maxBacklogFactor = 16;
-    // The longest text a frame can carry: the 16-bit length covers the 4-byte time,
-    // the 4-byte text size and two bytes per UTF-16 unit.
-    static constexpr int maxFrameTextUnits = (0xFFFF - 8) / 2;
+    // The rule of whom to keep and whom to drop, and its marks: see ClientBacklogs.
+    static constexpr qint64 defaultMaxPendingBytes = ClientBacklogs::defaultMaxPendingBytes;
+    static constexpr int stallTimeoutMs = ClientBacklogs::stallTimeoutMs;
+    static constexpr int maxBacklogFactor = ClientBacklogs::maxBacklogFactor;
+    // The longest text a frame can carry.
+    static constexpr int maxFrameTextUnits = ServiceFrames::maxTextUnits;
     // What a client's socket is handed at a time; the rest waits in the shared backlog.
     static constexpr qint64 socketWindowBytes = 64 * 1024;
     // How often the clients with data waiting are looked at.
-    static constexpr int stallCheckMs = 100;
+    static constexpr int stallCheckMs = ClientBacklogs::stallCheckMs;
     // The frames of one client answered in one pass of the event loop: a client that
     // floods frames must not keep playback and the other clients waiting.
     static constexpr int framesPerPass = 32;
@@ -80,8 +72,8 @@ public:
     // long as playback runs; one that holds more than this many unsent bytes and has
     // taken nothing for stallTimeoutMs while it was offered data is dropped, and so is
     // one that falls maxBacklogFactor times this far behind. The backlog of all clients
-    // together is held to maxTotalBytes(): past it the clients furthest behind are
-    // dropped, those that are not reading first.
+    // together is held to maxTotalBytes(): past it the clients furthest behind, whose
+    // backlog holds the memory, are dropped until it is under.
     void setMaxPendingBytes(qint64 bytes);
     qint64 maxPendingBytes() const;
     qint64 maxTotalBytes() const;
@@ -117,8 +109,9 @@ private:
     // away meanwhile.
     bool feed(QTcpSocket *socket);
     // Notes what the client has taken, as far as the system tells; true when it took something.
-    bool noteProgress(QTcpSocket *socket, Client &client);
+    bool noteProgress(QTcpSocket *socket, const Client &client);
     qint64 waitingBytes(const QTcpSocket *socket, const Client &client) const;
+    static ClientBacklogs::Id idOf(const QTcpSocket *socket) { return ClientBacklogs::Id(socket); }
     void dropFarBehind();
     void holdTotal();
     void releaseTaken();
@@ -129,7 +122,6 @@ private:
     QTcpServer *tcpServer = nullptr;
     QPointer<QLabel> clientsLabel;
     QList<QTcpSocket *> clients;
-    qint64 pendingCap = defaultMaxPendingBytes;
 
     // A frame for one client only, which goes out before the played byte at `place`.
     struct Frame {
@@ -137,8 +129,7 @@ private:
         QByteArray bytes;
     };
     // Where each client has got: its place in the played stream, its own frames that
-    // wait, what it was handed and what of that has left its socket, and for how long
-    // it has been offered data without taking any.
+    // wait and what it was handed.
     struct Client {
         qint64 place = 0;
         // What it sent that is not answered yet, at most readAheadBytes: frames, and
@@ -150,15 +141,12 @@ private:
         int frameOffset = 0;
         qint64 frameBytes = 0;
         qint64 handed = 0;
-        qint64 taken = 0;
-        qint64 lastProgressMs = 0;
-        qint64 stalledMs = 0;
-        bool offered = false;
     };
     QHash<QTcpSocket *, Client> states;
+    // What each client has taken, and whom to let go.
+    ClientBacklogs backlogs;
     StreamBacklog played;
     QElapsedTimer clock;
-    qint64 lastCheckMs = 0;
     // Set while a socket is being fed: its bytesWritten() during the flush is ours.
     bool feeding = false;
     // Looks at the clients with data waiting every stallCheckMs while there are any, so

@@ -44,6 +44,7 @@ QByteArray numberedLines(int count, int width)
 // writes for every frame a client sends is only counted, or a flood would drown the output.
 int droppedMessages = 0;
 qint64 lastDropUnsent = 0;
+QStringList dropLines;
 qint64 framesReadMessages = 0;
 QtMessageHandler previousHandler = nullptr;
 // Runs as the service says it drops a client, before it lets the client go.
@@ -53,6 +54,7 @@ void countDrops(QtMsgType type, const QMessageLogContext &context, const QString
 {
     if (message.startsWith(QLatin1String("Dropping client "))) {
         ++droppedMessages;
+        dropLines << message;
         const QRegularExpressionMatch unsent = QRegularExpression(QStringLiteral("(\\d+) bytes unsent$")).match(message);
         lastDropUnsent = unsent.hasMatch() ? unsent.captured(1).toLongLong() : 0;
         if (atDrop)
@@ -104,6 +106,8 @@ private slots:
     void timeTheServiceWasBusyIsNotTheClients();
     void playbackNeverRunsAheadOfItsRule_data();
     void playbackNeverRunsAheadOfItsRule();
+    void theTotalLetsGoOfTheClientFurthestBehind_data();
+    void theTotalLetsGoOfTheClientFurthestBehind();
 
 private:
     template <class T> T *widget(const char *name) { return window->findChild<T *>(QLatin1String(name)); }
@@ -126,6 +130,7 @@ void TestReplayClients::initTestCase()
 void TestReplayClients::init()
 {
     droppedMessages = 0;
+    dropLines.clear();
     framesReadMessages = 0;
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
@@ -504,6 +509,113 @@ void TestReplayClients::playbackNeverRunsAheadOfItsRule()
     QVERIFY2(elapsed >= nominalMs * 95 / 100, QByteArray::number(elapsed).constData());
     // Not a speed test (the benchmark is): only that a late timer is made up for.
     QVERIFY2(elapsed < 4 * nominalMs + 3000, QByteArray::number(elapsed).constData());
+}
+
+void TestReplayClients::theTotalLetsGoOfTheClientFurthestBehind_data()
+{
+    QTest::addColumn<int>("pausing");
+    QTest::newRow("a client pausing beside the far reader keeps its link") << 1;
+    QTest::newRow("three pausing clients keep theirs") << 3;
+}
+
+void TestReplayClients::theTotalLetsGoOfTheClientFurthestBehind()
+{
+    QFETCH(int, pausing);
+    // A mark of 1 MiB: all clients together hold at most 16 MiB, which a reader of
+    // 200 KB/s falls behind in some fifteen seconds at full speed.
+    Server &server = window->replayServer();
+    server.setMaxPendingBytes(1024 * 1024);
+    const qint64 mebibyte = 1024 * 1024;
+    const QByteArray file = numberedLines(20000, 57);
+    load(file);
+    widget<QCheckBox>("loop")->setChecked(true);
+
+    // The far reader takes 200 KB/s through a small receive buffer, as a slow logger or a
+    // serial bridge does: its system is seen to take some every few hundredths of a second.
+    ReplayTestClient *far = connectClient(8 * 1024);
+    far->socket.setReadBufferSize(2000);
+    const quint16 farPort = far->socket.localPort();
+    ReplayTestClient *full = connectClient();
+    LoopedStream fullStream{&file};
+    struct Pausing {
+        ReplayTestClient *client;
+        LoopedStream stream;
+    };
+    std::vector<Pausing> paused;
+    for (int i = 0; i < pausing; ++i)
+        paused.push_back({connectClient(64 * 1024), LoopedStream{&file}});
+    QTimer slowly;
+    QObject::connect(&slowly, &QTimer::timeout, [far] { far->socket.read(2000); });
+    slowly.start(10);
+
+    // The pausing clients read everything, stop once the far reader is 6 MiB behind (the
+    // service holds that much for it), and read again when a client was let go, or after
+    // 15 s at most: less than a client may take nothing for. Meanwhile they fall further
+    // behind than their systems' buffers take (some megabytes), so that the service holds
+    // data for them too, but not as far as the far reader.
+    enum { Reading, Pause, Resumed } phase = Reading;
+    QElapsedTimer pausedFor;
+    QElapsedTimer resumedFor;
+    const auto step = [&] {
+        fullStream.take(full->socket.readAll());
+        if (phase == Reading && server.heldBytes() > 6 * mebibyte) {
+            phase = Pause;
+            pausedFor.start();
+            for (Pausing &client : paused)
+                client.client->socket.setReadBufferSize(1);
+        }
+        if (phase == Pause && (droppedMessages > 0 || pausedFor.elapsed() > 15000)) {
+            phase = Resumed;
+            resumedFor.start();
+            for (Pausing &client : paused)
+                client.client->socket.setReadBufferSize(0);
+        }
+        if (phase != Pause) {
+            for (Pausing &client : paused)
+                client.stream.take(client.client->socket.readAll());
+        }
+    };
+    play(1000);
+    // Two seconds of play after they read again.
+    runEventsWhileProgressing([&] { return step(), phase == Resumed && resumedFor.elapsed() > 2000; },
+                              [&] { return fullStream.total; }, 10000, 120000);
+    widget<QPushButton>("btnPlay")->click();  // pause
+    slowly.stop();
+    QCOMPARE(int(phase), int(Resumed));
+
+    // The far reader alone went, for what it held.
+    QVERIFY2(dropLines.size() == 1, qPrintable(dropLines.join(QLatin1Char('\n'))));
+
+    QVERIFY2(dropLines.at(0).startsWith(QStringLiteral("Dropping client 127.0.0.1:%1: ").arg(farPort)),
+             qPrintable(dropLines.at(0)));
+    QVERIFY2(lastDropUnsent > server.maxTotalBytes() / 2, QByteArray::number(lastDropUnsent));
+    QTRY_VERIFY_WITH_TIMEOUT((far->socket.setReadBufferSize(0), far->collect(), !far->connected()), 10000);
+
+    // The others kept their links and take the rest: every byte, in order.
+    const auto takeAll = [&] {
+        qint64 sum = fullStream.total;
+        fullStream.take(full->socket.readAll());
+        for (Pausing &client : paused) {
+            client.stream.take(client.client->socket.readAll());
+            sum += client.stream.total;
+        }
+        return sum;
+    };
+    const bool done = runEventsWhileProgressing([&] {
+        takeAll();
+        return server.heldBytes() == 0 && std::all_of(paused.begin(), paused.end(), [&](const Pausing &client) {
+                   return client.stream.total == fullStream.total;
+               });
+    }, takeAll, 10000, 60000);
+    QVERIFY2(done, QByteArray::number(fullStream.total));
+    QVERIFY(fullStream.intact);
+    QVERIFY(full->connected());
+    for (const Pausing &client : paused) {
+        QVERIFY(client.stream.intact);
+        QVERIFY(client.client->connected());
+    }
+    QCOMPARE(server.clientCount(), 1 + pausing);
+    QCOMPARE(droppedMessages, 1);
 }
 
 QTEST_MAIN(TestReplayClients)

@@ -13,6 +13,7 @@
 #include <sys/socket.h>
 
 #include "appendlog.h"
+#include "clientbacklogs.h"
 #include "connectguard.h"
 #include "replaytestclient.h"
 #include "server.h"
@@ -40,7 +41,34 @@ QByteArray be32(quint32 value)
     return bytes;
 }
 
+// A client as the drop rule is told of it: how far behind it is, what is held for it
+// alone, and when it last took something.
+struct Standing
+{
+    QString name;
+    qint64 behind;
+    qint64 own;
+    qint64 lastTakenMs;
+};
+using Standings = QVector<Standing>;
+
+// Looks at one client at the service's pace: `count` looks `stepMs` apart, at each of
+// which it did or did not take something and had `unsent` bytes waiting.
+struct Looks
+{
+    int count;
+    int stepMs;
+    bool took;
+    qint64 unsent;
+};
+using LookScript = QVector<Looks>;
+
+const qint64 MiB = 1024 * 1024;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Standings)
+Q_DECLARE_METATYPE(LookScript)
 
 class TestServer : public QObject
 {
@@ -69,6 +97,10 @@ private slots:
     void survivesRandomBytes();
     void backlogRule_data();
     void backlogRule();
+    void whomTheTotalLetsGo_data();
+    void whomTheTotalLetsGo();
+    void whomTheLooksLetGo_data();
+    void whomTheLooksLetGo();
     void aClientThatLeavesItsRepliesUnreadWaitsForThem();
     void aClientThatClosesItsSendingSideIsLetGo();
 
@@ -449,6 +481,126 @@ void TestServer::backlogRule()
         QVERIFY(client.received == burst);
         QCOMPARE(server->clientCount(), 1);
     }
+}
+
+void TestServer::whomTheTotalLetsGo_data()
+{
+    QTest::addColumn<qint64>("mark");
+    QTest::addColumn<Standings>("standings");
+    QTest::addColumn<qint64>("held");
+    QTest::addColumn<QStringList>("gone");
+
+    // The played bytes are held from the place of the client furthest behind, a chunk's
+    // start before it at most; each socket holds up to 64 KiB besides.
+    const qint64 cap = 64 * MiB;
+    QTest::newRow("a paused client nearer the front keeps its link, the far reader goes")
+        << 4 * MiB
+        << Standings{{"far reader", 67090000, 10000, 9950}, {"paused", 9440724, 65536, 1000}, {"full", 0, 2000, 9990}}
+        << qint64(67090000 + 40000 + 10000 + 65536 + 2000) << QStringList{"far reader"};
+    QTest::newRow("three paused clients keep their links")
+        << 4 * MiB
+        << Standings{{"paused 1", 6500000, 65536, 1200},
+                     {"far reader", 67090000, 8000, 9950},
+                     {"paused 2", 6400000, 65536, 1100},
+                     {"paused 3", 6600000, 65536, 1000}}
+        << qint64(67090000 + 30000 + 8000 + 3 * 65536) << QStringList{"far reader"};
+    QTest::newRow("at the bound itself no one goes")
+        << 4 * MiB << Standings{{"far reader", cap - 65536, 65536, 9950}, {"paused", 9000000, 0, 1000}} << cap
+        << QStringList();
+    QTest::newRow("the far ones go in turn while the total is still over")
+        << 4 * MiB
+        << Standings{{"near", 2000000, 20000, 9000}, {"second", 67090000, 20000, 9900}, {"first", 67100000, 20000, 9990}}
+        << qint64(67100000 + 60000 + 3 * 20000) << QStringList{"first", "second"};
+    QTest::newRow("at one place both hold the played bytes: the one that took longest ago goes first")
+        << 4 * MiB
+        << Standings{{"took lately", 67000000, 65536, 9000}, {"near", 1000000, 0, 9990}, {"took long ago", 67000000, 65536, 5000}}
+        << qint64(67000000 + 100000 + 2 * 65536) << QStringList{"took long ago", "took lately"};
+    QTest::newRow("clients holding nothing are never named")
+        << 4 * MiB << Standings{{"a", 0, 0, 1000}, {"b", 0, 0, 2000}} << cap + 1 << QStringList();
+    QTest::newRow("a smaller mark: furthest behind goes past sixteen times it")
+        << MiB << Standings{{"paused", 3 * MiB, 65536, 100}, {"far reader", 16 * MiB - 1000, 1000, 9000}}
+        << 16 * MiB + 65536 << QStringList{"far reader"};
+}
+
+void TestServer::whomTheTotalLetsGo()
+{
+    QFETCH(qint64, mark);
+    QFETCH(Standings, standings);
+    QFETCH(qint64, held);
+    QFETCH(QStringList, gone);
+
+    ClientBacklogs rule;
+    rule.setMaxPendingBytes(mark);
+    QVector<ClientBacklogs::Standing> told;
+    for (int i = 0; i < standings.size(); ++i) {
+        rule.add(ClientBacklogs::Id(i + 1), 0);
+        rule.noteTaken(ClientBacklogs::Id(i + 1), 1000, standings.at(i).lastTakenMs);
+        told.append({ClientBacklogs::Id(i + 1), standings.at(i).behind, standings.at(i).own});
+    }
+    QStringList named;
+    const QString why = QStringLiteral("furthest behind while all clients hold over %1 MiB").arg(mark * 16 / MiB);
+    for (const ClientBacklogs::Drop &drop : rule.overTotal(told, held)) {
+        QVERIFY(drop.id >= 1 && int(drop.id) <= standings.size());
+        named << standings.at(int(drop.id) - 1).name;
+        QCOMPARE(drop.why, why);
+    }
+    QCOMPARE(named, gone);
+}
+
+void TestServer::whomTheLooksLetGo_data()
+{
+    QTest::addColumn<LookScript>("looks");
+    QTest::addColumn<int>("goneAtLook");
+    QTest::addColumn<QString>("why");
+
+    const qint64 over = 4 * MiB + 1;
+    const QString stalled = QStringLiteral("took nothing for 20 s");
+    QTest::newRow("over the mark and taking nothing: goes once 20 s were offered")
+        << LookScript{{300, 100, false, over}} << 200 << stalled;
+    QTest::newRow("a pause of 15 s over the mark keeps the link")
+        << LookScript{{10, 100, true, over}, {150, 100, false, 9 * MiB}, {100, 100, true, 2 * MiB}} << -1 << QString();
+    QTest::newRow("a pause of 19.9 s keeps it; the count starts again after a step")
+        << LookScript{{200, 100, false, over}, {1, 100, true, over}, {199, 100, false, over}} << -1 << QString();
+    QTest::newRow("at the mark itself a client may take nothing for good")
+        << LookScript{{400, 100, false, 4 * MiB}} << -1 << QString();
+    QTest::newRow("late looks count one interval each")
+        << LookScript{{150, 1000, false, over}, {60, 100, false, over}} << 200 << stalled;
+    QTest::newRow("nothing waiting is no time offered")
+        << LookScript{{150, 100, false, 0}, {150, 100, false, over}} << -1 << QString();
+    QTest::newRow("sixteen times the mark behind goes at once, reading or not")
+        << LookScript{{5, 100, true, 64 * MiB}, {1, 100, true, 64 * MiB + 1}} << 5 << QStringLiteral("64 MiB behind");
+}
+
+void TestServer::whomTheLooksLetGo()
+{
+    QFETCH(LookScript, looks);
+    QFETCH(int, goneAtLook);
+    QFETCH(QString, why);
+
+    ClientBacklogs rule;
+    const ClientBacklogs::Id client = 7;
+    qint64 now = 5000;
+    rule.add(client, now);
+    rule.startLooking(now);
+    qint64 taken = 0;
+    int index = 0;
+    for (const Looks &run : looks) {
+        for (int i = 0; i < run.count; ++i, ++index) {
+            now += run.stepMs;
+            const qint64 credit = rule.look(now);
+            const bool took = rule.noteTaken(client, run.took ? taken += 1000 : taken, now);
+            QCOMPARE(took, run.took);
+            QString reason = rule.farBehind(run.unsent);
+            if (reason.isEmpty())
+                reason = rule.afterLook(client, took, run.unsent, credit);
+            if (!reason.isEmpty()) {
+                QCOMPARE(index, goneAtLook);
+                QCOMPARE(reason, why);
+                return;
+            }
+        }
+    }
+    QCOMPARE(-1, goneAtLook);
 }
 
 void TestServer::aClientThatLeavesItsRepliesUnreadWaitsForThem()
