@@ -6,11 +6,13 @@
 
 #include <memory>
 
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "hexbytes.h"
 #include "pagefixture.h"
 #include "screenshot.h"
 #include "ppswidget.h"
+#include "settingsdialogs.h"
 
 namespace {
 
@@ -19,12 +21,16 @@ const QList<QByteArray> getters = {commandFrame(3, 0x40), commandFrame(8, 0x04),
 
 } // namespace
 
-class TestPPSWidget : public QObject, public PageFixture<PPSWidget>
+class TestPPSWidget : public QObject, public PageFixture<PPSWidget>, public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installConnectGuard(); }
+    void initTestCase()
+    {
+        installConnectGuard();
+        recordBoxes();
+    }
     void init();
     void cleanup();
 
@@ -39,6 +45,8 @@ private slots:
     void refusedClockSourceLeavesTheBoxEmpty();
     void refusedSettersAskOnceMore_data();
     void refusedSettersAskOnceMore();
+    void typedNumberGoesOutAsTypedOrNotAtAll_data();
+    void typedNumberGoesOutAsTypedOrNotAtAll();
 
     void screenshot();
 private:
@@ -253,6 +261,44 @@ void TestPPSWidget::refusedSettersAskOnceMore()
     QCOMPARE(session->table.count(quint8(group), quint8(getter)), 2);
     QCOMPARE(session->table.total(), 7);
     QCOMPARE(shown(), benchValues);
+}
+
+void TestPPSWidget::typedNumberGoesOutAsTypedOrNotAtAll_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("outcome");
+    QTest::addColumn<QString>("box");
+
+    const QString refused = QStringLiteral("Nothing was sent: correct the marked fields.\n");
+    const QString intRange = QStringLiteral(" is outside -2147483648 to 2147483647");
+    const auto nothing = [](const QString &typed) {
+        return QStringList({"sent: ", "field: " + typed, "marked"});
+    };
+    QTest::newRow("GLO L1 slope minus only") << "editGloL1Slope" << "-" << nothing("-")
+                                             << refused + "Calibration, GLO L1 slope, ns: \"-\" is not a number";
+    QTest::newRow("GLO L1 slope eleven digits") << "editGloL1Slope" << "99999999999" << nothing("99999999999")
+                                                << refused + "Calibration, GLO L1 slope, ns: 99999999999" + intRange;
+    QTest::newRow("clock tolerance eleven digits") << "editClockTolerance" << "99999999999" << nothing("99999999999")
+                                                   << refused + "Calibration, Clock tolerance, ms: 99999999999" + intRange;
+    QTest::newRow("calibration eleven digits") << "editCalibration" << "99999999999" << nothing("99999999999")
+                                               << refused + "PPS, PPS calibration value: 99999999999" + intRange;
+    QTest::newRow("GLO L1 slope the largest") << "editGloL1Slope" << "2147483647"
+                                              << QStringList({"sent: " + hexFrames(QList<QByteArray>{commandFrame(8, 0x86, hex("ffffff7f"))} + getters),
+                                                              "field: 2147483647", "not marked"})
+                                              << QString();
+}
+
+void TestPPSWidget::typedNumberGoesOutAsTypedOrNotAtAll()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, outcome);
+    QFETCH(QString, box);
+    openPage();
+    boxes.clear();
+    const QStringList seen = typeAndSave(field, typed) << (boxes.isEmpty() ? QString() : boxes.last().text);
+    QCOMPARE(seen, outcome << box);
 }
 
 void TestPPSWidget::screenshot()
