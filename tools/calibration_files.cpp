@@ -156,10 +156,10 @@ void Calibration::on_btnReadeFile_clicked()
 
 void Calibration::on_btnSaveFileTemper_clicked()
 {
-    // Temperatures in degrees Celsius: nothing is colder than absolute zero.
+    // A temperature in degrees Celsius, from absolute zero to far beyond any receiver.
     QStringList refusals;
     double typed = 0;
-    TypedNumber::real(-273.15, std::numeric_limits<double>::max())
+    TypedNumber::real(-273.15, 1000.0)
         .take(ui->editTemperature, ui->editTemperature->text(), typed, refusals);
     refusals.append(readCombinedView(true));
     if (!refusals.isEmpty()) {

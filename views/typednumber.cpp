@@ -62,6 +62,14 @@ bool isHeaderRow(QGridLayout *grid, int row)
     return true;
 }
 
+// Appends a label's text unless it only repeats the part before it (a group "Temperature"
+// around a row "Temperature:").
+void appendPart(QStringList &parts, const QString &text)
+{
+    if (!text.isEmpty() && (parts.isEmpty() || parts.last() != text))
+        parts.append(text);
+}
+
 QStringList gridLabels(QGridLayout *grid, int index)
 {
     int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
@@ -72,12 +80,12 @@ QStringList gridLabels(QGridLayout *grid, int index)
         if (!isHeaderRow(grid, above))
             continue;
         if (QLabel *header = labelOf(grid->itemAtPosition(above, column)))
-            parts.append(cleanLabel(header->text()));
+            appendPart(parts, cleanLabel(header->text()));
     }
     // The label of the row: the leftmost label before the field.
     for (int left = 0; left < column; ++left) {
         if (QLabel *label = labelOf(grid->itemAtPosition(row, left))) {
-            parts.append(cleanLabel(label->text()));
+            appendPart(parts, cleanLabel(label->text()));
             break;
         }
     }
@@ -247,8 +255,7 @@ QString TypedNumber::fieldName(const QWidget *field)
     QStringList parts;
     for (const QWidget *up = field->parentWidget(); up; up = up->parentWidget()) {
         if (const auto *group = qobject_cast<const QGroupBox *>(up)) {
-            if (!group->title().isEmpty())
-                parts.append(cleanLabel(group->title()));
+            appendPart(parts, cleanLabel(group->title()));
             break;
         }
         if (up->isWindow())
@@ -258,19 +265,21 @@ QString TypedNumber::fieldName(const QWidget *field)
     QWidget *holder = field->parentWidget();
     if (holder && holder->layout())
         layoutChain(holder->layout(), field, chain);
-    // The innermost grid names the field by its row and columns; without a grid, the
-    // label just before the field in its row.
+    // The innermost grid names the field by its row and columns; without a grid, or
+    // when the grid has no label for it, the label just before the field in its row.
+    const int before = parts.size();
     for (int i = chain.size() - 1; i >= 0; --i) {
         if (auto *grid = qobject_cast<QGridLayout *>(chain.at(i).first)) {
-            parts.append(gridLabels(grid, chain.at(i).second));
-            return parts.join(QStringLiteral(", "));
+            for (const QString &part : gridLabels(grid, chain.at(i).second))
+                appendPart(parts, part);
+            break;
         }
     }
-    if (!chain.isEmpty()) {
+    if (parts.size() == before && !chain.isEmpty()) {
         QLayout *row = chain.last().first;
         for (int i = chain.last().second - 1; i >= 0; --i) {
             if (QLabel *label = labelOf(row->itemAt(i))) {
-                parts.append(cleanLabel(label->text()));
+                appendPart(parts, cleanLabel(label->text()));
                 break;
             }
         }

@@ -12,6 +12,7 @@
 #include "pagefixture.h"
 #include "screenshot.h"
 #include "ppswidget.h"
+#include "russiancatalogue.h"
 #include "settingsdialogs.h"
 
 namespace {
@@ -49,6 +50,8 @@ private slots:
     void typedNumberGoesOutAsTypedOrNotAtAll();
 
     void screenshot();
+    void refusedFieldScreenshot_data();
+    void refusedFieldScreenshot();
 private:
     QLineEdit *edit(const char *name) const { return page->findChild<QLineEdit *>(name); }
     QComboBox *combo(const char *name) const { return page->findChild<QComboBox *>(name); }
@@ -307,6 +310,52 @@ void TestPPSWidget::screenshot()
     QCOMPARE(shown(), benchValues);
     page->resize(page->size().expandedTo(page->sizeHint()));
     QVERIFY(saveScreenshot(page.get(), "ppswidget.png"));
+}
+
+void TestPPSWidget::refusedFieldScreenshot_data()
+{
+    QTest::addColumn<bool>("russian");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("English") << false << "ppswidget_refused_en.png"
+                             << "Nothing was sent: correct the marked fields.\n"
+                                "Calibration, GLO L1 slope, ns: 99999999999 is outside -2147483648 to 2147483647";
+    QTest::newRow("Russian") << true << "ppswidget_refused_ru.png"
+                             << QString::fromUtf8("Ничего не отправлено: исправьте отмеченные поля.\n"
+                                                  "%1: 99999999999 вне пределов от -2147483648 до 2147483647");
+}
+
+void TestPPSWidget::refusedFieldScreenshot()
+{
+    QFETCH(bool, russian);
+    QFETCH(QString, file);
+    QFETCH(QString, box);
+    RussianCatalogue catalogue;
+    QVERIFY(catalogue.loaded);
+    if (!russian)
+        catalogue.remove();
+    makePage();
+    readPage();
+    QVERIFY(session->settle());
+    // The program's own box, as a person would see it, grabbed beside the page.
+    stopRecordingBoxes();
+    QString shown;
+    SettingsDialogs::setBoxHook([&](QMessageBox &message) {
+        shown = message.text();
+        message.show();
+        message.grab().save(screenshotPath(QString(file).replace(".png", "_box.png")));
+        message.hide();
+        return QMessageBox::Ok;
+    });
+    const QStringList seen = typeAndSave("editGloL1Slope", "99999999999");
+    SettingsDialogs::setBoxHook(nullptr);
+    recordBoxes();
+    QCOMPARE(seen, QStringList({"sent: ", "field: 99999999999", "marked"}));
+    // The field is named by the form's own labels, in the person's language.
+    const QString name = TypedNumber::fieldName(edit("editGloL1Slope"));
+    QCOMPARE(shown, russian ? box.arg(name) : box);
+    page->resize(page->size().expandedTo(page->sizeHint()));
+    QVERIFY(saveScreenshot(page.get(), file));
 }
 
 QTEST_MAIN(TestPPSWidget)
