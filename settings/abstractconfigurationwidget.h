@@ -39,7 +39,8 @@ using PageConnectionTable = QVector<PageConnection>;
 // - writeSettings takes the widgets into the current values (the exchange templates
 //   below), sends the setter of every setting whose current value differs from the
 //   received one, and always ends with readSettings, so the page shows what the
-//   receiver took.
+//   receiver took. When a typed number was refused (refuseTyped), it sends nothing and
+//   leaves every field as typed, the refused ones marked.
 // - requestError acts only on the page's own command group: a failed getter clears
 //   that setting, a failed setter (getter + 0x80) asks for the setting again. No box.
 class AbstractConfigurationWidget : public SettingsWidget
