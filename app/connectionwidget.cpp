@@ -5,6 +5,10 @@
 #include <QRegExp>
 #include <QRegExpValidator>
 
+#include <climits>
+
+#include "typednumber.h"
+
 namespace {
 
 const int baudRates[] = {9600, 19200, 38400, 115200, 460800};
@@ -78,6 +82,20 @@ bool ConnectionWidget::socketSettings(QString &host, int &port) const
     host = ui->editHostAddress->text();
     port = decimal(ui->editPort->text());
     return true;
+}
+
+QStringList ConnectionWidget::typedRefusals()
+{
+    QStringList refusals;
+    qint64 number = 0;
+    if (ui->rBtnSocket->isChecked()) {
+        // Port 0 is no port to connect to; a larger number is not one at all.
+        TypedNumber::whole(1, 65535).take(ui->editPort, ui->editPort->text(), number, refusals);
+    } else if (ui->rBtnSerialPort->isChecked()) {
+        TypedNumber::whole(1, INT_MAX)
+            .take(ui->comBoxBaudRate, ui->comBoxBaudRate->currentText(), number, refusals);
+    }
+    return refusals;
 }
 
 bool ConnectionWidget::isAutoDetect() const

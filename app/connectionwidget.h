@@ -26,6 +26,10 @@ public:
     bool serialSettings(QString &portName, int &baudRate) const;
     bool socketSettings(QString &host, int &port) const;
     // Auto-detection applies to serial ports only.
+    // The chosen link's typed number (the TCP port, or the baud rate) when it is not a
+    // number the link takes: the field is marked and "<field>: <why>" given; empty
+    // when it is taken.
+    QStringList typedRefusals();
     bool isAutoDetect() const;
     QString protocolName() const;
     QString portName() const;

@@ -42,6 +42,15 @@ void ReceiverConnectionWidget::on_btnConnect_clicked()
 {
     if (!m_controller)
         return;
+    // A port or rate that is not the number typed opens nothing: not the low bits of
+    // it, not 0.
+    const QStringList refusals = ui->connectionWidget->typedRefusals();
+    if (!refusals.isEmpty()) {
+        AppDialogs::message(this, QMessageBox::Critical, tr("Connection error."),
+                            tr("Not connected: correct the marked field.\n%1").arg(refusals.join(QLatin1Char('\n'))),
+                            QMessageBox::Ok);
+        return;
+    }
     ReaderProxy *reader = m_controller->reader();
     connect(reader, SIGNAL(connected()), this, SLOT(readerConnected()));
 

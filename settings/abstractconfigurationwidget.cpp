@@ -36,14 +36,33 @@ void AbstractConfigurationWidget::reportNotSent(const QStringList &settings)
     showRequestError(tr("%1 (not sent: not read from the receiver)").arg(settings.join(QStringLiteral(", "))));
 }
 
+void AbstractConfigurationWidget::refuseField(QWidget *field, const QString &why)
+{
+    TypedNumber::mark(field, why);
+    typedRefusals.append(TypedNumber::refusal(field, why));
+}
+
+bool AbstractConfigurationWidget::refuseTyped()
+{
+    if (typedRefusals.isEmpty())
+        return false;
+    const QString text = tr("Nothing was sent: correct the marked fields.\n%1")
+                             .arg(typedRefusals.join(QLatin1Char('\n')));
+    typedRefusals.clear();
+    SettingsDialogs::message(this, QMessageBox::Critical, tr("Error"), text, QMessageBox::Ok, QMessageBox::Ok);
+    return true;
+}
+
 void AbstractConfigurationWidget::clearComboBox(QComboBox *box) const
 {
     box->setCurrentIndex(unsetValue);
+    TypedNumber::unmark(box);
 }
 
 void AbstractConfigurationWidget::clearLineEdit(QLineEdit *edit) const
 {
     edit->setText(unsetText);
+    TypedNumber::unmark(edit);
 }
 
 void AbstractConfigurationWidget::uncheckButton(QCheckBox *box) const

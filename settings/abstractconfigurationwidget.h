@@ -10,6 +10,7 @@
 #include "binaryconfigurator.h"
 #include "pagevalueexchange.h"
 #include "settingswidget.h"
+#include "typednumber.h"
 
 class QCheckBox;
 class QRadioButton;
@@ -38,7 +39,8 @@ using PageConnectionTable = QVector<PageConnection>;
 // - writeSettings takes the widgets into the current values (the exchange templates
 //   below), sends the setter of every setting whose current value differs from the
 //   received one, and always ends with readSettings, so the page shows what the
-//   receiver took.
+//   receiver took. When a typed number was refused (refuseTyped), it sends nothing and
+//   leaves every field as typed, the refused ones marked.
 // - requestError acts only on the page's own command group: a failed getter clears
 //   that setting, a failed setter (getter + 0x80) asks for the setting again. No box.
 class AbstractConfigurationWidget : public SettingsWidget
@@ -62,16 +64,25 @@ protected:
     void uncheckButton(QCheckBox *box) const;
     void uncheckButton(QRadioButton *button) const;
 
-    // A field with text gives the value; an emptied field shows the value again,
-    // unless the value is the field's unset value, and then it stays empty.
+    // A field with text gives the value when the text is a number of the field's rule
+    // (by default the whole range of the value's type); otherwise the value stays, the
+    // field is marked and the refusal is kept for refuseTyped(). An emptied field shows
+    // the value again, unless the value is the field's unset value, and then it stays
+    // empty.
     template <typename T>
     void exchangeLineEditValue(T &value, QLineEdit *edit, PageValue::Same_t<T> unset)
     {
+        exchangeLineEditValue(value, edit, unset, PageValue::ruleOf(T()));
+    }
+    template <typename T>
+    void exchangeLineEditValue(T &value, QLineEdit *edit, PageValue::Same_t<T> unset, const TypedNumber &rule)
+    {
         const QString text = edit->text();
         if (!isEmptyText(text)) {
-            value = PageValue::fromText<T>(text);
+            takeTyped(value, edit, text, rule);
             return;
         }
+        TypedNumber::unmark(edit);
         if (value == unset)
             return;
         edit->setText(PageValue::textOf(value));
@@ -92,20 +103,47 @@ protected:
     template <typename T>
     void exchangeComboBoxText(T &value, QComboBox *box, PageValue::Same_t<T> unset)
     {
+        exchangeComboBoxText(value, box, unset, PageValue::ruleOf(T()));
+    }
+    template <typename T>
+    void exchangeComboBoxText(T &value, QComboBox *box, PageValue::Same_t<T> unset, const TypedNumber &rule)
+    {
         const QString text = box->currentText();
         if (!isEmptyText(text)) {
-            value = PageValue::fromText<T>(text);
+            takeTyped(value, box, text, rule);
             return;
         }
+        TypedNumber::unmark(box);
         if (value == unset)
             return;
         box->setCurrentText(PageValue::textOf(value));
     }
 
+    // The typed text as the value, or the field marked and its refusal kept.
+    template <typename T>
+    bool takeTyped(T &value, QWidget *field, const QString &text, const TypedNumber &rule)
+    {
+        const QString why = PageValue::fromText(text, rule, value);
+        if (why.isEmpty()) {
+            TypedNumber::unmark(field);
+            return true;
+        }
+        refuseField(field, why);
+        return false;
+    }
+    // Marks the field and keeps "<field>: <why>" for refuseTyped().
+    void refuseField(QWidget *field, const QString &why);
+    // After the exchanges of a Save: when a field was refused, tells the person which
+    // fields and why in the standard error box, forgets the refusals and returns true;
+    // the page then sends nothing and leaves every field as typed.
+    bool refuseTyped();
+
     // Digits of one unsigned byte, 0 to 255, for the fields whose value travels as one
     // byte: a larger number cannot be typed, so it never goes out as its low 8 bits.
     QRegExpValidator *newByteValidator();
     static bool isByte(int value) { return value >= 0 && value <= 255; }
+    // The typed-number rule of those fields.
+    static TypedNumber byteRule() { return TypedNumber::whole(0, 255); }
 
     // A mask, list or model goes out whole, so Save leaves out one the page could not
     // read (an unknown entry would reach the receiver as data). This tells the user, in
@@ -124,4 +162,7 @@ protected:
 
     const int unsetValue;
     const QString unsetText;
+
+private:
+    QStringList typedRefusals;
 };

@@ -115,18 +115,23 @@ void AtmosphericCorrectionsWidget::writeSettings()
             // The receiver's value was shown rounded to six decimals: unless the user
             // typed over it, the exact value stands, so an untouched field never goes
             // out as its rounding.
-            if (text != ionoModelShown.at(i)) {
-                ionoModel[i] = PageValue::floatFromText(text);
+            if (text == ionoModelShown.at(i)) {
+                TypedNumber::unmark(edit);
+            } else if (takeTyped(ionoModel[i], edit, text, PageValue::ruleOf(float()))) {
                 ionoModelKnown[i] = true;
             }
         } else if (ionoModelKnown.at(i)) {
+            TypedNumber::unmark(edit);
             const QString shown = QString::number(double(ionoModel.at(i)), 'g', 6);
             edit->setText(shown);
             ionoModelShown[i] = shown;
         }
     }
     exchangeComboBoxData(ionoCorrMode, ui->comBoxIonoCorrMode, unsetValue);
-    exchangeLineEditValue(ionoThreshold, ionoThresholdEdit, unsetFloat);
+    // The threshold travels as one byte.
+    exchangeLineEditValue(ionoThreshold, ionoThresholdEdit, unsetFloat, byteRule());
+    if (refuseTyped())
+        return;
     excludeMask = checkedExcludeBoxes();
 
     BinaryConfigurator *engine = configurator();

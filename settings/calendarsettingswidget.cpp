@@ -52,9 +52,11 @@ void CalendarSettingsWidget::writeSettings()
 {
     if (!controller)
         return;
-    exchangeLineEditValue(currentGpsCycle, ui->editGPSCycle, unsetValue);
-    exchangeLineEditValue(currentGpsUtcShift, ui->editGpsUtcShift, unsetValue);
-    exchangeLineEditValue(currentGloN4, ui->editGlnN4, unsetValue);
+    exchangeLineEditValue(currentGpsCycle, ui->editGPSCycle, unsetValue, byteRule());
+    exchangeLineEditValue(currentGpsUtcShift, ui->editGpsUtcShift, unsetValue, byteRule());
+    exchangeLineEditValue(currentGloN4, ui->editGlnN4, unsetValue, byteRule());
+    if (refuseTyped())
+        return;
 
     const bool changed = currentGpsCycle != receivedGpsCycle || currentGpsUtcShift != receivedGpsUtcShift
                          || currentGloN4 != receivedGloN4;

@@ -101,6 +101,8 @@ void ConstellationControlWidget1::writeSettings()
     takeFrequencies(primaryFrequencyBoxes, primaryFrequenciesReceived, primaryFrequencies);
     takeFrequencies(secondaryFrequencyBoxes, secondaryFrequenciesReceived, secondaryFrequencies);
     takeSbasSatellites();
+    if (refuseTyped())
+        return;
 
     // A list goes out whole, so it goes out only when every entry is known: an unknown
     // one would reach the receiver as 0xFF.
@@ -230,16 +232,21 @@ void ConstellationControlWidget1::takeSbasSatellites()
         QLineEdit *edit = sbasSatelliteEdits.at(i);
         // An empty slot that was never known stays unknown; one the user emptied is 0,
         // no satellite.
-        if (isEmptyText(edit->text()) && sbasSatellites.at(i) == unsetSatellite)
+        const QString text = edit->text();
+        if (isEmptyText(text)) {
+            TypedNumber::unmark(edit);
+            if (sbasSatellites.at(i) != unsetSatellite)
+                sbasSatellites[i] = 0;
             continue;
-        const int number = edit->text().toInt(nullptr, 10);
-        if (isSbasSatellite(number)) {
-            sbasSatellites[i] = uint8_t(number);
-        } else if (sbasSatellites.at(i) == unsetSatellite) {
-            clearLineEdit(edit);
-        } else {
-            edit->setText(QString::number(sbasSatellites.at(i), 10));
         }
+        int number = 0;
+        if (!takeTyped(number, edit, text, byteRule()))
+            continue;
+        if (!isSbasSatellite(number)) {
+            refuseField(edit, tr("%1 is not an SBAS satellite (0, or 120 to 156)").arg(number));
+            continue;
+        }
+        sbasSatellites[i] = uint8_t(number);
     }
 }
 

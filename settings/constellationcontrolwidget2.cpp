@@ -66,6 +66,8 @@ void ConstellationControlWidget2::writeSettings()
         return;
     takeCodes(lCodeEdits, lCodes);
     takeCodes(sCodeEdits, sCodes);
+    if (refuseTyped())
+        return;
     if (isSendable(lCodes, lCodesReceived)) {
         configurator()->setLCodes(lCodes);
         lCodesReceived = lCodes;
@@ -123,7 +125,8 @@ void ConstellationControlWidget2::takeCodes(const QList<QLineEdit *> &edits, QVe
 {
     for (int i = 0; i < satelliteCount; ++i) {
         quint16 code = codes.at(i);
-        exchangeLineEditValue(code, edits.at(i), unsetValue);
+        // ffff is no code: it marks one the receiver did not give.
+        exchangeLineEditValue(code, edits.at(i), unsetValue, TypedNumber::hexadecimal(0xFFFE));
         codes[i] = code;
     }
 }

@@ -65,7 +65,9 @@ void DataSetWidget::writeSettings()
     if (!controller)
         return;
     currentDataSet = checkedMessages();
-    exchangeLineEditValue(currentGsvPeriod, ui->editGSVPeriod, unsetValue);
+    exchangeLineEditValue(currentGsvPeriod, ui->editGSVPeriod, unsetValue, byteRule());
+    if (refuseTyped())
+        return;
 
     bool dataSetDiffers = currentDataSet.size() != receivedDataSet.size();
     for (int message : qAsConst(receivedDataSet))

@@ -110,15 +110,6 @@ void InterfaceWidget::writeSettings()
 {
     if (!controller)
         return;
-    // The link is restarted before anything is written: a serial port that lost its
-    // peer's rate starts clean, and a socket reconnects.
-    ReaderProxy *reader = controller->reader();
-    reader->stop();
-    QString portName;
-    int portBaudRate = 0;
-    reader->serialSettings(portName, portBaudRate);
-    reader->start();
-
     exchangeComboBoxText(currentUart1BaudRate, ui->comBoxUart1, unsetValue);
     exchangeComboBoxText(currentUart2BaudRate, ui->comBoxUart2, unsetValue);
     exchangeComboBoxText(currentUart3BaudRate, ui->comBoxUart3, unsetValue);
@@ -127,7 +118,19 @@ void InterfaceWidget::writeSettings()
     currentRchn = checkedUart(rawDataButtons);
     currentAmendmentsBaseStation = checkedUart(baseDataButtons);
     exchangeComboBoxData(currentBaseStationDataType, ui->comBoxBaseStation, unsetValue);
-    exchangeLineEditValue(currentTransportDelay, ui->editTransportDelay, unsetValue);
+    // The delay is 16 bits on the wire.
+    exchangeLineEditValue(currentTransportDelay, ui->editTransportDelay, unsetValue, TypedNumber::whole(0, 0xFFFF));
+    if (refuseTyped())
+        return;
+
+    // The link is restarted before anything is written: a serial port that lost its
+    // peer's rate starts clean, and a socket reconnects.
+    ReaderProxy *reader = controller->reader();
+    reader->stop();
+    QString portName;
+    int portBaudRate = 0;
+    reader->serialSettings(portName, portBaudRate);
+    reader->start();
 
     selectedNchn = checkedUart(nmeaBinaryButtons);
     nchnNewBaudRate = reportedNchn >= 1 && reportedNchn <= uartCount ? typedRate(reportedNchn) : 1;

@@ -2,46 +2,71 @@
 
 #include <cfloat>
 #include <climits>
-#include <cmath>
-
-#include "checkedconvert.h"
 
 namespace PageValue {
 
-int intFromText(const QString &text)
+TypedNumber ruleOf(int)
 {
-    bool ok = false;
-    const double number = text.toDouble(&ok);
-    if (!ok || std::isnan(number))
-        return 0;
-    int value = 0;
-    if (checkedToInteger(number, value))
-        return value;
-    return number < 0 ? INT_MIN : INT_MAX;
+    return TypedNumber::whole(INT_MIN, INT_MAX);
 }
 
-quint16 codeFromText(const QString &text)
+TypedNumber ruleOf(quint16)
 {
-    bool ok = false;
-    const int number = text.toInt(&ok, 16);
-    return ok ? quint16(number & 0xFFFF) : quint16(0);
+    return TypedNumber::hexadecimal(0xFFFF);
 }
 
-double doubleFromText(const QString &text)
+TypedNumber ruleOf(double)
 {
-    bool ok = false;
-    const double number = text.toDouble(&ok);
-    return ok ? number : 0.0;
+    return TypedNumber::real(-DBL_MAX, DBL_MAX);
 }
 
-float floatFromText(const QString &text)
+TypedNumber ruleOf(float)
 {
-    const double number = doubleFromText(text);
-    // Narrowing a finite double beyond the float range is undefined; infinities and
-    // NaN carry over as they are.
-    if (std::isfinite(number) && std::fabs(number) > double(FLT_MAX))
-        return number < 0 ? -FLT_MAX : FLT_MAX;
-    return float(number);
+    return TypedNumber::real(-FLT_MAX, FLT_MAX);
+}
+
+// The field's rule first, so that its range is the one named; then the type's, so that
+// a rule wider than the type never narrows a number.
+QString fromText(const QString &text, const TypedNumber &rule, int &value)
+{
+    qint64 number = 0;
+    QString why = rule.check(text, number);
+    if (why.isEmpty())
+        why = ruleOf(value).check(text, number);
+    if (why.isEmpty())
+        value = int(number);
+    return why;
+}
+
+QString fromText(const QString &text, const TypedNumber &rule, quint16 &value)
+{
+    qint64 number = 0;
+    QString why = rule.check(text, number);
+    if (why.isEmpty())
+        why = ruleOf(value).check(text, number);
+    if (why.isEmpty())
+        value = quint16(number);
+    return why;
+}
+
+QString fromText(const QString &text, const TypedNumber &rule, double &value)
+{
+    double number = 0;
+    const QString why = rule.check(text, number);
+    if (why.isEmpty())
+        value = number;
+    return why;
+}
+
+QString fromText(const QString &text, const TypedNumber &rule, float &value)
+{
+    double number = 0;
+    QString why = rule.check(text, number);
+    if (why.isEmpty())
+        why = ruleOf(value).check(text, number);
+    if (why.isEmpty())
+        value = float(number);
+    return why;
 }
 
 QString textOf(int value)

@@ -108,6 +108,8 @@ void PPSWidget::writeSettings()
     exchangeLineEditValue(currentRawClockTlr, ui->editClockTolerance, unsetValue);
     exchangeLineEditValue(currentRawGloL1tau, ui->editGloL1Slope, slopeUnsetValue);
     exchangeLineEditValue(currentRawGloL2tau, ui->editGloL2Slope, slopeUnsetValue);
+    if (refuseTyped())
+        return;
 
     // The value and the scale travel together. An unknown scale has no byte to send
     // (0xFF is no time scale), and an unknown value has none either: then nothing goes

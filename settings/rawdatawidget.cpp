@@ -74,8 +74,9 @@ RawDataWidget::RawDataWidget(QWidget *parent)
     QRegExpValidator *byteDigits = newByteValidator();
     ui->editMinSignalNoise->setValidator(byteDigits);
     ui->editMinElevAngle->setValidator(byteDigits);
+    // A decimal comma is the decimal point as a Russian user types it.
     auto *decimal = new QRegExpValidator(
-        QRegExp(QStringLiteral("^[-]{0,1}[0-9]*[.]{1}[0-9]*$"), Qt::CaseSensitive, QRegExp::RegExp), this);
+        QRegExp(QStringLiteral("^[-]{0,1}[0-9]*([.,][0-9]*)?$"), Qt::CaseSensitive, QRegExp::RegExp), this);
     ui->editBestPosLat->setValidator(decimal);
     ui->editBestPosLon->setValidator(decimal);
     ui->editBestPosAlt->setValidator(decimal);
@@ -155,6 +156,8 @@ void RawDataWidget::writeSettings()
     if (!controller)
         return;
     takeWidgets();
+    if (refuseTyped())
+        return;
     BinaryConfigurator *engine = configurator();
 
     if (rawDataMode != rawDataModeReceived && !isUnset(rawDataMode)) {
@@ -362,8 +365,8 @@ void RawDataWidget::takeWidgets()
         bestPos.source = BinaryConfigurator::BestPosUser;
     else
         bestPos.source = unsetValue;
-    exchangeLineEditValue(bestPos.latitude, ui->editBestPosLat, unsetLatitude);
-    exchangeLineEditValue(bestPos.longitude, ui->editBestPosLon, unsetLongitude);
+    exchangeLineEditValue(bestPos.latitude, ui->editBestPosLat, unsetLatitude, TypedNumber::real(-90.0, 90.0));
+    exchangeLineEditValue(bestPos.longitude, ui->editBestPosLon, unsetLongitude, TypedNumber::real(-180.0, 180.0));
     exchangeLineEditValue(bestPos.altitude, ui->editBestPosAlt, unsetAltitude);
 
     messages = checkedMessages();
@@ -371,8 +374,8 @@ void RawDataWidget::takeWidgets()
     mask.systems.clear();
     for (QCheckBox *box : systemBoxes())
         mask.systems.append(box->isChecked());
-    exchangeLineEditValue(mask.minCn0, ui->editMinSignalNoise, unsetValue);
-    exchangeLineEditValue(mask.minElevation, ui->editMinElevAngle, unsetValue);
+    exchangeLineEditValue(mask.minCn0, ui->editMinSignalNoise, unsetValue, byteRule());
+    exchangeLineEditValue(mask.minElevation, ui->editMinElevAngle, unsetValue, byteRule());
     mask.raim = ui->chBoxRaim->isChecked();
 }
 

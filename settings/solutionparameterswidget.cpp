@@ -158,12 +158,14 @@ void SolutionParametersWidget::writeSettings()
 {
     if (!controller)
         return;
-    exchangeLineEditValue(currentPdopLimit, ui->editPDOPLimit, unsetValue);
-    exchangeLineEditValue(currentMinSatElevation, ui->editMinSatElevation, unsetValue);
-    exchangeLineEditValue(currentMinSatSnr, ui->editMinSatSNR, unsetValue);
-    exchangeLineEditValue(currentArf, ui->editARF, unsetValue);
-    exchangeLineEditValue(currentAge, ui->editAGE, unsetValue);
+    exchangeLineEditValue(currentPdopLimit, ui->editPDOPLimit, unsetValue, byteRule());
+    exchangeLineEditValue(currentMinSatElevation, ui->editMinSatElevation, unsetValue, byteRule());
+    exchangeLineEditValue(currentMinSatSnr, ui->editMinSatSNR, unsetValue, byteRule());
+    exchangeLineEditValue(currentArf, ui->editARF, unsetValue, byteRule());
+    exchangeLineEditValue(currentAge, ui->editAGE, unsetValue, byteRule());
     exchangeLineEditValue(currentRefBaseLineLength, ui->editRefBaseLineLength, unsetValue);
+    if (refuseTyped())
+        return;
     for (const Choice &choice : qAsConst(choices))
         exchangeComboBoxData(this->*choice.current, choice.box, unsetValue);
     currentFixGnssMask = checkedFixGnss();

@@ -7,9 +7,12 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <limits>
+
 #include "controller.h"
 #include "fieldwidth.h"
 #include "tooldialogs.h"
+#include "typednumber.h"
 #include "ui_calibration.h"
 #include "windowfit.h"
 
@@ -36,6 +39,16 @@ QString number(double value, int decimals)
 {
     return QStringLiteral("%1").arg(value, 0, 'f', decimals);
 }
+
+// The rules of the typed numbers: a position on the globe, a finite altitude, table
+// entries that fit the receiver's floats (a deviation is never negative).
+const TypedNumber LatitudeRule = TypedNumber::real(-90.0, 90.0);
+const TypedNumber LongitudeRule = TypedNumber::real(-180.0, 180.0);
+const TypedNumber AltitudeRule = TypedNumber::real(-std::numeric_limits<double>::max(),
+                                                   std::numeric_limits<double>::max());
+const TypedNumber ValueRule = TypedNumber::real(-std::numeric_limits<float>::max(),
+                                                std::numeric_limits<float>::max());
+const TypedNumber StdRule = TypedNumber::real(0.0, std::numeric_limits<float>::max());
 
 bool isValid(const BinaryConfigurator::CalibrationEntry &entry)
 {
@@ -147,9 +160,8 @@ void Calibration::requestError(QPair<MsgType, unsigned char> request)
         return;
     switch (request.second) {
     case 0x00:
-        ui->editLat->setText(QStringLiteral("0"));
-        ui->editLon->setText(QStringLiteral("0"));
-        ui->editAlt->setText(QStringLiteral("0"));
+        // No position came: the fields keep what they showed (empty, or the last
+        // position received), so that "Set" never sends a position nobody gave.
         break;
     case 0x03:
         showError(QStringLiteral("The data did not come"));
@@ -188,9 +200,17 @@ void Calibration::requestCompleted(QPair<MsgType, unsigned char> request)
 
 void Calibration::on_btnSet_clicked()
 {
-    const double lat = ui->editLat->text().toDouble();
-    const double lon = ui->editLon->text().toDouble();
-    const double alt = ui->editAlt->text().toDouble();
+    double lat = 0;
+    double lon = 0;
+    double alt = 0;
+    QStringList refusals;
+    LatitudeRule.take(ui->editLat, ui->editLat->text(), lat, refusals);
+    LongitudeRule.take(ui->editLon, ui->editLon->text(), lon, refusals);
+    AltitudeRule.take(ui->editAlt, ui->editAlt->text(), alt, refusals);
+    if (!refusals.isEmpty()) {
+        showError(notSentText(refusals));
+        return;
+    }
     if (controller)
         controller->binaryConfigurator()->setLla(lat, lon, alt);
 }
@@ -220,7 +240,11 @@ void Calibration::on_btnSaveRestart_clicked()
 {
     if (!controller || !combinedChosen)
         return;
-    readCombinedView();
+    const QStringList refusals = readCombinedView(true);
+    if (!refusals.isEmpty()) {
+        showError(notSentText(refusals));
+        return;
+    }
     // The reserved bytes of every entry are still those of the last current table:
     // neither combining nor editing nor reading a file touches them.
     controller->binaryConfigurator()->writeCalibrationData(combinedData);
@@ -273,8 +297,13 @@ void Calibration::changeNewChBox()
 
 void Calibration::changeCombFlag()
 {
-    readCombinedView();
+    const QStringList refusals = readCombinedView(false);
     markCombinedChosen();
+    if (!refusals.isEmpty()) {
+        // The table is shown again only without refusals: the typed texts stay, marked.
+        showError(tr("Correct the marked fields.\n%1").arg(refusals.join(QLatin1Char('\n'))));
+        return;
+    }
     showCombinedData();
 }
 
@@ -326,6 +355,8 @@ void Calibration::showEntry(const CalibrationEntryWidgets &widgets, const Calibr
         widgets.flag->setChecked(valid);
     widgets.value->setText(valid ? number(entry.value, 3) : QString());
     widgets.std->setText(valid ? number(entry.std, 3) : QString());
+    TypedNumber::unmark(widgets.value);
+    TypedNumber::unmark(widgets.std);
 }
 
 void Calibration::showNewEntry(const CalibrationEntry &entry, const CalibrationEntryWidgets &widgets, bool take)
@@ -360,23 +391,42 @@ void Calibration::showCombinedData()
         showEntry(combinedView.at(i), combinedData.entries[i]);
 }
 
-void Calibration::readEntry(const CalibrationEntryWidgets &widgets, CalibrationEntry &entry)
+void Calibration::readEntry(const CalibrationEntryWidgets &widgets, CalibrationEntry &entry, bool emptyRefused,
+                            QStringList &refusals)
 {
-    // The edits show 3 decimals. A text still as it was shown keeps the stored number
-    // whole, so writing a table back does not round every entry of the receiver.
-    const QString value = widgets.value->text();
-    if (!value.isEmpty() && value != number(entry.value, 3))
-        entry.value = value.toFloat();
-    const QString std = widgets.std->text();
-    if (!std.isEmpty() && std != number(entry.std, 3))
-        entry.std = std.toFloat();
     entry.flag = widgets.flag->isChecked() ? 1 : 0;
+    // The edits show 3 decimals. A text still as it was shown keeps the stored number
+    // whole, so writing a table back does not round every entry of the receiver. An
+    // empty field of a valid entry has no number to write.
+    const auto take = [&](QLineEdit *field, const TypedNumber &rule, float &stored) {
+        const QString text = field->text();
+        if (text.isEmpty() && !(emptyRefused && isValid(entry))) {
+            TypedNumber::unmark(field);
+            return;
+        }
+        if (text == number(double(stored), 3)) {
+            TypedNumber::unmark(field);
+            return;
+        }
+        double typed = 0;
+        if (rule.take(field, text, typed, refusals))
+            stored = float(typed);
+    };
+    take(widgets.value, ValueRule, entry.value);
+    take(widgets.std, StdRule, entry.std);
 }
 
-void Calibration::readCombinedView()
+QStringList Calibration::readCombinedView(bool emptyRefused)
 {
+    QStringList refusals;
     for (int i = 0; i < combinedView.size(); ++i)
-        readEntry(combinedView.at(i), combinedData.entries[i]);
+        readEntry(combinedView.at(i), combinedData.entries[i], emptyRefused, refusals);
+    return refusals;
+}
+
+QString Calibration::notSentText(const QStringList &refusals)
+{
+    return tr("Nothing was sent: correct the marked fields.\n%1").arg(refusals.join(QLatin1Char('\n')));
 }
 
 void Calibration::clearNewView()

@@ -2,6 +2,7 @@
 
 #include <QPair>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include "binaryconfigurator.h"
@@ -72,8 +73,13 @@ private:
     void showCombinedData();
     static void showEntry(const CalibrationEntryWidgets &widgets, const CalibrationEntry &entry);
     static void showNewEntry(const CalibrationEntry &entry, const CalibrationEntryWidgets &widgets, bool take);
-    void readCombinedView();
-    static void readEntry(const CalibrationEntryWidgets &widgets, CalibrationEntry &entry);
+    // Takes the combined view's typed numbers into the combined table; gives the
+    // refusals of the texts that are no number of their field (an empty field of a
+    // valid entry, too, when emptyRefused), whose entries keep their numbers.
+    QStringList readCombinedView(bool emptyRefused);
+    static void readEntry(const CalibrationEntryWidgets &widgets, CalibrationEntry &entry, bool emptyRefused,
+                          QStringList &refusals);
+    static QString notSentText(const QStringList &refusals);
     void clearNewView();
     void setEditing(bool on);
     void setNewFlagsEnabled(bool on);

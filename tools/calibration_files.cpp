@@ -7,8 +7,11 @@
 #include <QLineEdit>
 #include <QTextStream>
 
+#include <limits>
+
 #include "pickedfile.h"
 #include "tooldialogs.h"
+#include "typednumber.h"
 #include "ui_calibration.h"
 
 namespace {
@@ -80,7 +83,11 @@ QByteArray readLine(QIODevice &file)
 void Calibration::on_btnSaveFile_clicked()
 {
     // The edits are taken first, so a cancelled dialog still keeps them stored.
-    readCombinedView();
+    const QStringList refusals = readCombinedView(true);
+    if (!refusals.isEmpty()) {
+        showError(tr("Nothing was written: correct the marked fields.\n%1").arg(refusals.join(QLatin1Char('\n'))));
+        return;
+    }
     const QString fileName = ToolDialogs::saveFileName(this, tr("Choose file"), QStringLiteral("*.txt"),
                                                        tr("Text files (*.txt)"));
     if (fileName.isEmpty())
@@ -149,8 +156,17 @@ void Calibration::on_btnReadeFile_clicked()
 
 void Calibration::on_btnSaveFileTemper_clicked()
 {
-    temperature = ui->editTemperature->text().toDouble();
-    readCombinedView();
+    // A temperature in degrees Celsius, from absolute zero to far beyond any receiver.
+    QStringList refusals;
+    double typed = 0;
+    TypedNumber::real(-273.15, 1000.0)
+        .take(ui->editTemperature, ui->editTemperature->text(), typed, refusals);
+    refusals.append(readCombinedView(true));
+    if (!refusals.isEmpty()) {
+        showError(tr("Nothing was written: correct the marked fields.\n%1").arg(refusals.join(QLatin1Char('\n'))));
+        return;
+    }
+    temperature = typed;
     const QString fileName = ToolDialogs::saveFileName(this, tr("Save File"), QStringLiteral("*.txt"),
                                                        tr("Text files (*.txt)"));
     if (fileName.isEmpty())

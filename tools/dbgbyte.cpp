@@ -4,6 +4,8 @@
 
 #include "binaryconfigurator.h"
 #include "controller.h"
+#include "tooldialogs.h"
+#include "typednumber.h"
 #include "ui_dbgbyte.h"
 #include "windowfit.h"
 
@@ -27,13 +29,18 @@ void DBGByte::setController(Controller *controller)
     this->controller = controller;
 }
 
-int DBGByte::acceptedValue(const QLineEdit *field)
+int DBGByte::acceptedValue(QLineEdit *field)
 {
-    // QIntValidator lets "256" to "999" stand as intermediate input; only an acceptable
-    // text is a byte, otherwise its low 8 bits would go out (256 as 00).
-    if (field->text().isEmpty() || !field->hasAcceptableInput())
-        return -1;
-    return field->text().toInt();
+    // QIntValidator lets "256" to "999" stand as intermediate input; only a byte goes
+    // out, otherwise its low 8 bits would (256 as 00). The person is told why not.
+    qint64 value = 0;
+    QStringList refusals;
+    if (TypedNumber::whole(0, 255).take(field, field->text(), value, refusals))
+        return int(value);
+    ToolDialogs::message(this, QMessageBox::Critical, tr("Debug byte"),
+                         tr("Nothing was sent: correct the marked field.\n%1").arg(refusals.join(QLatin1Char('\n'))),
+                         QMessageBox::Ok);
+    return -1;
 }
 
 void DBGByte::on_btnExecute0_clicked()

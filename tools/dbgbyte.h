@@ -29,8 +29,9 @@ protected slots:
     void on_btnExecute3_clicked();
 
 private:
-    // The value of a field that holds a whole number from 0 to 255; -1 otherwise.
-    static int acceptedValue(const QLineEdit *field);
+    // The value of a field that holds a whole number from 0 to 255; -1 otherwise, and
+    // the field marked and the person told why.
+    int acceptedValue(QLineEdit *field);
 
     Ui_DBGByte *ui;
     QPointer<Controller> controller;

@@ -4,9 +4,12 @@
 #include <QPalette>
 #include <QShowEvent>
 
+#include <limits>
+
 #include "controller.h"
 #include "fieldwidth.h"
 #include "tooldialogs.h"
+#include "typednumber.h"
 #include "ui_rk2290settingswidget.h"
 #include "windowfit.h"
 
@@ -164,11 +167,11 @@ void RK2290SettingsWidget::on_btnReadRegister_clicked()
 {
     // A number that is not a register (not decimal, or past one byte) reads nothing:
     // its low byte would name a register the user did not ask for.
-    bool ok = false;
-    const quint32 address = ui->editAddress->text().toUInt(&ok, 10);
-    if (!ok || address > MaxRegister)
-        return;
-    readRegister(address, true);
+    QStringList refusals;
+    qint64 address = 0;
+    if (!TypedNumber::whole(0, MaxRegister).take(ui->editAddress, ui->editAddress->text(), address, refusals))
+        return showRefusals(refusals);
+    readRegister(quint32(address), true);
 }
 
 void RK2290SettingsWidget::on_btnRead_clicked()
@@ -211,24 +214,26 @@ void RK2290SettingsWidget::on_btnAkHostModeWrite_clicked()
 void RK2290SettingsWidget::on_btnWriteRegister_clicked()
 {
     // Only a register the user named gets only the value the user typed.
-    bool addressOk = false;
-    bool valueOk = false;
-    const quint32 address = ui->editAddress->text().toUInt(&addressOk, 10);
-    const quint32 value = ui->editValue->text().toUInt(&valueOk, 16);
-    if (!addressOk || address > MaxRegister || !valueOk)
-        return;
-    writeRegister(address, value);
+    QStringList refusals;
+    qint64 address = 0;
+    qint64 value = 0;
+    TypedNumber::whole(0, MaxRegister).take(ui->editAddress, ui->editAddress->text(), address, refusals);
+    TypedNumber::hexadecimal(0xFFFFFFFF).take(ui->editValue, ui->editValue->text(), value, refusals);
+    if (!refusals.isEmpty())
+        return showRefusals(refusals);
+    writeRegister(quint32(address), quint32(value));
 }
 
 void RK2290SettingsWidget::on_btnWriteRfAgc_clicked()
 {
     // The gain text is the whole register value, signed: -1 writes 0xFFFFFFFF. A text
     // that is no number writes nothing rather than zero.
-    bool ok = false;
-    const int value = ui->editRfAgcValue->text().toInt(&ok, 10);
-    if (!ok)
-        return;
-    writeRegister(RegAgcGain, quint32(value));
+    QStringList refusals;
+    qint64 value = 0;
+    if (!TypedNumber::whole(std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max())
+             .take(ui->editRfAgcValue, ui->editRfAgcValue->text(), value, refusals))
+        return showRefusals(refusals);
+    writeRegister(RegAgcGain, quint32(qint32(value)));
 }
 
 void RK2290SettingsWidget::on_btnRestart_clicked()
@@ -423,6 +428,13 @@ bool RK2290SettingsWidget::confirmRestart()
                                 tr("Are you sure you want to restart?"), QMessageBox::Yes | QMessageBox::Cancel,
                                 QMessageBox::Yes, {{QMessageBox::Yes, tr("Yes")}, {QMessageBox::Cancel, tr("Cancel")}})
         == QMessageBox::Yes;
+}
+
+void RK2290SettingsWidget::showRefusals(const QStringList &refusals)
+{
+    ToolDialogs::message(this, QMessageBox::Critical, tr("RF registers"),
+                         tr("Nothing was sent: correct the marked fields.\n%1").arg(refusals.join(QLatin1Char('\n'))),
+                         QMessageBox::Ok);
 }
 
 QRadioButton *RK2290SettingsWidget::chipButton(Chip chip) const

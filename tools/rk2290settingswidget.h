@@ -4,6 +4,7 @@
 #include <QPair>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "binaryconfigurator.h"
@@ -79,6 +80,8 @@ private:
     void decodeControlRegister(quint32 value, const PendingActions &actions);
     QString frqBandText(qint32 value) const;
     bool confirmRestart();
+    // A number the person typed is refused: the box says which fields and why.
+    void showRefusals(const QStringList &refusals);
     QRadioButton *chipButton(Chip chip) const;
     PendingReads &pendingReads(Chip chip);
 

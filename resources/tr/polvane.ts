@@ -138,6 +138,16 @@
 <context>
     <name>DBGByte</name>
     <message>
+        <source>Debug byte</source>
+        <translation>Debug byte</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: correct the marked field.
+%1</source>
+        <translation>Nothing was sent: correct the marked field.
+%1</translation>
+    </message>
+    <message>
         <source>DBGByte widget</source>
         <translation>DBGByte widget</translation>
     </message>
@@ -168,6 +178,16 @@
 </context>
 <context>
     <name>RK2290SettingsWidget</name>
+    <message>
+        <source>RF registers</source>
+        <translation>RF registers</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: correct the marked fields.
+%1</source>
+        <translation>Nothing was sent: correct the marked fields.
+%1</translation>
+    </message>
     <message>
         <source>Yes</source>
         <translation>Yes</translation>
@@ -421,6 +441,12 @@
 </context>
 <context>
     <name>AbstractConfigurationWidget</name>
+    <message>
+        <source>Nothing was sent: correct the marked fields.
+%1</source>
+        <translation>Nothing was sent: correct the marked fields.
+%1</translation>
+    </message>
     <message>
         <source>%1 (not sent: not read from the receiver)</source>
         <translation>%1 (not sent: not read from the receiver)</translation>
@@ -1133,6 +1159,24 @@
 <context>
     <name>Calibration</name>
     <message>
+        <source>Correct the marked fields.
+%1</source>
+        <translation>Correct the marked fields.
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: correct the marked fields.
+%1</source>
+        <translation>Nothing was sent: correct the marked fields.
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was written: correct the marked fields.
+%1</source>
+        <translation>Nothing was written: correct the marked fields.
+%1</translation>
+    </message>
+    <message>
         <source>Calibration</source>
         <translation>Calibration</translation>
     </message>
@@ -1725,6 +1769,12 @@
 </context>
 <context>
     <name>ReceiverConnectionWidget</name>
+    <message>
+        <source>Not connected: correct the marked field.
+%1</source>
+        <translation>Not connected: correct the marked field.
+%1</translation>
+    </message>
     <message>
         <source>Connection</source>
         <translation>Connection</translation>
@@ -2461,6 +2511,10 @@
 <context>
     <name>ConstellationControlWidget1</name>
     <message>
+        <source>%1 is not an SBAS satellite (0, or 120 to 156)</source>
+        <translation>%1 is not an SBAS satellite (0, or 120 to 156)</translation>
+    </message>
+    <message>
         <source>Form</source>
         <translation>Form</translation>
     </message>
@@ -2797,6 +2851,33 @@
     <message>
         <source>Firmware writing is successfully completed.</source>
         <translation>Firmware writing is successfully completed.</translation>
+    </message>
+</context>
+<context>
+    <name>TypedNumber</name>
+    <message>
+        <source>a number is needed</source>
+        <translation>a number is needed</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a hexadecimal number</source>
+        <translation>&quot;%1&quot; is not a hexadecimal number</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>&quot;%1&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation>%1 is outside %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -6,11 +6,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include <memory>
 
+#include "appdialogs.h"
 #include "connectguard.h"
 #include "connectionwidget.h"
 #include "loaderwidget.h"
@@ -56,8 +59,20 @@ void tst_ShellScreens::connectionScreen_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("connectText");
     QTest::addColumn<QString>("file");
-    QTest::newRow("English") << QLocale(QLocale::English) << "Connect" << "connection_en.png";
-    QTest::newRow("Russian") << QLocale(QLocale::Russian) << QString::fromUtf8("Подключить") << "connection_ru.png";
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("English") << QLocale(QLocale::English) << "Connect" << "connection_en.png" << QString() << QString();
+    QTest::newRow("Russian") << QLocale(QLocale::Russian) << QString::fromUtf8("Подключить") << "connection_ru.png"
+                             << QString() << QString();
+    // A port that is no port: the field marked, the box saying why, nothing opened.
+    QTest::newRow("English, port refused") << QLocale(QLocale::English) << "Connect" << "connection_port_refused_en.png"
+                                           << "70537"
+                                           << "Not connected: correct the marked field.\n"
+                                              "Connection, Port: 70537 is outside 1 to 65535";
+    QTest::newRow("Russian, port refused") << QLocale(QLocale::Russian) << QString::fromUtf8("Подключить")
+                                           << "connection_port_refused_ru.png" << "70537"
+                                           << QString::fromUtf8("Соединение не установлено: исправьте отмеченное поле.\n"
+                                                                "Подключение, Порт: 70537 вне пределов от 1 до 65535");
 }
 
 void tst_ShellScreens::connectionScreen()
@@ -65,6 +80,8 @@ void tst_ShellScreens::connectionScreen()
     QFETCH(QLocale, locale);
     QFETCH(QString, connectText);
     QFETCH(QString, file);
+    QFETCH(QString, port);
+    QFETCH(QString, refusal);
     auto window = std::make_unique<MainWindow>();
     window->findChild<ConnectionWidget *>()->setSerialPortNames({"COM3", "COM4", "COM7"});
     window->switchTranslator(locale);
@@ -75,6 +92,29 @@ void tst_ShellScreens::connectionScreen()
     // The longer texts ask for a new layout through posted events; let it settle.
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+
+    QString boxText;
+    if (!port.isEmpty()) {
+        window->findChild<QRadioButton *>(QStringLiteral("rBtnSocket"))->click();
+        window->findChild<QLineEdit *>(QStringLiteral("editHostAddress"))->setText(QStringLiteral("127.0.0.1"));
+        QTest::keyClicks(window->findChild<QLineEdit *>(QStringLiteral("editPort")), port);
+        // The program's own box, as a person would see it, grabbed beside the screen.
+        shell.stopRecordingBoxes();
+        AppDialogs::setBoxHook([&](QMessageBox &box) {
+            boxText = box.text();
+            box.show();
+            const QString boxPath = screenshotDir() + QLatin1Char('/') + QString(file).replace(".png", "_box.png");
+            box.grab().save(boxPath);
+            qInfo("saved %s", qPrintable(boxPath));
+            box.hide();
+            return QMessageBox::Ok;
+        });
+        connect->click();
+        AppDialogs::setBoxHook(nullptr);
+        shell.recordBoxes();
+        QCOMPARE(boxText, refusal);
+        QCoreApplication::processEvents();
+    }
 
     const QString path = screenshotDir() + QLatin1Char('/') + file;
     QVERIFY(window->grab().save(path));

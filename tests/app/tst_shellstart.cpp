@@ -54,6 +54,8 @@ private slots:
     void serialLineOnAPty();
     void connectOverTcpOpensTheWorkspace();
     void refusedConnectionShowsTheErrorOnceAndConnectStillWorks();
+    void typedPortConnectsAsTypedOrNotAtAll_data();
+    void typedPortConnectsAsTypedOrNotAtAll();
     void disconnectReturnsWithAFreshModelAndController();
     void languageSwitchKeepsOneTranslatorEach();
     void translatorFileFollowsTheLocale_data();
@@ -325,6 +327,57 @@ void tst_ShellStart::refusedConnectionShowsTheErrorOnceAndConnectStillWorks()
     QCOMPARE(connected.count(), 1);
     QCOMPARE(workspaces().size(), 1);
     QCOMPARE(shell.boxes.size(), 1);
+}
+
+void tst_ShellStart::typedPortConnectsAsTypedOrNotAtAll_data()
+{
+    QTest::addColumn<QString>("typed");
+    // The port a peer listens on: the one typed, or the one its low 16 bits name
+    // ("any" lets the system choose, and the typed text is made from it).
+    QTest::addColumn<QString>("listen");
+    QTest::addColumn<bool>("connects");
+    QTest::addColumn<QString>("box");
+
+    const QString refused = QStringLiteral("Not connected: correct the marked field.\nConnection, Port: ");
+    QTest::newRow("the peer's port") << "{port}" << "any" << true << QString();
+    QTest::newRow("the peer's port plus 65536") << "{port+65536}" << "any" << false
+                                                << refused + "{typed} is outside 1 to 65535";
+    QTest::newRow("99999") << "99999" << "34463" << false << refused + "99999 is outside 1 to 65535";
+    QTest::newRow("-1") << "-1" << "65535" << false << refused + "-1 is outside 1 to 65535";
+    QTest::newRow("0") << "0" << "none" << false << refused + "0 is outside 1 to 65535";
+    QTest::newRow("empty") << "" << "none" << false << refused + "a number is needed";
+    QTest::newRow("letters") << "port" << "none" << false << refused + "\"port\" is not a number";
+}
+
+void tst_ShellStart::typedPortConnectsAsTypedOrNotAtAll()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, listen);
+    QFETCH(bool, connects);
+    QFETCH(QString, box);
+    QTcpServer peer;
+    if (listen != QLatin1String("none")) {
+        const quint16 wanted = listen == QLatin1String("any") ? 0 : quint16(listen.toUInt());
+        if (!peer.listen(QHostAddress::LocalHost, wanted))
+            QSKIP("the port is taken here");
+    }
+    typed.replace(QLatin1String("{port}"), QString::number(peer.serverPort()));
+    typed.replace(QLatin1String("{port+65536}"), QString::number(peer.serverPort() + 65536));
+    box.replace(QLatin1String("{typed}"), typed);
+    window->show();
+    chooseSocket(QStringLiteral("NMEA"), 0);
+    QLineEdit *port = widget<QLineEdit>("editPort");
+    port->clear();
+    QTest::keyClicks(port, typed);
+    QSignalSpy connected(screen(), SIGNAL(receiverConnected(bool,InterfaceMode,QString)));
+    widget<QPushButton>("btnConnect")->click();
+    // What came of it: a connection, the link's error box or the refusal.
+    QTRY_VERIFY_WITH_TIMEOUT(!connected.isEmpty() || !shell.boxes.isEmpty(), 5000);
+    QCOMPARE(peer.hasPendingConnections() || !connected.isEmpty(), connects);
+    QCOMPARE(shell.boxes.isEmpty() ? QString() : shell.boxes.last().text, box);
+    QCOMPARE(workspaces().size(), connects ? 1 : 0);
+    QCOMPARE(port->text(), typed);
+    QCOMPARE(port->property("typedNumberRefusal").isValid(), !box.isEmpty());
 }
 
 void tst_ShellStart::disconnectReturnsWithAFreshModelAndController()

@@ -6,11 +6,13 @@
 #include <memory>
 
 #include "binaryconfigurator.h"
+#include "boxrecorder.h"
 #include "calendarsettingswidget.h"
 #include "controller.h"
 #include "connectguard.h"
 #include "hexbytes.h"
 #include "pagefixture.h"
+#include "settingsdialogs.h"
 
 namespace {
 
@@ -18,12 +20,18 @@ const QByteArray getter = hex("214e03410000" "44cf");
 
 } // namespace
 
-class TestCalendarSettingsWidget : public QObject, public PageFixture<CalendarSettingsWidget>
+class TestCalendarSettingsWidget : public QObject,
+                                   public PageFixture<CalendarSettingsWidget>,
+                                   public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installConnectGuard(); }
+    void initTestCase()
+    {
+        installConnectGuard();
+        recordBoxes();
+    }
     void init();
     void cleanup();
 
@@ -180,11 +188,15 @@ void TestCalendarSettingsWidget::numberBeyondAByteIsNotSent()
     // Text set around the validator (a paste of an old build's value, say) still does
     // not go out as its low 8 bits.
     openPage();
+    boxes.clear();
     edit("editGpsUtcShift")->setText("300");
     click("btnSave");
     QVERIFY(session->settle());
-    QCOMPARE(shown(), QStringList({"2", "18", "7"}));
+    // Refused: nothing goes out, the number stays as typed and the box says why.
+    QCOMPARE(shown(), QStringList({"2", "300", "7"}));
     QCOMPARE(session->table.count(3, 0xC1), 0);
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY(boxes.last().text.endsWith(": 300 is outside 0 to 255"));
 }
 
 void TestCalendarSettingsWidget::withoutControllerTheButtonsDoNothing()

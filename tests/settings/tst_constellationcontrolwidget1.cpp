@@ -13,7 +13,9 @@
 #include "constellationcontrolwidget1.h"
 #include "controller.h"
 #include "hexbytes.h"
+#include "boxrecorder.h"
 #include "pagefixture.h"
+#include "settingsdialogs.h"
 #include "russiancatalogue.h"
 #include "screenshot.h"
 #include "settingspages.h"
@@ -31,12 +33,18 @@ const QList<QByteArray> getters = {commandFrame(12, 0x00), commandFrame(12, 0x01
 
 } // namespace
 
-class TestConstellationControlWidget1 : public QObject, public PageFixture<ConstellationControlWidget1>
+class TestConstellationControlWidget1 : public QObject,
+                                        public PageFixture<ConstellationControlWidget1>,
+                                        public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installConnectGuard(); }
+    void initTestCase()
+    {
+        installConnectGuard();
+        recordBoxes();
+    }
     void init();
     void cleanup();
 
@@ -48,8 +56,8 @@ private slots:
     void openingShowsTheThreeLists();
     void oneSecondaryBandSendsOnlyThatList();
     void sbasSatellitesAreSentAsTyped();
-    void sbasNumberOutsideTheRangeIsSetBack_data();
-    void sbasNumberOutsideTheRangeIsSetBack();
+    void sbasNumberOutsideTheRangeIsRefused_data();
+    void sbasNumberOutsideTheRangeIsRefused();
     void bandWithoutAnItemStaysAsReceived();
     void failedFrequencyGetterSendsNothingUntilAllAreChosen();
     void failedSbasGetterSendsNoUnknownSlot();
@@ -201,29 +209,37 @@ void TestConstellationControlWidget1::sbasSatellitesAreSentAsTyped()
     QCOMPARE(session->table.frames(), QList<QByteArray>());
 }
 
-void TestConstellationControlWidget1::sbasNumberOutsideTheRangeIsSetBack_data()
+void TestConstellationControlWidget1::sbasNumberOutsideTheRangeIsRefused_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QByteArray>("sent");
-    QTest::newRow("119") << "119" << "122" << QByteArray();
-    QTest::newRow("157") << "157" << "122" << QByteArray();
-    QTest::newRow("255") << "255" << "122" << QByteArray();
-    QTest::newRow("120") << "120" << "120" << hex("787c7e850000");
-    QTest::newRow("156") << "156" << "156" << hex("9c7c7e850000");
-    QTest::newRow("0") << "0" << "0" << hex("007c7e850000");
-    QTest::newRow("emptied") << "" << "" << hex("007c7e850000");
+    QTest::addColumn<QString>("box");
+    // Refused: the number stays as typed, marked, and the box says why.
+    const QString refused = QStringLiteral("Nothing was sent: correct the marked fields.\nSBAS CONSTL, SBAS #1: ");
+    const QString notSbas = QStringLiteral(" is not an SBAS satellite (0, or 120 to 156)");
+    QTest::newRow("119") << "119" << "119" << QByteArray() << refused + "119" + notSbas;
+    QTest::newRow("157") << "157" << "157" << QByteArray() << refused + "157" + notSbas;
+    QTest::newRow("255") << "255" << "255" << QByteArray() << refused + "255" + notSbas;
+    QTest::newRow("120") << "120" << "120" << hex("787c7e850000") << QString();
+    QTest::newRow("156") << "156" << "156" << hex("9c7c7e850000") << QString();
+    QTest::newRow("0") << "0" << "0" << hex("007c7e850000") << QString();
+    QTest::newRow("emptied") << "" << "" << hex("007c7e850000") << QString();
 }
 
-void TestConstellationControlWidget1::sbasNumberOutsideTheRangeIsSetBack()
+void TestConstellationControlWidget1::sbasNumberOutsideTheRangeIsRefused()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(QByteArray, sent);
+    QFETCH(QString, box);
     openPage();
+    boxes.clear();
     type("lineEditSbas_1", typed);
     saveAndSettle();
     QCOMPARE(edit("lineEditSbas_1")->text(), shown);
+    QCOMPARE(boxes.isEmpty() ? QString() : boxes.last().text, box);
+    QCOMPARE(looksRefused(edit("lineEditSbas_1")), !box.isEmpty());
     QList<QByteArray> frames;
     if (!sent.isEmpty())
         frames.append(commandFrame(12, 0x82, sent));
@@ -270,6 +286,7 @@ void TestConstellationControlWidget1::failedFrequencyGetterSendsNothingUntilAllA
 
 void TestConstellationControlWidget1::failedSbasGetterSendsNoUnknownSlot()
 {
+    boxes.clear();
     session->table.refuse(12, 0x02);
     readPage();
     QVERIFY(session->settle());
@@ -285,7 +302,9 @@ void TestConstellationControlWidget1::failedSbasGetterSendsNoUnknownSlot()
     type("lineEditSbas_2", "124");
     saveAndSettle();
     QCOMPARE(session->table.frames(), QList<QByteArray>());
-    QCOMPARE(satellites(), QStringList({"", "124", "", "", "", ""}));
+    // 119 is no SBAS satellite: refused, and said so.
+    QCOMPARE(satellites(), QStringList({"119", "124", "", "", "", ""}));
+    QCOMPARE(boxes.size(), 1);
 
     for (const QString &name : sbasEdits)
         type(name, "0");

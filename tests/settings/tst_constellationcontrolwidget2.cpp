@@ -11,11 +11,13 @@
 #include "constellationcontrolwidget2.h"
 #include "controller.h"
 #include "hexbytes.h"
+#include "boxrecorder.h"
 #include "pagefixture.h"
 #include "russiancatalogue.h"
 #include "screenshot.h"
 #include "settingspages.h"
 #include "payload.h"
+#include "settingsdialogs.h"
 
 namespace {
 
@@ -63,12 +65,18 @@ QVector<quint16> codesFrom(int first)
 
 } // namespace
 
-class TestConstellationControlWidget2 : public QObject, public PageFixture<ConstellationControlWidget2>
+class TestConstellationControlWidget2 : public QObject,
+                                        public PageFixture<ConstellationControlWidget2>,
+                                        public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installConnectGuard(); }
+    void initTestCase()
+    {
+        installConnectGuard();
+        recordBoxes();
+    }
     void init();
     void cleanup();
 
@@ -78,7 +86,8 @@ private slots:
     void oneSBandCodeSendsTheWholeBandOnly();
     void unchangedCodesSendNothing();
     void emptiedFieldShowsItsCodeAgain();
-    void textThatIsNotHexIsCodeZero();
+    void typedCodeGoesOutAsTypedOrNotAtAll_data();
+    void typedCodeGoesOutAsTypedOrNotAtAll();
     void failedGetterLeavesTheBandEmptyAndUnsent();
     void saveBeforeAnyReplySendsNothing();
     void refusedSetterAsksForItsBand();
@@ -180,16 +189,39 @@ void TestConstellationControlWidget2::emptiedFieldShowsItsCodeAgain()
     QCOMPARE(session->table.frames(), QList<QByteArray>());
 }
 
-void TestConstellationControlWidget2::textThatIsNotHexIsCodeZero()
+void TestConstellationControlWidget2::typedCodeGoesOutAsTypedOrNotAtAll_data()
 {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("outcome");
+    QTest::addColumn<QString>("box");
+
+    const QString refused = QStringLiteral("Nothing was sent: correct the marked fields.\nL5, SAT #1: ");
+    const auto nothing = [](const QString &typed) {
+        return QStringList({"sent: ", "field: " + typed, "marked"});
+    };
+    const auto sent = [](quint16 code, const QString &shown) {
+        QVector<quint16> codes = codesFrom(0x30);
+        codes[0] = code;
+        return QStringList({"sent: " + hexFrames({commandFrame(12, 0x83, codeWords(codes))}), "field: " + shown,
+                            "not marked"});
+    };
+    QTest::newRow("1a2b") << "1a2b" << sent(0x1a2b, "1a2b") << QString();
+    QTest::newRow("FFFE") << "FFFE" << sent(0xfffe, "FFFE") << QString();
+    QTest::newRow("five digits") << "12345" << nothing("12345") << refused + "12345 is outside 0 to fffe";
+    QTest::newRow("not hexadecimal") << "xyz" << nothing("xyz") << refused + "\"xyz\" is not a hexadecimal number";
+    QTest::newRow("minus one") << "-1" << nothing("-1") << refused + "\"-1\" is not a hexadecimal number";
+    QTest::newRow("ffff marks no code") << "ffff" << nothing("ffff") << refused + "ffff is outside 0 to fffe";
+}
+
+void TestConstellationControlWidget2::typedCodeGoesOutAsTypedOrNotAtAll()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, outcome);
+    QFETCH(QString, box);
     openPage();
-    type("lineEditSat_1_L", "xyz");
-    type("lineEditSat_2_L", "1a2b");
-    saveAndSettle();
-    QVector<quint16> codes = codesFrom(0x30);
-    codes[0] = 0;
-    codes[1] = 0x1a2b;
-    QCOMPARE(session->table.frames(), QList<QByteArray>({commandFrame(12, 0x83, codeWords(codes))}));
+    boxes.clear();
+    const QStringList seen = typeAndSave("lineEditSat_1_L", typed) << (boxes.isEmpty() ? QString() : boxes.last().text);
+    QCOMPARE(seen, outcome << box);
 }
 
 void TestConstellationControlWidget2::failedGetterLeavesTheBandEmptyAndUnsent()

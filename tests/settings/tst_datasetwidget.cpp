@@ -265,10 +265,15 @@ void TestDataSetWidget::periodTakesOneByteOnly()
     QTest::keyClicks(period(), "300");
     QCOMPARE(period()->text(), QString("30"));
     // Text put around the validator does not go out as its low 8 bits.
+    boxes.clear();
     period()->setText("300");
     save();
     QVERIFY(session->settle());
-    QCOMPARE(session->table.frames(), QList<QByteArray>({dataSetGetter, gsvGetter}));
+    // Refused: nothing goes out, the number stays as typed and the box says why.
+    QCOMPARE(session->table.frames(), QList<QByteArray>());
+    QCOMPARE(period()->text(), QString("300"));
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY(boxes.last().text.endsWith(": 300 is outside 0 to 255"));
 }
 
 QTEST_MAIN(TestDataSetWidget)

@@ -1,5 +1,8 @@
 // The one rule by which every page moves a setting between a field and its value.
 #include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -29,6 +32,23 @@ public:
     void comboData(int &value, QComboBox *box, int unset) { exchangeComboBoxData(value, box, unset); }
     void comboText(int &value, QComboBox *box, int unset) { exchangeComboBoxText(value, box, unset); }
     void code(quint16 &value, QLineEdit *edit) { exchangeLineEditValue(value, edit, -1); }
+    void latitude(double &value, QLineEdit *edit)
+    {
+        exchangeLineEditValue(value, edit, -200.0, TypedNumber::real(-90.0, 90.0));
+    }
+    // The box a Save would show for the refusals so far; empty when there is none.
+    QString refusalBox()
+    {
+        QString shown;
+        SettingsDialogs::setMessageHook([&](QWidget *, QMessageBox::Icon, const QString &, const QString &text,
+                                            QMessageBox::StandardButtons) {
+            shown = text;
+            return QMessageBox::Ok;
+        });
+        refuseTyped();
+        SettingsDialogs::setMessageHook(nullptr);
+        return shown;
+    }
     void notSent(const QStringList &settings) { reportNotSent(settings); }
 };
 
@@ -54,6 +74,8 @@ private slots:
     void emptiedComboTextIsFilledAgain();
     void comboTextIsReadAsANumber();
     void requestErrorBoxNamesTheCommand();
+    void refusalNamesTheFieldByItsLabels_data();
+    void refusalNamesTheFieldByItsLabels();
     void notSentBoxNamesTheSettings_data();
     void notSentBoxNamesTheSettings();
 };
@@ -66,48 +88,62 @@ void TestPageValueExchange::lineEdit_data()
     QTest::addColumn<double>("unset");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("refusal");
 
-    // Text in the field gives the value; the field is left as it is.
-    QTest::newRow("int -12.9") << "int" << "-12.9" << -1.0 << -1.0 << -12.0 << "-12.9";
-    QTest::newRow("int 12.9") << "int" << "12.9" << -1.0 << -1.0 << 12.0 << "12.9";
-    QTest::newRow("int 1e3") << "int" << "1e3" << -1.0 << -1.0 << 1000.0 << "1e3";
-    QTest::newRow("int abc") << "int" << "abc" << 5.0 << -1.0 << 0.0 << "abc";
-    QTest::newRow("int minus only") << "int" << "-" << 5.0 << -1.0 << 0.0 << "-";
-    QTest::newRow("int spaces") << "int" << "   " << 5.0 << -1.0 << 0.0 << "   ";
-    QTest::newRow("int max") << "int" << "2147483647" << -1.0 << -1.0 << double(INT_MAX) << "2147483647";
-    QTest::newRow("int min") << "int" << "-2147483648" << -1.0 << -1.0 << double(INT_MIN) << "-2147483648";
-    QTest::newRow("int above range") << "int" << "99999999999" << -1.0 << -1.0 << double(INT_MAX) << "99999999999";
-    QTest::newRow("int below range") << "int" << "-99999999999" << -1.0 << -1.0 << double(INT_MIN) << "-99999999999";
-    QTest::newRow("int 1e300") << "int" << "1e300" << -1.0 << -1.0 << double(INT_MAX) << "1e300";
-    QTest::newRow("int inf") << "int" << "inf" << -1.0 << -1.0 << double(INT_MAX) << "inf";
-    QTest::newRow("int -inf") << "int" << "-inf" << -1.0 << -1.0 << double(INT_MIN) << "-inf";
-    QTest::newRow("int nan") << "int" << "nan" << 5.0 << -1.0 << 0.0 << "nan";
+    // Text in the field gives the value; the field is left as it is. A text that is no
+    // number of the field leaves the value as it was and says why.
+    const QString intRange = QStringLiteral(" is outside -2147483648 to 2147483647");
+    QTest::newRow("int -12.9") << "int" << "-12.9" << -1.0 << -1.0 << -1.0 << "-12.9" << "-12.9 is not a whole number";
+    QTest::newRow("int 12.9") << "int" << "12.9" << -1.0 << -1.0 << -1.0 << "12.9" << "12.9 is not a whole number";
+    QTest::newRow("int 1e3") << "int" << "1e3" << -1.0 << -1.0 << 1000.0 << "1e3" << "";
+    QTest::newRow("int abc") << "int" << "abc" << 5.0 << -1.0 << 5.0 << "abc" << "\"abc\" is not a number";
+    QTest::newRow("int minus only") << "int" << "-" << 5.0 << -1.0 << 5.0 << "-" << "\"-\" is not a number";
+    QTest::newRow("int spaces") << "int" << "   " << 5.0 << -1.0 << 5.0 << "   " << "a number is needed";
+    QTest::newRow("int max") << "int" << "2147483647" << -1.0 << -1.0 << double(INT_MAX) << "2147483647" << "";
+    QTest::newRow("int min") << "int" << "-2147483648" << -1.0 << -1.0 << double(INT_MIN) << "-2147483648" << "";
+    QTest::newRow("int above range") << "int" << "99999999999" << -1.0 << -1.0 << -1.0 << "99999999999"
+                                     << "99999999999" + intRange;
+    QTest::newRow("int below range") << "int" << "-99999999999" << -1.0 << -1.0 << -1.0 << "-99999999999"
+                                     << "-99999999999" + intRange;
+    QTest::newRow("int 1e300") << "int" << "1e300" << -1.0 << -1.0 << -1.0 << "1e300" << "1e300" + intRange;
+    QTest::newRow("int inf") << "int" << "inf" << -1.0 << -1.0 << -1.0 << "inf" << "inf" + intRange;
+    QTest::newRow("int -inf") << "int" << "-inf" << -1.0 << -1.0 << -1.0 << "-inf" << "-inf" + intRange;
+    QTest::newRow("int nan") << "int" << "nan" << 5.0 << -1.0 << 5.0 << "nan" << "\"nan\" is not a number";
     // An emptied field shows the value again, unless it is unset.
-    QTest::newRow("int emptied") << "int" << "" << 5.0 << -1.0 << 5.0 << "5";
-    QTest::newRow("int emptied negative") << "int" << "" << -12.0 << -1.0 << -12.0 << "-12";
-    QTest::newRow("int emptied unset") << "int" << "" << -1.0 << -1.0 << -1.0 << "";
-    QTest::newRow("int emptied other marker") << "int" << "" << 1e9 << 1e9 << 1e9 << "";
+    QTest::newRow("int emptied") << "int" << "" << 5.0 << -1.0 << 5.0 << "5" << "";
+    QTest::newRow("int emptied negative") << "int" << "" << -12.0 << -1.0 << -12.0 << "-12" << "";
+    QTest::newRow("int emptied unset") << "int" << "" << -1.0 << -1.0 << -1.0 << "" << "";
+    QTest::newRow("int emptied other marker") << "int" << "" << 1e9 << 1e9 << 1e9 << "" << "";
 
-    QTest::newRow("double 1.5") << "double" << "1.5" << -200.0 << -200.0 << 1.5 << "1.5";
-    QTest::newRow("double comma") << "double" << "1,5" << -200.0 << -200.0 << 0.0 << "1,5";
-    QTest::newRow("double emptied") << "double" << "" << 55.751234567 << -200.0 << 55.751234567 << "55.7512";
-    QTest::newRow("double emptied large") << "double" << "" << 1234567.0 << -200.0 << 1234567.0 << "1.23457e+06";
-    QTest::newRow("double emptied unset") << "double" << "" << -200.0 << -200.0 << -200.0 << "";
-    QTest::newRow("double emptied nan") << "double" << "" << notANumber << -200.0 << notANumber << "nan";
+    QTest::newRow("double 1.5") << "double" << "1.5" << -200.0 << -200.0 << 1.5 << "1.5" << "";
+    // A decimal comma is the decimal point; with a decimal point beside it, no number.
+    QTest::newRow("double comma") << "double" << "1,5" << -200.0 << -200.0 << 1.5 << "1,5" << "";
+    QTest::newRow("double comma and point") << "double" << "1,234.5" << 7.0 << -200.0 << 7.0 << "1,234.5"
+                                            << "\"1,234.5\" is not a number";
+    QTest::newRow("double emptied") << "double" << "" << 55.751234567 << -200.0 << 55.751234567 << "55.7512" << "";
+    QTest::newRow("double emptied large") << "double" << "" << 1234567.0 << -200.0 << 1234567.0 << "1.23457e+06" << "";
+    QTest::newRow("double emptied unset") << "double" << "" << -200.0 << -200.0 << -200.0 << "" << "";
+    QTest::newRow("double emptied nan") << "double" << "" << notANumber << -200.0 << notANumber << "nan" << "";
 
-    QTest::newRow("float emptied 0.1") << "float" << "" << double(0.1f) << -1.0 << double(0.1f) << "0.1";
-    QTest::newRow("float 2.5") << "float" << "2.5" << -1.0 << -1.0 << 2.5 << "2.5";
-    QTest::newRow("float above range") << "float" << "1e300" << -1.0 << -1.0 << double(FLT_MAX) << "1e300";
-    QTest::newRow("float below range") << "float" << "-1e300" << -1.0 << -1.0 << double(-FLT_MAX) << "-1e300";
-    QTest::newRow("float emptied unset") << "float" << "" << -1.0 << -1.0 << -1.0 << "";
+    QTest::newRow("float emptied 0.1") << "float" << "" << double(0.1f) << -1.0 << double(0.1f) << "0.1" << "";
+    QTest::newRow("float 2.5") << "float" << "2.5" << -1.0 << -1.0 << 2.5 << "2.5" << "";
+    QTest::newRow("float above range") << "float" << "1e300" << -1.0 << -1.0 << -1.0 << "1e300"
+                                       << "1e300 is outside -3.40282e+38 to 3.40282e+38";
+    QTest::newRow("float below range") << "float" << "-1e300" << -1.0 << -1.0 << -1.0 << "-1e300"
+                                       << "-1e300 is outside -3.40282e+38 to 3.40282e+38";
+    QTest::newRow("float emptied unset") << "float" << "" << -1.0 << -1.0 << -1.0 << "" << "";
 
-    QTest::newRow("code 1a2b") << "code" << "1a2b" << 65535.0 << 65535.0 << double(0x1A2B) << "1a2b";
-    QTest::newRow("code upper") << "code" << "FFFE" << 65535.0 << 65535.0 << double(0xFFFE) << "FFFE";
-    QTest::newRow("code beyond 16 bits") << "code" << "12345" << 65535.0 << 65535.0 << double(0x2345) << "12345";
-    QTest::newRow("code not hex") << "code" << "xyz" << 7.0 << 65535.0 << 0.0 << "xyz";
-    QTest::newRow("code emptied 255") << "code" << "" << 255.0 << 65535.0 << 255.0 << "00ff";
-    QTest::newRow("code emptied 0") << "code" << "" << 0.0 << 65535.0 << 0.0 << "0000";
-    QTest::newRow("code emptied unset") << "code" << "" << 65535.0 << 65535.0 << 65535.0 << "";
+    QTest::newRow("code 1a2b") << "code" << "1a2b" << 65535.0 << 65535.0 << double(0x1A2B) << "1a2b" << "";
+    QTest::newRow("code upper") << "code" << "FFFE" << 65535.0 << 65535.0 << double(0xFFFE) << "FFFE" << "";
+    QTest::newRow("code beyond 16 bits") << "code" << "12345" << 65535.0 << 65535.0 << 65535.0 << "12345"
+                                         << "12345 is outside 0 to ffff";
+    QTest::newRow("code not hex") << "code" << "xyz" << 7.0 << 65535.0 << 7.0 << "xyz"
+                                  << "\"xyz\" is not a hexadecimal number";
+    QTest::newRow("code minus one") << "code" << "-1" << 7.0 << 65535.0 << 7.0 << "-1"
+                                    << "\"-1\" is not a hexadecimal number";
+    QTest::newRow("code emptied 255") << "code" << "" << 255.0 << 65535.0 << 255.0 << "00ff" << "";
+    QTest::newRow("code emptied 0") << "code" << "" << 0.0 << 65535.0 << 0.0 << "0000" << "";
+    QTest::newRow("code emptied unset") << "code" << "" << 65535.0 << 65535.0 << 65535.0 << "" << "";
 }
 
 void TestPageValueExchange::lineEdit()
@@ -118,6 +154,7 @@ void TestPageValueExchange::lineEdit()
     QFETCH(double, unset);
     QFETCH(double, value);
     QFETCH(QString, shown);
+    QFETCH(QString, refusal);
 
     ExchangePage page;
     QLineEdit edit(&page);
@@ -143,6 +180,8 @@ void TestPageValueExchange::lineEdit()
     }
     QVERIFY2(same(result, value), qPrintable(QString::number(result, 'g', 17)));
     QCOMPARE(edit.text(), shown);
+    QCOMPARE(page.refusalBox(),
+             refusal.isEmpty() ? QString() : "Nothing was sent: correct the marked fields.\n" + refusal);
 }
 
 void TestPageValueExchange::comboBoxWithoutItemGivesTheUnsetValue()
@@ -201,7 +240,13 @@ void TestPageValueExchange::comboTextIsReadAsANumber()
     box.setCurrentText("460800.7");
     int value = -1;
     page.comboText(value, &box, -1);
+    // No rate has a fraction: not 460800, nothing.
+    QCOMPARE(value, -1);
+    QCOMPARE(page.refusalBox(), QString("Nothing was sent: correct the marked fields.\n460800.7 is not a whole number"));
+    box.setCurrentText("460800");
+    page.comboText(value, &box, -1);
     QCOMPARE(value, 460800);
+    QCOMPARE(page.refusalBox(), QString());
 }
 
 void TestPageValueExchange::requestErrorBoxNamesTheCommand()
@@ -224,6 +269,58 @@ void TestPageValueExchange::requestErrorBoxNamesTheCommand()
     QCOMPARE(title, QString("Error"));
     QCOMPARE(text, QString("Error while requesting a command 'requestDataSet'"));
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void TestPageValueExchange::refusalNamesTheFieldByItsLabels_data()
+{
+    QTest::addColumn<bool>("russian");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("marked");
+    QTest::newRow("55,75") << false << "55,75" << 55.75 << QString() << false;
+    QTest::newRow("95") << false << "95" << -200.0
+                        << "Nothing was sent: correct the marked fields.\nPosition, Latitude: 95 is outside -90 to 90"
+                        << true;
+    QTest::newRow("russian 95") << true << "95" << -200.0
+                                << QString::fromUtf8("Ничего не отправлено: исправьте отмеченные поля.\n"
+                                                     "Position, Latitude: 95 вне пределов от -90 до 90")
+                                << true;
+    QTest::newRow("russian letters") << true << "abc" << -200.0
+                                     << QString::fromUtf8("Ничего не отправлено: исправьте отмеченные поля.\n"
+                                                          "Position, Latitude: «abc» — не число")
+                                     << true;
+    QTest::newRow("russian point only") << true << "." << -200.0
+                                        << QString::fromUtf8("Ничего не отправлено: исправьте отмеченные поля.\n"
+                                                             "Position, Latitude: «.» — не число")
+                                        << true;
+}
+
+void TestPageValueExchange::refusalNamesTheFieldByItsLabels()
+{
+    QFETCH(bool, russian);
+    QFETCH(QString, typed);
+    QFETCH(double, value);
+    QFETCH(QString, box);
+    QFETCH(bool, marked);
+    RussianCatalogue catalogue;
+    QVERIFY(catalogue.loaded);
+    if (!russian)
+        catalogue.remove();
+    ExchangePage page;
+    auto *group = new QGroupBox("Position", &page);
+    auto *grid = new QGridLayout(group);
+    grid->addWidget(new QLabel("Latitude:", group), 0, 0);
+    auto *edit = new QLineEdit(group);
+    grid->addWidget(edit, 0, 1);
+    edit->setText(typed);
+    double latitude = -200.0;
+    page.latitude(latitude, edit);
+    QCOMPARE(latitude, value);
+    QCOMPARE(page.refusalBox(), box);
+    QCOMPARE(edit->text(), typed);
+    QCOMPARE(TypedNumber::isMarked(edit), marked);
+    QCOMPARE(edit->toolTip().isEmpty(), !marked);
 }
 
 void TestPageValueExchange::notSentBoxNamesTheSettings_data()

@@ -6,11 +6,14 @@
 
 #include <memory>
 
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "hexbytes.h"
 #include "pagefixture.h"
 #include "screenshot.h"
 #include "ppswidget.h"
+#include "russiancatalogue.h"
+#include "settingsdialogs.h"
 
 namespace {
 
@@ -19,12 +22,16 @@ const QList<QByteArray> getters = {commandFrame(3, 0x40), commandFrame(8, 0x04),
 
 } // namespace
 
-class TestPPSWidget : public QObject, public PageFixture<PPSWidget>
+class TestPPSWidget : public QObject, public PageFixture<PPSWidget>, public BoxRecorder<SettingsDialogs>
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installConnectGuard(); }
+    void initTestCase()
+    {
+        installConnectGuard();
+        recordBoxes();
+    }
     void init();
     void cleanup();
 
@@ -39,8 +46,12 @@ private slots:
     void refusedClockSourceLeavesTheBoxEmpty();
     void refusedSettersAskOnceMore_data();
     void refusedSettersAskOnceMore();
+    void typedNumberGoesOutAsTypedOrNotAtAll_data();
+    void typedNumberGoesOutAsTypedOrNotAtAll();
 
     void screenshot();
+    void refusedFieldScreenshot_data();
+    void refusedFieldScreenshot();
 private:
     QLineEdit *edit(const char *name) const { return page->findChild<QLineEdit *>(name); }
     QComboBox *combo(const char *name) const { return page->findChild<QComboBox *>(name); }
@@ -255,12 +266,96 @@ void TestPPSWidget::refusedSettersAskOnceMore()
     QCOMPARE(shown(), benchValues);
 }
 
+void TestPPSWidget::typedNumberGoesOutAsTypedOrNotAtAll_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("outcome");
+    QTest::addColumn<QString>("box");
+
+    const QString refused = QStringLiteral("Nothing was sent: correct the marked fields.\n");
+    const QString intRange = QStringLiteral(" is outside -2147483648 to 2147483647");
+    const auto nothing = [](const QString &typed) {
+        return QStringList({"sent: ", "field: " + typed, "marked"});
+    };
+    QTest::newRow("GLO L1 slope minus only") << "editGloL1Slope" << "-" << nothing("-")
+                                             << refused + "Calibration, GLO L1 slope, ns: \"-\" is not a number";
+    QTest::newRow("GLO L1 slope eleven digits") << "editGloL1Slope" << "99999999999" << nothing("99999999999")
+                                                << refused + "Calibration, GLO L1 slope, ns: 99999999999" + intRange;
+    QTest::newRow("clock tolerance eleven digits") << "editClockTolerance" << "99999999999" << nothing("99999999999")
+                                                   << refused + "Calibration, Clock tolerance, ms: 99999999999" + intRange;
+    QTest::newRow("calibration eleven digits") << "editCalibration" << "99999999999" << nothing("99999999999")
+                                               << refused + "PPS, PPS calibration value: 99999999999" + intRange;
+    QTest::newRow("GLO L1 slope the largest") << "editGloL1Slope" << "2147483647"
+                                              << QStringList({"sent: " + hexFrames(QList<QByteArray>{commandFrame(8, 0x86, hex("ffffff7f"))} + getters),
+                                                              "field: 2147483647", "not marked"})
+                                              << QString();
+}
+
+void TestPPSWidget::typedNumberGoesOutAsTypedOrNotAtAll()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, outcome);
+    QFETCH(QString, box);
+    openPage();
+    boxes.clear();
+    const QStringList seen = typeAndSave(field, typed) << (boxes.isEmpty() ? QString() : boxes.last().text);
+    QCOMPARE(seen, outcome << box);
+}
+
 void TestPPSWidget::screenshot()
 {
     openPage();
     QCOMPARE(shown(), benchValues);
     page->resize(page->size().expandedTo(page->sizeHint()));
     QVERIFY(saveScreenshot(page.get(), "ppswidget.png"));
+}
+
+void TestPPSWidget::refusedFieldScreenshot_data()
+{
+    QTest::addColumn<bool>("russian");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("English") << false << "ppswidget_refused_en.png"
+                             << "Nothing was sent: correct the marked fields.\n"
+                                "Calibration, GLO L1 slope, ns: 99999999999 is outside -2147483648 to 2147483647";
+    QTest::newRow("Russian") << true << "ppswidget_refused_ru.png"
+                             << QString::fromUtf8("Ничего не отправлено: исправьте отмеченные поля.\n"
+                                                  "%1: 99999999999 вне пределов от -2147483648 до 2147483647");
+}
+
+void TestPPSWidget::refusedFieldScreenshot()
+{
+    QFETCH(bool, russian);
+    QFETCH(QString, file);
+    QFETCH(QString, box);
+    RussianCatalogue catalogue;
+    QVERIFY(catalogue.loaded);
+    if (!russian)
+        catalogue.remove();
+    makePage();
+    readPage();
+    QVERIFY(session->settle());
+    // The program's own box, as a person would see it, grabbed beside the page.
+    stopRecordingBoxes();
+    QString shown;
+    SettingsDialogs::setBoxHook([&](QMessageBox &message) {
+        shown = message.text();
+        message.show();
+        message.grab().save(screenshotPath(QString(file).replace(".png", "_box.png")));
+        message.hide();
+        return QMessageBox::Ok;
+    });
+    const QStringList seen = typeAndSave("editGloL1Slope", "99999999999");
+    SettingsDialogs::setBoxHook(nullptr);
+    recordBoxes();
+    QCOMPARE(seen, QStringList({"sent: ", "field: 99999999999", "marked"}));
+    // The field is named by the form's own labels, in the person's language.
+    const QString name = TypedNumber::fieldName(edit("editGloL1Slope"));
+    QCOMPARE(shown, russian ? box.arg(name) : box);
+    page->resize(page->size().expandedTo(page->sizeHint()));
+    QVERIFY(saveScreenshot(page.get(), file));
 }
 
 QTEST_MAIN(TestPPSWidget)

@@ -82,6 +82,8 @@ private slots:
     void unknownMaskByteKeepsTheMaskBack();
     void fixMaskNotReadIsNotSent();
     void refusedSetterAsksOnceMore();
+    void typedNumberGoesOutAsTypedOrNotAtAll_data();
+    void typedNumberGoesOutAsTypedOrNotAtAll();
     void russianTexts();
     void screenshotOfTheDialog();
 
@@ -336,6 +338,35 @@ void TestSolutionParametersWidget::refusedSetterAsksOnceMore()
     QCOMPARE(session->table.count(3, 0x28), 2);
     QCOMPARE(session->table.total(), 1 + getters.size() + 1);
     QCOMPARE(fixChecked(), QStringList({"chBoxGps", "chBoxGlonass", "chBoxBeiDou"}));
+}
+
+void TestSolutionParametersWidget::typedNumberGoesOutAsTypedOrNotAtAll_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("outcome");
+    QTest::addColumn<QString>("box");
+
+    QTest::newRow("base line 2000") << "editRefBaseLineLength" << "2000"
+                                    << QStringList({"sent: " + hexFrames(QList<QByteArray>{commandFrame(3, 0xAB, hex("d0070000"))} + getters),
+                                                    "field: 2000", "not marked"})
+                                    << QString();
+    QTest::newRow("base line eleven digits")
+        << "editRefBaseLineLength" << "99999999999" << QStringList({"sent: ", "field: 99999999999", "marked"})
+        << "Nothing was sent: correct the marked fields.\n"
+           "RTK settings, Base line, cm: 99999999999 is outside -2147483648 to 2147483647";
+}
+
+void TestSolutionParametersWidget::typedNumberGoesOutAsTypedOrNotAtAll()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, outcome);
+    QFETCH(QString, box);
+    openPage();
+    boxes.clear();
+    const QStringList seen = typeAndSave(field, typed) << (boxes.isEmpty() ? QString() : boxes.last().text);
+    QCOMPARE(seen, outcome << box);
 }
 
 void TestSolutionParametersWidget::russianTexts()

@@ -14,6 +14,7 @@
 #include "calibration.h"
 #include "connectguard.h"
 #include "looplag.h"
+#include "toolstestkit.h"
 #include "tst_calibration_rig.h"
 #include "tst_calibration_suite.h"
 
@@ -66,29 +67,16 @@ void tst_Calibration::setWritesPosition()
     rig.receiver().clearRecord();
 
     rig.button("btnSet")->click();
-    QTRY_COMPARE(rig.receiver().commands().size(), 1);
-    QCOMPARE(rig.receiver().commands().at(0).frame,
-             hex("21 4E 05 80 18 00 CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40 00 00 00 00 00 C0 62 40 BD E8"));
+    QCOMPARE(framesBeforeFence(rig.session),
+             QList<QByteArray>{hex("21 4E 05 80 18 00 CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40 00 00 00 00 00 C0 62 "
+                                   "40 BD E8")});
 
-    // Texts that are not numbers are sent as 0.
+    // A text that is not a number sends nothing at all.
     rig.edit("editAlt")->setText(QStringLiteral("high"));
     rig.button("btnSet")->click();
-    QTRY_COMPARE(rig.receiver().commands().size(), 2);
-    const QByteArray payload = rig.receiver().commands().at(1).payload;
-    QCOMPARE(payload.mid(0, 16), hex("CD CC CC CC CC CC 42 40 00 00 00 00 00 E0 4B 40"));
-    QCOMPARE(payload.mid(16), QByteArray(8, '\0'));
-}
-
-void tst_Calibration::refusedPositionShowsZero()
-{
-    CalibrationRig rig;
-    QVERIFY(rig.open(QByteArray(), TableBytes()));
-    rig.receiver().answerAlways(5, 0x00, ScriptedReceiver::refused());
-    rig.show();
-    QTRY_COMPARE(rig.edit("editLat")->text(), QStringLiteral("0"));
-    QCOMPARE(rig.edit("editLon")->text(), QStringLiteral("0"));
-    QCOMPARE(rig.edit("editAlt")->text(), QStringLiteral("0"));
-    QVERIFY(rig.messages.isEmpty());
+    QCOMPARE(framesBeforeFence(rig.session), QList<QByteArray>());
+    QCOMPARE(rig.receiver().count(5, 0x80), 1);
+    QCOMPARE(rig.messages.size(), 1);
 }
 
 void tst_Calibration::refusedSetReadsPositionAgain()
@@ -316,17 +304,23 @@ void tst_Calibration::combinedBoxHidesAndShowsNumbers()
     QCOMPARE(rig.valueEdit("Comb", 0)->text(), QStringLiteral("1.500"));
     QCOMPARE(rig.stdEdit("Comb", 0)->text(), QStringLiteral("0.250"));
 
-    // An emptied text keeps its number; a text that is not a number stores 0.
+    // An emptied text keeps its number.
     QLineEdit *value = rig.valueEdit("Comb", 1);
     value->selectAll();
     QTest::keyClick(value, Qt::Key_Backspace);
+    rig.flagBox("Comb", 1)->click();
+    rig.flagBox("Comb", 1)->click();
+    QCOMPARE(value->text(), QStringLiteral("0.750"));
+    QVERIFY(rig.messages.isEmpty());
+    // A text that is not a number stores nothing: it stays as typed, and the box says why.
     QLineEdit *std = rig.stdEdit("Comb", 1);
     std->selectAll();
     QTest::keyClicks(std, QStringLiteral("abc"));
     rig.flagBox("Comb", 1)->click();
-    rig.flagBox("Comb", 1)->click();
-    QCOMPARE(value->text(), QStringLiteral("0.750"));
-    QCOMPARE(std->text(), QStringLiteral("0.000"));
+    QCOMPARE(std->text(), QStringLiteral("abc"));
+    QCOMPARE(rig.messages.size(), 1);
+    QCOMPARE(rig.messages.last().text,
+             QStringLiteral("Correct the marked fields.\nCombined, L1, STD, -6: \"abc\" is not a number"));
 }
 
 // ---- Writing the table ----
@@ -409,6 +403,54 @@ void tst_Calibration::untouchedEntriesKeepTheirPrecision()
     QCOMPARE(floatAt(table, 0), 1.23456f);
     QCOMPARE(floatAt(table, 4), 0.0123456f);
     QCOMPARE(floatAt(table, 12), 2.5f);
+    QCOMPARE(floatAt(table, 16), 0.04321f);
+}
+
+void tst_Calibration::typedCombinedEntryGoesOutAsTypedOrNotAtAll_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<float>("written");
+    QTest::addColumn<QString>("box");
+    const QString refused = QStringLiteral("Nothing was sent: correct the marked fields.\nCombined, L1, ");
+    QTest::newRow("value 2.5") << "value" << "2.5" << 2.5f << QString();
+    // A Russian user's decimal comma is the decimal point.
+    QTest::newRow("value 2,5") << "value" << "2,5" << 2.5f << QString();
+    QTest::newRow("value letters") << "value" << "abc" << 0.0f << refused + "Value, -6: \"abc\" is not a number";
+    QTest::newRow("value beyond a float") << "value" << "1e60" << 0.0f
+                                          << refused + "Value, -6: 1e60 is outside -3.40282e+38 to 3.40282e+38";
+    QTest::newRow("value emptied") << "value" << "" << 0.0f << refused + "Value, -6: a number is needed";
+    QTest::newRow("std negative") << "std" << "-0.5" << 0.0f << refused + "STD, -6: -0.5 is outside 0 to 3.40282e+38";
+}
+
+void tst_Calibration::typedCombinedEntryGoesOutAsTypedOrNotAtAll()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(float, written);
+    QFETCH(QString, box);
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0),
+                     TableBytes().entry(0, 1.23456f, 0.0123456f, 1).entry(1, 0.98765f, 0.04321f, 1)));
+    QVERIFY(rig.showAndRead());
+    rig.receiver().answerAlways(5, 0x84, ScriptedReceiver::silence());
+    rig.receiver().clearRecord();
+    QLineEdit *edited = field == "value" ? rig.valueEdit("Comb", 1) : rig.stdEdit("Comb", 1);
+    edited->selectAll();
+    QTest::keyClick(edited, Qt::Key_Delete);
+    QTest::keyClicks(edited, typed);
+    rig.button("btnSaveRestart")->click();
+    const QList<QByteArray> frames = framesBeforeFence(rig.session);
+    QCOMPARE(rig.messages.isEmpty() ? QString() : rig.messages.last().text, box);
+    QCOMPARE(edited->text(), typed);
+    if (!box.isEmpty()) {
+        QCOMPARE(frames, QList<QByteArray>());
+        return;
+    }
+    QCOMPARE(frames.size(), 1);
+    const QByteArray table = frames.at(0).mid(6, 336);
+    QCOMPARE(floatAt(table, 0), 1.23456f);
+    QCOMPARE(floatAt(table, 12), written);
     QCOMPARE(floatAt(table, 16), 0.04321f);
 }
 

@@ -19,7 +19,10 @@ private slots:
 
     void openingReadsPositionThenTable();
     void setWritesPosition();
-    void refusedPositionShowsZero();
+    void refusedPositionLeavesTheFieldsAsTheyWere_data();
+    void refusedPositionLeavesTheFieldsAsTheyWere();
+    void typedPositionGoesOutAsTypedOrNotAtAll_data();
+    void typedPositionGoesOutAsTypedOrNotAtAll();
     void refusedSetReadsPositionAgain();
     void currentTableShownInCurrentAndCombined();
     void missingTableShowsError();
@@ -33,6 +36,8 @@ private slots:
 
     void saveRestartWritesTableAndRestarts();
     void untouchedEntriesKeepTheirPrecision();
+    void typedCombinedEntryGoesOutAsTypedOrNotAtAll_data();
+    void typedCombinedEntryGoesOutAsTypedOrNotAtAll();
     void saveRestartBeforeAnyTableWritesNothing();
     void refusedWriteReadsBack();
     void windowClosedAfterWriteSendsNothingMore();

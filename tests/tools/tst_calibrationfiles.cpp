@@ -67,7 +67,8 @@ private slots:
     void fileThatCannotBeTakenShowsError_data();
     void fileThatCannotBeTakenShowsError();
     void temperatureRecordsAppend();
-    void temperatureNotANumberWritesZero();
+    void typedTemperatureIsWrittenAsTypedOrNotAtAll_data();
+    void typedTemperatureIsWrittenAsTypedOrNotAtAll();
     void cancelledDialogsDoNothing();
     void failedWrite_data();
     void failedWrite();
@@ -304,20 +305,47 @@ void tst_CalibrationFiles::temperatureRecordsAppend()
     QCOMPARE(line.count(','), 85);
 }
 
-void tst_CalibrationFiles::temperatureNotANumberWritesZero()
+void tst_CalibrationFiles::typedTemperatureIsWrittenAsTypedOrNotAtAll_data()
 {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("box");
+    const QString refused = QStringLiteral("Nothing was written: correct the marked fields.\nTemperature: ");
+    QTest::newRow("25.5") << "25.5" << QByteArray("25.5,1.5,0.25,1,") << QString();
+    // A Russian user's decimal comma is the decimal point.
+    QTest::newRow("25,5") << "25,5" << QByteArray("25.5,1.5,0.25,1,") << QString();
+    QTest::newRow("-40") << "-40" << QByteArray("-40,1.5,0.25,1,") << QString();
+    QTest::newRow("letters") << "abc" << QByteArray() << refused + "\"abc\" is not a number";
+    QTest::newRow("empty") << "" << QByteArray() << refused + "a number is needed";
+    QTest::newRow("below absolute zero") << "-300" << QByteArray() << refused + "-300 is outside -273.15 to 1000";
+}
+
+void tst_CalibrationFiles::typedTemperatureIsWrittenAsTypedOrNotAtAll()
+{
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, box);
     CalibrationRig rig;
     QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), TableBytes().entry(0, 1.5f, 0.25f, 1)));
     QVERIFY(rig.showAndRead());
     const QString path = dir->filePath(QStringLiteral("temperature.txt"));
     QVERIFY(writeFile(path, "earlier\n"));
-    rig.edit("editTemperature")->setText(QStringLiteral("abc"));
+    QTest::keyClicks(rig.edit("editTemperature"), typed);
     rig.fileAnswers << path;
 
     rig.button("btnSaveFileTemper")->click();
 
-    QVERIFY(fileBytes(path).startsWith("earlier\n0,1.5,0.25,1,0,0,0,"));
-    QVERIFY(fileBytes(path).endsWith(",0,0,0,\n"));
+    QCOMPARE(rig.messages.isEmpty() ? QString() : rig.messages.last().text, box);
+    // A refused temperature asks for no file and writes none.
+    QCOMPARE(rig.files.size(), box.isEmpty() ? 1 : 0);
+    QByteArray expected = "earlier\n";
+    if (!written.isEmpty()) {
+        expected += written;
+        for (int i = 1; i < 28; ++i)
+            expected += "0,0,0,";
+        expected += '\n';
+    }
+    QCOMPARE(fileBytes(path), expected);
 }
 
 void tst_CalibrationFiles::cancelledDialogsDoNothing()
@@ -327,6 +355,7 @@ void tst_CalibrationFiles::cancelledDialogsDoNothing()
     QVERIFY(rig.showAndRead());
     rig.valueEdit("Comb", 0)->selectAll();
     QTest::keyClicks(rig.valueEdit("Comb", 0), QStringLiteral("2.25"));
+    rig.edit("editTemperature")->setText(QStringLiteral("20"));
     rig.button("btnSaveFile")->click();
     rig.button("btnReadeFile")->click();
     rig.button("btnSaveFileTemper")->click();
@@ -361,6 +390,7 @@ void tst_CalibrationFiles::failedWrite()
     QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), TableBytes().entry(0, 1.5f, 0.25f, 1)));
     QVERIFY(rig.showAndRead());
     rig.fileAnswers << (path.startsWith(QLatin1Char('/')) ? path : dir->filePath(path));
+    rig.edit("editTemperature")->setText(QStringLiteral("20"));
     rig.button(button)->click();
 
     QCOMPARE(rig.messages.size(), 1);

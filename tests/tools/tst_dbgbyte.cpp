@@ -8,11 +8,13 @@
 
 #include <memory>
 
+#include "boxrecorder.h"
 #include "connectguard.h"
 #include "dbgbyte.h"
+#include "tooldialogs.h"
 #include "toolstestkit.h"
 
-class tst_DBGByte : public QObject
+class tst_DBGByte : public QObject, public BoxRecorder<ToolDialogs>
 {
     Q_OBJECT
 
@@ -41,11 +43,13 @@ private:
 void tst_DBGByte::initTestCase()
 {
     installConnectGuard();
+    recordBoxes();
     qRegisterMetaType<QPair<MsgType, unsigned char>>("QPair<MsgType,unsigned char>");
 }
 
 void tst_DBGByte::init()
 {
+    boxes.clear();
     session = std::make_unique<ReceiverSession>();
     QVERIFY(session->open(InterfaceBinary));
     // The receiver takes every debug byte.
@@ -87,16 +91,24 @@ void tst_DBGByte::typedTextDecidesWhatGoesOut_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QList<QByteArray>>("frames");
+    QTest::addColumn<QString>("box");
 
-    QTest::newRow("0") << "0" << "0" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hex("00"))};
-    QTest::newRow("255") << "255" << "255" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hex("ff"))};
-    QTest::newRow("17") << "17" << "17" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hex("11"))};
-    // "256" stands as intermediate input; its low byte would go out as 00.
-    QTest::newRow("256 stands but is not sent") << "256" << "256" << QList<QByteArray>{};
-    QTest::newRow("999 stands but is not sent") << "999" << "999" << QList<QByteArray>{};
-    QTest::newRow("minus cannot be typed") << "-1" << "1" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hex("01"))};
-    QTest::newRow("letters cannot be typed") << "ab" << "" << QList<QByteArray>{};
-    QTest::newRow("empty") << "" << "" << QList<QByteArray>{};
+    const QString refused = QStringLiteral("Nothing was sent: correct the marked field.\nMode 0, Data: ");
+    QTest::newRow("0") << "0" << "0" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hex("00"))} << QString();
+    QTest::newRow("255") << "255" << "255" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hex("ff"))} << QString();
+    QTest::newRow("17") << "17" << "17" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hex("11"))} << QString();
+    // "256" stands as intermediate input; its low byte would go out as 00. Not sent, and
+    // the box says why.
+    QTest::newRow("256 stands but is not sent") << "256" << "256" << QList<QByteArray>{}
+                                                << refused + "256 is outside 0 to 255";
+    QTest::newRow("300 stands but is not sent") << "300" << "300" << QList<QByteArray>{}
+                                                << refused + "300 is outside 0 to 255";
+    QTest::newRow("999 stands but is not sent") << "999" << "999" << QList<QByteArray>{}
+                                                << refused + "999 is outside 0 to 255";
+    QTest::newRow("minus cannot be typed") << "-1" << "1" << QList<QByteArray>{ScriptedReceiver::frame(200, 0x80, hex("01"))}
+                                           << QString();
+    QTest::newRow("letters cannot be typed") << "ab" << "" << QList<QByteArray>{} << refused + "a number is needed";
+    QTest::newRow("empty") << "" << "" << QList<QByteArray>{} << refused + "a number is needed";
 }
 
 void tst_DBGByte::typedTextDecidesWhatGoesOut()
@@ -104,11 +116,14 @@ void tst_DBGByte::typedTextDecidesWhatGoesOut()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(QList<QByteArray>, frames);
+    QFETCH(QString, box);
 
     QTest::keyClicks(field(0), typed);
     QCOMPARE(field(0)->text(), shown);
     execute(0)->click();
     QCOMPARE(framesBeforeFence(*session), frames);
+    QCOMPARE(boxes.isEmpty() ? QString() : boxes.last().text, box);
+    QCOMPARE(field(0)->property("typedNumberRefusal").isValid(), !box.isEmpty());
 }
 
 void tst_DBGByte::fourPressesGoOutInPressOrderEachAfterTheLastAnswer()

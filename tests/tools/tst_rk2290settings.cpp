@@ -376,21 +376,37 @@ void tst_RK2290Settings::plainRequests_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("gain");
     QTest::addColumn<QList<QByteArray>>("frames");
+    QTest::addColumn<QString>("box");
 
-    QTest::newRow("write 12") << "btnWriteRegister" << "12" << "abc" << "6" << QList<QByteArray>{writeFrame(0, 12, 0xABC)};
+    const QString refused = QStringLiteral("Nothing was sent: correct the marked fields.\n");
+    QTest::newRow("write 12") << "btnWriteRegister" << "12" << "abc" << "6" << QList<QByteArray>{writeFrame(0, 12, 0xABC)}
+                              << QString();
     QTest::newRow("write 255 all ones") << "btnWriteRegister" << "255" << "FFFFFFFF" << "6"
-                                        << QList<QByteArray>{writeFrame(0, 255, 0xFFFFFFFF)};
-    QTest::newRow("write to 268 goes nowhere") << "btnWriteRegister" << "268" << "1" << "6" << QList<QByteArray>{};
-    QTest::newRow("write to a word goes nowhere") << "btnWriteRegister" << "reg" << "1" << "6" << QList<QByteArray>{};
-    QTest::newRow("write of a word writes nothing") << "btnWriteRegister" << "12" << "zz" << "6" << QList<QByteArray>{};
-    QTest::newRow("write of nothing writes nothing") << "btnWriteRegister" << "12" << "" << "6" << QList<QByteArray>{};
-    QTest::newRow("read 255") << "btnReadRegister" << "255" << "" << "6" << QList<QByteArray>{readFrame(0, 255)};
-    QTest::newRow("read 268 reads nothing") << "btnReadRegister" << "268" << "" << "6" << QList<QByteArray>{};
-    QTest::newRow("read of a word reads nothing") << "btnReadRegister" << "x" << "" << "6" << QList<QByteArray>{};
-    QTest::newRow("RF AGC gain 6") << "btnWriteRfAgc" << "0" << "" << "6" << QList<QByteArray>{writeFrame(0, 56, 6)};
+                                        << QList<QByteArray>{writeFrame(0, 255, 0xFFFFFFFF)} << QString();
+    QTest::newRow("write to 268 goes nowhere") << "btnWriteRegister" << "268" << "1" << "6" << QList<QByteArray>{}
+                                               << refused + "Register settings, Address: 268 is outside 0 to 255";
+    QTest::newRow("write to 300 goes nowhere") << "btnWriteRegister" << "300" << "1" << "6" << QList<QByteArray>{}
+                                               << refused + "Register settings, Address: 300 is outside 0 to 255";
+    QTest::newRow("write to a word goes nowhere") << "btnWriteRegister" << "reg" << "1" << "6" << QList<QByteArray>{}
+                                                  << refused + "Register settings, Address: \"reg\" is not a number";
+    QTest::newRow("write of a word writes nothing") << "btnWriteRegister" << "12" << "zz" << "6" << QList<QByteArray>{}
+                                                    << refused + "Register settings, Value: \"zz\" is not a hexadecimal number";
+    QTest::newRow("write of nothing writes nothing") << "btnWriteRegister" << "12" << "" << "6" << QList<QByteArray>{}
+                                                     << refused + "Register settings, Value: a number is needed";
+    QTest::newRow("write beyond 32 bits writes nothing") << "btnWriteRegister" << "12" << "100000000" << "6"
+                                                         << QList<QByteArray>{}
+                                                         << refused + "Register settings, Value: 100000000 is outside 0 to ffffffff";
+    QTest::newRow("read 255") << "btnReadRegister" << "255" << "" << "6" << QList<QByteArray>{readFrame(0, 255)} << QString();
+    QTest::newRow("read 268 reads nothing") << "btnReadRegister" << "268" << "" << "6" << QList<QByteArray>{}
+                                            << refused + "Register settings, Address: 268 is outside 0 to 255";
+    QTest::newRow("read of a word reads nothing") << "btnReadRegister" << "x" << "" << "6" << QList<QByteArray>{}
+                                                  << refused + "Register settings, Address: \"x\" is not a number";
+    QTest::newRow("RF AGC gain 6") << "btnWriteRfAgc" << "0" << "" << "6" << QList<QByteArray>{writeFrame(0, 56, 6)}
+                                   << QString();
     QTest::newRow("RF AGC gain -1") << "btnWriteRfAgc" << "0" << "" << "-1"
-                                    << QList<QByteArray>{writeFrame(0, 56, 0xFFFFFFFF)};
-    QTest::newRow("RF AGC gain word") << "btnWriteRfAgc" << "0" << "" << "six" << QList<QByteArray>{};
+                                    << QList<QByteArray>{writeFrame(0, 56, 0xFFFFFFFF)} << QString();
+    QTest::newRow("RF AGC gain word") << "btnWriteRfAgc" << "0" << "" << "six" << QList<QByteArray>{}
+                                      << refused + "RF AGC, IFA AGC Gain: \"six\" is not a number";
 }
 
 void tst_RK2290Settings::plainRequests()
@@ -400,12 +416,14 @@ void tst_RK2290Settings::plainRequests()
     QFETCH(QString, value);
     QFETCH(QString, gain);
     QFETCH(QList<QByteArray>, frames);
+    QFETCH(QString, box);
 
     edit("editAddress")->setText(address);
     edit("editValue")->setText(value);
     edit("editRfAgcValue")->setText(gain);
     button(buttonName.toLatin1().constData())->click();
     QCOMPARE(sentFrames(), frames);
+    QCOMPARE(boxes.isEmpty() ? QString() : boxes.last().text, box);
 }
 
 void tst_RK2290Settings::restartAsksFirst_data()

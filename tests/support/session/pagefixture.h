@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QColor>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QtTest>
 
 #include <memory>
 
@@ -19,6 +25,28 @@ inline QString notSentText(const QStringList &settings)
 {
     return QStringLiteral("Error while requesting a command '%1 (not sent: not read from the receiver)'")
         .arg(settings.join(QStringLiteral(", ")));
+}
+
+// Whether a person sees the field marked as refused: a fifth of it or more, around and
+// between the letters, in the refusal colour.
+inline bool looksRefused(QWidget *field)
+{
+    const QImage image = field->grab().toImage();
+    int marked = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            marked += image.pixelColor(x, y) == QColor(0xff, 0xc0, 0xc0) ? 1 : 0;
+    }
+    return marked * 5 >= image.width() * image.height();
+}
+
+// The hex of each frame, separated by spaces: a row of the frames a Save sent.
+inline QString hexFrames(const QList<QByteArray> &frames)
+{
+    QStringList texts;
+    for (const QByteArray &frame : frames)
+        texts.append(QString::fromLatin1(frame.toHex()));
+    return texts.join(QLatin1Char(' '));
 }
 
 template <typename Page>
@@ -47,6 +75,29 @@ protected:
     {
         page->setController(session->controller);
         page->readSettings();
+    }
+
+    // Types text into the named field as a person does (the field emptied first; an
+    // editable combo box through its line edit), presses Save and waits until the link
+    // is quiet. Gives what came of it, as a person and the receiver see it: the frames
+    // sent, the field's text, whether the field is marked.
+    QStringList typeAndSave(const QString &name, const QString &text)
+    {
+        session->table.clearRecord();
+        QWidget *field = page->template findChild<QWidget *>(name);
+        QLineEdit *edit = qobject_cast<QLineEdit *>(field);
+        if (auto *box = qobject_cast<QComboBox *>(field))
+            edit = box->lineEdit();
+        if (!edit)
+            return {QStringLiteral("no field ") + name};
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+        page->template findChild<QPushButton *>(QStringLiteral("btnSave"))->click();
+        if (!session->settle())
+            return {QStringLiteral("the link did not settle")};
+        return {QStringLiteral("sent: ") + hexFrames(session->table.frames()), QStringLiteral("field: ") + edit->text(),
+                looksRefused(edit) ? QStringLiteral("marked") : QStringLiteral("not marked")};
     }
 
     template <typename W>
