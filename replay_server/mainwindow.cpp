@@ -322,7 +322,22 @@ void MainWindow::on_btnRight_clicked()
 
 void MainWindow::on_port_editingFinished()
 {
-    portNumber = ui->port->text().toInt();
+    // A text that is no port would otherwise be listened on as another one ("70537" as
+    // 5001, "five" as a port the system picks): the service and its clients stay as they are.
+    const QString typed = ui->port->text().trimmed();
+    bool ok = false;
+    const int port = typed.toInt(&ok, 10);
+    if (!ok || port < 0 || port > 65535) {
+        ui->port->setStyleSheet(QStringLiteral("background-color: #ffc0c0;"));
+        const QString kept = server.isListening()
+            ? QStringLiteral("still listening on %1").arg(server.serverPort())
+            : QStringLiteral("not listening");
+        appendLog(QStringLiteral("Port \"%1\" refused: not a number from 0 to 65535; %2")
+                      .arg(typed, kept));
+        return;
+    }
+    ui->port->setStyleSheet(QString());
+    portNumber = port;
     server.InitFromPort(portNumber);
 }
 

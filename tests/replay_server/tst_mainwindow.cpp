@@ -50,6 +50,8 @@ private slots:
     void aLateTimeoutPlaysTheTicksItMissed_data();
     void aLateTimeoutPlaysTheTicksItMissed();
     void portEditRestartsTheService();
+    void aTextThatIsNoPortKeepsTheService_data();
+    void aTextThatIsNoPortKeepsTheService();
     void cancelledDialogOnlyLogs();
     void loadingLogsItsProgressInOrder();
     void emptyFileLeavesNothingToPlay();
@@ -297,12 +299,40 @@ void TestMainWindow::portEditRestartsTheService()
     QVERIFY(window->replayServer().isListening());
     QTRY_VERIFY_WITH_TIMEOUT((old->collect(), !old->connected()), 5000);
     QCOMPARE(window->replayServer().clientCount(), 0);
-    connectClient();
+}
 
-    // Text that is no number reads as port 0.
-    widget<QLineEdit>("port")->setText(QStringLiteral("five"));
+void TestMainWindow::aTextThatIsNoPortKeepsTheService_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("not a number") << QStringLiteral("five");
+    QTest::newRow("past 16 bits, would be 5001") << QStringLiteral("70537");
+    QTest::newRow("past 16 bits, would be 34463") << QStringLiteral("99999");
+    QTest::newRow("negative, would be 65535") << QStringLiteral("-1");
+    QTest::newRow("empty") << QString();
+}
+
+void TestMainWindow::aTextThatIsNoPortKeepsTheService()
+{
+    QFETCH(QString, typed);
+    const quint16 port = window->replayServer().serverPort();
+    ReplayTestClient *client = connectClient();
+    widget<QTextEdit>("textEdit")->clear();
+    widget<QLineEdit>("port")->setText(typed);
+    emit widget<QLineEdit>("port")->editingFinished();
+    QCOMPARE(log(), QStringList{QStringLiteral("Port \"%1\" refused: not a number from 0 to 65535; "
+                                               "still listening on %2").arg(typed).arg(port)});
+    QVERIFY(window->replayServer().isListening());
+    QCOMPARE(window->replayServer().serverPort(), port);
+    QCOMPARE(window->replayServer().clientCount(), 1);
+    QVERIFY(client->connected());
+    QVERIFY(widget<QLineEdit>("port")->styleSheet().contains(QStringLiteral("#ffc0c0")));
+
+    // A port typed again is taken, and the mark goes.
+    widget<QLineEdit>("port")->setText(QStringLiteral("0"));
     emit widget<QLineEdit>("port")->editingFinished();
     QCOMPARE(log().last(), QStringLiteral("InitFromPort: 0"));
+    QVERIFY(window->replayServer().isListening());
+    QVERIFY(widget<QLineEdit>("port")->styleSheet().isEmpty());
 }
 
 void TestMainWindow::cancelledDialogOnlyLogs()
