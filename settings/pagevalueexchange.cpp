@@ -25,28 +25,32 @@ TypedNumber ruleOf(float)
     return TypedNumber::real(-FLT_MAX, FLT_MAX);
 }
 
+namespace {
+
 // The field's rule first, so that its range is the one named; then the type's, so that
 // a rule wider than the type never narrows a number.
-QString fromText(const QString &text, const TypedNumber &rule, int &value)
+template <typename Whole>
+QString wholeFromText(const QString &text, const TypedNumber &rule, Whole &value)
 {
     qint64 number = 0;
     QString why = rule.check(text, number);
     if (why.isEmpty())
         why = ruleOf(value).check(text, number);
     if (why.isEmpty())
-        value = int(number);
+        value = Whole(number);
     return why;
+}
+
+} // namespace
+
+QString fromText(const QString &text, const TypedNumber &rule, int &value)
+{
+    return wholeFromText(text, rule, value);
 }
 
 QString fromText(const QString &text, const TypedNumber &rule, quint16 &value)
 {
-    qint64 number = 0;
-    QString why = rule.check(text, number);
-    if (why.isEmpty())
-        why = ruleOf(value).check(text, number);
-    if (why.isEmpty())
-        value = quint16(number);
-    return why;
+    return wholeFromText(text, rule, value);
 }
 
 QString fromText(const QString &text, const TypedNumber &rule, double &value)
