@@ -93,26 +93,14 @@ void tst_ShellScreens::connectionScreen()
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
 
-    QString boxText;
     if (!port.isEmpty()) {
         window->findChild<QRadioButton *>(QStringLiteral("rBtnSocket"))->click();
         window->findChild<QLineEdit *>(QStringLiteral("editHostAddress"))->setText(QStringLiteral("127.0.0.1"));
         QTest::keyClicks(window->findChild<QLineEdit *>(QStringLiteral("editPort")), port);
         // The program's own box, as a person would see it, grabbed beside the screen.
-        shell.stopRecordingBoxes();
-        AppDialogs::setBoxHook([&](QMessageBox &box) {
-            boxText = box.text();
-            box.show();
-            const QString boxPath = screenshotDir() + QLatin1Char('/') + QString(file).replace(".png", "_box.png");
-            box.grab().save(boxPath);
-            qInfo("saved %s", qPrintable(boxPath));
-            box.hide();
-            return QMessageBox::Ok;
-        });
-        connect->click();
-        AppDialogs::setBoxHook(nullptr);
-        shell.recordBoxes();
-        QCOMPARE(boxText, refusal);
+        const QString boxPath = screenshotDir() + QLatin1Char('/') + QString(file).replace(".png", "_box.png");
+        QCOMPARE(shell.grabBoxesDuring(boxPath, [connect] { connect->click(); }), refusal);
+        qInfo("saved %s", qPrintable(boxPath));
         QCoreApplication::processEvents();
     }
 

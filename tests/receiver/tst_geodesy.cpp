@@ -154,46 +154,38 @@ void TestGeodesy::angleTexts_data()
     QTest::addColumn<QString>("latitude");
     QTest::addColumn<QString>("longitude");
 
+    // A text with the degree sign in place of %1.
+    const auto degrees = [](const char *text) { return QString(text).arg(deg); };
     const GeoCoordinate munich(48.1173, 0, 11.516667, 3, 0.0);
     QTest::newRow("Munich, format 2") << munich << 2
-        << QString("48%1 7' 2.280000\" N").arg(deg)
-        << QString("11%1 31' 0.001200\" E").arg(deg);
+        << degrees("48%1 7' 2.280000\" N") << degrees("11%1 31' 0.001200\" E");
     QTest::newRow("Munich, format 1") << munich << 1
-        << QString("48%1 7.038000000' N").arg(deg)
-        << QString("11%1 31.000020000' E").arg(deg);
+        << degrees("48%1 7.038000000' N") << degrees("11%1 31.000020000' E");
     QTest::newRow("Munich, format 0") << munich << 0
-        << QString("48.117300000%1 N").arg(deg)
-        << QString("11.516667000%1 E").arg(deg);
+        << degrees("48.117300000%1 N") << degrees("11.516667000%1 E");
     // 33.5 degrees is a hair below itself after radians: the seconds that print as 60
     // are carried into the minutes, so the text reads as the angle received.
     const GeoCoordinate south(33.5, 1, 70.25, 2, 0.0);
     QTest::newRow("33.5 S, carried into the minutes") << south << 2
-        << QString("33%1 30' 0.000000\" S").arg(deg)
-        << QString("70%1 15' 0.000000\" W").arg(deg);
+        << degrees("33%1 30' 0.000000\" S") << degrees("70%1 15' 0.000000\" W");
     const GeoCoordinate wholeMinutes(56.0 + 1.0 / 60.0, 0, 38.0 + 1.0 / 60.0, 3, 0.0);
     QTest::newRow("a whole minute, format 2") << wholeMinutes << 2
-        << QString("56%1 1' 0.000000\" N").arg(deg)
-        << QString("38%1 1' 0.000000\" E").arg(deg);
+        << degrees("56%1 1' 0.000000\" N") << degrees("38%1 1' 0.000000\" E");
     QTest::newRow("a whole minute, format 1") << wholeMinutes << 1
-        << QString("56%1 1.000000000' N").arg(deg)
-        << QString("38%1 1.000000000' E").arg(deg);
+        << degrees("56%1 1.000000000' N") << degrees("38%1 1.000000000' E");
     // A hair under a whole degree: seconds carry into minutes and minutes into degrees.
     const GeoCoordinate underDegrees(37.999999999999, 1, 11.9999999999995, 2, 0.0);
     QTest::newRow("a hair under a degree, format 2") << underDegrees << 2
-        << QString("38%1 0' 0.000000\" S").arg(deg)
-        << QString("12%1 0' 0.000000\" W").arg(deg);
+        << degrees("38%1 0' 0.000000\" S") << degrees("12%1 0' 0.000000\" W");
     QTest::newRow("a hair under a degree, format 1") << underDegrees << 1
-        << QString("38%1 0.000000000' S").arg(deg)
-        << QString("12%1 0.000000000' W").arg(deg);
+        << degrees("38%1 0.000000000' S") << degrees("12%1 0.000000000' W");
     // Just under the carry the text stays as it is.
     const GeoCoordinate belowCarry(10.0 + 59.0 / 60.0 + 59.9999994 / 3600.0, 0,
                                    10.0 + 59.0 / 60.0 + 59.9999984 / 3600.0, 3, 0.0);
     QTest::newRow("just under a carry, format 2") << belowCarry << 2
-        << QString("10%1 59' 59.999999\" N").arg(deg)
-        << QString("10%1 59' 59.999998\" E").arg(deg);
+        << degrees("10%1 59' 59.999999\" N") << degrees("10%1 59' 59.999998\" E");
     QTest::newRow("just under a carry, format 1") << belowCarry << 1
-        << QString("10%1 59.999999990' N").arg(deg)
-        << QString("10%1 59.999999973' E").arg(deg);
+        << degrees("10%1 59.999999990' N") << degrees("10%1 59.999999973' E");
     QTest::newRow("unknown format") << munich << 3 << QString(" N") << QString(" E");
     QTest::newRow("negative format") << south << -1 << QString(" S") << QString(" W");
 }

@@ -216,7 +216,7 @@ void TestConstellationControlWidget1::sbasNumberOutsideTheRangeIsRefused_data()
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<QString>("box");
     // Refused: the number stays as typed, marked, and the box says why.
-    const QString refused = QStringLiteral("Nothing was sent: correct the marked fields.\nSBAS CONSTL, SBAS #1: ");
+    const QString refused = nothingSent("SBAS CONSTL, SBAS #1: ");
     const QString notSbas = QStringLiteral(" is not an SBAS satellite (0, or 120 to 156)");
     QTest::newRow("119") << "119" << "119" << QByteArray() << refused + "119" + notSbas;
     QTest::newRow("157") << "157" << "157" << QByteArray() << refused + "157" + notSbas;
@@ -238,7 +238,7 @@ void TestConstellationControlWidget1::sbasNumberOutsideTheRangeIsRefused()
     type("lineEditSbas_1", typed);
     saveAndSettle();
     QCOMPARE(edit("lineEditSbas_1")->text(), shown);
-    QCOMPARE(boxes.isEmpty() ? QString() : boxes.last().text, box);
+    QCOMPARE(lastText(boxes), box);
     QCOMPARE(looksRefused(edit("lineEditSbas_1")), !box.isEmpty());
     QList<QByteArray> frames;
     if (!sent.isEmpty())

@@ -502,37 +502,22 @@ void TestInterfaceWidget::emptiedRateAndUnknownFormatSendNothing()
 
 void TestInterfaceWidget::typedNumberGoesOutAsTypedOrNotAtAll_data()
 {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("outcome");
+    addTypedNumberColumns();
     QTest::addColumn<int>("linkRestarts");
-    QTest::addColumn<QString>("box");
-
-    const QString refused = QStringLiteral("Nothing was sent: correct the marked fields.\n");
-    const auto nothing = [](const QString &typed) {
-        return QStringList({"sent: ", "field: " + typed, "marked"});
-    };
     QTest::newRow("UART2 57600") << "comBoxUart2" << "57600"
-                                 << QStringList({"sent: " + hexFrames(QList<QByteArray>{commandFrame(3, 0x83, hex("00e10000"))} + getters),
-                                                 "field: 57600", "not marked"})
-                                 << 1 << QString();
-    QTest::newRow("UART1 eleven digits") << "comBoxUart1" << "99999999999" << nothing("99999999999") << 0
-                                         << refused + "Baud Rate, UART1: 99999999999 is outside -2147483648 to 2147483647";
-    QTest::newRow("delay 70000") << "editTransportDelay" << "70000" << nothing("70000") << 0
-                                 << refused + "Base station, Transport delay, ms: 70000 is outside 0 to 65535";
+                                 << sentOutcome(QList<QByteArray>{commandFrame(3, 0x83, hex("00e10000"))} + getters, "57600")
+                                 << QString() << 1;
+    QTest::newRow("UART1 eleven digits") << "comBoxUart1" << "99999999999" << refusedOutcome("99999999999")
+                                         << nothingSent("Baud Rate, UART1: " + outsideInt("99999999999")) << 0;
+    QTest::newRow("delay 70000") << "editTransportDelay" << "70000" << refusedOutcome("70000")
+                                 << nothingSent("Base station, Transport delay, ms: 70000 is outside 0 to 65535") << 0;
 }
 
 void TestInterfaceWidget::typedNumberGoesOutAsTypedOrNotAtAll()
 {
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QStringList, outcome);
     QFETCH(int, linkRestarts);
-    QFETCH(QString, box);
     openPage();
-    boxes.clear();
-    const QStringList seen = typeAndSave(field, typed) << (boxes.isEmpty() ? QString() : boxes.last().text);
-    QCOMPARE(seen, outcome << box);
+    QCOMPARE(typeRowAndSave(boxes), rowExpected());
     QCOMPARE(connections->count(), linkRestarts);
 }
 
@@ -549,8 +534,7 @@ void TestInterfaceWidget::delayBeyondSixteenBitsIsNotSent()
     // Refused: the field keeps the typed number and the box says why.
     QCOMPARE(delay->text(), QString("70000"));
     QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes.last().text, QString("Nothing was sent: correct the marked fields.\n"
-                                        "Base station, Transport delay, ms: 70000 is outside 0 to 65535"));
+    QCOMPARE(boxes.last().text, nothingSent("Base station, Transport delay, ms: 70000 is outside 0 to 65535"));
     delay->setText("65535");
     click("btnSave");
     QVERIFY(session->settle());

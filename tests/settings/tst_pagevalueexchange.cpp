@@ -15,6 +15,7 @@
 #include "connectguard.h"
 #include "russiancatalogue.h"
 #include "settingsdialogs.h"
+#include "typednumbers.h"
 
 namespace {
 
@@ -92,7 +93,6 @@ void TestPageValueExchange::lineEdit_data()
 
     // Text in the field gives the value; the field is left as it is. A text that is no
     // number of the field leaves the value as it was and says why.
-    const QString intRange = QStringLiteral(" is outside -2147483648 to 2147483647");
     QTest::newRow("int -12.9") << "int" << "-12.9" << -1.0 << -1.0 << -1.0 << "-12.9" << "-12.9 is not a whole number";
     QTest::newRow("int 12.9") << "int" << "12.9" << -1.0 << -1.0 << -1.0 << "12.9" << "12.9 is not a whole number";
     QTest::newRow("int 1e3") << "int" << "1e3" << -1.0 << -1.0 << 1000.0 << "1e3" << "";
@@ -102,12 +102,12 @@ void TestPageValueExchange::lineEdit_data()
     QTest::newRow("int max") << "int" << "2147483647" << -1.0 << -1.0 << double(INT_MAX) << "2147483647" << "";
     QTest::newRow("int min") << "int" << "-2147483648" << -1.0 << -1.0 << double(INT_MIN) << "-2147483648" << "";
     QTest::newRow("int above range") << "int" << "99999999999" << -1.0 << -1.0 << -1.0 << "99999999999"
-                                     << "99999999999" + intRange;
+                                     << outsideInt("99999999999");
     QTest::newRow("int below range") << "int" << "-99999999999" << -1.0 << -1.0 << -1.0 << "-99999999999"
-                                     << "-99999999999" + intRange;
-    QTest::newRow("int 1e300") << "int" << "1e300" << -1.0 << -1.0 << -1.0 << "1e300" << "1e300" + intRange;
-    QTest::newRow("int inf") << "int" << "inf" << -1.0 << -1.0 << -1.0 << "inf" << "inf" + intRange;
-    QTest::newRow("int -inf") << "int" << "-inf" << -1.0 << -1.0 << -1.0 << "-inf" << "-inf" + intRange;
+                                     << outsideInt("-99999999999");
+    QTest::newRow("int 1e300") << "int" << "1e300" << -1.0 << -1.0 << -1.0 << "1e300" << outsideInt("1e300");
+    QTest::newRow("int inf") << "int" << "inf" << -1.0 << -1.0 << -1.0 << "inf" << outsideInt("inf");
+    QTest::newRow("int -inf") << "int" << "-inf" << -1.0 << -1.0 << -1.0 << "-inf" << outsideInt("-inf");
     QTest::newRow("int nan") << "int" << "nan" << 5.0 << -1.0 << 5.0 << "nan" << "\"nan\" is not a number";
     // An emptied field shows the value again, unless it is unset.
     QTest::newRow("int emptied") << "int" << "" << 5.0 << -1.0 << 5.0 << "5" << "";
@@ -180,8 +180,7 @@ void TestPageValueExchange::lineEdit()
     }
     QVERIFY2(same(result, value), qPrintable(QString::number(result, 'g', 17)));
     QCOMPARE(edit.text(), shown);
-    QCOMPARE(page.refusalBox(),
-             refusal.isEmpty() ? QString() : "Nothing was sent: correct the marked fields.\n" + refusal);
+    QCOMPARE(page.refusalBox(), refusal.isEmpty() ? QString() : nothingSent(refusal));
 }
 
 void TestPageValueExchange::comboBoxWithoutItemGivesTheUnsetValue()
@@ -242,7 +241,7 @@ void TestPageValueExchange::comboTextIsReadAsANumber()
     page.comboText(value, &box, -1);
     // No rate has a fraction: not 460800, nothing.
     QCOMPARE(value, -1);
-    QCOMPARE(page.refusalBox(), QString("Nothing was sent: correct the marked fields.\n460800.7 is not a whole number"));
+    QCOMPARE(page.refusalBox(), nothingSent("460800.7 is not a whole number"));
     box.setCurrentText("460800");
     page.comboText(value, &box, -1);
     QCOMPARE(value, 460800);
@@ -279,21 +278,15 @@ void TestPageValueExchange::refusalNamesTheFieldByItsLabels_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<bool>("marked");
     QTest::newRow("55,75") << false << "55,75" << 55.75 << QString() << false;
-    QTest::newRow("95") << false << "95" << -200.0
-                        << "Nothing was sent: correct the marked fields.\nPosition, Latitude: 95 is outside -90 to 90"
+    QTest::newRow("95") << false << "95" << -200.0 << nothingSent("Position, Latitude: 95 is outside -90 to 90")
                         << true;
-    QTest::newRow("russian 95") << true << "95" << -200.0
-                                << QString::fromUtf8("Ничего не отправлено: исправьте отмеченные поля.\n"
-                                                     "Position, Latitude: 95 вне пределов от -90 до 90")
-                                << true;
-    QTest::newRow("russian letters") << true << "abc" << -200.0
-                                     << QString::fromUtf8("Ничего не отправлено: исправьте отмеченные поля.\n"
-                                                          "Position, Latitude: «abc» — не число")
-                                     << true;
-    QTest::newRow("russian point only") << true << "." << -200.0
-                                        << QString::fromUtf8("Ничего не отправлено: исправьте отмеченные поля.\n"
-                                                             "Position, Latitude: «.» — не число")
-                                        << true;
+    const auto russianBox = [](const char *why) {
+        return QString::fromUtf8("Ничего не отправлено: исправьте отмеченные поля.\nPosition, Latitude: %1")
+            .arg(QString::fromUtf8(why));
+    };
+    QTest::newRow("russian 95") << true << "95" << -200.0 << russianBox("95 вне пределов от -90 до 90") << true;
+    QTest::newRow("russian letters") << true << "abc" << -200.0 << russianBox("«abc» — не число") << true;
+    QTest::newRow("russian point only") << true << "." << -200.0 << russianBox("«.» — не число") << true;
 }
 
 void TestPageValueExchange::refusalNamesTheFieldByItsLabels()

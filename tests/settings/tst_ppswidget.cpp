@@ -268,40 +268,25 @@ void TestPPSWidget::refusedSettersAskOnceMore()
 
 void TestPPSWidget::typedNumberGoesOutAsTypedOrNotAtAll_data()
 {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("outcome");
-    QTest::addColumn<QString>("box");
-
-    const QString refused = QStringLiteral("Nothing was sent: correct the marked fields.\n");
-    const QString intRange = QStringLiteral(" is outside -2147483648 to 2147483647");
-    const auto nothing = [](const QString &typed) {
-        return QStringList({"sent: ", "field: " + typed, "marked"});
-    };
-    QTest::newRow("GLO L1 slope minus only") << "editGloL1Slope" << "-" << nothing("-")
-                                             << refused + "Calibration, GLO L1 slope, ns: \"-\" is not a number";
-    QTest::newRow("GLO L1 slope eleven digits") << "editGloL1Slope" << "99999999999" << nothing("99999999999")
-                                                << refused + "Calibration, GLO L1 slope, ns: 99999999999" + intRange;
-    QTest::newRow("clock tolerance eleven digits") << "editClockTolerance" << "99999999999" << nothing("99999999999")
-                                                   << refused + "Calibration, Clock tolerance, ms: 99999999999" + intRange;
-    QTest::newRow("calibration eleven digits") << "editCalibration" << "99999999999" << nothing("99999999999")
-                                               << refused + "PPS, PPS calibration value: 99999999999" + intRange;
-    QTest::newRow("GLO L1 slope the largest") << "editGloL1Slope" << "2147483647"
-                                              << QStringList({"sent: " + hexFrames(QList<QByteArray>{commandFrame(8, 0x86, hex("ffffff7f"))} + getters),
-                                                              "field: 2147483647", "not marked"})
-                                              << QString();
+    addTypedNumberColumns();
+    const QString big = QStringLiteral("99999999999");
+    QTest::newRow("GLO L1 slope minus only") << "editGloL1Slope" << "-" << refusedOutcome("-")
+                                             << nothingSent("Calibration, GLO L1 slope, ns: \"-\" is not a number");
+    QTest::newRow("GLO L1 slope eleven digits") << "editGloL1Slope" << big << refusedOutcome(big)
+                                                << nothingSent("Calibration, GLO L1 slope, ns: " + outsideInt(big));
+    QTest::newRow("clock tolerance eleven digits") << "editClockTolerance" << big << refusedOutcome(big)
+                                                   << nothingSent("Calibration, Clock tolerance, ms: " + outsideInt(big));
+    QTest::newRow("calibration eleven digits") << "editCalibration" << big << refusedOutcome(big)
+                                               << nothingSent("PPS, PPS calibration value: " + outsideInt(big));
+    QTest::newRow("GLO L1 slope the largest")
+        << "editGloL1Slope" << "2147483647"
+        << sentOutcome(QList<QByteArray>{commandFrame(8, 0x86, hex("ffffff7f"))} + getters, "2147483647") << QString();
 }
 
 void TestPPSWidget::typedNumberGoesOutAsTypedOrNotAtAll()
 {
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QStringList, outcome);
-    QFETCH(QString, box);
     openPage();
-    boxes.clear();
-    const QStringList seen = typeAndSave(field, typed) << (boxes.isEmpty() ? QString() : boxes.last().text);
-    QCOMPARE(seen, outcome << box);
+    QCOMPARE(typeRowAndSave(boxes), rowExpected());
 }
 
 void TestPPSWidget::screenshot()
@@ -318,8 +303,7 @@ void TestPPSWidget::refusedFieldScreenshot_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("box");
     QTest::newRow("English") << false << "ppswidget_refused_en.png"
-                             << "Nothing was sent: correct the marked fields.\n"
-                                "Calibration, GLO L1 slope, ns: 99999999999 is outside -2147483648 to 2147483647";
+                             << nothingSent("Calibration, GLO L1 slope, ns: " + outsideInt("99999999999"));
     QTest::newRow("Russian") << true << "ppswidget_refused_ru.png"
                              << QString::fromUtf8("Ничего не отправлено: исправьте отмеченные поля.\n"
                                                   "%1: 99999999999 вне пределов от -2147483648 до 2147483647");
@@ -338,19 +322,10 @@ void TestPPSWidget::refusedFieldScreenshot()
     readPage();
     QVERIFY(session->settle());
     // The program's own box, as a person would see it, grabbed beside the page.
-    stopRecordingBoxes();
-    QString shown;
-    SettingsDialogs::setBoxHook([&](QMessageBox &message) {
-        shown = message.text();
-        message.show();
-        message.grab().save(screenshotPath(QString(file).replace(".png", "_box.png")));
-        message.hide();
-        return QMessageBox::Ok;
-    });
-    const QStringList seen = typeAndSave("editGloL1Slope", "99999999999");
-    SettingsDialogs::setBoxHook(nullptr);
-    recordBoxes();
-    QCOMPARE(seen, QStringList({"sent: ", "field: 99999999999", "marked"}));
+    QStringList seen;
+    const QString shown = grabBoxesDuring(screenshotPath(QString(file).replace(".png", "_box.png")),
+                                          [&] { seen = typeAndSave("editGloL1Slope", "99999999999"); });
+    QCOMPARE(seen, refusedOutcome("99999999999"));
     // The field is named by the form's own labels, in the person's language.
     const QString name = TypedNumber::fieldName(edit("editGloL1Slope"));
     QCOMPARE(shown, russian ? box.arg(name) : box);

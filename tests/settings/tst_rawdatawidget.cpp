@@ -201,45 +201,29 @@ void TestRawDataWidget::bestPositionIsShownWithItsDecimals()
 
 void TestRawDataWidget::typedCoordinateGoesOutAsTypedOrNotAtAll_data()
 {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("outcome");
-    QTest::addColumn<QString>("box");
-
-    const QString refused = QStringLiteral("Nothing was sent: correct the marked fields.\n");
-    const auto nothing = [](const QString &typed) {
-        return QStringList({"sent: ", "field: " + typed, "marked"});
-    };
+    addTypedNumberColumns();
     const auto sent = [](double latitude, double longitude, const QString &shown) {
-        return QStringList({"sent: " + hexFrames(QList<QByteArray>{commandFrame(8, 0x81, bestPos(1, latitude, longitude, 200.0))}
-                                                 + getters()),
-                            "field: " + shown, "not marked"});
+        return sentOutcome(QList<QByteArray>{commandFrame(8, 0x81, bestPos(1, latitude, longitude, 200.0))} + getters(), shown);
     };
     QTest::newRow("latitude 55.75") << "editBestPosLat" << "55.75" << sent(55.75, 37.625, "55.75000000") << QString();
     // A Russian user's decimal comma is the decimal point.
     QTest::newRow("latitude 55,75") << "editBestPosLat" << "55,75" << sent(55.75, 37.625, "55.75000000") << QString();
     QTest::newRow("longitude -37,5") << "editBestPosLon" << "-37,5" << sent(55.75, -37.5, "-37.50000000") << QString();
-    QTest::newRow("latitude point only") << "editBestPosLat" << "." << nothing(".")
-                                         << refused + "BESTPOS/1006, BestPos latitude, °: \".\" is not a number";
-    QTest::newRow("latitude minus only") << "editBestPosLat" << "-" << nothing("-")
-                                         << refused + "BESTPOS/1006, BestPos latitude, °: \"-\" is not a number";
-    QTest::newRow("latitude 95") << "editBestPosLat" << "95" << nothing("95")
-                                 << refused + "BESTPOS/1006, BestPos latitude, °: 95 is outside -90 to 90";
-    QTest::newRow("longitude 180.5") << "editBestPosLon" << "180.5" << nothing("180.5")
-                                     << refused + "BESTPOS/1006, BestPos longitude, °: 180.5 is outside -180 to 180";
+    QTest::newRow("latitude point only") << "editBestPosLat" << "." << refusedOutcome(".")
+                                         << nothingSent("BESTPOS/1006, BestPos latitude, °: \".\" is not a number");
+    QTest::newRow("latitude minus only") << "editBestPosLat" << "-" << refusedOutcome("-")
+                                         << nothingSent("BESTPOS/1006, BestPos latitude, °: \"-\" is not a number");
+    QTest::newRow("latitude 95") << "editBestPosLat" << "95" << refusedOutcome("95")
+                                 << nothingSent("BESTPOS/1006, BestPos latitude, °: 95 is outside -90 to 90");
+    QTest::newRow("longitude 180.5") << "editBestPosLon" << "180.5" << refusedOutcome("180.5")
+                                     << nothingSent("BESTPOS/1006, BestPos longitude, °: 180.5 is outside -180 to 180");
 }
 
 void TestRawDataWidget::typedCoordinateGoesOutAsTypedOrNotAtAll()
 {
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QStringList, outcome);
-    QFETCH(QString, box);
     openPage();
     click("radBtnUserData");
-    boxes.clear();
-    const QStringList seen = typeAndSave(field, typed) << (boxes.isEmpty() ? QString() : boxes.last().text);
-    QCOMPARE(seen, outcome << box);
+    QCOMPARE(typeRowAndSave(boxes), rowExpected());
 }
 
 void TestRawDataWidget::userPositionIsSentWithItsSource()

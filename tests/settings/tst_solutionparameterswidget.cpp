@@ -342,31 +342,19 @@ void TestSolutionParametersWidget::refusedSetterAsksOnceMore()
 
 void TestSolutionParametersWidget::typedNumberGoesOutAsTypedOrNotAtAll_data()
 {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("outcome");
-    QTest::addColumn<QString>("box");
-
+    addTypedNumberColumns();
     QTest::newRow("base line 2000") << "editRefBaseLineLength" << "2000"
-                                    << QStringList({"sent: " + hexFrames(QList<QByteArray>{commandFrame(3, 0xAB, hex("d0070000"))} + getters),
-                                                    "field: 2000", "not marked"})
+                                    << sentOutcome(QList<QByteArray>{commandFrame(3, 0xAB, hex("d0070000"))} + getters, "2000")
                                     << QString();
     QTest::newRow("base line eleven digits")
-        << "editRefBaseLineLength" << "99999999999" << QStringList({"sent: ", "field: 99999999999", "marked"})
-        << "Nothing was sent: correct the marked fields.\n"
-           "RTK settings, Base line, cm: 99999999999 is outside -2147483648 to 2147483647";
+        << "editRefBaseLineLength" << "99999999999" << refusedOutcome("99999999999")
+        << nothingSent("RTK settings, Base line, cm: " + outsideInt("99999999999"));
 }
 
 void TestSolutionParametersWidget::typedNumberGoesOutAsTypedOrNotAtAll()
 {
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QStringList, outcome);
-    QFETCH(QString, box);
     openPage();
-    boxes.clear();
-    const QStringList seen = typeAndSave(field, typed) << (boxes.isEmpty() ? QString() : boxes.last().text);
-    QCOMPARE(seen, outcome << box);
+    QCOMPARE(typeRowAndSave(boxes), rowExpected());
 }
 
 void TestSolutionParametersWidget::russianTexts()

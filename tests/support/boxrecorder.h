@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 // One message box the program asked for, as its area's dialog seam saw it.
 struct AnsweredBox {
     QWidget *parent = nullptr;
@@ -33,6 +35,25 @@ public:
     }
     // Back to real boxes.
     void stopRecordingBoxes() { Seam::setMessageHook(nullptr); }
+    // Runs action with the boxes it asks for built and shown as the program's own, as a
+    // person would see them, each grabbed to `path` and answered Ok; recording goes on
+    // after. Gives the last box's text.
+    QString grabBoxesDuring(const QString &path, const std::function<void()> &action)
+    {
+        stopRecordingBoxes();
+        QString shown;
+        Seam::setBoxHook([&](QMessageBox &box) {
+            shown = box.text();
+            box.show();
+            box.grab().save(path);
+            box.hide();
+            return QMessageBox::Ok;
+        });
+        action();
+        Seam::setBoxHook(nullptr);
+        recordBoxes();
+        return shown;
+    }
 
     QList<AnsweredBox> boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;

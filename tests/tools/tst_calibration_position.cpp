@@ -8,6 +8,7 @@
 #include "toolstestkit.h"
 #include "tst_calibration_rig.h"
 #include "tst_calibration_suite.h"
+#include "typednumbers.h"
 
 void tst_Calibration::refusedPositionLeavesTheFieldsAsTheyWere_data()
 {
@@ -65,20 +66,19 @@ void tst_Calibration::typedPositionGoesOutAsTypedOrNotAtAll_data()
     const auto position = [](double lat, double lon, double alt) {
         return QList<QByteArray>{ScriptedReceiver::frame(5, 0x80, llaPayload(lat, lon, alt))};
     };
-    const QString refused = QStringLiteral("Nothing was sent: correct the marked fields.\n");
     QTest::newRow("latitude -12.5") << "editLat" << "-12.5" << position(-12.5, 37.6, 150.0) << QString();
     // A Russian user's decimal comma is the decimal point.
     QTest::newRow("latitude 55,75") << "editLat" << "55,75" << position(55.75, 37.6, 150.0) << QString();
     QTest::newRow("latitude empty") << "editLat" << "" << QList<QByteArray>()
-                                    << refused + "LLA, Latitude: a number is needed";
+                                    << nothingSent("LLA, Latitude: a number is needed");
     QTest::newRow("latitude letters") << "editLat" << "abc" << QList<QByteArray>()
-                                      << refused + "LLA, Latitude: \"abc\" is not a number";
+                                      << nothingSent("LLA, Latitude: \"abc\" is not a number");
     QTest::newRow("latitude 95") << "editLat" << "95" << QList<QByteArray>()
-                                 << refused + "LLA, Latitude: 95 is outside -90 to 90";
+                                 << nothingSent("LLA, Latitude: 95 is outside -90 to 90");
     QTest::newRow("longitude -180.5") << "editLon" << "-180.5" << QList<QByteArray>()
-                                      << refused + "LLA, Longitude: -180.5 is outside -180 to 180";
+                                      << nothingSent("LLA, Longitude: -180.5 is outside -180 to 180");
     QTest::newRow("altitude letters") << "editAlt" << "high" << QList<QByteArray>()
-                                      << refused + "LLA, Altitude: \"high\" is not a number";
+                                      << nothingSent("LLA, Altitude: \"high\" is not a number");
 }
 
 void tst_Calibration::typedPositionGoesOutAsTypedOrNotAtAll()
@@ -93,12 +93,10 @@ void tst_Calibration::typedPositionGoesOutAsTypedOrNotAtAll()
     QVERIFY(rig.showAndRead());
     rig.receiver().clearRecord();
     QLineEdit *edit = rig.edit(field);
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, typed);
+    typeOver(edit, typed);
     rig.button("btnSet")->click();
     QCOMPARE(framesBeforeFence(rig.session), sent);
-    QCOMPARE(rig.messages.isEmpty() ? QString() : rig.messages.last().text, box);
+    QCOMPARE(lastText(rig.messages), box);
     QCOMPARE(edit->text(), typed);
-    QCOMPARE(edit->property("typedNumberRefusal").isValid(), !box.isEmpty());
+    QCOMPARE(markedRefused(edit), !box.isEmpty());
 }

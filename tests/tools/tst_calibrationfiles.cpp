@@ -12,8 +12,9 @@
 #include "calibration.h"
 #include "connectguard.h"
 #include "pickedfiles.h"
-#include "tst_calibration_rig.h"
 #include "threadclock.h"
+#include "tst_calibration_rig.h"
+#include "typednumbers.h"
 
 namespace {
 
@@ -335,7 +336,7 @@ void tst_CalibrationFiles::typedTemperatureIsWrittenAsTypedOrNotAtAll()
 
     rig.button("btnSaveFileTemper")->click();
 
-    QCOMPARE(rig.messages.isEmpty() ? QString() : rig.messages.last().text, box);
+    QCOMPARE(lastText(rig.messages), box);
     // A refused temperature asks for no file and writes none.
     QCOMPARE(rig.files.size(), box.isEmpty() ? 1 : 0);
     QByteArray expected = "earlier\n";

@@ -16,6 +16,7 @@
 #include "rk2290settingswidget.h"
 #include "tooldialogs.h"
 #include "toolstestkit.h"
+#include "typednumbers.h"
 
 namespace {
 
@@ -378,7 +379,7 @@ void tst_RK2290Settings::plainRequests_data()
     QTest::addColumn<QList<QByteArray>>("frames");
     QTest::addColumn<QString>("box");
 
-    const QString refused = QStringLiteral("Nothing was sent: correct the marked fields.\n");
+    const QString refused = nothingSent(QString());
     QTest::newRow("write 12") << "btnWriteRegister" << "12" << "abc" << "6" << QList<QByteArray>{writeFrame(0, 12, 0xABC)}
                               << QString();
     QTest::newRow("write 255 all ones") << "btnWriteRegister" << "255" << "FFFFFFFF" << "6"
@@ -423,7 +424,7 @@ void tst_RK2290Settings::plainRequests()
     edit("editRfAgcValue")->setText(gain);
     button(buttonName.toLatin1().constData())->click();
     QCOMPARE(sentFrames(), frames);
-    QCOMPARE(boxes.isEmpty() ? QString() : boxes.last().text, box);
+    QCOMPARE(lastText(boxes), box);
 }
 
 void tst_RK2290Settings::restartAsksFirst_data()

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "pagesession.h"
+#include "typednumbers.h"
 
 // What every settings page test holds: a fresh PageSession and a fresh page for each
 // test function. Mixed into the test class next to QObject:
@@ -47,6 +48,31 @@ inline QString hexFrames(const QList<QByteArray> &frames)
     for (const QByteArray &frame : frames)
         texts.append(QString::fromLatin1(frame.toHex()));
     return texts.join(QLatin1Char(' '));
+}
+
+// What typeAndSave gives when Save sent the frames and the field shows its number.
+inline QStringList sentOutcome(const QList<QByteArray> &frames, const QString &shown)
+{
+    return {QStringLiteral("sent: ") + hexFrames(frames), QStringLiteral("field: ") + shown,
+            QStringLiteral("not marked")};
+}
+
+// What typeAndSave gives when Save refused the typed text: nothing sent, the text kept
+// and marked.
+inline QStringList refusedOutcome(const QString &typed)
+{
+    return {QStringLiteral("sent: "), QStringLiteral("field: ") + typed, QStringLiteral("marked")};
+}
+
+// The columns of a typed-number table: the field (unless the test names one), the text
+// typed, typeAndSave's outcome and the box shown (none when the number went out).
+inline void addTypedNumberColumns(bool fieldColumn = true)
+{
+    if (fieldColumn)
+        QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("outcome");
+    QTest::addColumn<QString>("box");
 }
 
 template <typename Page>
@@ -90,14 +116,33 @@ protected:
             edit = box->lineEdit();
         if (!edit)
             return {QStringLiteral("no field ") + name};
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
+        typeOver(edit, text);
         page->template findChild<QPushButton *>(QStringLiteral("btnSave"))->click();
         if (!session->settle())
             return {QStringLiteral("the link did not settle")};
         return {QStringLiteral("sent: ") + hexFrames(session->table.frames()), QStringLiteral("field: ") + edit->text(),
                 looksRefused(edit) ? QStringLiteral("marked") : QStringLiteral("not marked")};
+    }
+
+    // The current row of a typed-number table (addTypedNumberColumns), typed and saved
+    // on the open page with the boxes cleared first: typeAndSave's outcome, then the last
+    // box's text. rowExpected() gives what the row wants.
+    template <typename Boxes>
+    QStringList typeRowAndSave(Boxes &boxes, const QString &fixedField = QString())
+    {
+        QFETCH(QString, typed);
+        const auto rowField = []() {
+            QFETCH(QString, field);
+            return field;
+        };
+        boxes.clear();
+        return typeAndSave(fixedField.isEmpty() ? rowField() : fixedField, typed) << lastText(boxes);
+    }
+    static QStringList rowExpected()
+    {
+        QFETCH(QStringList, outcome);
+        QFETCH(QString, box);
+        return outcome << box;
     }
 
     template <typename W>
