@@ -28,16 +28,17 @@ TypedNumber ruleOf(float)
 namespace {
 
 // The field's rule first, so that its range is the one named; then the type's, so that
-// a rule wider than the type never narrows a number.
-template <typename Whole>
-QString wholeFromText(const QString &text, const TypedNumber &rule, Whole &value)
+// a rule wider than the type never narrows a number. Checked is what the rule reads the
+// text as: whole numbers exactly, reals as doubles.
+template <typename Checked, typename Value>
+QString checkedFromText(const QString &text, const TypedNumber &rule, Value &value)
 {
-    qint64 number = 0;
+    Checked number = 0;
     QString why = rule.check(text, number);
     if (why.isEmpty())
         why = ruleOf(value).check(text, number);
     if (why.isEmpty())
-        value = Whole(number);
+        value = Value(number);
     return why;
 }
 
@@ -45,32 +46,22 @@ QString wholeFromText(const QString &text, const TypedNumber &rule, Whole &value
 
 QString fromText(const QString &text, const TypedNumber &rule, int &value)
 {
-    return wholeFromText(text, rule, value);
+    return checkedFromText<qint64>(text, rule, value);
 }
 
 QString fromText(const QString &text, const TypedNumber &rule, quint16 &value)
 {
-    return wholeFromText(text, rule, value);
+    return checkedFromText<qint64>(text, rule, value);
 }
 
 QString fromText(const QString &text, const TypedNumber &rule, double &value)
 {
-    double number = 0;
-    const QString why = rule.check(text, number);
-    if (why.isEmpty())
-        value = number;
-    return why;
+    return checkedFromText<double>(text, rule, value);
 }
 
 QString fromText(const QString &text, const TypedNumber &rule, float &value)
 {
-    double number = 0;
-    QString why = rule.check(text, number);
-    if (why.isEmpty())
-        why = ruleOf(value).check(text, number);
-    if (why.isEmpty())
-        value = float(number);
-    return why;
+    return checkedFromText<double>(text, rule, value);
 }
 
 QString textOf(int value)
