@@ -228,7 +228,11 @@ void DisplayContainerWidget::setModel(Model *model)
 
 void DisplayContainerWidget::setController(Controller *controller)
 {
+    if (m_controller)
+        disconnect(m_controller->reader(), SIGNAL(error()), this, SLOT(linkEnded()));
     m_controller = controller;
+    if (m_controller)
+        connect(m_controller->reader(), SIGNAL(error()), this, SLOT(linkEnded()), Qt::UniqueConnection);
     for (MyMdiSubWindow *frame : frames()) {
         for (QObject *child : frame->children()) {
             if (IController *window = dynamic_cast<IController *>(child))
@@ -242,6 +246,15 @@ void DisplayContainerWidget::setController(Controller *controller)
         connect(controller->eventDispatcher(), SIGNAL(settingTagChanged(QString)),
                 this, SLOT(userTagChanged(QString)), Qt::UniqueConnection);
     }
+}
+
+void DisplayContainerWidget::linkEnded()
+{
+    // The link is closed (the peer reset it, closed it, or the port went away): nothing
+    // more will come until a new link is made. The windows keep their values to read,
+    // shown as not valid, as when the protocol is switched.
+    if (m_controller)
+        m_controller->parser()->showAllLastData();
 }
 
 void DisplayContainerWidget::startSession(bool autoDetect, InterfaceMode mode, const QString &portName)

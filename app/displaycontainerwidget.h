@@ -79,6 +79,7 @@ private slots:
     void userTagChanged(const QString &tag);
     void requestError(QPair<MsgType, unsigned char> key);
     void resetModuleTimeOut();
+    void linkEnded();
     void on_actionFlashSaveSet_1_triggered();
     void on_actionFlashSaveSet_2_triggered();
     void on_actionFlashActivateSetDefault_triggered();

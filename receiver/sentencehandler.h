@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -49,6 +50,14 @@ public:
     // last sentence of a series must not make the list grow for ever.
     static constexpr int maxGatheredEntries = 1024;
 
+    // A band whose series stop while another band of its system goes on, or a system whose
+    // series stop while another system goes on, is no longer reported once the other has
+    // finished this many series without it. Two would do for a receiver that reports
+    // every band and system in each epoch; three also keeps one that reports a band or a
+    // system every other epoch. Series are counted, not seconds: a receiver that sends
+    // its satellites seldom keeps them as long as it goes on sending.
+    static constexpr int missedSeriesLimit = 3;
+
 signals:
     void setCoordinate(GeoCoordinate coordinate);
     void setCoordinate(double time, GeoCoordinate coordinate, short quality);
@@ -66,6 +75,8 @@ signals:
     void setUsedSatellites(SatNavSysEnum navSys, QSet<int> usedSatelliteIds);
     void setSatellites(SatNavSysEnum navSys, QVector<SatelliteInfo> info);
     void setBandName(SatNavSysEnum navSys, QString upperBandName, QString lowerBandName);
+    // The system's satellites are no longer reported: its lists are gone.
+    void clearSatellites(SatNavSysEnum navSys);
     void setVelSts(NavDataValue<int> sts);
     void setPosSts(NavDataValue<int> sts);
     void setCoordReceiver(Coordinates coordReceiver);
@@ -143,6 +154,18 @@ private:
         QSet<int> last;
     };
 
+    // The numbers of the last few series a band finished, newest first; the series of all
+    // bands are numbered in one count as they finish. A system's series that listed no
+    // satellite are counted under its negated system value.
+    struct SeriesTurns
+    {
+        quint64 recent[missedSeriesLimit] = {};
+        void add(quint64 series);
+        quint64 last() const { return recent[0]; }
+        // Whether this one has finished missedSeriesLimit series since that series.
+        bool missedBy(quint64 series) const { return recent[missedSeriesLimit - 1] > series; }
+    };
+
     // Every record of the receiver names its talker, so the known talkers are looked up
     // from their letters without building a text each time.
     struct KnownTalker
@@ -176,6 +199,10 @@ private:
     void dropOtherSecondBand(int second, bool finishingSecond, int third, bool finishingThird);
     QVector<SatelliteInfo> mergedGroupList(int first, int second, int third) const;
     void finishAndEmitGroupOf(int code);
+    void emitSystemSeries(int navSys, const QVector<SatelliteInfo> &info);
+    void forgetSystemsNotReported(int navSys);
+    void noteTurn(int key);
+    quint64 lastTurnOf(int navSys) const;
     void emitUsedSatellitesOfGsa(const GSA &sentence, int index);
     void usedSetFromMask(int navSys, quint64 mask, int from, int to);
     void clearAfterModuleReset();
@@ -184,6 +211,10 @@ private:
 
     SatelliteLists m_gathered;
     SatelliteLists m_finished;
+    quint64 m_seriesCount = 0;
+    QHash<int, SeriesTurns> m_turns;
+    // Systems whose satellites the windows list: the last series with any had some.
+    QSet<int> m_listedSystems;
     QMap<int, FullUsed> m_fullUsed;
 
     QMap<QString, int> m_talkerMap;

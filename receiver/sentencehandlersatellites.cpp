@@ -3,7 +3,10 @@
 
 #include "sentencehandler.h"
 
+#include <QVarLengthArray>
 #include <QtAlgorithms>
+
+#include <algorithm>
 
 #include <cstring>
 
@@ -137,16 +140,44 @@ void SentenceHandler::gather(int key, const SatelliteInfo &info)
     list.append(info);
 }
 
+void SentenceHandler::SeriesTurns::add(quint64 series)
+{
+    for (int i = missedSeriesLimit - 1; i > 0; --i)
+        recent[i] = recent[i - 1];
+    recent[0] = series;
+}
+
 void SentenceHandler::finishGroup(int first, int second, int third)
 {
+    const quint64 series = ++m_seriesCount;
+    QVarLengthArray<int, 3> reported;
     for (int key : {first, second, third}) {
-        // A band that did not report in this series keeps its previous list.
+        // A band that did not report in this series keeps its previous list: each band
+        // of a system reports in a series of its own.
         const auto it = m_gathered.find(key);
         if (it == m_gathered.end())
             continue;
-        if (!it.value().isEmpty())
+        if (!it.value().isEmpty()) {
             m_finished.insert(key, it.value());
+            if (key != 0 && !reported.contains(key)) {
+                m_turns[key].add(series);
+                reported.append(key);
+            }
+        }
         m_gathered.erase(it);
+    }
+    // But a band the receiver stopped (its secondary frequency switched off) is not kept
+    // for ever: once a band that goes on has finished its series several times without
+    // it, its list is no longer what the receiver reports.
+    for (int key : {first, second, third}) {
+        if (key == 0 || reported.contains(key) || !m_finished.contains(key))
+            continue;
+        const quint64 last = m_turns.value(key).last();
+        const bool missed = std::any_of(reported.cbegin(), reported.cend(), [&](int band) {
+            return m_turns[band].missedBy(last);
+        });
+        if (missed)
+            m_finished.remove(key);
     }
 }
 
@@ -183,7 +214,82 @@ void SentenceHandler::finishAndEmitGroupOf(int code)
     const int third = thirdSignalOfGroup(code);
     finishGroup(first, second, third);
     dropOtherSecondBand(second, isSecondSignal(code), third, isThirdSignal(code));
-    emit setSatellites(static_cast<SatNavSysEnum>(first), mergedGroupList(first, second, third));
+    emitSystemSeries(first, mergedGroupList(first, second, third));
+}
+
+void SentenceHandler::emitSystemSeries(int navSys, const QVector<SatelliteInfo> &info)
+{
+    if (!info.isEmpty())
+        m_listedSystems.insert(navSys);
+    emit setSatellites(static_cast<SatNavSysEnum>(navSys), info);
+    forgetSystemsNotReported(navSys);
+}
+
+namespace {
+
+// The keys under which a system's series are counted: its bands, and its series that
+// listed no satellite.
+QVarLengthArray<int, 4> turnKeysOf(int navSys)
+{
+    QVarLengthArray<int, 4> keys{navSys, -navSys};
+    for (int key : {secondSignalOfGroup(navSys), thirdSignalOfGroup(navSys)}) {
+        if (key != 0)
+            keys.append(key);
+    }
+    return keys;
+}
+
+bool isSystemOfItsOwn(int navSys)
+{
+    return navSys != 0 && firstSignalOfGroup(navSys) == navSys;
+}
+
+} // namespace
+
+void SentenceHandler::noteTurn(int key)
+{
+    m_turns[key].add(++m_seriesCount);
+}
+
+quint64 SentenceHandler::lastTurnOf(int navSys) const
+{
+    quint64 last = 0;
+    for (int key : turnKeysOf(navSys))
+        last = qMax(last, m_turns.value(key).last());
+    return last;
+}
+
+void SentenceHandler::forgetSystemsNotReported(int navSys)
+{
+    // Only a system of its own counts: a GN series lists no system.
+    if (!isSystemOfItsOwn(navSys))
+        return;
+    // A system the receiver no longer reports (switched off, or lost) while the others go
+    // on: once a band of another has finished its series several times without it, its
+    // satellites leave the windows, as a satellite that sets leaves its list. The bands
+    // are counted one by one, so a system with three bands does not outrun one with one.
+    const QVarLengthArray<int, 4> reporting = turnKeysOf(navSys);
+    QVarLengthArray<int, 8> gone;
+    for (int other : qAsConst(m_listedSystems)) {
+        if (other == navSys)
+            continue;
+        const quint64 last = lastTurnOf(other);
+        const bool missed = std::any_of(reporting.cbegin(), reporting.cend(), [&](int key) {
+            return m_turns.value(key).missedBy(last);
+        });
+        if (missed)
+            gone.append(other);
+    }
+    for (int other : gone) {
+        m_listedSystems.remove(other);
+        for (int key : turnKeysOf(other)) {
+            // A series it left half gathered is as old as its lists.
+            m_finished.remove(key);
+            m_gathered.remove(key);
+            m_turns.remove(key);
+        }
+        emit clearSatellites(static_cast<SatNavSysEnum>(other));
+    }
 }
 
 void SentenceHandler::handleSentence(GSV sentence)
@@ -234,7 +340,9 @@ void SentenceHandler::handleSentence(GSV sentence)
     }
 
     if (emptySlots == slotsPerGsv) {
-        emit setSatellites(static_cast<SatNavSysEnum>(known.navSys), QVector<SatelliteInfo>());
+        if (isSystemOfItsOwn(known.navSys))
+            noteTurn(-known.navSys);
+        emitSystemSeries(known.navSys, QVector<SatelliteInfo>());
     } else if (skipped && lastOfSeries) {
         // The series ended on skipped satellites only: finish the band that was gathering.
         const int first = known.navSys;
@@ -278,13 +386,16 @@ void SentenceHandler::handleSentence(GSV_FULL sentence)
         if (i == lastSlot) {
             // Each entry already carries both bands: no merging.
             m_finished.insert(navSys, m_gathered.take(navSys));
+            noteTurn(navSys);
             emit setUsedSatellites(static_cast<SatNavSysEnum>(navSys), takeFullUsedSet(used));
-            emit setSatellites(static_cast<SatNavSysEnum>(navSys), m_finished.value(navSys));
+            emitSystemSeries(navSys, m_finished.value(navSys));
             return;
         }
     }
-    if (emptySlots == slotsPerGsv)
-        emit setSatellites(static_cast<SatNavSysEnum>(navSys), QVector<SatelliteInfo>());
+    if (emptySlots == slotsPerGsv) {
+        noteTurn(-navSys);
+        emitSystemSeries(navSys, QVector<SatelliteInfo>());
+    }
 }
 
 void SentenceHandler::emitUsedSatellitesOfGsa(const GSA &sentence, int index)
@@ -337,5 +448,7 @@ void SentenceHandler::clearAfterModuleReset()
     if (m_moduleResetHook && m_moduleResetHook()) {
         m_gathered.clear();
         m_finished.clear();
+        m_turns.clear();
+        m_listedSystems.clear();
     }
 }

@@ -83,6 +83,14 @@ void SkyView::setUsedSatellites(SatNavSysEnum in_navSys, const QSet<int> &in_use
     updateForData();
 }
 
+void SkyView::clearSatellites(SatNavSysEnum in_navSys)
+{
+    satellites[in_navSys].clear();
+    usedSatelliteIds[in_navSys].clear();
+    dataFresh[in_navSys] = false;
+    updateForData();
+}
+
 void SkyView::clear()
 {
     satellites.clear();

@@ -48,6 +48,8 @@ public:
 public slots:
     void setSatellites(SatNavSysEnum in_navSys, const QVector<SatelliteInfo> &in_satellites);
     void setUsedSatellites(SatNavSysEnum in_navSys, const QSet<int> &in_usedSatelliteIds);
+    // The system's satellites are no longer reported: its discs leave the chart.
+    void clearSatellites(SatNavSysEnum in_navSys);
 
 protected:
     void drawHorizontalGrid(QPainter *p) override;

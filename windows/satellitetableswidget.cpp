@@ -28,6 +28,7 @@ const ConnectionTable &sentenceHandlerConnections()
          SLOT(setUsedSatellites(SatNavSysEnum, QSet<int>))},
         {SIGNAL(setSatellites(SatNavSysEnum, QVector<SatelliteInfo>)),
          SLOT(setSatellites(SatNavSysEnum, QVector<SatelliteInfo>))},
+        {SIGNAL(clearSatellites(SatNavSysEnum)), SLOT(clearSatellites(SatNavSysEnum))},
     };
     return table;
 }
@@ -100,6 +101,26 @@ void SatelliteTablesWidget::setSatellites(SatNavSysEnum navSys, QVector<Satellit
         return;
     // Each system's table shows its newest list, marked with the newest used set.
     paced(this, int(navSys), !info.isEmpty(), [this, navSys, info] { showSatellites(navSys, info); });
+}
+
+void SatelliteTablesWidget::clearSatellites(SatNavSysEnum navSys)
+{
+    if (!tables.contains(navSys))
+        return;
+    // The system is no longer reported: its rows go, and a list still held for the next
+    // frame with them.
+    paced(this, int(navSys), true, [this, navSys] { emptyTable(navSys); });
+}
+
+void SatelliteTablesWidget::emptyTable(SatNavSysEnum navSys)
+{
+    QStandardItemModel *model = models.value(navSys);
+    model->removeRows(0, model->rowCount());
+    usedSatellites.remove(navSys);
+    fitTableHeight(tables.value(navSys));
+    QLabel *counter = counterLabels.value(navSys);
+    counter->setText(QStringLiteral("0/0"));
+    setLabelActive(counter, false);
 }
 
 void SatelliteTablesWidget::showSatellites(SatNavSysEnum navSys, const QVector<SatelliteInfo> &info)

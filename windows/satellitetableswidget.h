@@ -27,7 +27,8 @@ class SatelliteTablesWidget;
 // The satellites in view, one table per system, with the used satellites marked and a
 // "used/in view" counter above each table. Rows stay where they first appeared: a
 // satellite still in view is rewritten in its row, one that left loses its row, a new
-// one is appended. An empty list leaves the rows as they are and greys them.
+// one is appended. An empty list leaves the rows as they are and greys them; a system
+// the receiver no longer reports loses its rows.
 class SatelliteTablesWidget : public QWidget, public IController, public IModel
 {
     Q_OBJECT
@@ -45,10 +46,12 @@ public:
 private slots:
     void setUsedSatellites(SatNavSysEnum navSys, QSet<int> usedSatelliteIds);
     void setSatellites(SatNavSysEnum navSys, QVector<SatelliteInfo> info);
+    void clearSatellites(SatNavSysEnum navSys);
     void deleteInfo();
 
 private:
     void showSatellites(SatNavSysEnum navSys, const QVector<SatelliteInfo> &info);
+    void emptyTable(SatNavSysEnum navSys);
     void setupTable(QTableView *table, QStandardItemModel *model);
     void setHeaderLabels(QStandardItemModel *model);
     void fitTableHeight(QTableView *table);

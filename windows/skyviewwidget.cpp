@@ -11,6 +11,7 @@ namespace {
 const ConnectionTable viewConnections = {
     {SIGNAL(setUsedSatellites(SatNavSysEnum, QSet<int>)),
      SLOT(setUsedSatellites(SatNavSysEnum, QSet<int>))},
+    {SIGNAL(clearSatellites(SatNavSysEnum)), SLOT(clearSatellites(SatNavSysEnum))},
 };
 
 const ConnectionTable windowConnections = {

@@ -11,6 +11,7 @@ namespace {
 const ConnectionTable connections = {
     {SIGNAL(setSatellites(SatNavSysEnum, QVector<SatelliteInfo>)),
      SLOT(setSatellites(SatNavSysEnum, QVector<SatelliteInfo>))},
+    {SIGNAL(clearSatellites(SatNavSysEnum)), SLOT(clearSatellites(SatNavSysEnum))},
 };
 
 } // namespace
@@ -73,6 +74,13 @@ void SnrWidget::setSatellites(SatNavSysEnum system, QVector<SatelliteInfo> satel
 {
     if (SnrView *view = viewOf(system))
         view->setData(satellites);
+}
+
+void SnrWidget::clearSatellites(SatNavSysEnum system)
+{
+    // A system no longer reported: its bars go, as a cleared window's do.
+    if (SnrView *view = viewOf(system))
+        view->clear();
 }
 
 void SnrWidget::clearWindow()

@@ -35,6 +35,7 @@ public slots:
 
 private slots:
     void setSatellites(SatNavSysEnum system, QVector<SatelliteInfo> satellites);
+    void clearSatellites(SatNavSysEnum system);
 
 private:
     void initLegends();

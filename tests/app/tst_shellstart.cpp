@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +26,7 @@
 #include "connectguard.h"
 #include "connectionwidget.h"
 #include "controller.h"
+#include "framebuilders.h"
 #include "mainwindow.h"
 #include "model.h"
 #include "ptypair.h"
@@ -55,6 +57,8 @@ private slots:
     void serialLineOnAPty();
     void connectOverTcpOpensTheWorkspace();
     void refusedConnectionShowsTheErrorOnceAndConnectStillWorks();
+    void endOfLinkIsToldAndGreysTheValues_data();
+    void endOfLinkIsToldAndGreysTheValues();
     void typedPortConnectsAsTypedOrNotAtAll_data();
     void typedPortConnectsAsTypedOrNotAtAll();
     void disconnectReturnsWithAFreshModelAndController();
@@ -327,6 +331,75 @@ void tst_ShellStart::refusedConnectionShowsTheErrorOnceAndConnectStillWorks()
     QTRY_VERIFY_WITH_TIMEOUT(receiver.hasClient(), 5000);
     QCOMPARE(connected.count(), 1);
     QCOMPARE(workspaces().size(), 1);
+    QCOMPARE(shell.boxes.size(), 1);
+}
+
+void tst_ShellStart::endOfLinkIsToldAndGreysTheValues_data()
+{
+    QTest::addColumn<QString>("end");
+    QTest::newRow("peer resets the socket") << "reset";
+    QTest::newRow("peer closes the socket in order") << "close";
+    QTest::newRow("serial line hung up") << "hang up";
+}
+
+void tst_ShellStart::endOfLinkIsToldAndGreysTheValues()
+{
+    // However the link ends, no more data will come: the box tells it, and the values
+    // stay readable in grey until a new link brings data.
+    QFETCH(QString, end);
+    const bool serial = end == QLatin1String("hang up");
+    ScriptedReceiver receiver;
+    PtyPair pty;
+    if (serial) {
+        QVERIFY(pty.isValid());
+        window->findChild<ConnectionWidget *>(QStringLiteral("connectionWidget"))->setSerialPortNames({pty.devicePath()});
+        QComboBox *protocols = widget<QComboBox>("comBoxProtocol");
+        protocols->setCurrentIndex(protocols->findText(QStringLiteral("NMEA")));
+    } else {
+        QVERIFY(receiver.listen());
+        chooseSocket(QStringLiteral("NMEA"), receiver.port());
+    }
+    window->show();
+    widget<QPushButton>("btnConnect")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(workspaces().size(), 1, 5000);
+    DisplayContainerWidget *workspace = workspaces().first();
+    if (!serial)
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.hasClient(), 5000);
+    // The user opens General Information from the Windows menu.
+    QAction *entry = workspace->findChild<QMenu *>(QStringLiteral("menuWindow"))->actions().first();
+    QCOMPARE(entry->text(), QStringLiteral("General Information"));
+    entry->trigger();
+
+    const QByteArray epoch = nmeaLine("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")
+        + nmeaLine("GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1")
+        + nmeaLine("GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A")
+        + nmeaLine("GPZDA,123519.00,23,03,1994,00,00");
+    if (serial)
+        QVERIFY(pty.write(epoch));
+    else
+        receiver.send(epoch);
+    const QStringList fields{"editUTC", "editLatitude", "editLongitude", "editAltitude", "editFixMode",
+                             "editQuality", "editHDOP", "editSpeed"};
+    auto field = [workspace](const QString &name) { return workspace->findChild<QLineEdit *>(name); };
+    for (const QString &name : fields) {
+        QVERIFY2(field(name), qPrintable(name));
+        QTRY_COMPARE_WITH_TIMEOUT(field(name)->styleSheet(), QStringLiteral("color: black"), 5000);
+    }
+    const QString fixMode = field(QStringLiteral("editFixMode"))->text();
+    const QString latitude = field(QStringLiteral("editLatitude"))->text();
+    QVERIFY(shell.boxes.isEmpty());
+
+    if (serial)
+        pty.hangUp();
+    else
+        receiver.endLink(end == QLatin1String("reset"));
+    QTRY_COMPARE_WITH_TIMEOUT(shell.boxes.size(), 1, 2000);
+    QCOMPARE(shell.boxes.first().title, QStringLiteral("Connection error."));
+    QCOMPARE(shell.boxes.first().text, QStringLiteral("Connection to receiver error has occurred."));
+    for (const QString &name : fields)
+        QTRY_COMPARE_WITH_TIMEOUT(field(name)->styleSheet(), QStringLiteral("color: gray"), 2000);
+    QCOMPARE(field(QStringLiteral("editFixMode"))->text(), fixMode);
+    QCOMPARE(field(QStringLiteral("editLatitude"))->text(), latitude);
     QCOMPARE(shell.boxes.size(), 1);
 }
 

@@ -40,7 +40,8 @@ struct Road
 };
 
 const QStringList satelliteSignals{QStringLiteral("setSatellites"),
-                                   QStringLiteral("setUsedSatellites")};
+                                   QStringLiteral("setUsedSatellites"),
+                                   QStringLiteral("clearSatellites")};
 
 } // namespace
 
@@ -331,6 +332,43 @@ void TestSentenceHandler::satellites_data()
     QTest::newRow("gsa used set from a later series")
         << QList<QByteArray>{"GBGSA,A,3,03,67,07,,,,,,,,,,2.5,1.3,2.1"}
         << QStringList{"setUsedSatellites 9 {3,7}"};
+
+    // The receiver stops a band (its secondary frequency switched off) or a system: it is
+    // kept for its turn, and no longer once the others have gone on three series without it.
+    const QByteArray l1 = "GPGSV,1,1,02,05,45,120,40,12,30,200,35";
+    const QByteArray l2 = "GPGSV,1,1,02,69,45,120,33,76,30,200,30";
+    const QByteArray gl = "GLGSV,1,1,02,01,10,100,20,02,11,101,21";
+    const QString l1Only = "setSatellites 1 [5:45/120/40/-1 12:30/200/35/-1]";
+    const QString l1l2 = "setSatellites 1 [5:45/120/40/33 12:30/200/35/30]";
+    const QString glList = "setSatellites 4 [1:10/100/20/-1 2:11/101/21/-1]";
+    const QString l2Only = "setSatellites 1 [5:45/120/-1/33 12:30/200/-1/30]";
+    const QByteArray l5 = "GPGSV,1,1,02,133,45,120,44,140,30,200,41";
+    const QString l1l5 = "setSatellites 1 [5:45/120/40/44 12:30/200/35/41]";
+    const QByteArray sbas = "GSGSV,1,1,01,131,40,200,39";
+    const QString sbasList = "setSatellites 14 [131:40/200/39/-1]";
+    QTest::newRow("stopped second band leaves after three series")
+        << QList<QByteArray>{l1, l2, l1, l1, l1, l1}
+        << QStringList{l1Only, l1l2, l1l2, l1l2, l1Only, l1Only};
+    QTest::newRow("second band every other epoch stays")
+        << QList<QByteArray>{l1, l2, l1, l1, l2, l1, l1, l2, l1}
+        << QStringList{l1Only, l1l2, l1l2, l1l2, l1l2, l1l2, l1l2, l1l2, l1l2};
+    QTest::newRow("stopped first band leaves, second band stays")
+        << QList<QByteArray>{l1, l2, l2, l2, l2}
+        << QStringList{l1Only, l1l2, l1l2, l2Only, l2Only};
+    QTest::newRow("stopped system is cleared after three series of another")
+        << QList<QByteArray>{l1, gl, l1, l1, l1, l1}
+        << QStringList{l1Only, glList, l1Only, l1Only, l1Only, "clearSatellites 4", l1Only};
+    QTest::newRow("cleared system comes back without its old bands")
+        << QList<QByteArray>{gl, "GLGSV,1,1,01,65,10,100,25", l1, l1, l1, "GLGSV,1,1,01,03,12,102,22"}
+        << QStringList{glList, "setSatellites 4 [1:10/100/20/25 2:11/101/21/-1]", l1Only, l1Only, l1Only,
+                       "clearSatellites 4", "setSatellites 4 [3:12/102/22/-1]"};
+    QTest::newRow("three bands of one system do not outrun a system of one")
+        << QList<QByteArray>{l1, l2, l5, sbas, l1, l2, l5, sbas, l1, l2, l5, sbas}
+        << QStringList{l1Only, l1l2, l1l5, sbasList, l1l5, l1l2, l1l5, sbasList, l1l5, l1l2, l1l5, sbasList};
+    QTest::newRow("a system reporting no satellites still counts its series")
+        << QList<QByteArray>{gl, "GPGSV,1,1,00", "GPGSV,1,1,00", "GPGSV,1,1,00", "GPGSV,1,1,00"}
+        << QStringList{glList, "setSatellites 1 []", "setSatellites 1 []", "setSatellites 1 []",
+                       "clearSatellites 4", "setSatellites 1 []"};
 }
 
 void TestSentenceHandler::satellites()

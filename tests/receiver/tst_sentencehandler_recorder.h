@@ -60,6 +60,7 @@ public slots:
     void setUsedSatellites(SatNavSysEnum navSys, QSet<int> usedSatelliteIds) { add("setUsedSatellites", QStringLiteral("%1 %2").arg(int(navSys)).arg(text(usedSatelliteIds))); }
     void setSatellites(SatNavSysEnum navSys, QVector<SatelliteInfo> info) { add("setSatellites", QStringLiteral("%1 %2").arg(int(navSys)).arg(text(info))); }
     void setBandName(SatNavSysEnum navSys, QString upperBandName, QString lowerBandName) { add("setBandName", QStringLiteral("%1 %2 %3").arg(int(navSys)).arg(upperBandName, lowerBandName)); }
+    void clearSatellites(SatNavSysEnum navSys) { add("clearSatellites", QString::number(int(navSys))); }
     void setVelSts(NavDataValue<int> sts) { add("setVelSts", valueText(sts)); }
     void setPosSts(NavDataValue<int> sts) { add("setPosSts", valueText(sts)); }
     void setCoordReceiver(Coordinates coordReceiver) { add("setCoordReceiver", text(coordReceiver)); }

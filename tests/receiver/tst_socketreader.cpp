@@ -3,6 +3,8 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+#include <sys/socket.h>
+
 #include "connectguard.h"
 #include "readerproxy.h"
 #include "socketreader.h"
@@ -126,22 +128,47 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT((got += peer->readAll()), frame, 5000);
     }
 
+    void peerCloseClosesTheReader_data()
+    {
+        QTest::addColumn<bool>("reset");
+        QTest::newRow("orderly close") << false;
+        QTest::newRow("reset") << true;
+    }
+
     void peerCloseClosesTheReader()
     {
+        // However the peer ends the link, no more data will come: the reader closes and
+        // says so once, closed by then, as for a link that failed.
+        QFETCH(bool, reset);
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
-        SocketReader reader(nullptr);
-        aim(reader, server);
-        QSignalSpy connectedSpy(&reader, SIGNAL(connected()));
-        reader.start();
+        ReaderProxy proxy(nullptr);
+        proxy.openSocket(QStringLiteral("127.0.0.1"), server.serverPort());
+        QSignalSpy connectedSpy(&proxy, SIGNAL(connected()));
+        QSignalSpy errorSpy(&proxy, SIGNAL(error()));
+        bool closedAtError = false;
+        connect(&proxy, &iReader::error, this, [&] { closedAtError = !proxy.isOpen(); });
+        proxy.start();
         QTcpSocket *peer = accept(server);
         QVERIFY(peer);
         QTRY_COMPARE_WITH_TIMEOUT(connectedSpy.count(), 1, 5000);
+        peer->write("$GPGGA,1*00\r\n");
+        peer->flush();
 
-        peer->disconnectFromHost();
-        QTRY_VERIFY_WITH_TIMEOUT(!reader.isOpen(), 5000);
+        if (reset) {
+            const linger now{1, 0};
+            ::setsockopt(int(peer->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+            peer->abort();
+        } else {
+            peer->disconnectFromHost();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!proxy.isOpen(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(errorSpy.count(), 1, 5000);
+        QVERIFY(closedAtError);
         // Writing to the closed link has no effect and no complaint.
-        reader.sendData("late");
+        proxy.sendData("late");
+        QCoreApplication::processEvents();
+        QCOMPARE(errorSpy.count(), 1);
     }
 
     void refusedConnectionClosesThenReportsError()

@@ -3,6 +3,8 @@
 #include <QHostAddress>
 #include <QTimer>
 
+#include <sys/socket.h>
+
 namespace {
 
 const char Sync1 = 0x21;
@@ -173,6 +175,24 @@ QByteArray ScriptedReceiver::frame(quint8 kind, quint8 id, const QByteArray &pay
     out.append(char(sum & 0xFF));
     out.append(char(sum >> 8));
     return out;
+}
+
+void ScriptedReceiver::endLink(bool reset)
+{
+    if (!client)
+        return;
+    QTcpSocket *socket = client;
+    client.clear();
+    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    if (reset) {
+        // A close with a zero linger time sends RST instead of FIN.
+        const linger now{1, 0};
+        ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+        socket->abort();
+        socket->deleteLater();
+    } else {
+        socket->disconnectFromHost();
+    }
 }
 
 void ScriptedReceiver::acceptClient()

@@ -80,6 +80,9 @@ public:
     // Sends bytes to the client now, outside the script (for example a late
     // answer or a message frame).
     void send(const QByteArray &bytes);
+    // Ends the link to the client as a receiver or a replay program does: with a reset
+    // (the program killed, the cable cut at a router) or in order (shut down, then closed).
+    void endLink(bool reset);
 
     // What arrived.
     QList<Command> commands() const;

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "connectguard.h"
+#include "screenshot.h"
 #include "controller.h"
 #include "framebuilders.h"
 #include "receiversession.h"
@@ -39,6 +40,13 @@ const SystemWidgets systems[] = {
     {NavSysNavIC, "tableIRNSS", "labelFixedIRNSS"},
     {NavSysSBAS, "tableSBAS", "labelFixedSBAS"},
 };
+
+// One epoch of a receiver at 5 Hz as it sends it: the position, then each system's
+// satellites in view band by band.
+const QByteArray gga = nmeaLine("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+const QByteArray gpsL1 = nmeaLine("GPGSV,1,1,04,03,45,120,41,07,30,200,43,16,60,310,46,26,15,050,46");
+const QByteArray gpsL2 = nmeaLine("GPGSV,1,1,04,67,45,120,31,71,30,200,33,80,60,310,36,90,15,050,37");
+const QByteArray glonass = nmeaLine("GLGSV,1,1,03,01,20,100,40,02,35,150,39,03,50,250,38");
 
 SatelliteInfo satellite(short number, short elevation = 30, int azimuth = 100, short snr1 = 40,
                         short snr2 = SatelliteInfo::Unknown)
@@ -69,6 +77,9 @@ private slots:
     void tableHeightFollowsTheRows();
     void deleteInfoLeavesEmptyTablesAndGreyCounters();
     void sentencesFillTheTables();
+    void stoppedBandOrSystemLeaves_data();
+    void stoppedBandOrSystemLeaves();
+    void seldomSatelliteSeriesKeepTheRows();
 
 private:
     QTableView *table(const char *name) { return widget->findChild<QTableView *>(QLatin1String(name)); }
@@ -85,7 +96,17 @@ private:
     {
         return table(tableName)->model()->index(row, column).data(Qt::ForegroundRole);
     }
+    QStringList column(const char *tableName, int column)
+    {
+        QStringList texts;
+        const QAbstractItemModel *model = table(tableName)->model();
+        for (int r = 0; r < model->rowCount(); ++r)
+            texts << model->index(r, column).data().toString();
+        return texts;
+    }
     SentenceHandler *handler() { return session->controller->sentenceHandler(); }
+    // Positions the handler has turned into signals: how far the sent bytes have come.
+    int epochsHandled = 0;
 
     std::unique_ptr<ReceiverSession> session;
     std::unique_ptr<SatelliteTablesWidget> widget;
@@ -102,6 +123,8 @@ void TestSatelliteTablesWidget::init()
     widget = std::make_unique<SatelliteTablesWidget>(nullptr);
     widget->setModel(session->model);
     widget->setController(session->controller);
+    epochsHandled = 0;
+    connect(handler(), &SentenceHandler::setQuality, widget.get(), [this] { ++epochsHandled; });
 }
 
 void TestSatelliteTablesWidget::cleanup()
@@ -279,6 +302,75 @@ void TestSatelliteTablesWidget::sentencesFillTheTables()
     widget->setController(nullptr);
     emit handler()->setSatellites(NavSysGLONASS, {satellite(9)});
     QCOMPARE(table("tableGLONASS")->model()->rowCount(), 5);
+}
+
+void TestSatelliteTablesWidget::stoppedBandOrSystemLeaves_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QStringList>("gpsSnr");
+    QTest::addColumn<QStringList>("glonassNumbers");
+    QTest::addColumn<QString>("glonassCounter");
+    QTest::addColumn<QString>("screenshot");
+    // The receiver's signal page set GPS's secondary frequency to OFF and it restarted.
+    QTest::newRow("GPS L2 stops") << gga + gpsL1 + gpsL2 + glonass << gga + gpsL1 + glonass
+                                  << QStringList{"41/-", "43/-", "46/-", "46/-"}
+                                  << QStringList{"1", "2", "3"} << "0/3" << "tables-gps-l2-stopped.png";
+    // The navigation systems page switched GLONASS off.
+    QTest::newRow("GLONASS stops") << gga + gpsL1 + gpsL2 + glonass << gga + gpsL1 + gpsL2
+                                   << QStringList{"41/31", "43/33", "46/36", "46/37"}
+                                   << QStringList{} << "0/0" << "tables-glonass-stopped.png";
+}
+
+void TestSatelliteTablesWidget::stoppedBandOrSystemLeaves()
+{
+    // A band or a system the receiver stopped, while it goes on with the others, is no
+    // longer shown as received within a few of its epochs; what goes on stays as it was.
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(QStringList, gpsSnr);
+    QFETCH(QStringList, glonassNumbers);
+    QFETCH(QString, glonassCounter);
+    QFETCH(QString, screenshot);
+    widget->resize(420, 520);
+    widget->show();
+    QVERIFY(session->open(InterfaceNmea));
+    for (int epoch = 0; epoch < 3; ++epoch)
+        session->send(before);
+    QTRY_COMPARE(epochsHandled, 3);
+    QTRY_COMPARE(table("tableGLONASS")->model()->rowCount(), 3);
+    QTRY_COMPARE(row("tableGPS", 3).at(2), QStringLiteral("46/37"));
+    saveScreenshot(widget.get(), QStringLiteral("before-") + screenshot);
+
+    const int sent = 5;
+    for (int epoch = 0; epoch < sent; ++epoch)
+        session->send(after);
+    QTRY_COMPARE(epochsHandled, 3 + sent);
+    QTRY_COMPARE(column("tableGPS", 2), gpsSnr);
+    QCOMPARE(column("tableGLONASS", 1), glonassNumbers);
+    QCOMPARE(label("labelFixedGLONASS")->text(), glonassCounter);
+    for (int r = 0; r < table("tableGPS")->model()->rowCount(); ++r)
+        QCOMPARE(foreground("tableGPS", r, 2).value<QBrush>().color(), QColor(Qt::black));
+    saveScreenshot(widget.get(), QStringLiteral("after-") + screenshot);
+}
+
+void TestSatelliteTablesWidget::seldomSatelliteSeriesKeepTheRows()
+{
+    // A receiver that sends its satellites every 5 s and its position at 10 Hz: the
+    // tables hold every row between two satellite reports, in black.
+    QVERIFY(session->open(InterfaceNmea));
+    int sent = 0;
+    for (int report = 0; report < 3; ++report) {
+        session->send(gpsL1 + gpsL2 + glonass);
+        for (int position = 0; position < 50; ++position, ++sent)
+            session->send(gga);
+        QTRY_COMPARE(epochsHandled, sent);
+        QCOMPARE(table("tableGPS")->model()->rowCount(), 4);
+        QCOMPARE(row("tableGPS", 0).at(2), QStringLiteral("41/31"));
+        QCOMPARE(table("tableGLONASS")->model()->rowCount(), 3);
+        QCOMPARE(foreground("tableGLONASS", 2, 1).value<QBrush>().color(), QColor(Qt::black));
+        QCOMPARE(label("labelFixedGPS")->text(), QStringLiteral("0/4"));
+    }
 }
 
 QTEST_MAIN(TestSatelliteTablesWidget)
