@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QScopedPointer>
+#include <QTest>
 #include <QString>
 #include <QVector>
 
@@ -15,8 +16,10 @@
 #include "geocoordinate.h"
 #include "geodesy.h"
 #include "model.h"
+#include "controller.h"
 #include "receiversession.h"
 #include "satellitetypes.h"
+#include "sentencehandler.h"
 
 namespace plotwindowstest {
 
@@ -103,6 +106,15 @@ inline QByteArray gsaLine(const QByteArray &talker, const QVector<int> &used)
     return nmeaLine(body);
 }
 
+// One epoch of a receiver as it sends it: the position, then each system's satellites in
+// view band by band (GPS on L1 and L2, GLONASS on F1).
+namespace epoch {
+inline QByteArray gga() { return nmeaLine("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"); }
+inline QByteArray gpsL1() { return nmeaLine("GPGSV,1,1,04,03,45,120,41,07,30,200,43,16,60,310,46,26,15,050,46"); }
+inline QByteArray gpsL2() { return nmeaLine("GPGSV,1,1,04,67,45,120,31,71,30,200,33,80,60,310,36,90,15,050,37"); }
+inline QByteArray glonass() { return nmeaLine("GLGSV,1,1,03,01,20,100,40,02,35,150,39,03,50,250,38"); }
+} // namespace epoch
+
 // A fresh NMEA session and a fresh Window for every test function, mixed into the test
 // class next to QObject. Positions go out as GGA sentences one second apart, from
 // `seconds` on.
@@ -131,6 +143,18 @@ protected:
     {
         window->setModel(session->model);
         window->setController(session->controller);
+    }
+    // Sends count epochs of one position each and waits until the program has taken them.
+    bool sendEpochs(const QByteArray &bytes, int count)
+    {
+        int handled = 0;
+        const QMetaObject::Connection counting = QObject::connect(
+            session->controller->sentenceHandler(), &SentenceHandler::setQuality, [&handled] { ++handled; });
+        for (int i = 0; i < count; ++i)
+            session->send(bytes);
+        const bool taken = QTest::qWaitFor([&handled, count] { return handled >= count; }, 5000);
+        QObject::disconnect(counting);
+        return taken;
     }
     void sendPosition(const GeoCoordinate &position, int code = 4)
     {

@@ -14,6 +14,7 @@
 #include "screenshot.h"
 #include "controller.h"
 #include "framebuilders.h"
+#include "plotwindowstest.h"
 #include "receiversession.h"
 #include "satellitetableswidget.h"
 #include "sentencehandler.h"
@@ -41,12 +42,10 @@ const SystemWidgets systems[] = {
     {NavSysSBAS, "tableSBAS", "labelFixedSBAS"},
 };
 
-// One epoch of a receiver at 5 Hz as it sends it: the position, then each system's
-// satellites in view band by band.
-const QByteArray gga = nmeaLine("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
-const QByteArray gpsL1 = nmeaLine("GPGSV,1,1,04,03,45,120,41,07,30,200,43,16,60,310,46,26,15,050,46");
-const QByteArray gpsL2 = nmeaLine("GPGSV,1,1,04,67,45,120,31,71,30,200,33,80,60,310,36,90,15,050,37");
-const QByteArray glonass = nmeaLine("GLGSV,1,1,03,01,20,100,40,02,35,150,39,03,50,250,38");
+const QByteArray gga = plotwindowstest::epoch::gga();
+const QByteArray gpsL1 = plotwindowstest::epoch::gpsL1();
+const QByteArray gpsL2 = plotwindowstest::epoch::gpsL2();
+const QByteArray glonass = plotwindowstest::epoch::glonass();
 
 SatelliteInfo satellite(short number, short elevation = 30, int azimuth = 100, short snr1 = 40,
                         short snr2 = SatelliteInfo::Unknown)

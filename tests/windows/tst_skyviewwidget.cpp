@@ -44,6 +44,33 @@ private slots:
 
     void cleanup() { closeWindow(); }
 
+    void stoppedSystemLeavesTheChart_data()
+    {
+        using namespace epoch;
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QVector<int>>("glonassDiscs");
+        // A stopped band leaves every satellite in its place.
+        QTest::newRow("GPS L2 stops") << gga() + gpsL1() + glonass() << QVector<int>{1, 2, 3};
+        QTest::newRow("GLONASS stops") << gga() + gpsL1() + gpsL2() << QVector<int>{};
+    }
+    void stoppedSystemLeavesTheChart()
+    {
+        using namespace epoch;
+        QFETCH(QByteArray, after);
+        QFETCH(QVector<int>, glonassDiscs);
+        window->setController(session->controller);
+        QVERIFY(sendEpochs(gga() + gpsL1() + gpsL2() + glonass(), 3));
+        QTRY_COMPARE(numbersOf(view->satellitesOf(NavSysGLONASS)), (QVector<int>{1, 2, 3}));
+        session->send(gsaLine("GL", {1, 2}));
+        QTRY_COMPARE(view->usedSatellitesOf(NavSysGLONASS).size(), 2);
+
+        QVERIFY(sendEpochs(after, 5));
+        QCOMPARE(numbersOf(view->satellitesOf(NavSysGPS)), (QVector<int>{3, 7, 16, 26}));
+        QVERIFY(view->isFresh(NavSysGPS));
+        QCOMPARE(numbersOf(view->satellitesOf(NavSysGLONASS)), glonassDiscs);
+        QCOMPARE(view->usedSatellitesOf(NavSysGLONASS).isEmpty(), glonassDiscs.isEmpty());
+    }
+
     void formAsDesigned()
     {
         QCOMPARE(window->windowTitle(), QStringLiteral("SkyView"));

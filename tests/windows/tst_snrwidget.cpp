@@ -124,6 +124,38 @@ private slots:
         QCOMPARE(gps->satelliteData().size(), 2);
     }
 
+    void stoppedBandOrSystemLeavesTheBars_data()
+    {
+        using namespace epoch;
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QVector<int>>("secondBand");
+        QTest::addColumn<int>("glonassBars");
+        QTest::newRow("GPS L2 stops") << gga() + gpsL1() + glonass() << QVector<int>{-1, -1, -1, -1} << 3;
+        QTest::newRow("GLONASS stops") << gga() + gpsL1() + gpsL2() << QVector<int>{31, 33, 36, 37} << 0;
+    }
+    void stoppedBandOrSystemLeavesTheBars()
+    {
+        using namespace epoch;
+        QFETCH(QByteArray, after);
+        QFETCH(QVector<int>, secondBand);
+        QFETCH(int, glonassBars);
+        window->setController(session->controller);
+        auto *gps = window->findChild<SnrView *>("snrViewGPS");
+        auto *glonassView = window->findChild<SnrView *>("snrViewGLONASS");
+        QVERIFY(sendEpochs(gga() + gpsL1() + gpsL2() + glonass(), 3));
+        QTRY_COMPARE(glonassView->satelliteData().size(), 3);
+        QCOMPARE(gps->satelliteData().last().snr2, short(37));
+
+        QVERIFY(sendEpochs(after, 5));
+        QVector<int> second;
+        for (const SatelliteInfo &satellite : gps->satelliteData())
+            second << satellite.snr2;
+        QCOMPARE(second, secondBand);
+        QVERIFY(gps->isFresh());
+        QCOMPARE(gps->satelliteData().first().snr1, short(41));
+        QCOMPARE(glonassView->satelliteData().size(), glonassBars);
+    }
+
     void otherSystemsChangeNoChart_data()
     {
         QTest::addColumn<int>("system");
