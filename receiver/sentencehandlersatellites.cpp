@@ -20,6 +20,23 @@ short unknownIfZero(int value)
     return value == 0 ? short(-1) : short(value);
 }
 
+// The keys under which a system's series are counted: its bands, and its series that
+// listed no satellite.
+QVarLengthArray<int, 4> turnKeysOf(int navSys)
+{
+    QVarLengthArray<int, 4> keys{navSys, -navSys};
+    for (int key : {secondSignalOfGroup(navSys), thirdSignalOfGroup(navSys)}) {
+        if (key != 0)
+            keys.append(key);
+    }
+    return keys;
+}
+
+bool isSystemOfItsOwn(int navSys)
+{
+    return navSys != 0 && firstSignalOfGroup(navSys) == navSys;
+}
+
 } // namespace
 
 void SentenceHandler::initBandTables()
@@ -224,27 +241,6 @@ void SentenceHandler::emitSystemSeries(int navSys, const QVector<SatelliteInfo> 
     emit setSatellites(static_cast<SatNavSysEnum>(navSys), info);
     forgetSystemsNotReported(navSys);
 }
-
-namespace {
-
-// The keys under which a system's series are counted: its bands, and its series that
-// listed no satellite.
-QVarLengthArray<int, 4> turnKeysOf(int navSys)
-{
-    QVarLengthArray<int, 4> keys{navSys, -navSys};
-    for (int key : {secondSignalOfGroup(navSys), thirdSignalOfGroup(navSys)}) {
-        if (key != 0)
-            keys.append(key);
-    }
-    return keys;
-}
-
-bool isSystemOfItsOwn(int navSys)
-{
-    return navSys != 0 && firstSignalOfGroup(navSys) == navSys;
-}
-
-} // namespace
 
 void SentenceHandler::noteTurn(int key)
 {

@@ -57,6 +57,7 @@ private slots:
     void binaryRecords_data();
     void binaryRecords();
     void gsvFullUsedSetsFollowEachEpoch();
+    void gsvFullStoppedSystemIsCleared();
 
     void satellites_data();
     void satellites();
@@ -274,6 +275,26 @@ void TestSentenceHandler::gsvFullUsedSetsFollowEachEpoch()
              (QStringList{"setUsedSatellites 1 {5,7,255}", "setUsedSatellites 1 {5,7,255}",
                           "setUsedSatellites 1 {7,255}", "setUsedSatellites 1 {}",
                           "setUsedSatellites 1 {5}"}));
+}
+
+void TestSentenceHandler::gsvFullStoppedSystemIsCleared()
+{
+    // The binary path keeps a system's list until its next series too: a system the
+    // receiver stops leaves once another has finished three series without it.
+    auto frame = [](bool withGlonass) {
+        Payload payload;
+        payload.u8(0).u8(5).u16(120).u8(45).u8(40).u8(33).u8(1);
+        if (withGlonass)
+            payload.u8(1).u8(3).u16(10).u8(20).u8(30).u8(0).u8(1);
+        return binaryFrame(1, 23, payload.bytes());
+    };
+    Road road(binaryMode);
+    road.proxy.parse(frame(true));
+    for (int epoch = 0; epoch < 4; ++epoch)
+        road.proxy.parse(frame(false));
+    const QString gps = QStringLiteral("setSatellites 1 [5:45/120/40/33]");
+    QCOMPARE(road.recorder.filtered({QStringLiteral("setSatellites"), QStringLiteral("clearSatellites")}),
+             (QStringList{gps, "setSatellites 4 [3:20/10/30/-1]", gps, gps, gps, "clearSatellites 4", gps}));
 }
 
 // ---- Satellite lists ----

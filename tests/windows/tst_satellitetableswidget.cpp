@@ -331,7 +331,7 @@ void TestSatelliteTablesWidget::stoppedBandOrSystemLeaves()
     QFETCH(QStringList, glonassNumbers);
     QFETCH(QString, glonassCounter);
     QFETCH(QString, screenshot);
-    widget->resize(420, 520);
+    widget->resize(widget->sizeHint());
     widget->show();
     QVERIFY(session->open(InterfaceNmea));
     for (int epoch = 0; epoch < 3; ++epoch)
