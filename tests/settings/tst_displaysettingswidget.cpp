@@ -18,7 +18,6 @@
 #include "russiancatalogue.h"
 #include "screenshot.h"
 #include "settingsdialogs.h"
-#include "typednumber.h"
 #include "typednumbers.h"
 
 namespace {
@@ -308,10 +307,12 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(double, value);
         QFETCH(QString, box);
-        // The reason quotes the text as the field showed it, in the locale's mark.
-        box.replace(QLatin1String("{shown}"), field == "spBoxMaxNumber"
-                                                  ? typed
-                                                  : TypedNumber::withDecimalPoint(typed, QLocale().decimalPoint()));
+        // A decimal comma or point shows as the locale's mark, and the reason quotes the
+        // text as the field showed it.
+        QString inLocale = typed;
+        if (field != "spBoxMaxNumber")
+            inLocale.replace(QRegularExpression("[.,]"), QString(QLocale().decimalPoint()));
+        box.replace(QLatin1String("{shown}"), inLocale);
         Model model;
         model.setReceiverRefCoordForTrack(GeoCoordinate(10, 0, 20, 3, 30));
         model.setReceiverRefCoordinatesMode(RefCoordinatesFixed);
@@ -336,7 +337,7 @@ private slots:
         if (field == "spBoxMaxNumber")
             QCOMPARE(spin->text(), typed);
         else
-            QCOMPARE(spin->text(), TypedNumber::withDecimalPoint(typed, QLocale().decimalPoint()));
+            QCOMPARE(spin->text(), inLocale);
         QTest::keyClick(spin, Qt::Key_Return);
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnSaveConfiguration")), Qt::LeftButton);
         SettingsDialogs::setMessageHook(nullptr);
