@@ -56,6 +56,8 @@ private slots:
     void onePortTypedRestartsTheServiceOnce();
     void aTextThatIsNoPortKeepsTheService_data();
     void aTextThatIsNoPortKeepsTheService();
+    void typedSpeedIsTheSpeedOrRefused_data();
+    void typedSpeedIsTheSpeedOrRefused();
     void cancelledDialogOnlyLogs();
     void loadingLogsItsProgressInOrder();
     void emptyFileLeavesNothingToPlay();
@@ -405,6 +407,40 @@ void TestMainWindow::aTextThatIsNoPortKeepsTheService()
     QCOMPARE(window->replayServer().clientCount(), 1);
     QVERIFY(window->replayServer().isListening());
     QVERIFY(widget<QLineEdit>("port")->styleSheet().isEmpty());
+}
+
+void TestMainWindow::typedSpeedIsTheSpeedOrRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<QStringList>("logged");
+    QTest::newRow("25") << "25" << 25 << QStringList{QString()};
+    // Qt's own box took "1,5" as 15 and "1.5" as 15.
+    const QString refused = QStringLiteral("Speed \"%1\" refused: not a whole number from 1 to 1000; still 10");
+    QTest::newRow("1,5") << "1,5" << 10 << QStringList{refused.arg("1,5")};
+    QTest::newRow("1.5") << "1.5" << 10 << QStringList{refused.arg("1.5")};
+    QTest::newRow("1,000") << "1,000" << 10 << QStringList{refused.arg("1,000")};
+}
+
+void TestMainWindow::typedSpeedIsTheSpeedOrRefused()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, speed);
+    QFETCH(QStringList, logged);
+    setSpeed(10);
+    QSpinBox *box = widget<QSpinBox>("speed");
+    QLineEdit *edit = box->findChild<QLineEdit *>();
+    widget<QTextEdit>("textEdit")->clear();
+    edit->selectAll();
+    QTest::keyClicks(box, typed);
+    QCOMPARE(edit->text(), typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->value(), speed);
+    QCOMPARE(log(), logged);
+    QCOMPARE(box->styleSheet().contains(QStringLiteral("#ffc0c0")), speed != typed.toInt());
+    // Typing again takes the mark away.
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QVERIFY(box->styleSheet().isEmpty());
 }
 
 void TestMainWindow::cancelledDialogOnlyLogs()

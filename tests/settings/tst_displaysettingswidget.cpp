@@ -344,7 +344,7 @@ private slots:
         const QString shot = QStringLiteral("displaysettings_%1_%2.png")
                                  .arg(QString(QTest::currentDataTag()).replace(QRegularExpression("[^0-9A-Za-z]+"), "_"),
                                       QLocale().name());
-        if (QString(QTest::currentDataTag()).startsWith(QLatin1String("altitude 168")))
+        if (QString(QTest::currentDataTag()).startsWith(QLatin1String("altitude 1")))
             saveScreenshot(dialog.data(), shot);
         const GeoCoordinate fixed = model.receiverRefCoordForTrack();
         if (std::isnan(value)) {
