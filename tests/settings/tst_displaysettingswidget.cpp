@@ -342,7 +342,10 @@ private slots:
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnSaveConfiguration")), Qt::LeftButton);
         SettingsDialogs::setMessageHook(nullptr);
         const QString shot = QStringLiteral("displaysettings_%1_%2.png")
-                                 .arg(QString(QTest::currentDataTag()).replace(QRegularExpression("[^0-9A-Za-z]+"), "_"),
+                                 .arg(QString(QTest::currentDataTag())
+                                          .replace(QLatin1Char(','), QLatin1String("_comma_"))
+                                          .replace(QLatin1Char('.'), QLatin1String("_point_"))
+                                          .replace(QRegularExpression("[^0-9A-Za-z]+"), "_"),
                                       QLocale().name());
         if (QString(QTest::currentDataTag()).startsWith(QLatin1String("altitude 1")))
             saveScreenshot(dialog.data(), shot);
