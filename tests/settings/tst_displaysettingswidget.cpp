@@ -386,6 +386,26 @@ private slots:
         QCOMPARE(russian.findChild<QRadioButton *>(QStringLiteral("radBtnGiven"))->text(), QString::fromUtf8("Заданные"));
         QCOMPARE(russian.findChild<QRadioButton *>(QStringLiteral("radBtnReceiverRefS"))->text(), QString::fromUtf8("Ю"));
         QCOMPARE(russian.findChild<QPushButton *>(QStringLiteral("btnSaveConfiguration"))->text(), QString::fromUtf8("Сохранить"));
+
+        // A refused number says why in Russian.
+        RussianCatalogue again;
+        Model model;
+        model.setReceiverRefCoordinatesMode(RefCoordinatesFixed);
+        russian.setModel(&model);
+        QStringList boxes;
+        SettingsDialogs::setMessageHook([&](QWidget *, QMessageBox::Icon, const QString &, const QString &text,
+                                            QMessageBox::StandardButtons) {
+            boxes << text;
+            return QMessageBox::Ok;
+        });
+        QAbstractSpinBox *points = russian.findChild<QAbstractSpinBox *>(QStringLiteral("spBoxMaxNumber"));
+        points->selectAll();
+        typeText(points, QStringLiteral("3,6"));
+        QTest::keyClick(points, Qt::Key_Return);
+        russian.findChild<QPushButton *>(QStringLiteral("btnSaveConfiguration"))->click();
+        SettingsDialogs::setMessageHook(nullptr);
+        QCOMPARE(boxes, QStringList{QString::fromUtf8("Ничего не сохранено: исправьте отмеченные поля.\n"
+                                                      "Точек: 3,6 — не целое число")});
     }
 
 private:
