@@ -19,11 +19,21 @@ const int defaultBaudRate = 115200;
 const char *const serialProtocols[] = {"ZRB_Binary", "NMEA"};
 const char *const socketProtocols[] = {"NMEA", "ZRB_Binary"};
 
-int decimal(const QString &text)
+// Port 0 is no port to connect to, nor rate 0 a rate; a larger number is not one at all.
+TypedNumber portRule()
 {
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok ? value : 0;
+    return TypedNumber::whole(1, 65535);
+}
+
+TypedNumber baudRateRule()
+{
+    return TypedNumber::whole(1, INT_MAX);
+}
+
+int taken(const TypedNumber &rule, QWidget *field, const QString &text, QStringList &refusals)
+{
+    qint64 number = 0;
+    return rule.take(field, text, number, refusals) ? int(number) : 0;
 }
 
 } // namespace
@@ -66,36 +76,22 @@ ConnectionMode ConnectionWidget::connectionMode() const
     return ConnectionMode::NoLink;
 }
 
-bool ConnectionWidget::serialSettings(QString &portName, int &baudRate) const
+bool ConnectionWidget::serialSettings(QString &portName, int &baudRate, QStringList &refusals)
 {
     if (!ui->rBtnSerialPort->isChecked())
         return false;
     portName = ui->comBoxSerialPort->currentText();
-    baudRate = decimal(ui->comBoxBaudRate->currentText());
+    baudRate = taken(baudRateRule(), ui->comBoxBaudRate, ui->comBoxBaudRate->currentText(), refusals);
     return true;
 }
 
-bool ConnectionWidget::socketSettings(QString &host, int &port) const
+bool ConnectionWidget::socketSettings(QString &host, int &port, QStringList &refusals)
 {
     if (!ui->rBtnSocket->isChecked())
         return false;
     host = ui->editHostAddress->text();
-    port = decimal(ui->editPort->text());
+    port = taken(portRule(), ui->editPort, ui->editPort->text(), refusals);
     return true;
-}
-
-QStringList ConnectionWidget::typedRefusals()
-{
-    QStringList refusals;
-    qint64 number = 0;
-    if (ui->rBtnSocket->isChecked()) {
-        // Port 0 is no port to connect to; a larger number is not one at all.
-        TypedNumber::whole(1, 65535).take(ui->editPort, ui->editPort->text(), number, refusals);
-    } else if (ui->rBtnSerialPort->isChecked()) {
-        TypedNumber::whole(1, INT_MAX)
-            .take(ui->comBoxBaudRate, ui->comBoxBaudRate->currentText(), number, refusals);
-    }
-    return refusals;
 }
 
 bool ConnectionWidget::isAutoDetect() const
@@ -116,7 +112,8 @@ QString ConnectionWidget::portName() const
 
 int ConnectionWidget::baudRate() const
 {
-    return decimal(ui->comBoxBaudRate->currentText());
+    qint64 number = 0;
+    return baudRateRule().check(ui->comBoxBaudRate->currentText(), number).isEmpty() ? int(number) : 0;
 }
 
 void ConnectionWidget::setSerialPortNames(const QStringList &names)

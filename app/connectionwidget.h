@@ -21,18 +21,17 @@ public:
     ~ConnectionWidget() override;
 
     ConnectionMode connectionMode() const;
-    // Each fills its outputs and returns true only when its kind of link is chosen. A
-    // field that is not a number gives 0.
-    bool serialSettings(QString &portName, int &baudRate) const;
-    bool socketSettings(QString &host, int &port) const;
+    // Each fills its outputs and returns true only when its kind of link is chosen. The
+    // typed number (the baud rate, the TCP port) is read once, by the rule that judges
+    // it: when the rule refuses it, the field is marked, "<field>: <why>" is appended to
+    // refusals and the number is 0.
+    bool serialSettings(QString &portName, int &baudRate, QStringList &refusals);
+    bool socketSettings(QString &host, int &port, QStringList &refusals);
     // Auto-detection applies to serial ports only.
-    // The chosen link's typed number (the TCP port, or the baud rate) when it is not a
-    // number the link takes: the field is marked and "<field>: <why>" given; empty
-    // when it is taken.
-    QStringList typedRefusals();
     bool isAutoDetect() const;
     QString protocolName() const;
     QString portName() const;
+    // The typed baud rate by the same rule, 0 when it refuses it.
     int baudRate() const;
 
 signals:

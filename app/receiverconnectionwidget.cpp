@@ -42,33 +42,33 @@ void ReceiverConnectionWidget::on_btnConnect_clicked()
 {
     if (!m_controller)
         return;
-    // A port or rate that is not the number typed opens nothing: not the low bits of
-    // it, not 0.
-    const QStringList refusals = ui->connectionWidget->typedRefusals();
+    // The typed port or rate is read once, by the rule that judged it: a text the rule
+    // refuses opens nothing (not the low bits of it, not 0), and the one it takes is the
+    // number the link gets ("5001.0" is 5001).
+    const ConnectionMode mode = ui->connectionWidget->connectionMode();
+    QStringList refusals;
+    QString name;
+    int number = 0;
+    const bool chosen = mode == ConnectionMode::TcpSocket
+        ? ui->connectionWidget->socketSettings(name, number, refusals)
+        : ui->connectionWidget->serialSettings(name, number, refusals);
     if (!refusals.isEmpty()) {
         AppDialogs::message(this, QMessageBox::Critical, tr("Connection error."),
                             tr("Not connected: correct the marked field.\n%1").arg(refusals.join(QLatin1Char('\n'))),
                             QMessageBox::Ok);
         return;
     }
+    if (!chosen)
+        return;
     ReaderProxy *reader = m_controller->reader();
     connect(reader, SIGNAL(connected()), this, SLOT(readerConnected()));
-
-    const ConnectionMode mode = ui->connectionWidget->connectionMode();
     if (mode == ConnectionMode::TcpSocket) {
-        QString host;
-        int port = 0;
-        if (ui->connectionWidget->socketSettings(host, port))
-            reader->openSocket(host, port);
-    } else if (mode == ConnectionMode::SerialPort) {
+        reader->openSocket(name, number);
+    } else {
         // The combo's rate is used even with auto-detect; the search replaces it.
-        QString portName;
-        int baudRate = 0;
-        if (ui->connectionWidget->serialSettings(portName, baudRate))
-            reader->openSerialPort(portName, baudRate);
+        reader->openSerialPort(name, number);
     }
-    if (mode != ConnectionMode::NoLink)
-        reader->start();
+    reader->start();
 }
 
 void ReceiverConnectionWidget::setSerialPortNames()

@@ -68,7 +68,12 @@ endfunction()
 # the offscreen platform has one screen of 800x600 and no other. Without a session bus
 # and without OpenGL, Qt loads nothing that keeps memory past the end of the program.
 function(polvane_screen_test test size)
-  set(name ${test}_${size})
+  polvane_screen_test_named(${test}_${size} ${test} ${size} ${ARGN})
+endfunction()
+
+# polvane_screen_test_named(<name> <test> <width>x<height> [<environment>...])
+# The same, registered as <name>: one program run again under another environment.
+function(polvane_screen_test_named name test size)
   add_test(NAME ${name}
            COMMAND sh ${PROJECT_SOURCE_DIR}/tests/support/onscreen.sh ${size} $<TARGET_FILE:${test}>)
   set_tests_properties(${name} PROPERTIES

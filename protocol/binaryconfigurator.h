@@ -197,6 +197,11 @@ public:
     void setStgm(STGM stgm);
     void requestUserTag();
     void setUserTag(const QString &tag);
+    // The bytes of a tag in the receiver's field: its UTF-8, which the reply is read
+    // as too. A tag of more than userTagFieldSize bytes does not fit; setUserTag would
+    // have to cut it.
+    static QByteArray userTagBytes(const QString &tag);
+    static constexpr int userTagFieldSize = 32;
 
     // Group 5: calibration.
     void requestLla();

@@ -68,7 +68,7 @@ quint8 thresholdByte(float threshold)
     return quint8(quint16(truncated) & 0xFF);
 }
 
-const int UserTagSize = 32;
+const int UserTagSize = BinaryConfigurator::userTagFieldSize;
 const int IonoModelSize = 8;
 
 } // namespace
@@ -224,11 +224,19 @@ void BinaryConfigurator::requestStgm() { queue(MsgReceiverParameters, 0x43); }
 void BinaryConfigurator::setStgm(STGM stgm) { queue(MsgReceiverParameters, 0xC3, Payload().u8(stgm)); }
 
 void BinaryConfigurator::requestUserTag() { queue(MsgReceiverParameters, 0x44); }
+QByteArray BinaryConfigurator::userTagBytes(const QString &tag)
+{
+    // UTF-8, not the machine's 8-bit encoding: the reply is read as UTF-8, so only these
+    // bytes read back as the tag written, and they are the same on every machine (a
+    // Russian Windows would write CP1251, a C locale "?" for every Cyrillic letter).
+    return tag.toUtf8();
+}
+
 void BinaryConfigurator::setUserTag(const QString &tag)
 {
-    // A fixed 32-byte field: a longer tag is cut, a shorter one is followed by
-    // zero bytes (the first of them ends the text).
-    QByteArray field = tag.toLocal8Bit().left(UserTagSize);
+    // A fixed 32-byte field: a shorter tag is followed by zero bytes (the first of them
+    // ends the text). The pages never pass a longer one; the field stays 32 bytes anyway.
+    QByteArray field = userTagBytes(tag).left(UserTagSize);
     field.append(QByteArray(UserTagSize - field.size(), '\0'));
     queue(MsgReceiverParameters, 0xC4, field);
 }

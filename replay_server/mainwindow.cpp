@@ -322,6 +322,11 @@ void MainWindow::on_btnRight_clicked()
 
 void MainWindow::on_port_editingFinished()
 {
+    // Return and then the field losing focus both end the same edit: the second, like a
+    // click in and out of the field, has nothing new to read. Only a changed text is one.
+    if (!ui->port->isModified())
+        return;
+    ui->port->setModified(false);
     // A text that is no port would otherwise be listened on as another one ("70537" as
     // 5001, "five" as a port the system picks): the service and its clients stay as they are.
     const QString typed = ui->port->text().trimmed();
@@ -337,6 +342,11 @@ void MainWindow::on_port_editingFinished()
         return;
     }
     ui->port->setStyleSheet(QString());
+    // The port in service typed again keeps the service and its clients.
+    if (server.isListening() && port == portNumber && (port == 0 || server.serverPort() == port)) {
+        appendLog(QStringLiteral("Port %1 kept: already listening on %2").arg(port).arg(server.serverPort()));
+        return;
+    }
     portNumber = port;
     server.InitFromPort(portNumber);
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "controller.h"
+#include "settingsdialogs.h"
+#include "typednumber.h"
 #include "windowfit.h"
 
 namespace {
@@ -88,8 +90,32 @@ void DisplaySettingsWidget::receiverRefCoordForTrackChanged(GeoCoordinate coordi
         showCoordinate(coordinate);
 }
 
+QStringList DisplaySettingsWidget::typedRefusals()
+{
+    // A text still being typed is judged now, as the end of its edit would; a box whose
+    // text was refused shows its last value, which the person did not type this time.
+    QList<QAbstractSpinBox *> boxes{ui->spBoxMaxNumber};
+    if (ui->radBtnGiven->isChecked())
+        boxes = {ui->spBoxReceiverRefLatitude, ui->spBoxReceiverRefLongitude, ui->spBoxReceiverRefAltitude,
+                 ui->spBoxMaxNumber};
+    QStringList refusals;
+    for (QAbstractSpinBox *box : boxes) {
+        box->interpretText();
+        if (TypedNumber::isMarked(box))
+            refusals.append(TypedNumber::refusal(box, TypedNumber::markedWhy(box)));
+    }
+    return refusals;
+}
+
 void DisplaySettingsWidget::on_btnSaveConfiguration_clicked()
 {
+    const QStringList refusals = typedRefusals();
+    if (!refusals.isEmpty()) {
+        SettingsDialogs::message(this, QMessageBox::Warning, windowTitle(),
+                                 tr("Nothing was saved: correct the marked fields.\n%1")
+                                     .arg(refusals.join(QLatin1Char('\n'))));
+        return;
+    }
     if (model) {
         if (ui->radBtnGiven->isChecked()) {
             // The windows hear the new reference first and the mode change after it.
@@ -112,10 +138,13 @@ void DisplaySettingsWidget::on_radBtnGiven_toggled(bool checked)
 {
     ui->widgetReceiverRefCoordinates->setEnabled(checked);
     if (!checked) {
-        // Empty until the next average is shown.
-        ui->spBoxReceiverRefLatitude->clear();
-        ui->spBoxReceiverRefLongitude->clear();
-        ui->spBoxReceiverRefAltitude->clear();
+        // Empty until the next average is shown; what was refused in them is gone too.
+        for (QAbstractSpinBox *box : {static_cast<QAbstractSpinBox *>(ui->spBoxReceiverRefLatitude),
+                                      static_cast<QAbstractSpinBox *>(ui->spBoxReceiverRefLongitude),
+                                      static_cast<QAbstractSpinBox *>(ui->spBoxReceiverRefAltitude)}) {
+            box->clear();
+            TypedNumber::unmark(box);
+        }
     }
 }
 

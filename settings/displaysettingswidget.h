@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include "geocoordinate.h"
@@ -41,6 +42,8 @@ private slots:
 
 private:
     void showCoordinate(const GeoCoordinate &coordinate);
+    // The boxes Save reads whose typed text was refused: "<field>: <why>" each.
+    QStringList typedRefusals();
     GeoCoordinate fixedCoordinate() const;
 
     Ui::DisplaySettingsWidget *ui;

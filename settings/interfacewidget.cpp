@@ -6,6 +6,8 @@
 #include <QRegExpValidator>
 #include <QTimer>
 
+#include <climits>
+
 #include "baudrateservice.h"
 #include "controller.h"
 #include "readerproxy.h"
@@ -110,10 +112,13 @@ void InterfaceWidget::writeSettings()
 {
     if (!controller)
         return;
-    exchangeComboBoxText(currentUart1BaudRate, ui->comBoxUart1, unsetValue);
-    exchangeComboBoxText(currentUart2BaudRate, ui->comBoxUart2, unsetValue);
-    exchangeComboBoxText(currentUart3BaudRate, ui->comBoxUart3, unsetValue);
-    exchangeComboBoxText(currentUart4BaudRate, ui->comBoxUart4, unsetValue);
+    // A rate is a positive whole number, as on the connection screen: rate 0 would
+    // stop the receiver's port.
+    const TypedNumber rate = TypedNumber::whole(1, INT_MAX);
+    exchangeComboBoxText(currentUart1BaudRate, ui->comBoxUart1, unsetValue, rate);
+    exchangeComboBoxText(currentUart2BaudRate, ui->comBoxUart2, unsetValue, rate);
+    exchangeComboBoxText(currentUart3BaudRate, ui->comBoxUart3, unsetValue, rate);
+    exchangeComboBoxText(currentUart4BaudRate, ui->comBoxUart4, unsetValue, rate);
     currentNchn = checkedUart(nmeaBinaryButtons);
     currentRchn = checkedUart(rawDataButtons);
     currentAmendmentsBaseStation = checkedUart(baseDataButtons);
@@ -133,7 +138,7 @@ void InterfaceWidget::writeSettings()
     reader->start();
 
     selectedNchn = checkedUart(nmeaBinaryButtons);
-    nchnNewBaudRate = reportedNchn >= 1 && reportedNchn <= uartCount ? typedRate(reportedNchn) : 1;
+    nchnNewBaudRate = reportedNchn >= 1 && reportedNchn <= uartCount ? writtenRate(reportedNchn) : 1;
     writeStep = 0;
 
     BinaryConfigurator *engine = configurator();
@@ -335,7 +340,7 @@ void InterfaceWidget::nchnChanged(int value)
         nchnRetryPending = false;
         // Only a real UART with a real rate: never a port re-opened at 0 or 1 baud.
         if (selectedNchn >= 1 && selectedNchn <= uartCount)
-            reopenOwnPort(typedRate(selectedNchn));
+            reopenOwnPort(writtenRate(selectedNchn));
     }
 }
 
@@ -406,13 +411,22 @@ int InterfaceWidget::checkedUart(const RadioGroup &group)
     return -1;
 }
 
-int InterfaceWidget::typedRate(int uart) const
+int InterfaceWidget::writtenRate(int uart) const
 {
-    if (uart < 1 || uart > uartCount)
+    // The rate the last write took from the box, not its text read again: the text may
+    // be one the rule refused or another number than the one it took ("9600.0").
+    switch (uart) {
+    case 1:
+        return currentUart1BaudRate;
+    case 2:
+        return currentUart2BaudRate;
+    case 3:
+        return currentUart3BaudRate;
+    case 4:
+        return currentUart4BaudRate;
+    default:
         return 0;
-    bool ok = false;
-    const int rate = rateBoxes.at(uart - 1)->currentText().toInt(&ok, 10);
-    return ok ? rate : 0;
+    }
 }
 
 void InterfaceWidget::reopenOwnPort(int baudRate)

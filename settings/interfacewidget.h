@@ -62,8 +62,9 @@ private:
     static void checkUart(const RadioGroup &group, int value);
     // The number (1 to 4) of the checked button, -1 when none is.
     static int checkedUart(const RadioGroup &group);
-    // The rate typed for a UART as a decimal integer, 0 when it is not one.
-    int typedRate(int uart) const;
+    // The rate of a UART as the last write took it from its box (-1 when unknown), 0
+    // for no UART.
+    int writtenRate(int uart) const;
     // Re-opens the program's own link at the rate; a rate of 0 or less is no rate.
     void reopenOwnPort(int baudRate);
 

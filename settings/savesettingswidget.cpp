@@ -59,17 +59,17 @@ SaveSettingsWidget::~SaveSettingsWidget()
     delete ui;
 }
 
-QString SaveSettingsWidget::fitUserTag(QString tag)
+QString SaveSettingsWidget::userTagRefusal(const QString &tag)
 {
-    // The engine writes the tag in the local 8-bit encoding and cuts it at 32 bytes;
-    // cutting here instead, a whole character at a time, keeps a multi-byte character
-    // from being split into bytes the receiver would show as garbage.
-    while (tag.toLocal8Bit().size() > userTagFieldSize) {
-        const int n = tag.size();
-        const bool pair = n >= 2 && tag.at(n - 1).isLowSurrogate() && tag.at(n - 2).isHighSurrogate();
-        tag.chop(pair ? 2 : 1);
-    }
-    return tag;
+    // A tag that does not fit is not cut: a cut tag is one nobody typed, and cut bytes
+    // may end in half a character.
+    const int bytes = BinaryConfigurator::userTagBytes(tag).size();
+    if (bytes <= userTagFieldSize)
+        return QString();
+    return tr("with its \"#\" the tag takes %1 bytes in UTF-8; the receiver keeps %2 "
+              "(a Cyrillic letter takes 2 bytes, a Latin letter or a digit 1)")
+        .arg(bytes)
+        .arg(userTagFieldSize);
 }
 
 void SaveSettingsWidget::setController(Controller *newController)
@@ -99,11 +99,17 @@ void SaveSettingsWidget::on_btnSaveUserTeg_clicked(bool)
     if (!controller)
         return;
     const QString text = ui->editUserTag->text();
-    if (!text.isEmpty())
-        currentUserTag = QStringLiteral("%1%2").arg(QStringLiteral("#"), text);
-    currentUserTag = fitUserTag(currentUserTag);
-    // The field shows what goes out: the tag typed, as far as it fits, or, when the
-    // field was emptied, the tag last reported.
+    const QString tag = text.isEmpty() ? currentUserTag : QStringLiteral("%1%2").arg(QStringLiteral("#"), text);
+    const QString why = userTagRefusal(tag);
+    if (!why.isEmpty()) {
+        // Nothing goes out and the field keeps what was typed, marked.
+        refuseField(ui->editUserTag, why);
+        refuseTyped();
+        return;
+    }
+    currentUserTag = tag;
+    // The field shows what goes out: the tag typed or, when the field was emptied, the
+    // tag last reported.
     showUserTag(currentUserTag);
     if (currentUserTag != receivedUserTag) {
         configurator()->setUserTag(currentUserTag);
@@ -194,4 +200,5 @@ void SaveSettingsWidget::clearUserTag()
 void SaveSettingsWidget::showUserTag(const QString &tag)
 {
     ui->editUserTag->setText(tag.startsWith(QLatin1Char('#')) ? tag.mid(1) : tr("UNDEFINED"));
+    TypedNumber::unmark(ui->editUserTag);
 }

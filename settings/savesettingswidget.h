@@ -27,9 +27,9 @@ public:
     void writeSettings() override;
 
     // The receiver's tag field is 32 bytes, the leading "#" included.
-    static constexpr int userTagFieldSize = 32;
-    // Drops characters from the end of the tag until its encoding fits the field.
-    static QString fitUserTag(QString tag);
+    static constexpr int userTagFieldSize = BinaryConfigurator::userTagFieldSize;
+    // Why the tag ("#" included) does not fit the receiver's field; empty when it fits.
+    static QString userTagRefusal(const QString &tag);
 
 private slots:
     void on_btnSaveUserTeg_clicked(bool checked);

@@ -116,6 +116,16 @@ TypedNumber TypedNumber::real(double min, double max)
     return TypedNumber(Kind::Real, min, max);
 }
 
+QString TypedNumber::withDecimalPoint(const QString &text, QChar point)
+{
+    QString written = text;
+    for (QChar &c : written) {
+        if (c == QLatin1Char(',') || c == QLatin1Char('.'))
+            c = point;
+    }
+    return written;
+}
+
 QString TypedNumber::check(const QString &text, qint64 &value) const
 {
     double number = 0;
@@ -151,7 +161,7 @@ QString TypedNumber::check(const QString &text, double &value) const
             number = double(digits);
             break;
         }
-        number = typed.toDouble(&ok);
+        number = withDecimalPoint(typed, QLatin1Char('.')).toDouble(&ok);
         if (!ok || std::isnan(number))
             return tr("\"%1\" is not a number").arg(typed);
         if (std::isfinite(number) && number != std::trunc(number))
@@ -159,11 +169,9 @@ QString TypedNumber::check(const QString &text, double &value) const
         break;
     }
     case Kind::Real: {
-        QString decimal = typed;
-        // A Russian user writes the decimal point as a comma.
-        if (decimal.count(QLatin1Char(',')) == 1 && !decimal.contains(QLatin1Char('.')))
-            decimal.replace(QLatin1Char(','), QLatin1Char('.'));
-        number = decimal.toDouble(&ok);
+        // A Russian user writes the decimal point as a comma; two of them, or a comma and
+        // a point, make no number.
+        number = withDecimalPoint(typed, QLatin1Char('.')).toDouble(&ok);
         if (!ok || std::isnan(number))
             return tr("\"%1\" is not a number").arg(typed);
         break;
@@ -237,6 +245,11 @@ void TypedNumber::unmark(QWidget *field)
 bool TypedNumber::isMarked(const QWidget *field)
 {
     return field->property(RefusalProperty).isValid();
+}
+
+QString TypedNumber::markedWhy(const QWidget *field)
+{
+    return field->property(RefusalProperty).toString();
 }
 
 QColor TypedNumber::markColour()

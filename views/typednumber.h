@@ -20,12 +20,17 @@ class TypedNumber
 
 public:
     // Decimal digits, an optional sign; an exponent or a fraction is taken only when the
-    // number it writes is whole ("1e3" is 1000, "12.9" is refused).
+    // number it writes is whole ("1e3" and "1000,0" are 1000, "12.9" is refused).
     static TypedNumber whole(qint64 min, qint64 max);
     // Hexadecimal digits, no sign.
     static TypedNumber hexadecimal(quint32 max);
     // A finite decimal number; a decimal comma is read as the decimal point ("55,75").
     static TypedNumber real(double min, double max);
+
+    // text with every decimal comma and decimal point written as point: whichever of the
+    // two a person's habit or keyboard gives, it is the decimal point, whatever the
+    // system's locale says; a comma is never a thousands separator.
+    static QString withDecimalPoint(const QString &text, QChar point);
 
     // The reason the text is refused, or an empty string when it is taken; value is set
     // only when it is taken.
@@ -42,6 +47,8 @@ public:
     static void mark(QWidget *field, const QString &why);
     static void unmark(QWidget *field);
     static bool isMarked(const QWidget *field);
+    // Why a marked field was refused; empty when it is not marked.
+    static QString markedWhy(const QWidget *field);
     // The colour of a refused field's background.
     static QColor markColour();
 

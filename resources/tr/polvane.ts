@@ -573,6 +573,10 @@
 <context>
     <name>SaveSettingsWidget</name>
     <message>
+        <source>with its &quot;#&quot; the tag takes %1 bytes in UTF-8; the receiver keeps %2 (a Cyrillic letter takes 2 bytes, a Latin letter or a digit 1)</source>
+        <translation>with its &quot;#&quot; the tag takes %1 bytes in UTF-8; the receiver keeps %2 (a Cyrillic letter takes 2 bytes, a Latin letter or a digit 1)</translation>
+    </message>
+    <message>
         <source>Form</source>
         <translation>Form</translation>
     </message>
@@ -2233,6 +2237,12 @@
 </context>
 <context>
     <name>DisplaySettingsWidget</name>
+    <message>
+        <source>Nothing was saved: correct the marked fields.
+%1</source>
+        <translation>Nothing was saved: correct the marked fields.
+%1</translation>
+    </message>
     <message>
         <source>Display mode</source>
         <translation>Display mode</translation>

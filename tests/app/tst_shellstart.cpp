@@ -414,6 +414,13 @@ void tst_ShellStart::typedPortConnectsAsTypedOrNotAtAll_data()
 
     const QString refused = QStringLiteral("Not connected: correct the marked field.\nConnection, Port: ");
     QTest::newRow("the peer's port") << "{port}" << "any" << true << QString();
+    // A whole number written with a fraction or an exponent is the number the rule
+    // took, not a second reading of the text (which made it port 0).
+    QTest::newRow("the peer's port with a fraction") << "{port}.0" << "any" << true << QString();
+    QTest::newRow("34.125e3") << "34.125e3" << "34125" << true << QString();
+    QTest::newRow("the peer's port with a decimal comma") << "{port},0" << "any" << true << QString();
+    QTest::newRow("the peer's port and a half") << "{port}.5" << "any" << false
+                                                 << refused + "{typed} is not a whole number";
     QTest::newRow("the peer's port plus 65536") << "{port+65536}" << "any" << false
                                                 << refused + "{typed} is outside 1 to 65535";
     QTest::newRow("99999") << "99999" << "34463" << false << refused + "99999 is outside 1 to 65535";

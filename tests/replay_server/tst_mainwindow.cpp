@@ -4,6 +4,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -16,6 +17,7 @@
 #include "connectguard.h"
 #include "mainwindow.h"
 #include "replaytestclient.h"
+#include "typednumbers.h"
 
 namespace {
 
@@ -50,8 +52,12 @@ private slots:
     void aLateTimeoutPlaysTheTicksItMissed_data();
     void aLateTimeoutPlaysTheTicksItMissed();
     void portEditRestartsTheService();
+    void onePortTypedRestartsTheServiceOnce_data();
+    void onePortTypedRestartsTheServiceOnce();
     void aTextThatIsNoPortKeepsTheService_data();
     void aTextThatIsNoPortKeepsTheService();
+    void typedSpeedIsTheSpeedOrRefused_data();
+    void typedSpeedIsTheSpeedOrRefused();
     void cancelledDialogOnlyLogs();
     void loadingLogsItsProgressInOrder();
     void emptyFileLeavesNothingToPlay();
@@ -75,6 +81,19 @@ private:
     ReplayTestClient *connectClient(bool silent = false);
     int currentRow() { return widget<QListView>("listView")->currentIndex().row(); }
     void setSpeed(int speed);
+    // Types text over the port field, as a person does, and presses Return.
+    void typePort(const QString &text)
+    {
+        typeOver(widget<QLineEdit>("port"), text);
+        QTest::keyClick(widget<QLineEdit>("port"), Qt::Key_Return);
+    }
+    // A port nothing listens on now.
+    static quint16 freePort()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        return probe.serverPort();
+    }
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<MainWindow> window;
@@ -92,8 +111,7 @@ void TestMainWindow::init()
     QVERIFY(dir->isValid());
     window.reset(new MainWindow);
     // Tests listen on a port the system picks, so they never fight over 5001.
-    widget<QLineEdit>("port")->setText(QStringLiteral("0"));
-    emit widget<QLineEdit>("port")->editingFinished();
+    typePort(QStringLiteral("0"));
     QVERIFY(window->replayServer().isListening());
 }
 
@@ -293,12 +311,69 @@ void TestMainWindow::portEditRestartsTheService()
 {
     ReplayTestClient *old = connectClient();
     widget<QTextEdit>("textEdit")->clear();
-    emit widget<QLineEdit>("port")->editingFinished();
+    const quint16 port = freePort();
+    typePort(QString::number(port));
     QCOMPARE(log(), (QStringList{QStringLiteral("CloseServer"), QStringLiteral("slotDisconnect"),
-                                 QStringLiteral("InitFromPort: 0")}));
+                                 QStringLiteral("InitFromPort: %1").arg(port)}));
     QVERIFY(window->replayServer().isListening());
+    QCOMPARE(window->replayServer().serverPort(), port);
     QTRY_VERIFY_WITH_TIMEOUT((old->collect(), !old->connected()), 5000);
     QCOMPARE(window->replayServer().clientCount(), 0);
+}
+
+void TestMainWindow::onePortTypedRestartsTheServiceOnce_data()
+{
+    QTest::addColumn<QString>("after");
+    // The field reports the end of editing on Return and again when it loses focus.
+    QTest::newRow("Return, then a click elsewhere") << QStringLiteral("click elsewhere");
+    QTest::newRow("the same port typed again") << QStringLiteral("same port");
+    QTest::newRow("a click in and out of the field") << QStringLiteral("click in and out");
+}
+
+void TestMainWindow::onePortTypedRestartsTheServiceOnce()
+{
+    QFETCH(QString, after);
+    const QByteArray file = numberedLines(1);
+    load(writeFile(QStringLiteral("one.log"), file));
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit *field = widget<QLineEdit>("port");
+    QSpinBox *elsewhere = widget<QSpinBox>("speed");
+    const quint16 port = freePort();
+    widget<QTextEdit>("textEdit")->clear();
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTRY_VERIFY(field->hasFocus());
+    typeOver(field, QString::number(port));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(log(), (QStringList{QStringLiteral("CloseServer"), QStringLiteral("InitFromPort: %1").arg(port)}));
+
+    // A client connects between the two ends of the edit.
+    ReplayTestClient *client = connectClient();
+    if (after == QLatin1String("same port")) {
+        typeOver(field, QString::number(port));
+        QTest::keyClick(field, Qt::Key_Return);
+    } else if (after == QLatin1String("click in and out")) {
+        QTest::mouseClick(elsewhere, Qt::LeftButton);
+        QTRY_VERIFY(!field->hasFocus());
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTRY_VERIFY(field->hasFocus());
+    }
+    QTest::mouseClick(elsewhere, Qt::LeftButton);
+    QTRY_VERIFY(elsewhere->hasFocus());
+
+    // The service was started once and keeps its client, which still gets what plays.
+    QCOMPARE(log().filter(QStringLiteral("InitFromPort")).size(), 1);
+    QCOMPARE(log().filter(QStringLiteral("CloseServer")).size(), 1);
+    QCOMPARE(window->replayServer().serverPort(), port);
+    QCOMPARE(window->replayServer().clientCount(), 1);
+    widget<QPushButton>("btnPlay")->click();
+    window->playerSlot();
+    window->stopPlaybackTimer();
+    QTRY_COMPARE_WITH_TIMEOUT(client->collect(), file.size(), 5000);
+    QCOMPARE(client->received, file);
+    QVERIFY(client->connected());
+    QCOMPARE(field->text(), QString::number(port));
 }
 
 void TestMainWindow::aTextThatIsNoPortKeepsTheService_data()
@@ -317,8 +392,7 @@ void TestMainWindow::aTextThatIsNoPortKeepsTheService()
     const quint16 port = window->replayServer().serverPort();
     ReplayTestClient *client = connectClient();
     widget<QTextEdit>("textEdit")->clear();
-    widget<QLineEdit>("port")->setText(typed);
-    emit widget<QLineEdit>("port")->editingFinished();
+    typePort(typed);
     QCOMPARE(log(), QStringList{QStringLiteral("Port \"%1\" refused: not a number from 0 to 65535; "
                                                "still listening on %2").arg(typed).arg(port)});
     QVERIFY(window->replayServer().isListening());
@@ -327,12 +401,46 @@ void TestMainWindow::aTextThatIsNoPortKeepsTheService()
     QVERIFY(client->connected());
     QVERIFY(widget<QLineEdit>("port")->styleSheet().contains(QStringLiteral("#ffc0c0")));
 
-    // A port typed again is taken, and the mark goes.
-    widget<QLineEdit>("port")->setText(QStringLiteral("0"));
-    emit widget<QLineEdit>("port")->editingFinished();
-    QCOMPARE(log().last(), QStringLiteral("InitFromPort: 0"));
+    // A port typed again is taken, and the mark goes; the one in service keeps it.
+    typePort(QStringLiteral("0"));
+    QCOMPARE(log().last(), QStringLiteral("Port 0 kept: already listening on %1").arg(port));
+    QCOMPARE(window->replayServer().clientCount(), 1);
     QVERIFY(window->replayServer().isListening());
     QVERIFY(widget<QLineEdit>("port")->styleSheet().isEmpty());
+}
+
+void TestMainWindow::typedSpeedIsTheSpeedOrRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<QStringList>("logged");
+    QTest::newRow("25") << "25" << 25 << QStringList{QString()};
+    // Qt's own box took "1,5" as 15 and "1.5" as 15.
+    const QString refused = QStringLiteral("Speed \"%1\" refused: not a whole number from 1 to 1000; still 10");
+    QTest::newRow("1,5") << "1,5" << 10 << QStringList{refused.arg("1,5")};
+    QTest::newRow("1.5") << "1.5" << 10 << QStringList{refused.arg("1.5")};
+    QTest::newRow("1,000") << "1,000" << 10 << QStringList{refused.arg("1,000")};
+}
+
+void TestMainWindow::typedSpeedIsTheSpeedOrRefused()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, speed);
+    QFETCH(QStringList, logged);
+    setSpeed(10);
+    QSpinBox *box = widget<QSpinBox>("speed");
+    QLineEdit *edit = box->findChild<QLineEdit *>();
+    widget<QTextEdit>("textEdit")->clear();
+    edit->selectAll();
+    QTest::keyClicks(box, typed);
+    QCOMPARE(edit->text(), typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->value(), speed);
+    QCOMPARE(log(), logged);
+    QCOMPARE(box->styleSheet().contains(QStringLiteral("#ffc0c0")), speed != typed.toInt());
+    // Typing again takes the mark away.
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QVERIFY(box->styleSheet().isEmpty());
 }
 
 void TestMainWindow::cancelledDialogOnlyLogs()

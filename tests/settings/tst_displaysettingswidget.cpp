@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -15,6 +16,9 @@
 #include "model.h"
 #include "receiversession.h"
 #include "russiancatalogue.h"
+#include "screenshot.h"
+#include "settingsdialogs.h"
+#include "typednumbers.h"
 
 namespace {
 
@@ -254,6 +258,124 @@ private slots:
         QVERIFY(latitude()->text().isEmpty());
     }
 
+    // The system's locale comes from outside, as on a user's machine: CTest runs this
+    // program under LC_ALL=C and again under LC_ALL=ru_RU.UTF-8.
+    void theLocaleIsTheSystems()
+    {
+        const QString wanted = qEnvironmentVariable("LC_ALL").section(QLatin1Char('.'), 0, 0);
+        if (wanted.isEmpty())
+            QSKIP("run without LC_ALL");
+        QCOMPARE(QLocale().name(), wanted == QLatin1String("C") ? QStringLiteral("C") : wanted);
+        QCOMPARE(altitude()->locale(), QLocale::system());
+    }
+
+    void typedNumberIsTheNumberInEitherLocale_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        // The value taken, or NaN when the text is refused.
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("box");
+        const QString none;
+        QTest::newRow("altitude 168,5") << "spBoxReceiverRefAltitude" << "168,5" << 168.5 << none;
+        QTest::newRow("altitude 168.5") << "spBoxReceiverRefAltitude" << "168.5" << 168.5 << none;
+        QTest::newRow("latitude 55,75") << "spBoxReceiverRefLatitude" << "55,75" << 55.75 << none;
+        QTest::newRow("latitude 55.75") << "spBoxReceiverRefLatitude" << "55.75" << 55.75 << none;
+        QTest::newRow("longitude 3,5") << "spBoxReceiverRefLongitude" << "3,5" << 3.5 << none;
+        QTest::newRow("longitude 37.62") << "spBoxReceiverRefLongitude" << "37.62" << 37.62 << none;
+        const double refused = std::nan("");
+        const QString saved = QStringLiteral("Nothing was saved: correct the marked fields.\n");
+        QTest::newRow("altitude 168,5,5") << "spBoxReceiverRefAltitude" << "168,5,5" << refused
+                                          << saved + "Reference coordinates, Altitude, m: \"{shown}\" is not a number";
+        QTest::newRow("altitude 12345") << "spBoxReceiverRefAltitude" << "12345" << refused
+                                        << saved + "Reference coordinates, Altitude, m: 12345 is outside 0 to 10000";
+        QTest::newRow("latitude 95,5") << "spBoxReceiverRefLatitude" << "95,5" << refused
+                                       << saved + "Reference coordinates, Latitude, \u00b0: {shown} is outside 0 to 90";
+        QTest::newRow("points 3600.0") << "spBoxMaxNumber" << "3600.0" << 3600.0 << none;
+        QTest::newRow("points 3,6") << "spBoxMaxNumber" << "3,6" << refused
+                                    << saved + "Points: 3,6 is not a whole number";
+        QTest::newRow("points 3.6") << "spBoxMaxNumber" << "3.6" << refused
+                                    << saved + "Points: 3.6 is not a whole number";
+        QTest::newRow("points 99999") << "spBoxMaxNumber" << "99999" << refused
+                                      << saved + "Points: 99999 is outside 0 to 36000";
+    }
+
+    // Typed as a person types: into the field, Return, then a click on Save.
+    void typedNumberIsTheNumberInEitherLocale()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(double, value);
+        QFETCH(QString, box);
+        // A decimal comma or point shows as the locale's mark, and the reason quotes the
+        // text as the field showed it.
+        QString inLocale = typed;
+        if (field != "spBoxMaxNumber")
+            inLocale.replace(QRegularExpression("[.,]"), QString(QLocale().decimalPoint()));
+        box.replace(QLatin1String("{shown}"), inLocale);
+        Model model;
+        model.setReceiverRefCoordForTrack(GeoCoordinate(10, 0, 20, 3, 30));
+        model.setReceiverRefCoordinatesMode(RefCoordinatesFixed);
+        model.setMaxNumberPoints(1200);
+        dialog->setModel(&model);
+        dialog->show();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.data()));
+        QAbstractSpinBox *spin = dialog->findChild<QAbstractSpinBox *>(field);
+        const QString before = spin->text();
+        QStringList boxes;
+        SettingsDialogs::setMessageHook([&](QWidget *, QMessageBox::Icon, const QString &, const QString &text,
+                                            QMessageBox::StandardButtons) {
+            boxes << text;
+            return QMessageBox::Ok;
+        });
+        spin->setFocus();
+        QTRY_VERIFY(spin->hasFocus());
+        spin->selectAll();
+        typeText(spin, typed);
+        // What was typed stays as typed until the edit ends, in the locale's mark.
+        if (field == "spBoxMaxNumber")
+            QCOMPARE(spin->text(), typed);
+        else
+            QCOMPARE(spin->text(), inLocale);
+        QTest::keyClick(spin, Qt::Key_Return);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnSaveConfiguration")), Qt::LeftButton);
+        SettingsDialogs::setMessageHook(nullptr);
+        const QString shot = QStringLiteral("displaysettings_%1_%2.png")
+                                 .arg(QString(QTest::currentDataTag())
+                                          .replace(QLatin1Char(','), QLatin1String("_comma_"))
+                                          .replace(QLatin1Char('.'), QLatin1String("_point_"))
+                                          .replace(QRegularExpression("[^0-9A-Za-z]+"), "_"),
+                                      QLocale().name());
+        if (QString(QTest::currentDataTag()).startsWith(QLatin1String("altitude 1")))
+            saveScreenshot(dialog.data(), shot);
+        const GeoCoordinate fixed = model.receiverRefCoordForTrack();
+        if (std::isnan(value)) {
+            // Refused: the box shows its last value, marked with the reason, and Save
+            // saved nothing.
+            QCOMPARE(spin->text(), before);
+            QVERIFY(markedRefused(spin));
+            QCOMPARE(boxes, QStringList{box});
+            QCOMPARE(fixed.height(), 30.0);
+            QCOMPARE(model.maxNumberPoints(), 1200);
+            return;
+        }
+        QVERIFY(!markedRefused(spin));
+        QVERIFY(boxes.isEmpty());
+        if (field == "spBoxMaxNumber") {
+            QCOMPARE(spin->text(), QString::number(int(value)));
+            QCOMPARE(model.maxNumberPoints(), int(value));
+            return;
+        }
+        auto *real = qobject_cast<QDoubleSpinBox *>(spin);
+        QCOMPARE(real->value(), value);
+        QCOMPARE(spin->text(), QLocale().toString(value, 'f', real->decimals()));
+        const double saved = field == "spBoxReceiverRefAltitude" ? fixed.height()
+            : field == "spBoxReceiverRefLatitude"                ? fixed.latitudeDegrees()
+                                                                 : fixed.longitudeDegrees();
+        QVERIFY2(std::fabs(saved - value) < 1e-9, qPrintable(QString::number(saved, 'g', 12)));
+    }
+
     void russianTexts()
     {
         RussianCatalogue translator;
@@ -264,6 +386,26 @@ private slots:
         QCOMPARE(russian.findChild<QRadioButton *>(QStringLiteral("radBtnGiven"))->text(), QString::fromUtf8("Заданные"));
         QCOMPARE(russian.findChild<QRadioButton *>(QStringLiteral("radBtnReceiverRefS"))->text(), QString::fromUtf8("Ю"));
         QCOMPARE(russian.findChild<QPushButton *>(QStringLiteral("btnSaveConfiguration"))->text(), QString::fromUtf8("Сохранить"));
+
+        // A refused number says why in Russian.
+        RussianCatalogue again;
+        Model model;
+        model.setReceiverRefCoordinatesMode(RefCoordinatesFixed);
+        russian.setModel(&model);
+        QStringList boxes;
+        SettingsDialogs::setMessageHook([&](QWidget *, QMessageBox::Icon, const QString &, const QString &text,
+                                            QMessageBox::StandardButtons) {
+            boxes << text;
+            return QMessageBox::Ok;
+        });
+        QAbstractSpinBox *points = russian.findChild<QAbstractSpinBox *>(QStringLiteral("spBoxMaxNumber"));
+        points->selectAll();
+        typeText(points, QStringLiteral("3,6"));
+        QTest::keyClick(points, Qt::Key_Return);
+        russian.findChild<QPushButton *>(QStringLiteral("btnSaveConfiguration"))->click();
+        SettingsDialogs::setMessageHook(nullptr);
+        QCOMPARE(boxes, QStringList{QString::fromUtf8("Ничего не сохранено: исправьте отмеченные поля.\n"
+                                                      "Точек: 3,6 — не целое число")});
     }
 
 private:

@@ -508,7 +508,11 @@ void TestInterfaceWidget::typedNumberGoesOutAsTypedOrNotAtAll_data()
                                  << sentOutcome(QList<QByteArray>{commandFrame(3, 0x83, hex("00e10000"))} + getters, "57600")
                                  << QString() << 1;
     QTest::newRow("UART1 eleven digits") << "comBoxUart1" << "99999999999" << refusedOutcome("99999999999")
-                                         << nothingSent("Baud Rate, UART1: " + outsideInt("99999999999")) << 0;
+                                         << nothingSent("Baud Rate, UART1: 99999999999 is outside 1 to 2147483647") << 0;
+    // Rate 0 would stop the receiver's port: a rate is a positive whole number.
+    QTest::newRow("UART3 0") << "comBoxUart3" << "0" << refusedOutcome("0")
+                             << nothingSent("Baud Rate, UART3: 0 is outside 1 to 2147483647") << 0;
+
     QTest::newRow("delay 70000") << "editTransportDelay" << "70000" << refusedOutcome("70000")
                                  << nothingSent("Base station, Transport delay, ms: 70000 is outside 0 to 65535") << 0;
 }

@@ -15,7 +15,9 @@
 #include "hexbytes.h"
 #include "pagefixture.h"
 #include "savesettingswidget.h"
+#include "screenshot.h"
 #include "settingsdialogs.h"
+#include "typednumbers.h"
 
 namespace {
 
@@ -52,8 +54,8 @@ private slots:
     void emptiedTagFieldWritesTheReportedTagAgain();
     void tagIsAnnouncedOnlyWhenTaken_data();
     void tagIsAnnouncedOnlyWhenTaken();
-    void longTagIsCutAtAWholeCharacter_data();
-    void longTagIsCutAtAWholeCharacter();
+    void tagGoesOutWholeOrNotAtAll_data();
+    void tagGoesOutWholeOrNotAtAll();
 
 private:
     void click(const char *name) const { child<QPushButton>(name)->click(); }
@@ -64,8 +66,9 @@ private:
 void TestSaveSettingsWidget::initTestCase()
 {
     installConnectGuard();
-    // The tag goes out in the local 8-bit encoding; on the bench machines that is UTF-8.
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    // The tag goes out in UTF-8, the encoding its reply is read in, whatever the
+    // machine's own: here that of a Russian Windows.
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("Windows-1251"));
     recordBoxes();
 }
 
@@ -253,40 +256,77 @@ void TestSaveSettingsWidget::tagIsAnnouncedOnlyWhenTaken()
     QCOMPARE(shown, announcements);
 }
 
-void TestSaveSettingsWidget::longTagIsCutAtAWholeCharacter_data()
+void TestSaveSettingsWidget::tagGoesOutWholeOrNotAtAll_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("written");
+    // The bytes of "#" and the tag in UTF-8, or none when the tag is refused.
+    QTest::addColumn<int>("bytes");
     const QString ascii31(31, QLatin1Char('z'));
-    QTest::newRow("31 latin letters fit") << ascii31 << "#" + ascii31;
+    QTest::newRow("31 latin letters: 32 bytes") << ascii31 << 32;
+    QTest::newRow("29 cyrillic characters: 55 bytes") << QString::fromUtf8("База-Москва-Север-крыша-пятый") << 0;
     // Two bytes each: "#" and 15 letters are 31 bytes, a 16th would make 33.
-    const QString cyrillic = QString::fromUtf8("ж").repeated(31);
-    QTest::newRow("cyrillic") << cyrillic << "#" + cyrillic.left(15);
-    // "#" and 30 letters, then a two-byte letter: 33 bytes, the letter goes whole.
-    QTest::newRow("two-byte letter at the end") << QString(30, QLatin1Char('a')) + QString::fromUtf8("é")
-                                                << "#" + QString(30, QLatin1Char('a'));
-    // Four bytes and two UTF-16 units each: "#" and 7 of them are 29 bytes.
+    const QString cyrillic = QString::fromUtf8("ж");
+    QTest::newRow("15 cyrillic letters: 31 bytes") << cyrillic.repeated(15) << 31;
+    QTest::newRow("16 cyrillic letters: 33 bytes") << cyrillic.repeated(16) << 0;
+    // "#" and 30 letters, then a two-byte letter: 33 bytes.
+    QTest::newRow("two-byte letter at the end: 33 bytes") << QString(30, QLatin1Char('a')) + QString::fromUtf8("é")
+                                                          << 0;
+    // Four bytes and two UTF-16 units each: "#" and 7 of them are 29 bytes, 8 are 33.
     const QString emoji = QString::fromUtf8("\xF0\x9F\x9B\xB0");
-    QTest::newRow("surrogate pairs") << emoji.repeated(8) << "#" + emoji.repeated(7);
+    QTest::newRow("7 surrogate pairs: 29 bytes") << emoji.repeated(7) << 29;
+    QTest::newRow("8 surrogate pairs: 33 bytes") << emoji.repeated(8) << 0;
 }
 
-void TestSaveSettingsWidget::longTagIsCutAtAWholeCharacter()
+void TestSaveSettingsWidget::tagGoesOutWholeOrNotAtAll()
 {
     QFETCH(QString, typed);
-    QFETCH(QString, written);
+    QFETCH(int, bytes);
     openPage();
     QSignalSpy announced(session->controller->eventDispatcher(), SIGNAL(settingTagChanged(QString)));
-    child<QLineEdit>("editUserTag")->setText(typed);
+    QLineEdit *tag = child<QLineEdit>("editUserTag");
+    tag->clear();
+    typeText(tag, typed);
+    QCOMPARE(tag->text(), typed);
     click("btnSaveUserTeg");
     QVERIFY(session->settle());
-    const QByteArray bytes = written.toUtf8();
-    QVERIFY(bytes.size() <= 32);
-    QCOMPARE(session->table.frames(),
-             QList<QByteArray>({commandFrame(3, 0xC4, bytes + QByteArray(32 - bytes.size(), '\0'))}));
-    QCOMPARE(announced.count(), 1);
-    QCOMPARE(announced.at(0).at(0).toString(), written);
-    // The field shows what was written.
-    QCOMPARE(child<QLineEdit>("editUserTag")->text(), written.mid(1));
+    const QString written = "#" + typed;
+    if (bytes > 0) {
+        // What goes out is the tag shown, every byte of it.
+        QCOMPARE(written.toUtf8().size(), bytes);
+        QCOMPARE(session->table.frames(),
+                 QList<QByteArray>({commandFrame(3, 0xC4, written.toUtf8() + QByteArray(32 - bytes, '\0'))}));
+        QCOMPARE(announced.count(), 1);
+        QCOMPARE(announced.at(0).at(0).toString(), written);
+        QCOMPARE(tag->text(), typed);
+        QVERIFY(!markedRefused(tag));
+        QVERIFY(boxes.isEmpty());
+        return;
+    }
+    // Refused whole: nothing goes out, the field keeps the tag as typed, marked, and the
+    // box says why.
+    QCOMPARE(session->table.frames(), QList<QByteArray>());
+    QCOMPARE(announced.count(), 0);
+    QCOMPARE(tag->text(), typed);
+    QVERIFY(markedRefused(tag));
+    QCOMPARE(lastText(boxes),
+             nothingSent(QString("Save settings, Tag for current settings: with its \"#\" the tag takes %1 bytes "
+                                 "in UTF-8; the receiver keeps 32 (a Cyrillic letter takes 2 bytes, a Latin "
+                                 "letter or a digit 1)")
+                             .arg(written.toUtf8().size())));
+    if (typed.startsWith(QString::fromUtf8("База"))) {
+        page->resize(page->sizeHint());
+        saveScreenshot(page.get(), QStringLiteral("savesettings_tag_refused.png"));
+        // Shortened by the person, it goes out as shown.
+        tag->selectAll();
+        typeText(tag, QString::fromUtf8("База-Москва"));
+        click("btnSaveUserTeg");
+        QVERIFY(session->settle());
+        QVERIFY(!markedRefused(tag));
+        const QByteArray shortened = QString::fromUtf8("#База-Москва").toUtf8();
+        QCOMPARE(session->table.frames(),
+                 QList<QByteArray>({commandFrame(3, 0xC4, shortened + QByteArray(32 - shortened.size(), '\0'))}));
+        QCOMPARE(tag->text(), QString::fromUtf8("База-Москва"));
+    }
 }
 
 QTEST_MAIN(TestSaveSettingsWidget)

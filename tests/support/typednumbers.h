@@ -25,6 +25,20 @@ QString lastText(const Boxes &boxes)
     return boxes.isEmpty() ? QString() : boxes.last().text;
 }
 
+// Types text key by key with the characters' own texts, as a keyboard of any layout
+// gives them (QTest::keyClicks sends Latin-1 only: no Cyrillic letter).
+inline void typeText(QWidget *widget, const QString &text)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        // A surrogate pair is one key.
+        const int units = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString key = text.mid(i, units);
+        i += units - 1;
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, key, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, key, Qt::NoModifier);
+    }
+}
+
 // Types text over what the field holds: all of it selected and deleted first.
 inline void typeOver(QLineEdit *edit, const QString &text)
 {
