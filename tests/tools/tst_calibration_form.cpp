@@ -137,6 +137,17 @@ void tst_Calibration::russianCatalogue()
 
 // ---- Screenshots ----
 
+// The catalogue installed, or none for the source texts (and for one that did not load).
+static std::unique_ptr<QTranslator> installedCatalogue(const QString &catalogue)
+{
+    if (catalogue.isEmpty())
+        return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(catalogue) || !QCoreApplication::installTranslator(translator.get()))
+        return nullptr;
+    return translator;
+}
+
 void tst_Calibration::screenshots_data()
 {
     QTest::addColumn<QString>("catalogue");
@@ -149,12 +160,8 @@ void tst_Calibration::screenshots()
 {
     QFETCH(QString, catalogue);
     QFETCH(QString, file);
-    std::unique_ptr<QTranslator> translator;
-    if (!catalogue.isEmpty()) {
-        translator = std::make_unique<QTranslator>();
-        QVERIFY(translator->load(catalogue));
-        QCoreApplication::installTranslator(translator.get());
-    }
+    std::unique_ptr<QTranslator> translator = installedCatalogue(catalogue);
+    QVERIFY(catalogue.isEmpty() || translator);
     CalibrationRig rig;
     QVERIFY(rig.open(llaPayload(55.75581234, 37.61730125, 156.284), currentTable()));
     QVERIFY(rig.showAndRead());
@@ -196,12 +203,8 @@ void tst_Calibration::failureScreenshots()
     QFETCH(QString, action);
     QFETCH(QString, file);
     QFETCH(QString, text);
-    std::unique_ptr<QTranslator> translator;
-    if (!catalogue.isEmpty()) {
-        translator = std::make_unique<QTranslator>();
-        QVERIFY(translator->load(catalogue));
-        QCoreApplication::installTranslator(translator.get());
-    }
+    std::unique_ptr<QTranslator> translator = installedCatalogue(catalogue);
+    QVERIFY(catalogue.isEmpty() || translator);
     struct Restore {
         QTranslator *translator;
         ~Restore()
@@ -235,6 +238,7 @@ void tst_Calibration::failureScreenshots()
     rig.button(action)->click();
     QTRY_VERIFY_WITH_TIMEOUT(!box.isNull(), 10000);
     QCOMPARE(shown, text);
+    QCOMPARE(rig.controls(), NotCalibratingControls);
 
     QImage image = rig.window->grab().toImage();
     QPainter painter(&image);

@@ -103,6 +103,12 @@ const QString TableNotTakenText = QStringLiteral(
     "The receiver did not take the calibration table: it refused it or did not answer. It was not restarted; "
     "its current table is read again.");
 
+// The controls while calibrating, and in the idle and reviewing states.
+const QString CalibratingControls =
+    QStringLiteral("btnStart off, btnStop on, btnSaveRestart off, btnSet off, Comb 3 locked");
+const QString NotCalibratingControls =
+    QStringLiteral("btnStart on, btnStop off, btnSaveRestart on, btnSet on, Comb 3 editable");
+
 // How the scripted receiver answers a command in a table row.
 enum class Reply { Done, Refused, Silent };
 Q_DECLARE_METATYPE(Reply)
@@ -260,6 +266,18 @@ public:
             return false;
         button("btnStop")->click();
         return true;
+    }
+
+    // What of the controls a user can work, as text: the four buttons, then an entry of
+    // the combined view ("Comb 3": its value edit and check box).
+    QString controls() const
+    {
+        QStringList states;
+        for (const char *name : {"btnStart", "btnStop", "btnSaveRestart", "btnSet"})
+            states << QStringLiteral("%1 %2").arg(QLatin1String(name), button(name)->isEnabled() ? "on" : "off");
+        const bool editable = !valueEdit("Comb", 3)->isReadOnly() && flagBox("Comb", 3)->isEnabled();
+        states << QStringLiteral("Comb 3 %1").arg(editable ? "editable" : "locked");
+        return states.join(QStringLiteral(", "));
     }
 
     // The frames of every command so far, in the order they came.
