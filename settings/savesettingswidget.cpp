@@ -157,9 +157,12 @@ void SaveSettingsWidget::requestError(QPair<MsgType, unsigned char> request)
         configurator()->requestStgm();
         break;
     case userTagSetter:
-        // The receiver keeps the tag it had; so does the title.
+        // The receiver keeps the tag it had; so does the title. The field shows that tag
+        // again, and the typed one counts as not written, so the next Save sends it.
         if (!writtenUserTags.isEmpty())
             writtenUserTags.removeFirst();
+        receivedUserTag = noTag();
+        configurator()->requestUserTag();
         break;
     case saveSettingsCommand:
         SettingsDialogs::message(this, QMessageBox::Information, tr("Information"),

@@ -135,6 +135,14 @@ void Calibration::llaChange(double lat, double lon, double alt)
     ui->editLat->setText(number(lat, 8));
     ui->editLon->setText(number(lon, 8));
     ui->editAlt->setText(number(alt, 3));
+    for (QLineEdit *field : positionFields())
+        TypedNumber::unmark(field);
+    if (positionCheckPending) {
+        // The read after a position the receiver did not take: the fields now hold its own.
+        positionCheckPending = false;
+        showError(tr("The receiver did not take the position: it refused it or did not answer. "
+                     "The fields show the position the receiver holds."));
+    }
 }
 
 void Calibration::oldClbDataChange(BinaryConfigurator::CalibrationData clb)
@@ -162,20 +170,36 @@ void Calibration::requestError(QPair<MsgType, unsigned char> request)
     case 0x00:
         // No position came: the fields keep what they showed (empty, or the last
         // position received), so that "Set" never sends a position nobody gave.
+        if (positionCheckPending) {
+            // They hold the typed position, which the receiver never confirmed.
+            positionCheckPending = false;
+            for (QLineEdit *field : positionFields())
+                TypedNumber::mark(field, tr("not taken by the receiver"));
+            showError(tr("The receiver did not take the position: it refused it or did not answer, "
+                         "and its position could not be read. The marked fields hold the typed position, "
+                         "which the receiver has not taken."));
+        }
         break;
     case 0x03:
         showError(QStringLiteral("The data did not come"));
         break;
     case 0x80:
-        // Show the position the receiver really holds again.
+        // Show the position the receiver really holds again; its answer, or its
+        // failure, tells the user what became of the typed one.
+        positionCheckPending = true;
         controller->binaryConfigurator()->requestLla();
+        break;
+    case 0x81:
+        startEnded(false);
         break;
     case 0x84:
         readFromReceiver();
+        // Nothing was written and nothing restarted, though the new view has been cleared.
+        showError(tr("The receiver did not take the calibration table: it refused it or did not answer. "
+                     "It was not restarted; its current table is read again."));
         break;
     default:
-        // A lost poll is followed by the next one; a refused start leaves the
-        // window calibrating without polls until the user stops.
+        // A lost poll is followed by the next one.
         break;
     }
 }
@@ -185,8 +209,14 @@ void Calibration::requestCompleted(QPair<MsgType, unsigned char> request)
     if (request.first != MsgCalibration || !controller)
         return;
     switch (request.second) {
+    case 0x80:
+        // The receiver holds the typed position: a failure of an earlier "Set" is over.
+        positionCheckPending = false;
+        for (QLineEdit *field : positionFields())
+            TypedNumber::unmark(field);
+        break;
     case 0x81:
-        startPolling();
+        startEnded(true);
         break;
     case 0x84:
         scheduleUpdate();
@@ -217,11 +247,40 @@ void Calibration::on_btnSet_clicked()
 
 void Calibration::on_btnStart_clicked()
 {
+    if (state != State::Calibrating)
+        stateBeforeStart = state;
     state = State::Calibrating;
     setButtons(state);
     setEditing(false);
-    if (controller)
+    if (controller) {
+        ++startsPending;
         controller->binaryConfigurator()->sendCalibrationCommand81();
+    }
+}
+
+void Calibration::startEnded(bool taken)
+{
+    if (startsPending > 0)
+        --startsPending;
+    if (taken) {
+        startPolling();
+        return;
+    }
+    // A later start still on its way decides; otherwise the receiver runs no calibration
+    // and the window goes back to where "Start" found it.
+    if (startsPending > 0)
+        return;
+    if (state == State::Calibrating) {
+        pollTimer->stop();
+        state = stateBeforeStart;
+        setButtons(state);
+        setEditing(true);
+        if (state == State::Reviewing)
+            showNewData();
+        else
+            setNewFlagsEnabled(false);
+    }
+    showError(tr("The receiver did not start the calibration: it refused the command or did not answer."));
 }
 
 void Calibration::on_btnStop_clicked()
@@ -437,6 +496,11 @@ void Calibration::clearNewView()
         widgets.std->clear();
         widgets.flag->setChecked(false);
     }
+}
+
+QList<QLineEdit *> Calibration::positionFields() const
+{
+    return {ui->editLat, ui->editLon, ui->editAlt};
 }
 
 // ---- Enabled states ----

@@ -11,6 +11,7 @@
 
 class Controller;
 class QCloseEvent;
+class QLineEdit;
 class QTimer;
 namespace Ui {
 class Calibration;
@@ -22,8 +23,9 @@ class Calibration;
 // position the receiver holds, and keeps the combined table in text files.
 //
 // States: idle (after construction and after a write), calibrating ("Start"; the new
-// table is polled once the receiver has acknowledged the start), reviewing ("Stop":
-// the user picks entries of the new table or edits the combined one).
+// table is polled once the receiver has acknowledged the start, and a start it refuses
+// or leaves unanswered goes back to the state before), reviewing ("Stop": the user
+// picks entries of the new table or edits the combined one).
 class Calibration : public QWidget, public IController
 {
     Q_OBJECT
@@ -85,6 +87,9 @@ private:
     void setNewFlagsEnabled(bool on);
     void setButtons(State state);
     void startPolling();
+    // The receiver's answer to a start command: polling, or back to the state before.
+    void startEnded(bool taken);
+    QList<QLineEdit *> positionFields() const;
     void scheduleUpdate();
     static void showError(const QString &text);
     void markCombinedChosen();
@@ -104,6 +109,11 @@ private:
     double temperature = 0;
 
     State state = State::Idle;
+    State stateBeforeStart = State::Idle;
+    // Start commands sent and not yet answered.
+    int startsPending = 0;
+    // A "Set" failed and the position is being read again.
+    bool positionCheckPending = false;
     // Whether the combined table is one somebody chose: the receiver's current table
     // arrived, a file was read, or the user edited the combined view. Until then
     // "Save && Restart" would overwrite the receiver's calibration with zeros.

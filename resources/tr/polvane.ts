@@ -1181,6 +1181,26 @@
 %1</translation>
     </message>
     <message>
+        <source>The receiver did not start the calibration: it refused the command or did not answer.</source>
+        <translation>The receiver did not start the calibration: it refused the command or did not answer.</translation>
+    </message>
+    <message>
+        <source>The receiver did not take the position: it refused it or did not answer. The fields show the position the receiver holds.</source>
+        <translation>The receiver did not take the position: it refused it or did not answer. The fields show the position the receiver holds.</translation>
+    </message>
+    <message>
+        <source>The receiver did not take the position: it refused it or did not answer, and its position could not be read. The marked fields hold the typed position, which the receiver has not taken.</source>
+        <translation>The receiver did not take the position: it refused it or did not answer, and its position could not be read. The marked fields hold the typed position, which the receiver has not taken.</translation>
+    </message>
+    <message>
+        <source>not taken by the receiver</source>
+        <translation>not taken by the receiver</translation>
+    </message>
+    <message>
+        <source>The receiver did not take the calibration table: it refused it or did not answer. It was not restarted; its current table is read again.</source>
+        <translation>The receiver did not take the calibration table: it refused it or did not answer. It was not restarted; its current table is read again.</translation>
+    </message>
+    <message>
         <source>Calibration</source>
         <translation>Calibration</translation>
     </message>

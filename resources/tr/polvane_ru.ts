@@ -1181,6 +1181,26 @@
 %1</translation>
     </message>
     <message>
+        <source>The receiver did not start the calibration: it refused the command or did not answer.</source>
+        <translation>Приёмник не начал калибровку: он отклонил команду или не ответил.</translation>
+    </message>
+    <message>
+        <source>The receiver did not take the position: it refused it or did not answer. The fields show the position the receiver holds.</source>
+        <translation>Приёмник не принял координаты: он отклонил их или не ответил. В полях показаны координаты, которые хранит приёмник.</translation>
+    </message>
+    <message>
+        <source>The receiver did not take the position: it refused it or did not answer, and its position could not be read. The marked fields hold the typed position, which the receiver has not taken.</source>
+        <translation>Приёмник не принял координаты: он отклонил их или не ответил, а прочитать его координаты не удалось. В отмеченных полях — введённые координаты, которые приёмник не принял.</translation>
+    </message>
+    <message>
+        <source>not taken by the receiver</source>
+        <translation>не принято приёмником</translation>
+    </message>
+    <message>
+        <source>The receiver did not take the calibration table: it refused it or did not answer. It was not restarted; its current table is read again.</source>
+        <translation>Приёмник не принял калибровочную таблицу: он отклонил её или не ответил. Приёмник не перезапущен; его текущая таблица считывается заново.</translation>
+    </message>
+    <message>
         <source>Calibration</source>
         <translation>Калибровка</translation>
     </message>

@@ -232,8 +232,13 @@ void TestSaveSettingsWidget::tagIsAnnouncedOnlyWhenTaken_data()
 {
     QTest::addColumn<bool>("refused");
     QTest::addColumn<QStringList>("announcements");
-    QTest::newRow("acknowledged") << false << QStringList{"#abc"};
-    QTest::newRow("refused") << true << QStringList{};
+    QTest::addColumn<QList<QByteArray>>("frames");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("writesAfterSecondSave");
+    const QByteArray write = commandFrame(3, 0xC4, tagField("#abc"));
+    QTest::newRow("acknowledged") << false << QStringList{"#abc"} << QList<QByteArray>{write} << "abc" << 1;
+    // A tag the receiver did not take is read again, and the next Save sends it again.
+    QTest::newRow("refused") << true << QStringList{} << QList<QByteArray>{write, tagGetter} << "bench 7" << 2;
 }
 
 void TestSaveSettingsWidget::tagIsAnnouncedOnlyWhenTaken()
@@ -241,6 +246,9 @@ void TestSaveSettingsWidget::tagIsAnnouncedOnlyWhenTaken()
     // The workspace's title follows the announcements: it shows the receiver's tag.
     QFETCH(bool, refused);
     QFETCH(QStringList, announcements);
+    QFETCH(QList<QByteArray>, frames);
+    QFETCH(QString, shown);
+    QFETCH(int, writesAfterSecondSave);
     openPage();
     if (refused)
         session->table.refuse(3, 0xC4);
@@ -250,10 +258,17 @@ void TestSaveSettingsWidget::tagIsAnnouncedOnlyWhenTaken()
     QCOMPARE(announced.count(), 0);
     QVERIFY(session->settle());
     QCOMPARE(session->table.count(3, 0xC4), 1);
-    QStringList shown;
+    QStringList told;
     for (const QList<QVariant> &announcement : announced)
-        shown << announcement.at(0).toString();
-    QCOMPARE(shown, announcements);
+        told << announcement.at(0).toString();
+    QCOMPARE(told, announcements);
+    QCOMPARE(session->table.frames(), frames);
+    QCOMPARE(child<QLineEdit>("editUserTag")->text(), shown);
+
+    child<QLineEdit>("editUserTag")->setText("abc");
+    click("btnSaveUserTeg");
+    QVERIFY(session->settle());
+    QCOMPARE(session->table.count(3, 0xC4), writesAfterSecondSave);
 }
 
 void TestSaveSettingsWidget::tagGoesOutWholeOrNotAtAll_data()

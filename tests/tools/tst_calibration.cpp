@@ -80,20 +80,6 @@ void tst_Calibration::setWritesPosition()
     QCOMPARE(rig.messages.size(), 1);
 }
 
-void tst_Calibration::refusedSetReadsPositionAgain()
-{
-    CalibrationRig rig;
-    QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), TableBytes()));
-    rig.receiver().answerAlways(5, 0x80, ScriptedReceiver::refused());
-    QVERIFY(rig.showAndRead());
-    rig.edit("editLat")->setText(QStringLiteral("12.5"));
-
-    rig.button("btnSet")->click();
-    // The refused position is replaced by the one the receiver holds.
-    QTRY_COMPARE(rig.edit("editLat")->text(), QStringLiteral("55.75000000"));
-    QCOMPARE(rig.receiver().count(5, 0x00), 2);
-}
-
 void tst_Calibration::currentTableShownInCurrentAndCombined()
 {
     CalibrationRig rig;
@@ -154,12 +140,7 @@ void tst_Calibration::pollingFollowsAcknowledgement()
     rig.button("btnStart")->click();
     QTRY_COMPARE(rig.receiver().commands().size(), 1);
     QCOMPARE(rig.receiver().commands().at(0).frame, hex("21 4E 05 81 00 00 86 98"));
-    QVERIFY(!rig.button("btnStart")->isEnabled());
-    QVERIFY(rig.button("btnStop")->isEnabled());
-    QVERIFY(!rig.button("btnSaveRestart")->isEnabled());
-    QVERIFY(!rig.button("btnSet")->isEnabled());
-    QVERIFY(rig.valueEdit("Comb", 3)->isReadOnly());
-    QVERIFY(!rig.flagBox("Comb", 3)->isEnabled());
+    QCOMPARE(rig.controls(), CalibratingControls);
     QVERIFY(!rig.flagBox("New", 3)->isEnabled());
 
     QTRY_COMPARE_WITH_TIMEOUT(polls.size(), 2, 20000);
@@ -176,32 +157,50 @@ void tst_Calibration::pollingFollowsAcknowledgement()
 
     const int written = rig.receiver().commands().size();
     rig.button("btnStop")->click();
-    QVERIFY(rig.button("btnStart")->isEnabled());
-    QVERIFY(!rig.button("btnStop")->isEnabled());
-    QVERIFY(rig.button("btnSaveRestart")->isEnabled());
-    QVERIFY(rig.button("btnSet")->isEnabled());
-    QVERIFY(!rig.valueEdit("Comb", 3)->isReadOnly());
-    QVERIFY(rig.flagBox("Comb", 3)->isEnabled());
+    QCOMPARE(rig.controls(), NotCalibratingControls);
     QSignalSpy more(&rig.receiver(), &ScriptedReceiver::commandReceived);
     QVERIFY(!more.wait(2000));
     QCOMPARE(rig.receiver().commands().size(), written);
 }
 
-void tst_Calibration::refusedStartGivesNoPoll()
+void tst_Calibration::failedStartLeavesTheWindowAsBefore_data()
 {
+    QTest::addColumn<Reply>("reply");
+    QTest::addColumn<bool>("reviewing");
+    QTest::newRow("refused, from idle") << Reply::Refused << false;
+    QTest::newRow("unanswered, from idle") << Reply::Silent << false;
+    QTest::newRow("refused, from reviewing") << Reply::Refused << true;
+    QTest::newRow("unanswered, from reviewing") << Reply::Silent << true;
+}
+
+void tst_Calibration::failedStartLeavesTheWindowAsBefore()
+{
+    QFETCH(Reply, reply);
+    QFETCH(bool, reviewing);
     CalibrationRig rig;
     QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), currentTable()));
     QVERIFY(rig.showAndRead());
-    rig.receiver().answerAlways(5, 0x81, ScriptedReceiver::refused());
+    if (reviewing)
+        QVERIFY(rig.calibrate(newTable()));
+    rig.receiver().answerAlways(5, 0x81, answerOf(reply));
+    rig.receiver().clearRecord();
+    const int boxes = rig.messages.size();
 
     rig.button("btnStart")->click();
-    QTRY_COMPARE(rig.receiver().count(5, 0x81), 1);
+    // Calibrating while the receiver has still to answer.
+    QCOMPARE(rig.controls(), CalibratingControls);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.messages.size(), boxes + 1, 10000);
+    QCOMPARE(rig.messages.last().text, StartNotTakenText);
+    QCOMPARE(rig.messages.last().icon, QMessageBox::Critical);
+    // Back where "Start" found it.
+    QCOMPARE(rig.controls(), NotCalibratingControls);
+    // A new entry can be picked only when reviewing, and only one that was measured.
+    QCOMPARE(rig.flagBox("New", 3)->isEnabled(), reviewing);
+    QVERIFY(!rig.flagBox("New", 4)->isEnabled());
+    // The start went out once and no poll follows it.
     QSignalSpy more(&rig.receiver(), &ScriptedReceiver::commandReceived);
     QVERIFY(!more.wait(2000));
-    QCOMPARE(rig.receiver().count(5, 0x04), 0);
-    // Still calibrating: only Stop leads out.
-    QVERIFY(rig.button("btnStop")->isEnabled());
-    QVERIFY(!rig.button("btnStart")->isEnabled());
+    QCOMPARE(rig.frames(), QList<QByteArray>{hex("21 4E 05 81 00 00 86 98")});
 }
 
 void tst_Calibration::startAcknowledgedAfterStopGivesNoPoll()
@@ -414,9 +413,10 @@ void tst_Calibration::typedCombinedEntryGoesOutAsTypedOrNotAtAll_data()
     QTest::addColumn<float>("written");
     QTest::addColumn<QString>("box");
     const QString refused = nothingSent("Combined, L1, ");
-    QTest::newRow("value 2.5") << "value" << "2.5" << 2.5f << QString();
+    // The receiver here never answers a write: a table that goes out is told as not taken.
+    QTest::newRow("value 2.5") << "value" << "2.5" << 2.5f << TableNotTakenText;
     // A Russian user's decimal comma is the decimal point.
-    QTest::newRow("value 2,5") << "value" << "2,5" << 2.5f << QString();
+    QTest::newRow("value 2,5") << "value" << "2,5" << 2.5f << TableNotTakenText;
     QTest::newRow("value letters") << "value" << "abc" << 0.0f << refused + "Value, -6: \"abc\" is not a number";
     QTest::newRow("value beyond a float") << "value" << "1e60" << 0.0f
                                           << refused + "Value, -6: 1e60 is outside -3.40282e+38 to 3.40282e+38";
@@ -442,7 +442,7 @@ void tst_Calibration::typedCombinedEntryGoesOutAsTypedOrNotAtAll()
     const QList<QByteArray> frames = framesBeforeFence(rig.session);
     QCOMPARE(lastText(rig.messages), box);
     QCOMPARE(edited->text(), typed);
-    if (!box.isEmpty()) {
+    if (box != TableNotTakenText) {
         QCOMPARE(frames, QList<QByteArray>());
         return;
     }
@@ -476,20 +476,29 @@ void tst_Calibration::saveRestartBeforeAnyTableWritesNothing()
     QCOMPARE(rig.payloads(0x84).at(0), QByteArray(TableBytes().entry(2, 0.5f, 0.0f, 1)));
 }
 
-void tst_Calibration::refusedWriteReadsBack()
+void tst_Calibration::failedWriteReadsBackAndTells_data()
 {
+    QTest::addColumn<Reply>("reply");
+    QTest::newRow("refused") << Reply::Refused;
+    QTest::newRow("unanswered") << Reply::Silent;
+}
+
+void tst_Calibration::failedWriteReadsBackAndTells()
+{
+    QFETCH(Reply, reply);
     CalibrationRig rig;
     QVERIFY(rig.open(llaPayload(55.75, 37.6, 150.0), currentTable()));
     QVERIFY(rig.showAndRead());
-    rig.receiver().answerAlways(5, 0x84, ScriptedReceiver::refused());
+    rig.receiver().answerAlways(5, 0x84, answerOf(reply));
     QSignalSpy restarts(rig.window.data(), SIGNAL(restart()));
     rig.receiver().clearRecord();
 
     rig.button("btnSaveRestart")->click();
-    QTRY_COMPARE(rig.receiver().commands().size(), 3);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.receiver().commands().size(), 3, 10000);
     QCOMPARE(rig.receiver().commands().at(1).subId, quint8(0x00));
     QCOMPARE(rig.receiver().commands().at(2).subId, quint8(0x03));
     QCOMPARE(restarts.count(), 0);
+    QCOMPARE(lastText(rig.messages), TableNotTakenText);
 }
 
 void tst_Calibration::windowClosedAfterWriteSendsNothingMore()

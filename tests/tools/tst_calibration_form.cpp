@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -15,6 +16,7 @@
 #include "russiancatalogue.h"
 #include "tst_calibration_rig.h"
 #include "tst_calibration_suite.h"
+#include "typednumbers.h"
 
 // ---- Form ----
 
@@ -135,6 +137,17 @@ void tst_Calibration::russianCatalogue()
 
 // ---- Screenshots ----
 
+// The catalogue installed, or none for the source texts (and for one that did not load).
+static std::unique_ptr<QTranslator> installedCatalogue(const QString &catalogue)
+{
+    if (catalogue.isEmpty())
+        return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(catalogue) || !QCoreApplication::installTranslator(translator.get()))
+        return nullptr;
+    return translator;
+}
+
 void tst_Calibration::screenshots_data()
 {
     QTest::addColumn<QString>("catalogue");
@@ -147,12 +160,8 @@ void tst_Calibration::screenshots()
 {
     QFETCH(QString, catalogue);
     QFETCH(QString, file);
-    std::unique_ptr<QTranslator> translator;
-    if (!catalogue.isEmpty()) {
-        translator = std::make_unique<QTranslator>();
-        QVERIFY(translator->load(catalogue));
-        QCoreApplication::installTranslator(translator.get());
-    }
+    std::unique_ptr<QTranslator> translator = installedCatalogue(catalogue);
+    QVERIFY(catalogue.isEmpty() || translator);
     CalibrationRig rig;
     QVERIFY(rig.open(llaPayload(55.75581234, 37.61730125, 156.284), currentTable()));
     QVERIFY(rig.showAndRead());
@@ -166,5 +175,74 @@ void tst_Calibration::screenshots()
 
     const QImage image = rig.window->grab().toImage();
     QVERIFY(!image.isNull());
+    QVERIFY(image.save(screenshotPath(file)));
+}
+
+// What the user sees when the receiver never answers "Start" or "Set": the window as the
+// failure leaves it, with the box that tells it drawn over its middle.
+void tst_Calibration::failureScreenshots_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("text");
+    const QString ru = QStringLiteral(":/tr/polvane_ru.qm");
+    QTest::newRow("start, english") << QString() << "btnStart" << "calibration_start_unanswered.png" << StartNotTakenText;
+    QTest::newRow("start, russian") << ru << "btnStart" << "calibration_start_unanswered_ru.png"
+                                    << QString::fromUtf8("Приёмник не начал калибровку: он отклонил команду или не ответил.");
+    QTest::newRow("set, english") << QString() << "btnSet" << "calibration_set_unanswered.png" << PositionNotTakenText;
+    QTest::newRow("set, russian")
+        << ru << "btnSet" << "calibration_set_unanswered_ru.png"
+        << QString::fromUtf8("Приёмник не принял координаты: он отклонил их или не ответил, а прочитать его координаты "
+                             "не удалось. В отмеченных полях — введённые координаты, которые приёмник не принял.");
+}
+
+void tst_Calibration::failureScreenshots()
+{
+    QFETCH(QString, catalogue);
+    QFETCH(QString, action);
+    QFETCH(QString, file);
+    QFETCH(QString, text);
+    std::unique_ptr<QTranslator> translator = installedCatalogue(catalogue);
+    QVERIFY(catalogue.isEmpty() || translator);
+    struct Restore {
+        QTranslator *translator;
+        ~Restore()
+        {
+            ToolDialogs::setBoxHook(nullptr);
+            if (translator)
+                QCoreApplication::removeTranslator(translator);
+        }
+    } restore{translator.get()};
+
+    CalibrationRig rig;
+    QVERIFY(rig.open(llaPayload(55.75581234, 37.61730125, 156.284), currentTable()));
+    QVERIFY(rig.showAndRead());
+    // A receiver that has gone silent: no answer to anything from now on.
+    rig.receiver().answerAlways(5, 0x00, ScriptedReceiver::silence());
+    rig.receiver().answerAlways(5, 0x80, ScriptedReceiver::silence());
+    rig.receiver().answerAlways(5, 0x81, ScriptedReceiver::silence());
+    ToolDialogs::setMessageHook(nullptr);
+    QImage box;
+    QString shown;
+    ToolDialogs::setBoxHook([&](QMessageBox &message) {
+        shown = message.text();
+        message.show();
+        box = message.grab().toImage();
+        message.hide();
+        return QMessageBox::Ok;
+    });
+
+    if (action == QLatin1String("btnSet"))
+        typeOver(rig.edit("editLat"), QStringLiteral("55.75590000"));
+    rig.button(action)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!box.isNull(), 10000);
+    QCOMPARE(shown, text);
+    QCOMPARE(rig.controls(), NotCalibratingControls);
+
+    QImage image = rig.window->grab().toImage();
+    QPainter painter(&image);
+    painter.drawImage((image.width() - box.width()) / 2, (image.height() - box.height()) / 2, box);
+    painter.end();
     QVERIFY(image.save(screenshotPath(file)));
 }

@@ -7,7 +7,10 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QColor>
 #include <QDir>
+#include <QHash>
+#include <QImage>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -85,6 +88,62 @@ inline TableBytes newTable()
         table.entry(i, float(0.405 * row + (l2 ? 1.251 : 0.322)), float(0.018 + 0.011 * (i % 4)), 1);
     }
     return table;
+}
+
+// What the window says when the receiver never takes a command (the English texts).
+const QString StartNotTakenText = QStringLiteral(
+    "The receiver did not start the calibration: it refused the command or did not answer.");
+const QString PositionReadBackText = QStringLiteral(
+    "The receiver did not take the position: it refused it or did not answer. "
+    "The fields show the position the receiver holds.");
+const QString PositionNotTakenText = QStringLiteral(
+    "The receiver did not take the position: it refused it or did not answer, and its position could not be "
+    "read. The marked fields hold the typed position, which the receiver has not taken.");
+const QString TableNotTakenText = QStringLiteral(
+    "The receiver did not take the calibration table: it refused it or did not answer. It was not restarted; "
+    "its current table is read again.");
+
+// The controls while calibrating, and in the idle and reviewing states.
+const QString CalibratingControls =
+    QStringLiteral("btnStart off, btnStop on, btnSaveRestart off, btnSet off, Comb 3 locked");
+const QString NotCalibratingControls =
+    QStringLiteral("btnStart on, btnStop off, btnSaveRestart on, btnSet on, Comb 3 editable");
+
+// How the scripted receiver answers a command in a table row.
+enum class Reply { Done, Refused, Silent };
+Q_DECLARE_METATYPE(Reply)
+
+inline ScriptedReceiver::Answer answerOf(Reply reply)
+{
+    switch (reply) {
+    case Reply::Done:
+        return ScriptedReceiver::done();
+    case Reply::Refused:
+        return ScriptedReceiver::refused();
+    case Reply::Silent:
+        break;
+    }
+    return ScriptedReceiver::silence();
+}
+
+// The colour that fills most of a field as it is drawn on screen: its background.
+inline QColor backgroundOf(QWidget *field)
+{
+    const QImage image = field->grab().toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        for (int x = 3; x < image.width() - 3; ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb most = 0;
+    int count = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > count) {
+            count = it.value();
+            most = it.key();
+        }
+    }
+    return QColor(most);
 }
 
 struct ShownMessage {
@@ -207,6 +266,27 @@ public:
             return false;
         button("btnStop")->click();
         return true;
+    }
+
+    // What of the controls a user can work, as text: the four buttons, then an entry of
+    // the combined view ("Comb 3": its value edit and check box).
+    QString controls() const
+    {
+        QStringList states;
+        for (const char *name : {"btnStart", "btnStop", "btnSaveRestart", "btnSet"})
+            states << QStringLiteral("%1 %2").arg(QLatin1String(name), button(name)->isEnabled() ? "on" : "off");
+        const bool editable = !valueEdit("Comb", 3)->isReadOnly() && flagBox("Comb", 3)->isEnabled();
+        states << QStringLiteral("Comb 3 %1").arg(editable ? "editable" : "locked");
+        return states.join(QStringLiteral(", "));
+    }
+
+    // The frames of every command so far, in the order they came.
+    QList<QByteArray> frames() const
+    {
+        QList<QByteArray> out;
+        for (const ScriptedReceiver::Command &command : session.receiver.commands())
+            out.append(command.frame);
+        return out;
     }
 
     ReceiverSession session;

@@ -23,12 +23,14 @@ private slots:
     void refusedPositionLeavesTheFieldsAsTheyWere();
     void typedPositionGoesOutAsTypedOrNotAtAll_data();
     void typedPositionGoesOutAsTypedOrNotAtAll();
-    void refusedSetReadsPositionAgain();
+    void unconfirmedSetIsTold_data();
+    void unconfirmedSetIsTold();
     void currentTableShownInCurrentAndCombined();
     void missingTableShowsError();
 
     void pollingFollowsAcknowledgement();
-    void refusedStartGivesNoPoll();
+    void failedStartLeavesTheWindowAsBefore_data();
+    void failedStartLeavesTheWindowAsBefore();
     void startAcknowledgedAfterStopGivesNoPoll();
     void choiceOfEntries();
     void userPicksNewEntry();
@@ -39,9 +41,12 @@ private slots:
     void typedCombinedEntryGoesOutAsTypedOrNotAtAll_data();
     void typedCombinedEntryGoesOutAsTypedOrNotAtAll();
     void saveRestartBeforeAnyTableWritesNothing();
-    void refusedWriteReadsBack();
+    void failedWriteReadsBackAndTells_data();
+    void failedWriteReadsBackAndTells();
     void windowClosedAfterWriteSendsNothingMore();
 
     void screenshots_data();
     void screenshots();
+    void failureScreenshots_data();
+    void failureScreenshots();
 };
