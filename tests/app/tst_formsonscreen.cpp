@@ -12,13 +12,16 @@
 #include <QAction>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <QtTest>
 
@@ -42,6 +45,7 @@
 #include "tooldialogs.h"
 #include "trackwidget.h"
 #include "windowdialogs.h"
+#include "windowfit.h"
 #include "windowreach.h"
 #include "tst_formsonscreen_reach.h"
 #include "../windows/webkitleaks.h"
@@ -126,6 +130,7 @@ private slots:
     void writeWideLayout();
     void restoredLayoutFits_data();
     void restoredLayoutFits();
+    void mainWindowTallerThanScreen();
 
 private:
     // Starts openbox on the test's screen and waits until it manages the screen; one that
@@ -471,6 +476,33 @@ void tst_FormsOnScreen::restoredLayoutFits()
         QCOMPARE(maximized->geometry(), before);
     unreached += shownWindowsInReach(QStringLiteral("restored layout") + suffix);
     QVERIFY2(unreached.isEmpty(), qPrintable(unreached.join(QStringLiteral("; "))));
+}
+
+// A main window whose form is taller than any screen it opens on, fitted as the program's
+// windows are: its menus stay where the screen shows them, and its form scrolls to every
+// control beneath them.
+void tst_FormsOnScreen::mainWindowTallerThanScreen()
+{
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("Connection"));
+    auto *form = new QWidget;
+    auto *rows = new QVBoxLayout(form);
+    const int height = QGuiApplication::primaryScreen()->availableGeometry().height() + 200;
+    for (int y = 0; y < height; y += 40) {
+        auto *button = new QPushButton(QStringLiteral("Row %1").arg(y / 40));
+        button->setMinimumHeight(32);
+        rows->addWidget(button);
+    }
+    window.setCentralWidget(form);
+    fitIntoScreen(&window);
+    window.show();
+    QVERIFY(settleWindow(&window));
+    QVERIFY(window.grab().save(screenshotPath(QStringLiteral("tall_main_window_%1.png").arg(screenName()))));
+    QMenuBar *menus = window.menuBar();
+    const QPoint menusCentre = menus->mapToGlobal(menus->rect().center());
+    QCOMPARE(QApplication::widgetAt(menusCentre), menus);
+    QVERIFY(form->isVisible());
+    checkReachable(&window, QStringLiteral("tall main window"));
 }
 
 QTEST_MAIN(tst_FormsOnScreen)
