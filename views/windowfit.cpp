@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QLayout>
+#include <QMainWindow>
+#include <QMdiArea>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -44,23 +46,69 @@ QMargins frameOf(const QWidget *window)
     return QMargins(border, titleBar + border, border, border);
 }
 
-// Puts the window's form into a scroll area that fills the window. Taking the form's
-// layout moves the widgets it holds along with it.
-void scrollForm(QWidget *window, bool widthFits)
+bool fits(const QSize &size, const QRect &room)
 {
-    QLayout *form = window->layout();
-    if (!form)
-        return;
-    auto *contents = new QWidget;
-    contents->setLayout(form);
-    QScrollArea *area = widthFits ? new VerticalScrollArea(window) : new QScrollArea(window);
+    return size.width() <= room.width() && size.height() <= room.height();
+}
+
+// An MDI area with its scroll bars off asks for room to show its largest window whole.
+// Given bars it asks for little and scrolls to what lies beyond what it shows: the menus
+// stay where they are, and the area the windows are placed in, tiled in and moved inside
+// is the one the person sees. Wrapping the area in a scroll area instead would leave most
+// of it out of sight, with the windows placed there. True when some area got its bars.
+bool letAreasScroll(QWidget *window)
+{
+    bool changed = false;
+    for (QMdiArea *area : window->findChildren<QMdiArea *>()) {
+        if (area->window() != window || area->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff
+            || area->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+            continue;
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // The layouts around the area keep the least sizes they were told before, each
+        // widget's in its parent's layout, until the widget says they changed.
+        for (QWidget *widget = area; widget != window; widget = widget->parentWidget())
+            widget->updateGeometry();
+        changed = true;
+    }
+    if (changed && window->layout())
+        window->layout()->invalidate();
+    return changed;
+}
+
+QScrollArea *newScrollArea(QWidget *parent, bool widthFits)
+{
+    QScrollArea *area = widthFits ? new VerticalScrollArea(parent) : new QScrollArea(parent);
     area->setObjectName(QStringLiteral("formScrollArea"));
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
-    area->setWidget(contents);
-    auto *outer = new QVBoxLayout(window);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(area);
+    return area;
+}
+
+// Puts the window's form into a scroll area that fills the window. A main window's own
+// layout holds its menu bar, tool bars and central widget and hands none of them over:
+// there the central widget is what scrolls, under menus that stay in place. Any other
+// window's layout is taken whole, and the widgets it holds move along with it.
+void scrollForm(QWidget *window, bool widthFits)
+{
+    if (auto *main = qobject_cast<QMainWindow *>(window)) {
+        if (!main->centralWidget())
+            return;
+        QScrollArea *area = newScrollArea(main, widthFits);
+        area->setWidget(main->takeCentralWidget());
+        main->setCentralWidget(area);
+    } else {
+        QLayout *form = window->layout();
+        if (!form)
+            return;
+        auto *contents = new QWidget;
+        contents->setLayout(form);
+        QScrollArea *area = newScrollArea(window, widthFits);
+        area->setWidget(contents);
+        auto *outer = new QVBoxLayout(window);
+        outer->setContentsMargins(0, 0, 0, 0);
+        outer->addWidget(area);
+    }
     // The form's least size was the window's; the scroll area's is now.
     window->setMinimumSize(0, 0);
 }
@@ -87,7 +135,11 @@ void fitIntoScreen(QWidget *window)
         return;
     QSize least = leastSize(window);
     QSize designed = window->size();
-    if (least.width() > room.width() || least.height() > room.height()) {
+    if (!fits(least, room) && letAreasScroll(window)) {
+        least = leastSize(window);
+        designed = designed.expandedTo(least);
+    }
+    if (!fits(least, room)) {
         scrollForm(window, least.width() <= room.width());
         // The scroll area asks for its bar's width besides the form's.
         least = leastSize(window);

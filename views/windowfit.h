@@ -16,7 +16,9 @@ class QWidget;
 QRect roomOnScreen(const QWidget *window);
 
 // Fits a top-level window into roomOnScreen: where its form needs more height (or
-// width) than there is, the form goes into a scroll area, up and down first; the window
+// width) than there is, an MDI area in it scrolls its own windows; where that is not
+// enough, the form (a main window's central widget) goes into a scroll area, up and
+// down first; the window
 // is shrunk to the room, and moved inside it where it was placed (or shrunk) so that
 // some of it would lie outside. Called once the window's form and restored geometry
 // stand, before it is shown.

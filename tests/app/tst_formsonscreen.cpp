@@ -2,7 +2,8 @@
 // on, in English and in Russian: its frame lies inside the screen's available area and
 // every visible control can be brought into view, inside its window or by a scroll area
 // that scrolls to it. CTest runs the program under Xvfb on screens of 1920x1200,
-// 1366x768 and 1280x800 (the offscreen platform has one screen of 800x600 only); the
+// 1366x768, 1280x800, 1024x600 and 1280x680 (a 1280x720 laptop less a 40-pixel panel;
+// the offscreen platform has one screen of 800x600 only); the
 // run on the large screen also leaves a layout, saved there under a window manager with
 // the workspace maximized, that every run restores with and without one. Screenshots:
 // screenshots/<window>_<width>x<height>_<language>.png, and of the layout
@@ -11,13 +12,16 @@
 #include <QAction>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <QtTest>
 
@@ -41,6 +45,8 @@
 #include "tooldialogs.h"
 #include "trackwidget.h"
 #include "windowdialogs.h"
+#include "windowfit.h"
+#include "windowreach.h"
 #include "tst_formsonscreen_reach.h"
 #include "../windows/webkitleaks.h"
 
@@ -124,6 +130,7 @@ private slots:
     void writeWideLayout();
     void restoredLayoutFits_data();
     void restoredLayoutFits();
+    void mainWindowTallerThanScreen();
 
 private:
     // Starts openbox on the test's screen and waits until it manages the screen; one that
@@ -133,6 +140,9 @@ private:
     DisplayContainerWidget *openWorkspace();
     // Opens the window of the row the way a user does and returns it.
     QWidget *open(const QString &window);
+    // The shown monitor windows that a click at their centre does not reach once each is
+    // brought to the front.
+    QStringList shownWindowsInReach(const QString &what);
     // Fails with every fault found once the window's layout has settled.
     void checkReachable(QWidget *window, const QString &what);
 
@@ -231,12 +241,9 @@ QWidget *tst_FormsOnScreen::open(const QString &window)
         return mainWindow.get();
     }
     openWorkspace();
-    if (window == QLatin1String("workspace")) {
-        // Every monitor window ticked in the Windows menu.
-        for (QAction *entry : windowEntries(workspace))
-            entry->trigger();
+    // Its monitor windows are ticked once it is on screen (openEveryWindowInTurn).
+    if (window == QLatin1String("workspace"))
         return workspace;
-    }
     if (window == QLatin1String("settings")) {
         workspace->findChild<QAction *>(QStringLiteral("actionSettings"))->trigger();
         return openedTool<SettingsContainerWidget>(workspace);
@@ -274,6 +281,26 @@ void tst_FormsOnScreen::checkReachable(QWidget *window, const QString &what)
     QVERIFY2(reachable, qPrintable(QStringLiteral("%1: %2 faults (listed above)").arg(what).arg(faults.size())));
 }
 
+QStringList tst_FormsOnScreen::shownWindowsInReach(const QString &what)
+{
+    // Each shown window brought to the front, as a click on it does.
+    QMdiArea *area = workspace->findChild<QMdiArea *>(QStringLiteral("mdiArea"));
+    QStringList faults;
+    int shown = 0;
+    for (QMdiSubWindow *frame : frames(workspace)) {
+        if (!frame->isVisible())
+            continue;
+        ++shown;
+        area->setActiveSubWindow(frame);
+        const QString fault = reachedOrWhy(frame);
+        if (!fault.isEmpty())
+            faults << frame->windowTitle() + QStringLiteral(": ") + fault;
+    }
+    qInfo("%s: %lld of %d shown windows reached at their centre", qPrintable(what), qint64(shown - faults.size()),
+          shown);
+    return faults;
+}
+
 void tst_FormsOnScreen::windowFits_data()
 {
     QTest::addColumn<QString>("window");
@@ -299,7 +326,13 @@ void tst_FormsOnScreen::windowFits()
     QVERIFY(settleWindow(opened));
     const QString what = QStringLiteral("%1_%2").arg(window, language);
     qInfo("%s opens at %dx%d", qPrintable(what), opened->width(), opened->height());
+    QStringList unreached;
+    if (window == QLatin1String("workspace")) {
+        unreached = openEveryWindowInTurn(opened);
+        QVERIFY(settleWindow(opened));
+    }
     QVERIFY(opened->grab().save(screenshotPath(QStringLiteral("%1_%2_%3.png").arg(window, screenName(), language))));
+    QVERIFY2(unreached.isEmpty(), qPrintable(unreached.join(QStringLiteral("; "))));
     if (window != QLatin1String("settings")) {
         checkReachable(opened, what);
         return;
@@ -381,13 +414,22 @@ void tst_FormsOnScreen::restoredLayoutFits()
                                                : QStringLiteral("_openbox_refusing");
     QVERIFY(workspace->grab().save(
         screenshotPath(QStringLiteral("workspace_restored_%1%2.png").arg(screenName(), suffix))));
+    // What the screen shows there is the maximized window.
+    QStringList unreached;
+    QMdiSubWindow *maximizedFrame = frames(workspace).at(maximizedWindow);
+    const QString overMaximized = notReachedAtCentre(maximizedFrame);
+    if (!overMaximized.isEmpty())
+        unreached << maximizedFrame->windowTitle() + QStringLiteral(" (maximized): ") + overMaximized;
 
     // Every shown window lies inside the area that shows it: whole where it fits, its
     // top-left corner at least where it does not; one that the area holds where it was
     // saved is where it was saved, and one moved in is moved no further than to the
-    // area's edge.
+    // area's edge, or to its top or left where the window is the longer.
     QMdiArea *area = workspace->findChild<QMdiArea *>(QStringLiteral("mdiArea"));
     const QRect shown = area->viewport()->rect();
+    // The area is all there on the screen: none of it lies past the workspace's edge or
+    // under a scroll area's.
+    QCOMPARE(shownPart(area->viewport()), shown);
     const QList<QMdiSubWindow *> list = frames(workspace);
     int visible = 0;
     QStringList faults;
@@ -405,8 +447,10 @@ void tst_FormsOnScreen::restoredLayoutFits()
             faults << frame->windowTitle() + QStringLiteral(" out of sight");
         else if (shown.contains(saved) && at != saved)
             faults << frame->windowTitle() + QStringLiteral(" moved from where it was saved");
-        else if ((at.x() < saved.x() && at.right() != shown.right())
-                 || (at.y() < saved.y() && at.bottom() != shown.bottom()))
+        // One longer than the area along a side goes to the area's start on that side.
+        else if ((at.x() < saved.x() && at.right() != shown.right() && !(at.width() > shown.width() && at.x() == 0))
+                 || (at.y() < saved.y() && at.bottom() != shown.bottom()
+                     && !(at.height() > shown.height() && at.y() == 0)))
             faults << frame->windowTitle() + QStringLiteral(" moved further in than the area needs");
     }
     QCOMPARE(workspace->isMaximized(), maximizing);
@@ -430,6 +474,35 @@ void tst_FormsOnScreen::restoredLayoutFits()
     QVERIFY2(shown.contains(maximized->geometry()), "the restored window leaves the area");
     if (shown.contains(before))
         QCOMPARE(maximized->geometry(), before);
+    unreached += shownWindowsInReach(QStringLiteral("restored layout") + suffix);
+    QVERIFY2(unreached.isEmpty(), qPrintable(unreached.join(QStringLiteral("; "))));
+}
+
+// A main window whose form is taller than any screen it opens on, fitted as the program's
+// windows are: its menus stay where the screen shows them, and its form scrolls to every
+// control beneath them.
+void tst_FormsOnScreen::mainWindowTallerThanScreen()
+{
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("Connection"));
+    auto *form = new QWidget;
+    auto *rows = new QVBoxLayout(form);
+    const int height = QGuiApplication::primaryScreen()->availableGeometry().height() + 200;
+    for (int y = 0; y < height; y += 40) {
+        auto *button = new QPushButton(QStringLiteral("Row %1").arg(y / 40));
+        button->setMinimumHeight(32);
+        rows->addWidget(button);
+    }
+    window.setCentralWidget(form);
+    fitIntoScreen(&window);
+    window.show();
+    QVERIFY(settleWindow(&window));
+    QVERIFY(window.grab().save(screenshotPath(QStringLiteral("tall_main_window_%1.png").arg(screenName()))));
+    QMenuBar *menus = window.menuBar();
+    const QPoint menusCentre = menus->mapToGlobal(menus->rect().center());
+    QCOMPARE(QApplication::widgetAt(menusCentre), menus);
+    QVERIFY(form->isVisible());
+    checkReachable(&window, QStringLiteral("tall main window"));
 }
 
 QTEST_MAIN(tst_FormsOnScreen)

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QtTest>
 
 #include <memory>
@@ -19,6 +20,7 @@
 #include "loaderwidget.h"
 #include "mainwindow.h"
 #include "shellfixture.h"
+#include "windowreach.h"
 
 class tst_ShellScreens : public QObject
 {
@@ -33,6 +35,7 @@ private slots:
     void connectionScreen();
     void busyIndicator();
     void workspace();
+    void everyWindowInReach();
 
 private:
     ShellFixture shell;
@@ -147,6 +150,23 @@ void tst_ShellScreens::workspace()
     const QString path = screenshotDir() + QStringLiteral("/workspace.png");
     QVERIFY(workspace->grab().save(path));
     qInfo("saved %s", qPrintable(path));
+}
+
+// The offscreen platform's one screen (800x600) is smaller than the workspace's form:
+// each monitor window ticked in the Windows menu shows where a click at its centre
+// reaches it, the area scrolling to what lies past its edge.
+void tst_ShellScreens::everyWindowInReach()
+{
+    ReceiverSession session;
+    QVERIFY(session.open(InterfaceBinary));
+    std::unique_ptr<DisplayContainerWidget> workspace(openWorkspace(session, false, InterfaceBinary, QStringLiteral("COM3")));
+    QVERIFY(QTest::qWaitForWindowExposed(workspace.get()));
+    QVERIFY(workspace->screen()->availableGeometry().contains(workspace->geometry()));
+    const QStringList faults = openEveryWindowInTurn(workspace.get());
+    const QString path = screenshotDir() + QStringLiteral("/workspace_every_window.png");
+    QVERIFY(workspace->grab().save(path));
+    qInfo("saved %s", qPrintable(path));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(tst_ShellScreens)
