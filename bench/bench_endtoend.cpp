@@ -44,11 +44,15 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMdiSubWindow>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebView>
 
 #include <malloc.h>
 #include <pthread.h>
@@ -67,6 +71,7 @@
 #include "appdialogs.h"
 #include "controller.h"
 #include "mainwindow.h"
+#include "mapwidget.h"
 #include "readerproxy.h"
 
 namespace {
@@ -431,6 +436,173 @@ BENCHMARK(BM_EndToEnd)->Name("EndToEnd/receiver_10Hz_700")->Args({700, 10, 0, 60
 BENCHMARK(BM_EndToEnd)->Name("EndToEnd/replay166")->Args({0, 0, 166, 60})->Apply(oneRun);
 BENCHMARK(BM_EndToEnd)->Name("EndToEnd/replay1000")->Args({0, 0, 1000, 60})->Apply(oneRun);
 BENCHMARK(BM_EndToEnd)->Name("EndToEnd/replay1000_5min")->Args({0, 0, 1000, 300})->Apply(oneRun);
+
+// A working day with some windows open, cut to an hour: the sample at its own pace (a
+// receiver at 10 Hz) into the workspace, tiled as above, the chosen windows kept open and
+// the rest closed. Resident memory is read every minute (every tenth of a shortened run)
+// and printed to standard error; the counters give it at the start and the end, and its
+// slope over the whole run and over the last two thirds (once the caches have filled),
+// in MiB an hour. With the Map window: the GUI thread's time for each of the engine's
+// collections (collect_*_ms), whether the page shows the newest position the window sent
+// (map_newest), and a picture of the window at the end (POLVANE_BENCH_SCREENSHOT names the
+// PNG file; map_soak_end.png in the working directory otherwise).
+//   QT_QPA_PLATFORM=offscreen build/bench/bench/bench_endtoend --benchmark_filter=Soak/map
+double slopePerHour(const std::vector<std::pair<double, double>> &samples, double fromSecond)
+{
+    double n = 0, sumT = 0, sumM = 0, sumTT = 0, sumTM = 0;
+    for (const auto &[second, mib] : samples) {
+        if (second < fromSecond)
+            continue;
+        const double hours = second / 3600.0;
+        n += 1;
+        sumT += hours;
+        sumM += mib;
+        sumTT += hours * hours;
+        sumTM += hours * mib;
+    }
+    const double spread = n * sumTT - sumT * sumT;
+    return n >= 2 && spread > 0 ? (n * sumTM - sumT * sumM) / spread : 0;
+}
+
+// The latitude and longitude in the last setLocation the window ran, against what the
+// page's marker stands on.
+bool pageShowsScript(QWebView *view, const QString &script)
+{
+    static const QRegularExpression call(QStringLiteral("^setLocation\\(([^,]+),([^)]+)\\)$"));
+    const QRegularExpressionMatch match = call.match(script);
+    if (!view || !match.hasMatch())
+        return false;
+    QWebFrame *frame = view->page()->mainFrame();
+    return frame->evaluateJavaScript(QStringLiteral("marker.getPosition().lat()")).toDouble()
+               == match.captured(1).toDouble()
+        && frame->evaluateJavaScript(QStringLiteral("marker.getPosition().lng()")).toDouble()
+               == match.captured(2).toDouble();
+}
+
+void BM_Soak(benchmark::State &state, bool withMap)
+{
+    const QString mapTitle = QStringLiteral("Map");
+    const int seconds = qEnvironmentVariableIsSet("POLVANE_BENCH_SECONDS")
+        ? qMax(10, qEnvironmentVariableIntValue("POLVANE_BENCH_SECONDS"))
+        : 3600;
+    const int sampleEvery = seconds >= 600 ? 60 : seconds / 10;
+
+    QFile file(QString::fromUtf8(sampleLog));
+    if (!file.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("the sample log cannot be read");
+        return;
+    }
+    const QList<QByteArray> lines = ReplayPeer::linesOf(file.readAll());
+
+    for (auto _ : state) {
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        int boxes = 0;
+        AppDialogs::setMessageHook([&boxes](QWidget *, QMessageBox::Icon, const QString &, const QString &,
+                                            QMessageBox::StandardButtons) {
+            ++boxes;
+            return QMessageBox::Ok;
+        });
+        std::vector<double> collectionsMs;
+        MapWidget::setCollectionHook([&collectionsMs](const MapWidget *, qint64 nanoseconds) {
+            collectionsMs.push_back(double(nanoseconds) / 1e6);
+        });
+        QString lastLocation;
+        MapWidget::setScriptHook([&lastLocation](const MapWidget *, const QString &script) {
+            if (script.startsWith(QLatin1String("setLocation(")))
+                lastLocation = script;
+        });
+        {
+            PeerThread peerThread(lines);
+            ReplayPeer *peer = peerThread.peer();
+            quint16 port = 0;
+            peerThread.run([&] { port = peer->port(); });
+
+            auto window = std::make_unique<MainWindow>();
+            window->show();
+            DisplayContainerWidget *workspace =
+                workspacedriver::connectOverTcp(window.get(), QStringLiteral("127.0.0.1"), port);
+            if (!workspace) {
+                state.SkipWithError("the workspace did not open");
+                break;
+            }
+            workspacedriver::showEveryWindow(workspace);
+            QMdiSubWindow *mapFrame = nullptr;
+            for (QMdiSubWindow *frame : workspace->findChildren<QMdiSubWindow *>()) {
+                if ((frame->windowTitle() == mapTitle) != withMap)
+                    frame->close();
+                else if (withMap)
+                    mapFrame = frame;
+            }
+            runFor(500);
+            if (withMap && !(mapFrame && mapFrame->isVisible())) {
+                state.SkipWithError("the Map window is not shown");
+                break;
+            }
+
+            LatenessProbe probe;
+            std::vector<std::pair<double, double>> samples{{0.0, rssMiB()}};
+            peerThread.run([&] { peer->playAtRate(sampleLinesPerSecond, 10); });
+            const double cpuStart = threadCpuSeconds();
+            QElapsedTimer wall;
+            wall.start();
+            probe.start();
+            for (int s = 1; s <= seconds; ++s) {
+                runFor(int(qMax<qint64>(0, s * 1000 - wall.elapsed())));
+                if (s % sampleEvery == 0) {
+                    samples.emplace_back(double(s), rssMiB());
+                    fprintf(stderr, "soak %s at %5d s (%3d min): rss %.1f MiB\n", withMap ? "map" : "others", s,
+                            s / 60, samples.back().second);
+                }
+            }
+            probe.stop();
+            const double cpu = threadCpuSeconds() - cpuStart;
+            const double elapsed = double(wall.nsecsElapsed()) / 1e9;
+            peerThread.run([&] { peer->pause(); });
+            // The newest position held back by the window's pace goes when its interval ends.
+            runFor(2 * MapWidget::scriptIntervalMs);
+
+            state.counters["rss_start_MiB"] = samples.front().second;
+            state.counters["rss_end_MiB"] = samples.back().second;
+            state.counters["slope_MiB/h"] = slopePerHour(samples, 0);
+            state.counters["slope_last_2/3_MiB/h"] = slopePerHour(samples, seconds / 3.0);
+            state.counters["gui_cpu_%"] = 100.0 * cpu / elapsed;
+            state.counters["late_p99_ms"] = probe.percentile(0.99);
+            state.counters["late_max_ms"] = probe.percentile(1.0);
+            state.counters["dropped"] = peer->droppedClients();
+            state.counters["boxes"] = boxes;
+            if (withMap) {
+                std::sort(collectionsMs.begin(), collectionsMs.end());
+                state.counters["collections"] = double(collectionsMs.size());
+                if (!collectionsMs.empty()) {
+                    state.counters["collect_min_ms"] = collectionsMs.front();
+                    state.counters["collect_median_ms"] = collectionsMs[collectionsMs.size() / 2];
+                    state.counters["collect_max_ms"] = collectionsMs.back();
+                }
+                state.counters["map_newest"] = pageShowsScript(mapFrame->findChild<QWebView *>(), lastLocation);
+                const QString screenshot = QDir(previous).absoluteFilePath(
+                    qEnvironmentVariableIsSet("POLVANE_BENCH_SCREENSHOT")
+                        ? QString::fromLocal8Bit(qgetenv("POLVANE_BENCH_SCREENSHOT"))
+                        : QStringLiteral("map_soak_end.png"));
+                mapFrame->grab().save(screenshot);
+                fprintf(stderr, "soak map: newest %s, picture %s\n", qPrintable(lastLocation),
+                        qPrintable(screenshot));
+            }
+
+            workspace->close();
+            window.reset();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        MapWidget::setScriptHook(nullptr);
+        MapWidget::setCollectionHook(nullptr);
+        AppDialogs::setMessageHook(nullptr);
+        QDir::setCurrent(previous);
+    }
+}
+
+BENCHMARK_CAPTURE(BM_Soak, map_60min, true)->Apply(oneRun);
+BENCHMARK_CAPTURE(BM_Soak, others_60min, false)->Apply(oneRun);
 
 } // namespace
 

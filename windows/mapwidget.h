@@ -29,6 +29,12 @@ class MapWidget;
 // at street scale shows nothing new between two positions a fraction of a second apart,
 // so the page gets at most one position per scriptIntervalMs: a position after a quiet
 // spell goes at once, the newest of those that come sooner goes when the interval ends.
+//
+// Every script and every redraw of the map leaves a few kilobytes of garbage in the web
+// engine, which it would free only when its own heap runs short; scripts this small never
+// bring it there, so left alone the engine grows by megabytes a minute for as long as the
+// window is open. After every scriptsPerCollection scripts the window has the engine
+// collect and give its free memory back, once the script's event is done.
 class MapWidget : public QWidget, public IController, public IModel
 {
     Q_OBJECT
@@ -45,7 +51,14 @@ public:
     using ScriptHook = std::function<void(const MapWidget *window, const QString &script)>;
     static void setScriptHook(ScriptHook hook);
 
+    // Told after each collection of the engine's garbage, with the time it took on this
+    // thread, so a test sees the pace and a benchmark the cost.
+    using CollectionHook = std::function<void(const MapWidget *window, qint64 nanoseconds)>;
+    static void setCollectionHook(CollectionHook hook);
+
     static constexpr int scriptIntervalMs = 250;
+    // Thirty seconds of positions at the page's fastest pace: about a megabyte of garbage.
+    static constexpr int scriptsPerCollection = 120;
 
 public slots:
     void clearWindow();
@@ -56,6 +69,7 @@ protected:
 private slots:
     void receiverCoordinatesChanged(GeoCoordinate coordinate);
     void sendHeldLocation();
+    void collectPageGarbage();
 
 private:
     void runScript(const QString &script);
@@ -68,6 +82,9 @@ private:
     double heldLongitude = 0;
     QTimer locationTimer;
     QElapsedTimer lastLocation;
+    int scriptsSinceCollection = 0;
+    QTimer collectionTimer;
 
     static inline ScriptHook scriptHook;
+    static inline CollectionHook collectionHook;
 };

@@ -49,6 +49,7 @@ private slots:
     void thePageNeverThrows();
     void aGgaReachesThePage();
     void closePositionsGiveTheNewest();
+    void theEngineCollectsAtItsPace();
 
 private:
     QWebView *webView() const { return window->findChild<QWebView *>("webView"); }
@@ -63,9 +64,23 @@ private:
         }, 30000);
     }
 
+    // Runs resize triggers until the window has run the given number of scripts in all.
+    void runScriptsUpTo(int total)
+    {
+        while (scripts.size() < total)
+            window->resize(window->width() == 300 ? 301 : 300, 300);
+    }
+    bool pinAtTheCentre() const
+    {
+        const QImage image = webView()->grab().toImage();
+        const QPoint head(image.width() / 2, image.height() / 2 - 24 - 7);
+        return coloursNear(QColor(image.pixel(head)), QColor(0xd9, 0x30, 0x25), 40);
+    }
+
     Controller controller;
     std::unique_ptr<MapWidget> window;
     QStringList scripts;
+    QList<qint64> collections;
 };
 
 void TestMapWidget::initTestCase()
@@ -76,7 +91,9 @@ void TestMapWidget::initTestCase()
 void TestMapWidget::init()
 {
     scripts.clear();
+    collections.clear();
     MapWidget::setScriptHook([this](const MapWidget *, const QString &script) { scripts << script; });
+    MapWidget::setCollectionHook([this](const MapWidget *, qint64 nanoseconds) { collections << nanoseconds; });
     window = std::make_unique<MapWidget>(nullptr);
     window->setModel(nullptr);
     window->setController(&controller);
@@ -86,6 +103,7 @@ void TestMapWidget::cleanup()
 {
     window.reset();
     MapWidget::setScriptHook(nullptr);
+    MapWidget::setCollectionHook(nullptr);
 }
 
 void TestMapWidget::formAsDesigned()
@@ -333,6 +351,48 @@ void TestMapWidget::closePositionsGiveTheNewest()
     QCOMPARE(scripts.size(), 2);
     emit controller.sentenceHandler()->setCoordinate(GeoCoordinate(30, 0, 20, 3, 0));
     QCOMPARE(scripts.last(), QStringLiteral("setLocation(30,20)"));
+    QCOMPARE(evaluate(QStringLiteral("mapErrors.length")).toInt(), 0);
+}
+
+void TestMapWidget::theEngineCollectsAtItsPace()
+{
+    // Left alone, the engine keeps the garbage of every script and redraw for as long as
+    // the window is open: after every scriptsPerCollection scripts the window collects it.
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(pageLoaded());
+    const int pace = MapWidget::scriptsPerCollection;
+    QVERIFY(scripts.size() < pace / 2);
+
+    // Positions count as much as resize triggers.
+    runScriptsUpTo(pace / 2);
+    emit controller.sentenceHandler()->setCoordinate(GeoCoordinate(55.75, 0, 37.61, 3, 150));
+    QCOMPARE(scripts.last(), QStringLiteral("setLocation(55.75,37.61)"));
+    runScriptsUpTo(pace - 1);
+    QCoreApplication::processEvents();
+    QVERIFY(collections.isEmpty());
+
+    // The one that completes the count collects once its event is done.
+    runScriptsUpTo(pace);
+    QVERIFY(collections.isEmpty());
+    QTRY_COMPARE(collections.size(), 1);
+    QVERIFY(collections.first() > 0);
+    runScriptsUpTo(2 * pace - 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(collections.size(), 1);
+    runScriptsUpTo(2 * pace);
+    QTRY_COMPARE(collections.size(), 2);
+
+    // Collected, the page keeps the newest position and takes the next one.
+    QCOMPARE(evaluate(QStringLiteral("marker.getPosition().lat()")).toDouble(), 55.75);
+    QVERIFY(pinAtTheCentre());
+    const int before = scripts.size();
+    emit controller.sentenceHandler()->setCoordinate(GeoCoordinate(12.5, 1, 130.84, 3, 30));
+    QTRY_COMPARE(scripts.size(), before + 1);
+    QCOMPARE(scripts.last(), QStringLiteral("setLocation(-12.5,130.84)"));
+    QCOMPARE(evaluate(QStringLiteral("marker.getPosition().lat()")).toDouble(), -12.5);
+    QCOMPARE(evaluate(QStringLiteral("map.getCenter().lng()")).toDouble(), 130.84);
+    QVERIFY(pinAtTheCentre());
     QCOMPARE(evaluate(QStringLiteral("mapErrors.length")).toInt(), 0);
 }
 
