@@ -137,27 +137,34 @@ inline bool runEventsUntil(const std::function<bool()> &done, int timeoutMs)
 // Runs the event loop until `done` holds. It gives up only when `progress` (a count that
 // grows while things happen, such as the bytes received) has not grown for stallMs, or
 // after limitMs in all: on a loaded machine a long transfer takes its time, but one that
-// stands still has failed.
+// stands still has failed. Standing still is counted only in the time this loop was free
+// to look: a pass that held the thread for seconds (the service writing a huge tick, or a
+// machine with more work than cores) counts as one look, not as seconds without progress.
 inline bool runEventsWhileProgressing(const std::function<bool()> &done, const std::function<qint64()> &progress,
                                       int stallMs, int limitMs)
 {
     if (done())
         return true;
+    const qint64 mostPerLookMs = 100;
     QElapsedTimer elapsed;
     elapsed.start();
-    QElapsedTimer sinceProgress;
-    sinceProgress.start();
+    qint64 lastLookMs = 0;
+    qint64 stillMs = 0;
     qint64 last = progress();
     QEventLoop loop;
     QTimer poll;
     poll.setInterval(2);
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        const qint64 nowMs = elapsed.elapsed();
         const qint64 now = progress();
         if (now != last) {
             last = now;
-            sinceProgress.restart();
+            stillMs = 0;
+        } else {
+            stillMs += qMin(nowMs - lastLookMs, mostPerLookMs);
         }
-        if (done() || sinceProgress.elapsed() > stallMs || elapsed.elapsed() > limitMs)
+        lastLookMs = nowMs;
+        if (done() || stillMs > stallMs || nowMs > limitMs)
             loop.quit();
     });
     poll.start();
