@@ -275,6 +275,51 @@ void markPlaying()
     }
 }
 
+// The sample log's lines, or none where it cannot be read.
+QList<QByteArray> sampleLines()
+{
+    QFile file(QString::fromUtf8(sampleLog));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return ReplayPeer::linesOf(file.readAll());
+}
+
+// One run's surroundings: the program keeps settings.ini in the working directory, so
+// each run starts from none, and every box it would show is counted and answered.
+struct FreshRun
+{
+    FreshRun()
+    {
+        QDir::setCurrent(dir.path());
+        AppDialogs::setMessageHook([this](QWidget *, QMessageBox::Icon, const QString &, const QString &,
+                                          QMessageBox::StandardButtons) {
+            ++boxes;
+            return QMessageBox::Ok;
+        });
+    }
+    ~FreshRun()
+    {
+        AppDialogs::setMessageHook(nullptr);
+        QDir::setCurrent(previous);
+    }
+    FreshRun(const FreshRun &) = delete;
+    FreshRun &operator=(const FreshRun &) = delete;
+
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    int boxes = 0;
+};
+
+// Shows the main window, connects it to the peer and opens all eleven windows.
+DisplayContainerWidget *openEveryWindow(MainWindow *window, quint16 port)
+{
+    window->show();
+    DisplayContainerWidget *workspace = workspacedriver::connectOverTcp(window, QStringLiteral("127.0.0.1"), port);
+    if (workspace)
+        workspacedriver::showEveryWindow(workspace);
+    return workspace;
+}
+
 void BM_EndToEnd(benchmark::State &state)
 {
     const double rate = double(state.range(0));
@@ -284,24 +329,15 @@ void BM_EndToEnd(benchmark::State &state)
         ? qMax(2, qEnvironmentVariableIntValue("POLVANE_BENCH_SECONDS"))
         : int(state.range(3));
 
-    QFile file(QString::fromUtf8(sampleLog));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QList<QByteArray> lines = sampleLines();
+    if (lines.isEmpty()) {
         state.SkipWithError("the sample log cannot be read");
         return;
     }
-    const QList<QByteArray> lines = ReplayPeer::linesOf(file.readAll());
 
     for (auto _ : state) {
-        // The program keeps settings.ini in the working directory: start from none.
-        QTemporaryDir dir;
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        int boxes = 0;
-        AppDialogs::setMessageHook([&boxes](QWidget *, QMessageBox::Icon, const QString &, const QString &,
-                                            QMessageBox::StandardButtons) {
-            ++boxes;
-            return QMessageBox::Ok;
-        });
+        FreshRun run;
+        const int &boxes = run.boxes;
         {
             PeerThread peerThread(lines);
             ReplayPeer *peer = peerThread.peer();
@@ -309,14 +345,11 @@ void BM_EndToEnd(benchmark::State &state)
             peerThread.run([&] { port = peer->port(); });
 
             auto window = std::make_unique<MainWindow>();
-            window->show();
-            DisplayContainerWidget *workspace =
-                workspacedriver::connectOverTcp(window.get(), QStringLiteral("127.0.0.1"), port);
+            DisplayContainerWidget *workspace = openEveryWindow(window.get(), port);
             if (!workspace) {
                 state.SkipWithError("the workspace did not open");
                 break;
             }
-            workspacedriver::showEveryWindow(workspace);
             const QStringList kept = QString::fromLocal8Bit(qgetenv("POLVANE_BENCH_WINDOWS"))
                                          .split(QLatin1Char(','), Qt::SkipEmptyParts);
             if (!kept.isEmpty()) {
@@ -417,8 +450,6 @@ void BM_EndToEnd(benchmark::State &state)
             window.reset();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
-        AppDialogs::setMessageHook(nullptr);
-        QDir::setCurrent(previous);
     }
 }
 
@@ -487,23 +518,15 @@ void BM_Soak(benchmark::State &state, bool withMap)
         : 3600;
     const int sampleEvery = seconds >= 600 ? 60 : seconds / 10;
 
-    QFile file(QString::fromUtf8(sampleLog));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QList<QByteArray> lines = sampleLines();
+    if (lines.isEmpty()) {
         state.SkipWithError("the sample log cannot be read");
         return;
     }
-    const QList<QByteArray> lines = ReplayPeer::linesOf(file.readAll());
 
     for (auto _ : state) {
-        QTemporaryDir dir;
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        int boxes = 0;
-        AppDialogs::setMessageHook([&boxes](QWidget *, QMessageBox::Icon, const QString &, const QString &,
-                                            QMessageBox::StandardButtons) {
-            ++boxes;
-            return QMessageBox::Ok;
-        });
+        FreshRun run;
+        const int &boxes = run.boxes;
         std::vector<double> collectionsMs;
         MapWidget::setCollectionHook([&collectionsMs](const MapWidget *, qint64 nanoseconds) {
             collectionsMs.push_back(double(nanoseconds) / 1e6);
@@ -520,14 +543,11 @@ void BM_Soak(benchmark::State &state, bool withMap)
             peerThread.run([&] { port = peer->port(); });
 
             auto window = std::make_unique<MainWindow>();
-            window->show();
-            DisplayContainerWidget *workspace =
-                workspacedriver::connectOverTcp(window.get(), QStringLiteral("127.0.0.1"), port);
+            DisplayContainerWidget *workspace = openEveryWindow(window.get(), port);
             if (!workspace) {
                 state.SkipWithError("the workspace did not open");
                 break;
             }
-            workspacedriver::showEveryWindow(workspace);
             QMdiSubWindow *mapFrame = nullptr;
             for (QMdiSubWindow *frame : workspace->findChildren<QMdiSubWindow *>()) {
                 if ((frame->windowTitle() == mapTitle) != withMap)
@@ -581,7 +601,7 @@ void BM_Soak(benchmark::State &state, bool withMap)
                     state.counters["collect_max_ms"] = collectionsMs.back();
                 }
                 state.counters["map_newest"] = pageShowsScript(mapFrame->findChild<QWebView *>(), lastLocation);
-                const QString screenshot = QDir(previous).absoluteFilePath(
+                const QString screenshot = QDir(run.previous).absoluteFilePath(
                     qEnvironmentVariableIsSet("POLVANE_BENCH_SCREENSHOT")
                         ? QString::fromLocal8Bit(qgetenv("POLVANE_BENCH_SCREENSHOT"))
                         : QStringLiteral("map_soak_end.png"));
@@ -596,8 +616,6 @@ void BM_Soak(benchmark::State &state, bool withMap)
         }
         MapWidget::setScriptHook(nullptr);
         MapWidget::setCollectionHook(nullptr);
-        AppDialogs::setMessageHook(nullptr);
-        QDir::setCurrent(previous);
     }
 }
 
