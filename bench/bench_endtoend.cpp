@@ -311,8 +311,10 @@ struct FreshRun
 };
 
 // Shows the main window, connects it to the peer and opens all eleven windows.
-DisplayContainerWidget *openEveryWindow(MainWindow *window, quint16 port)
+DisplayContainerWidget *openEveryWindow(MainWindow *window, PeerThread *peerThread)
 {
+    quint16 port = 0;
+    peerThread->run([&] { port = peerThread->peer()->port(); });
     window->show();
     DisplayContainerWidget *workspace = workspacedriver::connectOverTcp(window, QStringLiteral("127.0.0.1"), port);
     if (workspace)
@@ -341,11 +343,8 @@ void BM_EndToEnd(benchmark::State &state)
         {
             PeerThread peerThread(lines);
             ReplayPeer *peer = peerThread.peer();
-            quint16 port = 0;
-            peerThread.run([&] { port = peer->port(); });
-
             auto window = std::make_unique<MainWindow>();
-            DisplayContainerWidget *workspace = openEveryWindow(window.get(), port);
+            DisplayContainerWidget *workspace = openEveryWindow(window.get(), &peerThread);
             if (!workspace) {
                 state.SkipWithError("the workspace did not open");
                 break;
@@ -539,11 +538,8 @@ void BM_Soak(benchmark::State &state, bool withMap)
         {
             PeerThread peerThread(lines);
             ReplayPeer *peer = peerThread.peer();
-            quint16 port = 0;
-            peerThread.run([&] { port = peer->port(); });
-
             auto window = std::make_unique<MainWindow>();
-            DisplayContainerWidget *workspace = openEveryWindow(window.get(), port);
+            DisplayContainerWidget *workspace = openEveryWindow(window.get(), &peerThread);
             if (!workspace) {
                 state.SkipWithError("the workspace did not open");
                 break;
